@@ -1,0 +1,47 @@
+// VideoContext: the one full-screen OpenGL window and its camera.
+//
+// open initialises SDL video and sets a 32-bit full-screen OpenGL mode at the
+// desktop's size (width, height, depth 0), asking for 4x multisampling and an
+// accelerated visual; if that fails, or the visual turns out to be a
+// software rasteriser (llvmpipe, softpipe, swrast: multisampling there costs
+// most of the frame), it retries once with a fresh video subsystem and
+// neither.  Then the fixed GL state the whole game draws with, and a 45 degree
+// perspective camera (near 0.1, far 250).
+//
+// halfWidthAt(d) / halfHeightAt(d): half extents of the visible area d units
+// in front of the eye (negated for negative d); screens pin objects to the
+// screen's edges with them.
+//
+// Failures: "Video initialization failed: %s\n" or "Video mode set failed:
+// %s\n" on stderr, SDL shut down, exit status 1.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "scene/transform.h"
+
+struct VideoContext {
+    Vec3 corner;            // eye-space point on the ray through the lower-left corner
+    int width = 0;          // window pixels
+    int height = 0;
+    bool multisampled = false; // 4x multisampling is on
+
+    void open(int width, int height, int depth);
+    void openNoCursor(int width, int height, int depth); // open + invisible cursor
+    void setMode();
+    void setProjection(int width, int height);
+    double halfWidthAt(double d) const { return corner.x * d / corner.z; }
+    double halfHeightAt(double d) const { return corner.y * d / corner.z; }
+    ~VideoContext(); // SDL_Quit
+};
+
+extern VideoContext* theVideo;     // created by the start-up
+extern SDL_Surface* screenSurface; // what SDL_SetVideoMode returned
+
+// True when the GL_RENDERER string names a software rasteriser.
+bool isSoftwareRenderer(const char* renderer);
+
+// Tests only: keep multisampling even on a software rasteriser.
+extern bool videoKeepMultisampleOnSoftware;
+
+void fatalVideoError(); // SDL_Quit, exit(1)

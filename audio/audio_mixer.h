@@ -1,0 +1,54 @@
+// AudioMixer: one looping music track and short effects on three voices,
+// mixed in SDL's audio callback at 22050 Hz, 16-bit little-endian stereo.
+//
+// play(name, music) takes the first free voice (a request that finds none is
+// dropped), loading the WAV entry on first use from "music.pak" (music) or
+// "sound.pak" (effects), converting it once and caching it until exit.
+// Effects need sound on; music needs sound or music on to start, and the
+// callback silences a looping voice as soon as music is off.
+//
+// Threads: mixCallback runs on SDL's audio thread; the main thread changes a
+// voice only under SDL_LockAudio.  The callback reads only the voices and
+// theSettings->musicOn.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int MIX_CHANNEL_COUNT = 3;
+constexpr int MIX_RATE = 22050;
+constexpr int MIX_SAMPLES = 512;
+
+struct MixChannel {
+    const uint8_t* data; // converted samples, owned by the sound cache
+    uint32_t pos;        // bytes already mixed
+    uint32_t len;        // bytes in all
+    bool loop;           // restart at the end while music is on
+};
+
+extern MixChannel mixChannels[MIX_CHANNEL_COUNT];
+
+struct AudioMixer {
+    bool unavailable = false;        // no device: every request is ignored
+    std::vector<SDL_AudioCVT> sounds; // converted sounds, each owns its buf
+    std::vector<std::string> names;  // parallel to sounds
+
+    explicit AudioMixer(bool openDevice = true); // false: no device, for tests
+    ~AudioMixer();
+    AudioMixer(const AudioMixer&) = delete;
+    AudioMixer& operator=(const AudioMixer&) = delete;
+    void play(const std::string& name, bool music);
+};
+
+extern AudioMixer* theAudio;
+
+// Tests and tools may watch every play request (before any gate).
+extern void (*audioPlayObserver)(const std::string& name, bool music);
+
+void mixCallback(void* userdata, Uint8* stream, int length);
+
+// Decode a WAV held in memory and convert it to the output format.
+bool convertWav(const uint8_t* bytes, uint32_t size, SDL_AudioCVT& out);

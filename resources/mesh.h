@@ -1,0 +1,48 @@
+// Mesh: one textured triangle list of a model, drawn straight from the
+// archive's memory with vertex arrays (doubles, one glDrawArrays per mesh).
+//
+// Made by SceneObject::loadModel, owned by that object.  parse points the
+// mesh into its record and takes its texture: a procedural one from
+// theProceduralTextures when the name's second character is '#', otherwise
+// the image entry of the same archive through thePakLibrary.  The
+// destructor gives the texture back the same way.
+//
+// Normal pass (draw): saves the modelview matrix (picking replays it); a
+// blended mesh only records depth-test/lighting state and queues itself in
+// deferredMeshes; others set material, bind, glColor3f(1,1,1), draw.
+// drawDeferred draws a queued mesh after the tree with its saved matrix and
+// blending on.  drawGeometryOnly draws positions only, for picking.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "resources/model_format.h"
+
+struct Mesh {
+    const uint8_t* material = nullptr; // MeshMaterial inside the archive
+    bool depthTestWasOn = false;       // saved for the blended pass
+    bool lightingWasOn = false;
+    bool lightWasOn[8] = {};           // GL_LIGHT0 + 1 .. + 8
+    int32_t triangleCount = 0;
+    const uint8_t* positions = nullptr; // inside the archive
+    const uint8_t* normals = nullptr;
+    const uint8_t* texCoords = nullptr;
+    std::string textureSource;          // archive file name, or the whole spec
+    uint32_t texture = 0;               // GL texture name, 0 = none
+    bool procedural = false;
+    double savedMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+    Mesh() = default;
+    ~Mesh();
+    Mesh(const Mesh&) = delete;
+    Mesh& operator=(const Mesh&) = delete;
+
+    // Read one record at cursor (not past end), take the texture, advance.
+    bool parse(const uint8_t*& cursor, const uint8_t* end, const std::string& pakFile);
+    bool isBlended() const;
+    bool isAlphaTested() const;
+    void draw();
+    void drawDeferred();
+    void drawGeometryOnly();
+};

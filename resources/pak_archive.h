@@ -1,0 +1,65 @@
+// PakArchive: one .pak resource archive held whole in memory.
+//
+// File format (little-endian, no magic, no directory; read from the front):
+//   int32 N (0 or less = no entries), then N records back to back:
+//   int8 name length L (0..127), L name bytes (no terminator),
+//   uint32 size S, S data bytes.
+// Names are compared byte for byte; with duplicate names the first wins.
+//
+// The archive owns every entry's bytes for its whole life; entryData hands
+// out borrowed pointers that stay valid while the caller holds its reference
+// through thePakLibrary (meshes draw straight from them).
+//
+// Per entry it also keeps the GL texture made from it and that texture's
+// user count (texture/releaseTexture live in resources/texture.cpp, the only
+// part of this module that touches GL).
+//
+// NOTE: every size read from a file is checked against the bytes that are
+// really there before anything is allocated or copied; a truncated or
+// malformed archive is rejected whole (`valid` false).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct EntryBytes {
+    const uint8_t* bytes; // borrowed; null when the entry does not exist
+    uint32_t size;
+};
+
+struct PakArchive {
+    std::vector<uint32_t> textureNames; // GL name per entry, 0 = none yet
+    std::vector<int32_t> textureCounts; // users of that texture
+    std::vector<EntryBytes> blobs;      // owned entry bytes
+    std::vector<std::string> names;     // entry names, file order
+    bool valid = true;                  // false when the file was missing or malformed
+
+    PakArchive() = default;                       // empty, for building archives
+    explicit PakArchive(const std::string& path); // reads the whole file; sets valid
+    ~PakArchive();
+    PakArchive(const PakArchive&) = delete;
+    PakArchive& operator=(const PakArchive&) = delete;
+
+    int entryCount() const { return (int)names.size(); }
+    EntryBytes entryData(const std::string& name) const; // {null, 0} when absent
+    int findEntry(const std::string& name) const;        // index, or -1
+
+    uint32_t texture(const std::string& name); // decode + upload on first use; 0 if absent
+    void releaseTexture(uint32_t glName);      // last user deletes the GL texture
+
+    // Builder operations (the tools and tests use them; the game never does).
+    bool addEntry(const std::string& name, const void* bytes, uint32_t size);
+    bool addFile(const std::string& path); // entry named by the path itself
+    bool save(const std::string& path) const;
+    bool extractAll(const std::string& prefix) const; // prefix + name, no separator
+};
+
+// Parse archive bytes already in memory into an empty archive.  Returns
+// false (and leaves the archive empty) when the bytes are not a whole,
+// well-formed archive.
+bool parsePakBytes(const uint8_t* data, size_t size, PakArchive& out);
+
+// Read a whole file; false when it cannot be opened or read.
+bool readWholeFile(const std::string& path, std::vector<uint8_t>& out);

@@ -1,0 +1,47 @@
+// PakLibrary: the one place every other module reaches archives through,
+// by file name.  thePakLibrary opens an archive on its first request, shares
+// it by reference count, and deletes it when the last user lets go.
+//
+// Every open, entryData and texture call counts one reference on the
+// archive, whether or not the entry exists; every release and releaseTexture
+// gives one back.  Callers pair them: a scene object holds one per
+// loadModel, a mesh one for its texture, the sound cache one per sound
+// (never given back).
+//
+// An archive that cannot be read ends the game (exit status 1, no message):
+// the game cannot go on without its art.  A truncated or malformed archive
+// counts as unreadable.  Tests replace `pakOpenFailure` to observe it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resources/pak_archive.h"
+
+struct PakLibrary {
+    std::string baseDirectory = "0";  // '0' first = none; else prefixed to file names
+    std::vector<PakArchive*> archives; // owned, open archives
+    std::vector<std::string> keys;     // file names as callers passed them
+    std::vector<int32_t> counts;       // references per archive
+
+    ~PakLibrary(); // deletes every archive still open
+
+    PakArchive* open(const std::string& fileName); // +1 reference
+    EntryBytes entryData(const std::string& fileName, const std::string& entryName);
+    uint32_t texture(const std::string& fileName, const std::string& entryName);
+    void releaseTexture(const std::string& fileName, uint32_t glName);
+    void release(const std::string& fileName); // -1; at 0 the archive goes
+    void setBaseDirectory(const std::string& dir) { baseDirectory = dir; }
+
+    // For tests and debugging: what is open and with what count.
+    int openCount() const { return (int)archives.size(); }
+    int32_t referenceCount(const std::string& fileName) const; // 0 when not open
+    std::string describe() const; // "name=count" lines
+};
+
+extern PakLibrary thePakLibrary;
+
+// Called when an archive cannot be read; the default ends the process with
+// status 1.  If it returns, the library keeps an empty archive in its place.
+extern void (*pakOpenFailure)(const std::string& path);

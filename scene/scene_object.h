@@ -1,0 +1,110 @@
+// SceneObject: the node of the scene tree; everything on screen is one.
+//
+// A node has its own placement (`transform`), an optional model made of
+// meshes read from a .pak archive, an Animator and TrackSet for its timed
+// behaviour, draw hooks, and owned children drawn in order.  The tree's root
+// is worldRoot (app/game_main.h).
+//
+// Drawing a node (once per frame, parent before children):
+//   currentObject = this; push matrix; apply transform;
+//   unless dying: animator update (runs effects = game logic, applies the
+//   animation offset); if it has a model: hooks phase 1, meshes (at the
+//   square of its own scale when scaled), hooks phase 2;
+//   children: free dead children (rescan from the first after each);
+//   a dying node with no children becomes dead; otherwise each child, with
+//   phase 3 / 4 hooks around it (a dying parent marks the child dying).
+//
+// Lifetime: created with new, owned by its parent from addChild on; `kill`
+// only sets `dying`; the subtree stops drawing at once and is freed over the
+// next frames, leaves first.  Game code never deletes objects.
+//
+// Ownership of resources: one archive reference per loadModel call (given
+// back in the destructor through pakFiles), and each mesh its texture.
+//
+// Engine variables owned here: frameTime, currentObject, currentAction,
+// deferredMeshes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scene/action_track.h"
+#include "scene/transform.h"
+
+struct Mesh;
+
+using DrawHookFn = void (*)(int32_t phase, void* arg);
+
+struct DrawHook {
+    DrawHookFn fn;
+    void* arg;
+};
+
+enum DrawPhase : int32_t {
+    PHASE_BEFORE_MESHES = 1,
+    PHASE_AFTER_MESHES = 2,
+    PHASE_BEFORE_CHILD = 3,
+    PHASE_AFTER_CHILD = 4,
+};
+
+struct SceneObject {
+    Transform transform;               // own placement in the parent's space
+    Animator animator;                 // live actions and animation offset
+    TrackSet tracks;                   // numbered tracks, linked to animator
+    bool dying = false;                // set by kill
+    bool dead = false;                 // dying and childless: parent frees it
+    std::vector<DrawHook> drawHooks;   // run around meshes and children
+    std::vector<Mesh*> meshes;         // owned, in file order
+    std::vector<std::string> pakFiles; // one per loadModel call
+    int32_t meshCount = 0;             // meshes loaded over all calls
+    bool hasModel = false;             // set by the first loadModel
+    std::vector<SceneObject*> children; // owned, in drawing order
+
+    SceneObject();
+    ~SceneObject(); // releases archives and meshes; frees any remaining children
+    SceneObject(const SceneObject&) = delete;
+    SceneObject& operator=(const SceneObject&) = delete;
+
+    void loadModel(const std::string& pakFile, const std::string& entryName);
+    void addChild(SceneObject* child);
+    void kill() { dying = true; }
+    void addDrawHook(DrawHookFn fn, void* arg);
+    void draw();
+    void drawForPicking(); // every mesh's geometry with its saved matrix
+
+    // The placement operations, applied to the object's own transform.
+    void setPosition(double x, double y, double z) { transform.setPosition(x, y, z); }
+    void setRotation(double x, double y, double z) { transform.setRotation(x, y, z); }
+    void setScale(double x, double y, double z) { transform.setScale(x, y, z); }
+    void move(double dx, double dy, double dz) { transform.move(dx, dy, dz); }
+    void turn(double dx, double dy, double dz) { transform.turn(dx, dy, dz); }
+    void grow(double dx, double dy, double dz) { transform.grow(dx, dy, dz); }
+    double positionX() const { return transform.positionX(); }
+    double positionY() const { return transform.positionY(); }
+    double positionZ() const { return transform.positionZ(); }
+    double scaleX() const { return transform.scaleX(); }
+    bool isScaled() const { return transform.isScaled(); }
+
+    // The track operations, on the object's own track set.
+    int32_t addTrack() { return tracks.addTrack(); }
+    void addAction(const Action& action) { tracks.addAction(action); }
+    void startTrack(int32_t n) { tracks.startTrack(n); }
+};
+
+extern uint32_t frameTime;                // this frame's SDL_GetTicks
+extern SceneObject* currentObject;        // the object whose draw began last
+extern Action* currentAction;             // the action whose effect runs
+extern std::vector<Mesh*> deferredMeshes; // blended meshes, drawn after the tree
+
+// The engine's own draw hook: phase 1 registers currentObject with the picker.
+void hookPickable(int32_t phase, void* arg);
+
+// Queue a blended mesh for the pass after the tree.
+void deferMesh(Mesh* mesh);
+
+namespace Scene {
+// Depth writes off, each queued mesh's drawDeferred in order, depth writes
+// on, list emptied.
+void drawDeferred(std::vector<Mesh*>& list);
+} // namespace Scene
