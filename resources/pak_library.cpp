@@ -1,0 +1,86 @@
+// PakLibrary: archives shared by file name with reference counts.
+#include "resources/pak_library.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The game cannot go on without its art: end quietly with status 1.
+void exitOnPakFailure(const std::string&) {
+    std::exit(1);
+}
+
+// Index of the open archive with this key, or -1.
+int findKey(const std::vector<std::string>& keys, const std::string& fileName) {
+    for (size_t i = 0; i < keys.size(); i++)
+        if (keys[i] == fileName) return (int)i;
+    return -1;
+}
+
+} // namespace
+
+PakLibrary thePakLibrary;
+void (*pakOpenFailure)(const std::string& path) = exitOnPakFailure;
+
+PakLibrary::~PakLibrary() {
+    for (PakArchive* archive : archives)
+        delete archive;
+}
+
+PakArchive* PakLibrary::open(const std::string& fileName) {
+    int index = findKey(keys, fileName);
+    if (index >= 0) {
+        counts[(size_t)index]++;
+        return archives[(size_t)index];
+    }
+    std::string path =
+        (baseDirectory.empty() || baseDirectory[0] != '0') ? baseDirectory + fileName : fileName;
+    PakArchive* archive = new PakArchive(path);
+    if (!archive->valid) {
+        pakOpenFailure(path);
+        // Still here (a test's handler): keep the archive, which is empty, so
+        // callers find no entries and release it as usual.
+    }
+    archives.push_back(archive);
+    keys.push_back(fileName);
+    counts.push_back(1);
+    return archive;
+}
+
+EntryBytes PakLibrary::entryData(const std::string& fileName, const std::string& entryName) {
+    return open(fileName)->entryData(entryName);
+}
+
+uint32_t PakLibrary::texture(const std::string& fileName, const std::string& entryName) {
+    return open(fileName)->texture(entryName);
+}
+
+void PakLibrary::releaseTexture(const std::string& fileName, uint32_t glName) {
+    int index = findKey(keys, fileName);
+    if (index < 0) return;
+    archives[(size_t)index]->releaseTexture(glName);
+    release(fileName);
+}
+
+void PakLibrary::release(const std::string& fileName) {
+    int index = findKey(keys, fileName);
+    if (index < 0) return;
+    size_t i = (size_t)index;
+    if (--counts[i] > 0) return;
+    delete archives[i];
+    archives.erase(archives.begin() + index);
+    keys.erase(keys.begin() + index);
+    counts.erase(counts.begin() + index);
+}
+
+int32_t PakLibrary::referenceCount(const std::string& fileName) const {
+    int index = findKey(keys, fileName);
+    return index < 0 ? 0 : counts[(size_t)index];
+}
+
+std::string PakLibrary::describe() const {
+    std::string text;
+    for (size_t i = 0; i < keys.size(); i++)
+        text += keys[i] + "=" + std::to_string(counts[i]) + "\n";
+    return text;
+}
