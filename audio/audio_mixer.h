@@ -33,6 +33,7 @@ extern MixChannel mixChannels[MIX_CHANNEL_COUNT];
 
 struct AudioMixer {
     bool unavailable = false;        // no device: every request is ignored
+    bool deviceOpen = false;         // this mixer opened the device (and closes it)
     std::vector<SDL_AudioCVT> sounds; // converted sounds, each owns its buf
     std::vector<std::string> names;  // parallel to sounds
 

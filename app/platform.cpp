@@ -1,0 +1,90 @@
+// The Linux layer: settings folder, SDL environment and the web browser.
+#include "app/platform.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* GAME_FOLDER = "meadow_mosaics/";
+constexpr const char* FALLBACK_DATA_FOLDER = "/.local/share/"; // under $HOME
+constexpr mode_t PARENT_FOLDER_MODE = 0755;
+constexpr mode_t GAME_FOLDER_MODE = 0700; // progress is the player's own
+
+// An environment variable, or "" when it is unset.
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// mkdir with its parents (like mkdir -p); the last folder gets lastMode.
+bool makeFolders(const std::string& path, mode_t lastMode) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        bool last = path.find_first_not_of('/', slash) == std::string::npos;
+        std::string prefix = path.substr(0, slash);
+        if (::mkdir(prefix.c_str(), last ? lastMode : PARENT_FOLDER_MODE) != 0 && errno != EEXIST)
+            return false;
+    }
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Point stdin, stdout and stderr at /dev/null so the browser never writes
+// into the game's terminal or reads from it.
+void detachStandardStreams() {
+    int null = ::open("/dev/null", O_RDWR);
+    if (null < 0) return;
+    for (int fd = 0; fd <= 2; fd++)
+        ::dup2(null, fd);
+    if (null > 2) ::close(null);
+}
+
+} // namespace
+
+std::string settingsFolder() {
+    std::string base = environment("XDG_DATA_HOME");
+    if (base.empty() || base[0] != '/') {
+        std::string home = environment("HOME");
+        if (home.empty()) return "";
+        base = home + FALLBACK_DATA_FOLDER;
+    }
+    if (base.back() != '/') base += '/';
+    std::string folder = base + GAME_FOLDER;
+    return makeFolders(folder, GAME_FOLDER_MODE) ? folder : "";
+}
+
+void preparePlatformEnvironment() {
+    // sdl12-compat normally draws into its own framebuffer and scales that to
+    // the window.  Picking reads pixels back with glReadPixels, which through
+    // that framebuffer (with multisampling) returns nothing useful, so the
+    // game renders straight to the window instead.
+    ::setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
+}
+
+void openWebPage(const std::string& url) {
+    // Fork twice: the middle child exits at once and is reaped here, so the
+    // game never waits for the browser and no zombie is left behind; the
+    // grandchild is adopted by init.
+    pid_t child = ::fork();
+    if (child < 0) return;
+    if (child == 0) {
+        pid_t grandchild = ::fork();
+        if (grandchild == 0) {
+            detachStandardStreams();
+            char* const argv[] = {(char*)"xdg-open", (char*)url.c_str(), nullptr};
+            ::execvp("xdg-open", argv);
+            ::_exit(127);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+}

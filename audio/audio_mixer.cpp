@@ -1,0 +1,147 @@
+// AudioMixer: the sound cache, the three voices and SDL's mixing callback.
+#include "audio/audio_mixer.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/settings.h"
+#include "resources/pak_library.h"
+
+MixChannel mixChannels[MIX_CHANNEL_COUNT];
+AudioMixer* theAudio = nullptr;
+void (*audioPlayObserver)(const std::string& name, bool music) = nullptr;
+
+namespace {
+
+constexpr Uint16 MIX_FORMAT = AUDIO_S16LSB;
+constexpr Uint8 MIX_CHANNELS_OUT = 2; // stereo
+constexpr const char* MUSIC_ARCHIVE = "music.pak";
+constexpr const char* SOUND_ARCHIVE = "sound.pak";
+
+// The switches as the player set them; the defaults (all on) before the
+// settings exist.
+bool soundSwitchOn() {
+    return !theSettings || theSettings->soundOn;
+}
+bool musicSwitchOn() {
+    return !theSettings || theSettings->musicOn;
+}
+
+bool isFree(const MixChannel& voice) {
+    return voice.pos == voice.len && !voice.loop;
+}
+
+} // namespace
+
+AudioMixer::AudioMixer(bool openDevice) {
+    if (!openDevice) return;
+    if (SDL_Init(SDL_INIT_AUDIO) < 0) {
+        unavailable = true;
+        return;
+    }
+    SDL_AudioSpec desired;
+    std::memset(&desired, 0, sizeof desired);
+    desired.freq = MIX_RATE;
+    desired.format = MIX_FORMAT;
+    desired.channels = MIX_CHANNELS_OUT;
+    desired.samples = MIX_SAMPLES;
+    desired.callback = mixCallback;
+    desired.userdata = nullptr;
+    // No record for the obtained format: SDL converts to exactly this one.
+    if (SDL_OpenAudio(&desired, nullptr) < 0) {
+        unavailable = true;
+        return;
+    }
+    deviceOpen = true;
+    SDL_PauseAudio(0);
+}
+
+AudioMixer::~AudioMixer() {
+    if (deviceOpen) SDL_CloseAudio();
+    // Voices point into the cached buffers: silence them before freeing.
+    for (MixChannel& voice : mixChannels) {
+        for (const SDL_AudioCVT& sound : sounds)
+            if (voice.data == sound.buf) voice = {nullptr, 0, 0, false};
+    }
+    for (SDL_AudioCVT& sound : sounds)
+        std::free(sound.buf);
+}
+
+void AudioMixer::play(const std::string& name, bool music) {
+    if (audioPlayObserver) audioPlayObserver(name, music);
+    if (unavailable) return;
+    if (!soundSwitchOn() && !(music && musicSwitchOn())) return;
+    int voice = -1;
+    for (int i = 0; i < MIX_CHANNEL_COUNT && voice < 0; i++)
+        if (isFree(mixChannels[i])) voice = i;
+    if (voice < 0) return;
+
+    size_t index = 0;
+    while (index < names.size() && names[index] != name)
+        index++;
+    if (index == names.size()) {
+        const char* archive = music ? MUSIC_ARCHIVE : SOUND_ARCHIVE;
+        EntryBytes entry = thePakLibrary.entryData(archive, name);
+        SDL_AudioCVT sound;
+        if (!entry.bytes || !convertWav(entry.bytes, entry.size, sound)) {
+            // Nothing is cached, so a later request tries again; the
+            // reference is given back so the archive's count stays honest.
+            thePakLibrary.release(archive);
+            return;
+        }
+        names.push_back(name);
+        sounds.push_back(sound);
+    }
+    const SDL_AudioCVT& sound = sounds[index];
+    if (deviceOpen) SDL_LockAudio();
+    mixChannels[voice] = {sound.buf, 0, (uint32_t)sound.len_cvt, music};
+    if (deviceOpen) SDL_UnlockAudio();
+}
+
+void mixCallback(void*, Uint8* stream, int length) {
+    if (length <= 0) return;
+    for (MixChannel& voice : mixChannels) {
+        if (voice.loop) {
+            if (voice.pos == voice.len) voice.pos = 0;
+            if (!musicSwitchOn()) {
+                voice.loop = false;
+                voice.pos = voice.len;
+            }
+        }
+        uint32_t n = voice.len - voice.pos;
+        if (n > (uint32_t)length) n = (uint32_t)length;
+        if (n > 0 && voice.data) SDL_MixAudio(stream, voice.data + voice.pos, n, SDL_MIX_MAXVOLUME);
+        voice.pos += n;
+    }
+}
+
+bool convertWav(const uint8_t* bytes, uint32_t size, SDL_AudioCVT& out) {
+    std::memset(&out, 0, sizeof out);
+    if (!bytes || size == 0 || size > INT_MAX) return false;
+    SDL_RWops* reader = SDL_RWFromMem((void*)bytes, (int)size);
+    if (!reader) return false;
+    SDL_AudioSpec spec;
+    Uint8* samples = nullptr;
+    Uint32 sampleBytes = 0;
+    if (!SDL_LoadWAV_RW(reader, 1, &spec, &samples, &sampleBytes)) return false;
+
+    bool ok = SDL_BuildAudioCVT(&out, spec.format, spec.channels, spec.freq, MIX_FORMAT,
+                                MIX_CHANNELS_OUT, MIX_RATE) >= 0;
+    // The conversion works in place, in a buffer len_mult times the input.
+    uint64_t bufferBytes = (uint64_t)sampleBytes * (uint64_t)(out.len_mult > 0 ? out.len_mult : 1);
+    ok = ok && sampleBytes > 0 && bufferBytes <= INT_MAX;
+    if (ok) out.buf = (Uint8*)std::malloc((size_t)bufferBytes);
+    ok = ok && out.buf;
+    if (ok) {
+        std::memcpy(out.buf, samples, sampleBytes);
+        out.len = (int)sampleBytes;
+        ok = SDL_ConvertAudio(&out) == 0 && out.len_cvt > 0 && (uint64_t)out.len_cvt <= bufferBytes;
+    }
+    SDL_FreeWAV(samples);
+    if (!ok) {
+        std::free(out.buf);
+        std::memset(&out, 0, sizeof out);
+    }
+    return ok;
+}
