@@ -1,0 +1,119 @@
+// Picking: which registered object is visible under the mouse pointer.
+#include "app/picking.h"
+
+#include <GL/glu.h>
+
+#include "app/input.h"
+#include "app/video_context.h"
+#include "scene/scene_object.h"
+
+PickState thePicker;
+
+namespace {
+
+constexpr GLenum MULTISAMPLE_ARB = 0x809D;
+constexpr int PICK_REGION_PIXELS = 2;
+constexpr int FIRST_PICK_RED = 2; // red 0 is the cleared background
+
+// The normal and texture-coordinate arrays, off while bare geometry is drawn.
+void setSurfaceArrays(bool on) {
+    if (on) {
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    } else {
+        glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+}
+
+// Hit records in selectBuffer: name count, two depths, the names.
+void collectHits(PickState& picker, GLint hitCount) {
+    GLuint pos = 0;
+    for (GLint h = 0; h < hitCount; ++h) {
+        if (pos + 3 > (GLuint)PICK_BUFFER_WORDS) return;
+        GLuint names = picker.selectBuffer[pos];
+        pos += 3;
+        for (GLuint n = 0; n < names && pos < (GLuint)PICK_BUFFER_WORDS; ++n, ++pos) {
+            GLuint index = picker.selectBuffer[pos];
+            if (index < picker.candidates.size()) picker.hits.push_back(picker.candidates[index]);
+        }
+    }
+}
+
+// Stage one: the candidates that touch the 2x2 pixels at the pointer.
+void selectionStage(PickState& picker) {
+    picker.hits.clear();
+    glSelectBuffer(PICK_BUFFER_WORDS, picker.selectBuffer);
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPickMatrix(mouseX, viewport[3] - mouseY, PICK_REGION_PIXELS, PICK_REGION_PIXELS, viewport);
+    glMultMatrixd(projection);
+    glMatrixMode(GL_MODELVIEW);
+    setSurfaceArrays(false);
+    for (size_t i = 0; i < picker.candidates.size(); ++i) {
+        glLoadName((GLuint)i);
+        picker.candidates[i]->drawForPicking();
+    }
+    setSurfaceArrays(true);
+    glFlush();
+    GLint hitCount = glRenderMode(GL_RENDER);
+    if (hitCount > 0) collectHits(picker, hitCount); // negative: the buffer overflowed
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixd(projection);
+    glMatrixMode(GL_MODELVIEW);
+    picker.candidates.clear();
+}
+
+// Stage two: the hits drawn flat in their own red values; the pointer's
+// pixel names the visible one.  Returns that pixel's red byte.
+GLubyte colourStage(PickState& picker) {
+    // Multisampling would blend neighbouring hits' reds at an edge into a
+    // third, wrong index; without it each pixel takes exactly one colour.
+    bool multisampled = theVideo && theVideo->multisampled;
+    if (multisampled) glDisable(MULTISAMPLE_ARB);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glPushAttrib(GL_CURRENT_BIT);
+    glDisable(GL_TEXTURE_2D);
+    setSurfaceArrays(false);
+    for (size_t k = 0; k < picker.hits.size(); ++k) {
+        glColor3ub((GLubyte)(k + FIRST_PICK_RED), 255, 255);
+        picker.hits[k]->drawForPicking();
+    }
+    setSurfaceArrays(true);
+    glEnable(GL_TEXTURE_2D);
+    glPopAttrib();
+    glFlush();
+    if (multisampled) glEnable(MULTISAMPLE_ARB);
+
+    // The pointer's own pixel: SDL counts rows from the top, GL from the
+    // bottom, so SDL row y is GL row height - 1 - y.
+    int height = theVideo ? theVideo->height : 0;
+    int width = theVideo ? theVideo->width : 0;
+    int readY = height - 1 - mouseY;
+    if (mouseX < 0 || mouseX >= width || readY < 0 || readY >= height) return 0;
+    GLubyte pixel[4] = {};
+    glReadPixels(mouseX, readY, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
+    return pixel[0];
+}
+
+} // namespace
+
+void PickState::addCandidate() { candidates.push_back(currentObject); }
+
+bool PickState::isCurrentPicked() const { return picked == currentObject; }
+
+void PickState::update() {
+    selectionStage(*this);
+    GLubyte red = colourStage(*this);
+    picked = nullptr;
+    if (red != 0 && red - FIRST_PICK_RED >= 0 && (size_t)(red - FIRST_PICK_RED) < hits.size())
+        picked = hits[red - FIRST_PICK_RED];
+}

@@ -1,0 +1,162 @@
+// The full-screen OpenGL window, its fixed GL state and the camera.
+#include "app/video_context.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+VideoContext* theVideo = nullptr;
+SDL_Surface* screenSurface = nullptr;
+bool videoKeepMultisampleOnSoftware = false;
+
+namespace {
+
+// SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT.
+constexpr Uint32 MODE_FLAGS = 0x80000007u;
+constexpr GLenum MULTISAMPLE_ARB = 0x809D;
+constexpr int CURSOR_SIDE = 16;
+
+// Renderer names of Mesa's rasterisers that run on the CPU.
+constexpr const char* SOFTWARE_RENDERERS[] = {"llvmpipe", "softpipe", "swrast"};
+
+// The invisible pointer installed instead of hiding the system one.
+SDL_Cursor* blankCursor = nullptr;
+
+// The GL attributes of a mode request, in the order the mode wants them.
+void setGlAttributes(bool multisample) {
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, multisample ? 1 : 0);
+}
+
+// True when the mode just set runs on a CPU rasteriser we should not
+// burden with multisampling.
+bool wantsPlainRetry() {
+    if (videoKeepMultisampleOnSoftware) return false;
+    return isSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+}
+
+// The GL state every frame is drawn with; lighting stays off.
+void setFixedGlState() {
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0, 0, 0, 0);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_GREATER, 0.9f);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_NORMALIZE);
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (extensions && std::strstr(extensions, "GL_EXT_separate_specular_color"))
+        glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnable(GL_TEXTURE_2D);
+}
+
+} // namespace
+
+bool isSoftwareRenderer(const char* renderer) {
+    if (!renderer) return false;
+    for (const char* name : SOFTWARE_RENDERERS)
+        if (std::strstr(renderer, name)) return true;
+    return false;
+}
+
+void fatalVideoError() {
+    SDL_Quit();
+    std::exit(1);
+}
+
+void VideoContext::open(int w, int h, int depth) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        fatalVideoError();
+    }
+    if (w == 0 && h == 0 && depth == 0) {
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        width = info->current_w;
+        height = info->current_h;
+    } else {
+        width = w;
+        height = h;
+    }
+    setMode();
+}
+
+void VideoContext::openNoCursor(int w, int h, int depth) {
+    open(w, h, depth);
+    // An invisible cursor rather than SDL_ShowCursor(SDL_DISABLE): hiding
+    // the pointer in full screen switches the compatibility layer to
+    // relative mouse mode, and touchscreens and tablets stop moving it.
+    Uint8 bits[CURSOR_SIDE * CURSOR_SIDE / 8] = {};
+    blankCursor = SDL_CreateCursor(bits, bits, CURSOR_SIDE, CURSOR_SIDE, 0, 0);
+    if (blankCursor) SDL_SetCursor(blankCursor);
+}
+
+void VideoContext::setMode() {
+    Uint32 flags = MODE_FLAGS;
+    if (SDL_GetVideoInfo()->blit_hw) flags |= SDL_HWACCEL;
+    setGlAttributes(true);
+    screenSurface = SDL_SetVideoMode(width, height, 32, flags);
+    bool retry = screenSurface == nullptr;
+    if (!retry && wantsPlainRetry()) {
+        // The old multisampled context would survive a second mode set;
+        // only a fresh video subsystem gives a plain one.
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_InitSubSystem(SDL_INIT_VIDEO);
+        retry = true;
+    }
+    if (retry) {
+        setGlAttributes(false);
+        screenSurface = SDL_SetVideoMode(width, height, 32, flags);
+        if (!screenSurface) {
+            std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
+            fatalVideoError();
+        }
+    } else {
+        glEnable(MULTISAMPLE_ARB);
+    }
+    GLint sampleBuffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    multisampled = !retry && sampleBuffers > 0;
+    setFixedGlState();
+    setProjection(width, height);
+}
+
+void VideoContext::setProjection(int w, int h) {
+    if (h == 0) h = 1;
+    float aspect = (float)w / (float)h;
+    glViewport(0, 0, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, aspect, (double)0.1f, 250.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    GLdouble modelview[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluUnProject(0, 0, -1, modelview, projection, viewport, &corner.x, &corner.y, &corner.z);
+}
+
+VideoContext::~VideoContext() {
+    if (blankCursor) {
+        SDL_FreeCursor(blankCursor);
+        blankCursor = nullptr;
+    }
+    SDL_Quit();
+    screenSurface = nullptr;
+}

@@ -1,0 +1,134 @@
+// Meshes: one textured triangle list of a model, drawn from archive memory.
+#include "resources/mesh.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+
+#include "resources/pak_library.h"
+#include "resources/procedural_texture.h"
+#include "scene/scene_object.h"
+
+namespace {
+
+constexpr int SAVED_LIGHTS = 8; // GL_LIGHT0 + 1 .. GL_LIGHT0 + 8
+
+// The material block's colours and shininess, on both faces.
+void applyMaterial(const uint8_t* block) {
+    MeshMaterial material = readMaterial(block);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, material.specular);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient);
+}
+
+// Point the three client arrays at the mesh and draw its triangles.
+void drawArrays(const Mesh& mesh) {
+    if (mesh.triangleCount <= 0) return;
+    glTexCoordPointer(2, GL_DOUBLE, 0, mesh.texCoords);
+    glVertexPointer(3, GL_DOUBLE, 0, mesh.positions);
+    glNormalPointer(GL_DOUBLE, 0, mesh.normals);
+    glDrawArrays(GL_TRIANGLES, 0, 3 * mesh.triangleCount);
+}
+
+// Number of lights this GL has; lights beyond it read as off.
+GLint maxLights() {
+    GLint lights = 0;
+    glGetIntegerv(GL_MAX_LIGHTS, &lights);
+    return lights;
+}
+
+} // namespace
+
+Mesh::~Mesh() {
+    if (procedural)
+        theProceduralTextures.release(textureSource);
+    else if (!textureSource.empty())
+        thePakLibrary.releaseTexture(textureSource, texture);
+}
+
+bool Mesh::parse(const uint8_t*& cursor, const uint8_t* end, const std::string& pakFile) {
+    MeshRecord record;
+    if (!readMeshRecord(cursor, end, record)) return false;
+    material = record.material;
+    triangleCount = record.triangleCount;
+    positions = record.positions;
+    normals = record.normals;
+    texCoords = record.texCoords;
+
+    // A name that is not terminated within its length names nothing.
+    if (record.textureNameLength <= 0 ||
+        !std::memchr(record.textureName, 0, (size_t)record.textureNameLength))
+        return true;
+    std::string name(record.textureName);
+    if (name.size() >= 2 && name[1] == '#') {
+        texture = theProceduralTextures.acquire(name);
+        if (texture != 0) {
+            textureSource = name;
+            procedural = true;
+        }
+    } else {
+        texture = thePakLibrary.texture(pakFile, name);
+        textureSource = pakFile; // the archive reference is held even for 0
+    }
+    return true;
+}
+
+bool Mesh::isBlended() const { return material && material[1] != 0; }
+
+bool Mesh::isAlphaTested() const { return material && material[0] != 0; }
+
+void Mesh::draw() {
+    glGetDoublev(GL_MODELVIEW_MATRIX, savedMatrix);
+    if (isBlended()) {
+        depthTestWasOn = glIsEnabled(GL_DEPTH_TEST);
+        lightingWasOn = glIsEnabled(GL_LIGHTING);
+        if (lightingWasOn) {
+            GLint lights = maxLights();
+            for (int n = 1; n <= SAVED_LIGHTS; ++n)
+                lightWasOn[n - 1] = n < lights && glIsEnabled(GL_LIGHT0 + n);
+        }
+        deferMesh(this);
+        return;
+    }
+    bool alphaTest = isAlphaTested();
+    if (alphaTest) glEnable(GL_ALPHA_TEST);
+    applyMaterial(material);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor3f(1, 1, 1);
+    drawArrays(*this);
+    if (alphaTest) glDisable(GL_ALPHA_TEST);
+}
+
+void Mesh::drawDeferred() {
+    if (!depthTestWasOn) glDisable(GL_DEPTH_TEST);
+    if (lightingWasOn) {
+        glEnable(GL_LIGHTING);
+        for (int n = 1; n <= SAVED_LIGHTS; ++n)
+            if (lightWasOn[n - 1]) glEnable(GL_LIGHT0 + n);
+    }
+    bool alphaTest = isAlphaTested();
+    if (alphaTest) glEnable(GL_ALPHA_TEST);
+    glLoadMatrixd(savedMatrix);
+    glEnable(GL_BLEND);
+    applyMaterial(material);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glColor3f(1, 1, 1);
+    drawArrays(*this);
+    if (!depthTestWasOn) glEnable(GL_DEPTH_TEST);
+    if (lightingWasOn) {
+        glDisable(GL_LIGHTING);
+        for (int n = 1; n <= SAVED_LIGHTS; ++n)
+            if (lightWasOn[n - 1]) glDisable(GL_LIGHT0 + n);
+    }
+    if (alphaTest) glDisable(GL_ALPHA_TEST);
+    glDisable(GL_BLEND);
+}
+
+void Mesh::drawGeometryOnly() {
+    glLoadMatrixd(savedMatrix);
+    if (triangleCount <= 0) return;
+    glVertexPointer(3, GL_DOUBLE, 0, positions);
+    glDrawArrays(GL_TRIANGLES, 0, 3 * triangleCount);
+}

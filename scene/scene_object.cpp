@@ -1,0 +1,134 @@
+// Scene objects: loading models, the per-frame walk of the tree, and the
+// blended pass after it.
+#include "scene/scene_object.h"
+
+#include <GL/gl.h>
+
+#include "app/picking.h"
+#include "resources/mesh.h"
+#include "resources/model_format.h"
+#include "resources/pak_library.h"
+
+uint32_t frameTime = 0;
+SceneObject* currentObject = nullptr;
+Action* currentAction = nullptr;
+std::vector<Mesh*> deferredMeshes;
+
+namespace {
+
+// Run every hook of an object for one phase.  Indexed, because a hook may
+// add hooks.
+void runHooks(SceneObject& object, int32_t phase) {
+    for (size_t i = 0; i < object.drawHooks.size(); ++i) {
+        DrawHook hook = object.drawHooks[i];
+        hook.fn(phase, hook.arg);
+    }
+}
+
+// The object's meshes, at the square of its scale when it is scaled.
+void drawMeshes(SceneObject& object) {
+    if (object.transform.scaled) {
+        glPushMatrix();
+        object.transform.applyScale();
+    }
+    for (int32_t i = 0; i < object.meshCount; ++i) object.meshes[i]->draw();
+    if (object.transform.scaled) glPopMatrix();
+}
+
+// Free the children that finished dying; the others keep their order.
+void removeDeadChildren(SceneObject& object) {
+    std::vector<SceneObject*>& children = object.children;
+    size_t kept = 0;
+    for (size_t i = 0; i < children.size(); ++i) {
+        if (children[i]->dead)
+            delete children[i];
+        else
+            children[kept++] = children[i];
+    }
+    children.resize(kept);
+}
+
+} // namespace
+
+SceneObject::SceneObject() { tracks.animator = &animator; }
+
+SceneObject::~SceneObject() {
+    for (const std::string& pakFile : pakFiles) thePakLibrary.release(pakFile);
+    for (Mesh* mesh : meshes) delete mesh;
+    // Nothing in the game's own flow leaves children here, but a tree
+    // deleted directly must not leak them.
+    for (SceneObject* child : children) delete child;
+}
+
+void SceneObject::loadModel(const std::string& pakFile, const std::string& entryName) {
+    pakFiles.push_back(pakFile);
+    EntryBytes entry = thePakLibrary.entryData(pakFile, entryName);
+    hasModel = true;
+    if (!entry.bytes) return; // a missing entry loads no meshes
+    const uint8_t* cursor = entry.bytes;
+    const uint8_t* end = entry.bytes + entry.size;
+    int32_t count = 0;
+    if (!readModelHeader(cursor, end, count)) return;
+    for (int32_t i = 0; i < count; ++i) {
+        Mesh* mesh = new Mesh;
+        if (!mesh->parse(cursor, end, pakFile)) {
+            delete mesh; // runs past the entry's end: keep what was read
+            break;
+        }
+        meshes.push_back(mesh);
+        ++meshCount;
+    }
+}
+
+void SceneObject::addChild(SceneObject* child) { children.push_back(child); }
+
+void SceneObject::addDrawHook(DrawHookFn fn, void* arg) { drawHooks.push_back({fn, arg}); }
+
+void SceneObject::draw() {
+    currentObject = this;
+    glPushMatrix();
+    transform.apply();
+    if (!dying) {
+        animator.update();
+        if (hasModel) {
+            runHooks(*this, PHASE_BEFORE_MESHES);
+            drawMeshes(*this);
+            runHooks(*this, PHASE_AFTER_MESHES);
+        }
+    }
+    removeDeadChildren(*this);
+    if (dying && children.empty()) {
+        dead = true;
+    } else {
+        // Indexed: an effect run by a child's draw may add children here.
+        for (size_t i = 0; i < children.size(); ++i) {
+            SceneObject* child = children[i];
+            if (dying) child->dying = true;
+            runHooks(*this, PHASE_BEFORE_CHILD);
+            child->draw();
+            runHooks(*this, PHASE_AFTER_CHILD);
+        }
+    }
+    glPopMatrix();
+}
+
+void SceneObject::drawForPicking() {
+    for (Mesh* mesh : meshes) mesh->drawGeometryOnly();
+}
+
+void hookPickable(int32_t phase, void*) {
+    if (phase == PHASE_BEFORE_MESHES) thePicker.addCandidate();
+}
+
+void deferMesh(Mesh* mesh) { deferredMeshes.push_back(mesh); }
+
+namespace Scene {
+
+void drawDeferred(std::vector<Mesh*>& list) {
+    glDepthMask(GL_FALSE);
+    for (Mesh* mesh : list) mesh->drawDeferred();
+    glDepthMask(GL_TRUE);
+    list.clear();
+}
+
+} // namespace Scene
