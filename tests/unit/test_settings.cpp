@@ -1,0 +1,175 @@
+// The settings file: reading every shape of file, writing the 56-byte
+// record, and the atomic save that keeps old progress when writing fails.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "resources/pak_archive.h"
+
+namespace {
+
+// The bytes of a settings file with a reserved block of `reserved` bytes.
+std::vector<uint8_t> settingsFile(int32_t version, uint32_t reserved, uint8_t flags[4],
+                                  int32_t doneMask, int32_t big) {
+    std::vector<uint8_t> bytes(8 + reserved + 48, 0xee);
+    std::memcpy(&bytes[0], &version, 4);
+    std::memcpy(&bytes[4], &reserved, 4);
+    uint8_t* p = &bytes[8 + reserved];
+    std::memcpy(p, flags, 4);
+    for (int i = 0; i < PICTURE_COUNT; i++) {
+        int32_t done = (doneMask >> i) & 1;
+        std::memcpy(p + 4 + 4 * i, &done, 4);
+    }
+    std::memcpy(p + 44, &big, 4);
+    return bytes;
+}
+
+bool isDefault(const Settings& s) {
+    Settings d;
+    return s.showWelcome == d.showWelcome && s.menuHidden == d.menuHidden &&
+           s.soundOn == d.soundOn && s.musicOn == d.musicOn && s.bigPuzzle == d.bigPuzzle &&
+           std::memcmp(s.pictureDone, d.pictureDone, sizeof d.pictureDone) == 0;
+}
+
+// Read through both readers, which must agree.
+Settings readBoth(const std::vector<uint8_t>& bytes, bool* valid = nullptr) {
+    Settings fromBytes;
+    bool ok = readSettingsBytes(bytes.data(), bytes.size(), fromBytes);
+    if (valid) *valid = ok;
+    std::istringstream stream(std::string(bytes.begin(), bytes.end()));
+    Settings fromStream(stream);
+    std::ostringstream a, b;
+    fromBytes.write(a);
+    fromStream.write(b);
+    EXPECT_EQ(a.str(), b.str());
+    return fromBytes;
+}
+
+std::string makeTempFolder() {
+    char pattern[] = "/tmp/meadow_settings_XXXXXX";
+    const char* made = mkdtemp(pattern);
+    EXPECT_NE(made, nullptr);
+    return std::string(made ? made : "/tmp") + "/";
+}
+
+} // namespace
+
+TEST(Settings, DefaultsAreAFirstRun) {
+    Settings s;
+    EXPECT_TRUE(s.showWelcome);
+    EXPECT_TRUE(s.menuHidden);
+    EXPECT_TRUE(s.soundOn);
+    EXPECT_TRUE(s.musicOn);
+    EXPECT_EQ(s.bigPuzzle, 1);
+    for (int32_t done : s.pictureDone)
+        EXPECT_EQ(done, 0);
+}
+
+TEST(Settings, ReservedBlockIsSkippedAndRewrittenAway) {
+    uint8_t flags[4] = {0, 1, 7, 0};
+    std::vector<uint8_t> bytes = settingsFile(1, 5, flags, 1 << 3, 0);
+    bool valid = false;
+    Settings s = readBoth(bytes, &valid);
+    EXPECT_TRUE(valid);
+    EXPECT_FALSE(s.showWelcome);
+    EXPECT_TRUE(s.menuHidden);
+    EXPECT_TRUE(s.soundOn); // 7 reads as on
+    EXPECT_FALSE(s.musicOn);
+    EXPECT_EQ(s.pictureDone[3], 1);
+    EXPECT_EQ(s.pictureDone[2], 0);
+    EXPECT_EQ(s.bigPuzzle, 0);
+
+    std::ostringstream out;
+    s.write(out);
+    std::string written = out.str();
+    ASSERT_EQ(written.size(), SETTINGS_FILE_SIZE);
+    EXPECT_EQ(written.substr(0, 12), std::string("\1\0\0\0\0\0\0\0\0\1\1\0", 12)); // 7 -> 1
+    std::vector<uint8_t> again(written.begin(), written.end());
+    uint8_t expectFlags[4] = {0, 1, 1, 0};
+    EXPECT_EQ(again, settingsFile(1, 0, expectFlags, 1 << 3, 0));
+}
+
+TEST(Settings, DamagedFilesGiveTheDefaults) {
+    uint8_t flags[4] = {0, 0, 0, 0};
+    std::vector<uint8_t> wrongVersion = settingsFile(2, 0, flags, 0x3ff, 0);
+    std::vector<uint8_t> shortFile = settingsFile(1, 0, flags, 0x3ff, 0);
+    shortFile.pop_back();
+    std::vector<uint8_t> hugeReserved = settingsFile(1, 0, flags, 0x3ff, 0);
+    uint32_t huge = 0xfffffff0u;
+    std::memcpy(&hugeReserved[4], &huge, 4);
+    for (const auto& bytes : {wrongVersion, shortFile, hugeReserved, std::vector<uint8_t>{}}) {
+        bool valid = true;
+        EXPECT_TRUE(isDefault(readBoth(bytes, &valid)));
+        EXPECT_FALSE(valid);
+    }
+}
+
+TEST(Settings, SaveReplacesTheFileAtomically) {
+    std::string dir = makeTempFolder();
+    std::string path = dir + SETTINGS_FILE_NAME;
+    Settings s;
+    s.pictureDone[3] = 1;
+    ASSERT_TRUE(writeSettingsFile(s, path));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readWholeFile(path, bytes));
+    EXPECT_EQ(bytes.size(), SETTINGS_FILE_SIZE);
+    EXPECT_EQ(access((path + ".tmp").c_str(), F_OK), -1); // no leftovers
+    Settings back;
+    ASSERT_TRUE(readSettingsBytes(bytes.data(), bytes.size(), back));
+    EXPECT_EQ(back.pictureDone[3], 1);
+
+    // A directory squatting on the temporary name makes the write fail; the
+    // old file must come through untouched.  (Tests run as root, so a
+    // read-only folder would not stop the write.)
+    ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0700), 0);
+    Settings changed;
+    changed.bigPuzzle = 0;
+    EXPECT_FALSE(writeSettingsFile(changed, path));
+    std::vector<uint8_t> after;
+    ASSERT_TRUE(readWholeFile(path, after));
+    EXPECT_EQ(after, bytes);
+    rmdir((path + ".tmp").c_str());
+
+    EXPECT_FALSE(writeSettingsFile(changed, dir + "no/such/folder/cfg"));
+    EXPECT_FALSE(writeSettingsFile(changed, ""));
+}
+
+TEST(Settings, LoadAndSaveThroughTheSettingsFolder) {
+    std::string dir = makeTempFolder();
+    std::string savedXdg = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+    std::string savedHome = getenv("HOME") ? getenv("HOME") : "";
+    setenv("XDG_DATA_HOME", dir.c_str(), 1);
+
+    loadSettings(); // first run: no file
+    ASSERT_NE(theSettings, nullptr);
+    EXPECT_EQ(settingsPath, dir + "meadow_mosaics/" + SETTINGS_FILE_NAME);
+    EXPECT_TRUE(isDefault(*theSettings));
+    theSettings->pictureDone[3] = 1;
+    theSettings->musicOn = false;
+    EXPECT_TRUE(saveSettings());
+    theSettings->resetToDefaults();
+    loadSettings();
+    EXPECT_EQ(theSettings->pictureDone[3], 1);
+    EXPECT_FALSE(theSettings->musicOn);
+
+    // No folder to be had: defaults, and saving does nothing.
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("HOME");
+    loadSettings();
+    EXPECT_EQ(settingsPath, "");
+    EXPECT_TRUE(isDefault(*theSettings));
+    EXPECT_FALSE(saveSettings());
+
+    if (!savedHome.empty()) setenv("HOME", savedHome.c_str(), 1);
+    if (!savedXdg.empty()) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+    theSettings->resetToDefaults();
+}
