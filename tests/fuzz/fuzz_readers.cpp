@@ -1,0 +1,200 @@
+// Random, truncated and mutated input for every reader of outside data:
+// archives, model entries and the settings file.  Each input is copied into
+// a buffer of exactly its own size, so under AddressSanitizer any read past
+// the end stops the test.  The generator is seeded: failures repeat.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "app/settings.h"
+#include "resources/model_format.h"
+#include "resources/pak_archive.h"
+
+namespace {
+
+constexpr int RANDOM_ROUNDS = 20000;
+constexpr int MUTATION_ROUNDS = 20000;
+constexpr double TIME_BUDGET_SECONDS = 3.0; // per reader, so sanitizer builds stay quick
+
+using Bytes = std::vector<uint8_t>;
+
+// A heap copy of exactly the input's size (a vector may keep spare capacity
+// that AddressSanitizer would not flag).
+struct ExactCopy {
+    uint8_t* data;
+    size_t size;
+    explicit ExactCopy(const Bytes& input) : data(new uint8_t[input.size()]), size(input.size()) {
+        if (size > 0) std::memcpy(data, input.data(), size);
+    }
+    ~ExactCopy() { delete[] data; }
+    ExactCopy(const ExactCopy&) = delete;
+    ExactCopy& operator=(const ExactCopy&) = delete;
+};
+
+// Stops a loop once its reader has had its share of time.
+struct Budget {
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    bool spent() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() >
+               TIME_BUDGET_SECONDS;
+    }
+};
+
+Bytes randomBytes(std::mt19937& rng, size_t maxSize) {
+    Bytes bytes(rng() % (maxSize + 1));
+    for (uint8_t& b : bytes)
+        b = (uint8_t)rng();
+    return bytes;
+}
+
+// Flip, overwrite, insert or delete a few bytes; sometimes plant an extreme
+// 32-bit value where a count or length might sit.
+Bytes mutate(std::mt19937& rng, Bytes bytes) {
+    int edits = 1 + (int)(rng() % 4);
+    for (int i = 0; i < edits; i++) {
+        size_t at = bytes.empty() ? 0 : rng() % bytes.size();
+        switch (rng() % 5) {
+        case 0:
+            if (!bytes.empty()) bytes[at] ^= (uint8_t)(1u << (rng() % 8));
+            break;
+        case 1:
+            if (!bytes.empty()) bytes[at] = (uint8_t)rng();
+            break;
+        case 2:
+            bytes.insert(bytes.begin() + (long)at, (uint8_t)rng());
+            break;
+        case 3:
+            if (!bytes.empty()) bytes.erase(bytes.begin() + (long)at);
+            break;
+        default: {
+            static const uint32_t extremes[] = {0,          1,          0x7f,       0x80,      0xff,
+                                                0x7fffffff, 0x80000000, 0xffffffff, 0xfffffff0};
+            uint32_t v = extremes[rng() % (sizeof extremes / sizeof extremes[0])];
+            if (bytes.size() >= 4) std::memcpy(&bytes[rng() % (bytes.size() - 3)], &v, 4);
+        }
+        }
+    }
+    return bytes;
+}
+
+// Run a reader on every prefix of a valid input, then on random and
+// mutated inputs, each in a heap buffer of exactly its size.
+template <typename Reader> void exercise(const Bytes& valid, size_t maxRandomSize, Reader read) {
+    std::mt19937 rng(20240611u);
+    for (size_t cut = 0; cut <= valid.size(); cut++)
+        read(Bytes(valid.begin(), valid.begin() + (long)cut));
+    Budget budget;
+    for (int i = 0; i < RANDOM_ROUNDS && !budget.spent(); i++)
+        read(randomBytes(rng, maxRandomSize));
+    for (int i = 0; i < MUTATION_ROUNDS && !budget.spent(); i++)
+        read(mutate(rng, valid));
+}
+
+Bytes sampleArchive() {
+    PakArchive archive;
+    archive.addEntry("fon_menu", "abcdef", 6);
+    archive.addEntry("", nullptr, 0);
+    archive.addEntry(std::string(127, 'n'), "z", 1);
+    std::string path = "/tmp/meadow_fuzz_sample.pak";
+    EXPECT_TRUE(archive.save(path));
+    Bytes bytes;
+    EXPECT_TRUE(readWholeFile(path, bytes));
+    std::remove(path.c_str());
+    return bytes;
+}
+
+Bytes sampleModel() {
+    MeshBuild mesh;
+    mesh.textureName = "a#00ff00";
+    mesh.material = defaultMaterial();
+    mesh.positions.assign(18, 0.25);
+    mesh.normals.assign(18, 1.0);
+    mesh.texCoords.assign(12, 0.5);
+    MeshBuild flat = mesh;
+    flat.textureName = "rec1";
+    flat.positions.clear();
+    return buildModelEntry({mesh, flat}, true);
+}
+
+} // namespace
+
+TEST(FuzzReaders, PakBytes) {
+    Bytes valid = sampleArchive();
+    exercise(valid, 64, [](const Bytes& input) {
+        ExactCopy exact(input);
+        PakArchive archive;
+        bool ok = parsePakBytes(exact.data, exact.size, archive);
+        if (!ok) {
+            EXPECT_EQ(archive.entryCount(), 0);
+            return;
+        }
+        // Whatever was accepted must be consistent and readable to the end.
+        ASSERT_EQ(archive.blobs.size(), archive.names.size());
+        uint64_t total = 0;
+        for (const EntryBytes& blob : archive.blobs) {
+            for (uint32_t i = 0; i < blob.size; i++)
+                total += blob.bytes[i];
+            EXPECT_LE(blob.size, exact.size);
+        }
+        (void)total;
+    });
+}
+
+TEST(FuzzReaders, ModelEntries) {
+    Bytes valid = sampleModel();
+    exercise(valid, 512, [](const Bytes& input) {
+        ExactCopy exact(input);
+        const uint8_t* cursor = exact.data;
+        const uint8_t* end = exact.data + exact.size;
+        int32_t count = 0;
+        if (readModelHeader(cursor, end, count)) {
+            EXPECT_GE(count, 0);
+            MeshRecord record;
+            for (int32_t i = 0; i < count && readMeshRecord(cursor, end, record); i++) {
+                EXPECT_LE(cursor, end);
+                // Touch the first and last byte of everything the record names.
+                volatile uint8_t sink = (uint8_t)record.textureName[0];
+                sink = record.material[MESH_MATERIAL_BYTES - 1];
+                int64_t n = record.triangleCount;
+                if (n > 0) {
+                    sink = record.positions[72 * n - 1];
+                    sink = record.normals[72 * n - 1];
+                    sink = record.texCoords[48 * n - 1];
+                }
+                (void)sink;
+                EXPECT_LT(std::strlen(record.textureName), (size_t)record.textureNameLength);
+                (void)readMaterial(record.material);
+            }
+        }
+    });
+}
+
+TEST(FuzzReaders, SettingsBytes) {
+    Settings sample;
+    sample.pictureDone[4] = 1;
+    std::ostringstream out;
+    sample.write(out);
+    std::string text = out.str();
+    Bytes valid(text.begin(), text.end());
+    exercise(valid, 96, [](const Bytes& input) {
+        ExactCopy exact(input);
+        Settings settings;
+        if (!readSettingsBytes(exact.data, exact.size, settings)) {
+            Settings defaults;
+            EXPECT_EQ(settings.bigPuzzle, defaults.bigPuzzle);
+            EXPECT_EQ(settings.showWelcome, defaults.showWelcome);
+        }
+        // The stream reader must agree with the byte reader.
+        std::istringstream stream(std::string(input.begin(), input.end()));
+        Settings fromStream(stream);
+        std::ostringstream a, b;
+        settings.write(a);
+        fromStream.write(b);
+        EXPECT_EQ(a.str(), b.str());
+    });
+}
