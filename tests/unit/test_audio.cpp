@@ -220,3 +220,24 @@ TEST_F(AudioTest, ObserverSeesEveryRequestAndBadSoundsAreNotCached) {
     EXPECT_NE(mixChannels[0].data, nullptr);
     mixOnce();
 }
+
+TEST_F(AudioTest, DeviceCallbackPlaysMusicOnItsOwnThread) {
+    const char* savedDriver = getenv("SDL_AUDIODRIVER");
+    std::string driver = savedDriver ? savedDriver : "";
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    AudioMixer* mixer = new AudioMixer();
+    ASSERT_TRUE(mixer->deviceOpen);
+    mixer->play("music.wav", true);
+    for (int i = 0; i < 200 && mixChannels[0].pos == 0; i++)
+        SDL_Delay(10);
+    SDL_LockAudio();
+    uint32_t pos = mixChannels[0].pos;
+    SDL_UnlockAudio();
+    EXPECT_GT(pos, 0u);
+    delete mixer; // closes the device, then frees the buffers it played
+    EXPECT_EQ(mixChannels[0].data, nullptr);
+    if (savedDriver)
+        setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+}
