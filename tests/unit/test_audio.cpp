@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,7 @@ class AudioTest : public ::testing::Test {
         while (thePakLibrary.openCount() > 0)
             thePakLibrary.release(thePakLibrary.keys[0]);
         thePakLibrary.setBaseDirectory(savedBase);
+        std::filesystem::remove_all(dir);
     }
     static bool isSilent(const std::vector<Uint8>& buffer, size_t from = 0) {
         for (size_t i = from; i < buffer.size(); i++)

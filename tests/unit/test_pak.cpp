@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,13 +16,18 @@
 
 namespace {
 
-// A fresh folder under /tmp for one test, with a trailing '/'.
-std::string makeTempFolder() {
-    char pattern[] = "/tmp/meadow_pak_XXXXXX";
-    const char* made = mkdtemp(pattern);
-    EXPECT_NE(made, nullptr);
-    return std::string(made ? made : "/tmp") + "/";
-}
+// A fresh folder under /tmp for one test (path ends in '/'), removed with
+// everything in it when the test ends.
+struct TempFolder {
+    std::string path;
+    TempFolder() {
+        char pattern[] = "/tmp/meadow_pak_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        EXPECT_NE(made, nullptr);
+        path = std::string(made ? made : "/tmp/meadow_pak_failed") + "/";
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+};
 
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -53,7 +59,8 @@ struct FailureRecorder {
 } // namespace
 
 TEST(PakArchive, SaveAndReadBackKeepsEveryEntry) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     std::string longName(127, 'n');
     PakArchive built;
     EXPECT_TRUE(built.addEntry("fon_menu", "first", 5));
@@ -80,7 +87,8 @@ TEST(PakArchive, SaveAndReadBackKeepsEveryEntry) {
 }
 
 TEST(PakArchive, RefusesToWriteANameTheReaderWouldReject) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     PakArchive built;
     built.addEntry(std::string(128, 'x'), "x", 1);
     EXPECT_FALSE(built.save(dir + "long.pak"));
@@ -88,7 +96,8 @@ TEST(PakArchive, RefusesToWriteANameTheReaderWouldReject) {
 }
 
 TEST(PakArchive, EmptyAndNegativeCountsHoldNoEntries) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     writeBytes(dir + "zero.pak", {0, 0, 0, 0});
     writeBytes(dir + "negative.pak", {0xff, 0xff, 0xff, 0xff, 1, 2, 3});
     for (const char* name : {"zero.pak", "negative.pak"}) {
@@ -100,7 +109,8 @@ TEST(PakArchive, EmptyAndNegativeCountsHoldNoEntries) {
 }
 
 TEST(PakArchive, ExtractAllThenAddFileGivesTheSameBytes) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     PakArchive built;
     built.addEntry("music.wav", "RIFF....", 8);
     built.addEntry("rec1", "\0\1\2", 3);
@@ -152,7 +162,8 @@ TEST(PakArchive, MalformedBytesAreRejectedWhole) {
 }
 
 TEST(PakLibrary, SharesByKeyAndRereadsAfterTheLastRelease) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     PakArchive built;
     built.addEntry("v", "1", 1);
     ASSERT_TRUE(built.save(dir + "buttons.pak"));
@@ -197,7 +208,8 @@ TEST(PakLibrary, SharesByKeyAndRereadsAfterTheLastRelease) {
 
 TEST(PakLibrary, UnreadableArchivesReachTheFailureHandler) {
     FailureRecorder recorder;
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     writeBytes(dir + "broken.pak", {5, 0, 0, 0, 1, 'a'});
 
     PakLibrary library;

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -20,12 +21,18 @@
 
 namespace {
 
-std::string makeTempFolder() {
-    char pattern[] = "/tmp/meadow_platform_XXXXXX";
-    const char* made = mkdtemp(pattern);
-    EXPECT_NE(made, nullptr);
-    return std::string(made ? made : "/tmp") + "/";
-}
+// A fresh folder under /tmp for one test (path ends in '/'), removed with
+// everything in it when the test ends.
+struct TempFolder {
+    std::string path;
+    TempFolder() {
+        char pattern[] = "/tmp/meadow_platform_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        EXPECT_NE(made, nullptr);
+        path = std::string(made ? made : "/tmp/meadow_platform_failed") + "/";
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+};
 
 // Sets environment variables for one test and puts the old values back.
 struct EnvironmentGuard {
@@ -67,7 +74,8 @@ bool isFolder(const std::string& path, mode_t* mode = nullptr) {
 } // namespace
 
 TEST(Platform, SettingsFolderFollowsXdgThenHome) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     EnvironmentGuard env;
 
     env.set("XDG_DATA_HOME", (dir + "xdg/deep").c_str()); // parents are made too
@@ -102,7 +110,8 @@ TEST(Platform, EnvironmentKeepsRenderingInTheWindow) {
 }
 
 TEST(Platform, WebPageGoesToXdgOpenAsOneArgumentWithoutAShell) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     std::string log = dir + "argv.txt";
     std::string script = dir + "xdg-open";
     std::ofstream(script) << "#!/bin/sh\n"
@@ -135,7 +144,8 @@ TEST(Platform, WebPageGoesToXdgOpenAsOneArgumentWithoutAShell) {
 }
 
 TEST(Platform, MissingBrowserIsSilent) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     EnvironmentGuard env;
     env.set("PATH", dir.c_str()); // no xdg-open anywhere
     openWebPage("https://example.org/");

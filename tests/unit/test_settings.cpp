@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -54,12 +55,18 @@ Settings readBoth(const std::vector<uint8_t>& bytes, bool* valid = nullptr) {
     return fromBytes;
 }
 
-std::string makeTempFolder() {
-    char pattern[] = "/tmp/meadow_settings_XXXXXX";
-    const char* made = mkdtemp(pattern);
-    EXPECT_NE(made, nullptr);
-    return std::string(made ? made : "/tmp") + "/";
-}
+// A fresh folder under /tmp for one test (path ends in '/'), removed with
+// everything in it when the test ends.
+struct TempFolder {
+    std::string path;
+    TempFolder() {
+        char pattern[] = "/tmp/meadow_settings_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        EXPECT_NE(made, nullptr);
+        path = std::string(made ? made : "/tmp/meadow_settings_failed") + "/";
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+};
 
 } // namespace
 
@@ -114,7 +121,8 @@ TEST(Settings, DamagedFilesGiveTheDefaults) {
 }
 
 TEST(Settings, SaveReplacesTheFileAtomically) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     std::string path = dir + SETTINGS_FILE_NAME;
     Settings s;
     s.pictureDone[3] = 1;
@@ -144,7 +152,8 @@ TEST(Settings, SaveReplacesTheFileAtomically) {
 }
 
 TEST(Settings, LoadAndSaveThroughTheSettingsFolder) {
-    std::string dir = makeTempFolder();
+    TempFolder temp;
+    const std::string& dir = temp.path;
     std::string savedXdg = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
     std::string savedHome = getenv("HOME") ? getenv("HOME") : "";
     setenv("XDG_DATA_HOME", dir.c_str(), 1);
