@@ -168,6 +168,15 @@ MeshBuild screenQuad(double px0, double py0, double px1, double py1, double dist
     return quadMesh(a.x, a.y, b.x, b.y, a.z, textureName, blended);
 }
 
+SceneObject* pickableQuad(double px0, double py0, double px1, double py1, double distance) {
+    std::string pak =
+        writeArchive({{"q", buildModelEntry({screenQuad(px0, py0, px1, py1, distance)})}});
+    SceneObject* object = new SceneObject;
+    object->addDrawHook(hookPickable, nullptr);
+    object->loadModel(pak, "q");
+    return object;
+}
+
 std::vector<uint8_t> makePng(int width, int height, int channels, const std::vector<uint8_t>& px) {
     return pngBytes(width, height, channels == 4 ? 6 : 2, channels, px, {});
 }

@@ -42,6 +42,10 @@ MeshBuild quadMesh(double left, double bottom, double right, double top, double 
 MeshBuild screenQuad(double px0, double py0, double px1, double py1, double distance,
                      const std::string& textureName = "", bool blended = false);
 
+// A pickable object (hookPickable) whose model is one screenQuad, in an
+// archive of its own.
+SceneObject* pickableQuad(double px0, double py0, double px1, double py1, double distance);
+
 // Image bytes: RGB (3 bytes a pixel) or RGBA (4) PNG, an 8-bit palette
 // PNG, and a 24-bit BMP as SDL writes it.
 std::vector<uint8_t> makePng(int width, int height, int channels, const std::vector<uint8_t>& rgb);
