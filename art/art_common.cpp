@@ -1,0 +1,376 @@
+#include "art/art_common.h"
+
+#include <fontconfig/fontconfig.h>
+#include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+// The Comic Neue files of the fonts-comic-neue package: the only fonts the art may use.
+static constexpr const char* COMIC_NEUE_FILES[] = {
+    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf",
+    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf",
+    "/usr/share/fonts/truetype/comic-neue/ComicNeue-Regular.ttf",
+    "/usr/share/fonts/truetype/comic-neue/ComicNeue-Bold.ttf",
+};
+static constexpr const char* FONT_FAMILY = "Comic Neue";
+
+// ---- Colours ----------------------------------------------------------------
+
+Rgba mixColour(Rgba a, Rgba b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
+            a.a + (b.a - a.a) * t};
+}
+
+Rgba shade(Rgba c, double amount) {
+    Rgba towards = amount >= 0 ? Rgba{1, 1, 1, c.a} : Rgba{0, 0, 0, c.a};
+    return mixColour(c, towards, std::fabs(amount));
+}
+
+void setColour(cairo_t* cr, Rgba c) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
+
+// ---- Canvas -----------------------------------------------------------------
+
+Canvas makeCanvas(int width, int height, bool alpha) {
+    Canvas canvas;
+    canvas.width = width;
+    canvas.height = height;
+    canvas.alpha = alpha;
+    canvas.surface =
+        cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, width, height);
+    canvas.cr = cairo_create(canvas.surface);
+    cairo_set_antialias(canvas.cr, CAIRO_ANTIALIAS_BEST);
+    cairo_set_line_join(canvas.cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(canvas.cr, CAIRO_LINE_CAP_ROUND);
+    return canvas;
+}
+
+void freeCanvas(Canvas& canvas) {
+    if (canvas.cr) cairo_destroy(canvas.cr);
+    if (canvas.surface) cairo_surface_destroy(canvas.surface);
+    canvas.cr = nullptr;
+    canvas.surface = nullptr;
+}
+
+// cairo's PNG writer hands the file out in pieces; this gathers them.
+static cairo_status_t appendPngBytes(void* closure, const unsigned char* data, unsigned int length) {
+    std::vector<uint8_t>* out = static_cast<std::vector<uint8_t>*>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+std::vector<uint8_t> canvasPng(Canvas& canvas) {
+    // cairo writes RGB24 surfaces as 8-bit RGB and ARGB32 as 8-bit RGBA
+    // (unpremultiplied), which is exactly what the game uploads.
+    std::vector<uint8_t> bytes;
+    cairo_surface_flush(canvas.surface);
+    if (cairo_surface_write_to_png_stream(canvas.surface, appendPngBytes, &bytes) !=
+        CAIRO_STATUS_SUCCESS)
+        bytes.clear();
+    return bytes;
+}
+
+bool saveCanvasPng(Canvas& canvas, const std::string& path) {
+    cairo_surface_flush(canvas.surface);
+    return cairo_surface_write_to_png(canvas.surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+void useUnits(Canvas& canvas, double unitsWide, double unitsHigh) {
+    cairo_identity_matrix(canvas.cr);
+    cairo_scale(canvas.cr, canvas.width / unitsWide, canvas.height / unitsHigh);
+}
+
+bool isTextureSize(int width, int height) {
+    auto powerOfTwo = [](int n) { return n > 0 && n <= 2048 && (n & (n - 1)) == 0; };
+    return powerOfTwo(width) && powerOfTwo(height);
+}
+
+// ---- Shapes -------------------------------------------------------------------
+
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
+    double r = std::min(radius, std::min(w, h) / 2);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
+    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
+    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+}
+
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+}
+
+void fillOutlined(cairo_t* cr, Rgba fill, Rgba outline, double lineWidth) {
+    setColour(cr, fill);
+    if (lineWidth <= 0) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_fill_preserve(cr);
+    setColour(cr, outline);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_stroke(cr);
+}
+
+void fillGradientOutlined(cairo_t* cr, double y0, Rgba top, double y1, Rgba bottom, Rgba outline,
+                          double lineWidth) {
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y0, 0, y1);
+    cairo_pattern_add_color_stop_rgba(gradient, 0, top.r, top.g, top.b, top.a);
+    cairo_pattern_add_color_stop_rgba(gradient, 1, bottom.r, bottom.g, bottom.b, bottom.a);
+    cairo_set_source(cr, gradient);
+    cairo_pattern_destroy(gradient);
+    if (lineWidth <= 0) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_fill_preserve(cr);
+    setColour(cr, outline);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_stroke(cr);
+}
+
+void softGlow(cairo_t* cr, double cx, double cy, double radius, Rgba colour) {
+    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
+    cairo_pattern_add_color_stop_rgba(glow, 0, colour.r, colour.g, colour.b, colour.a);
+    cairo_pattern_add_color_stop_rgba(glow, 1, colour.r, colour.g, colour.b, 0);
+    cairo_set_source(cr, glow);
+    cairo_pattern_destroy(glow);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
+    cairo_fill(cr);
+}
+
+// ---- Text ---------------------------------------------------------------------
+
+bool initArtFonts() {
+    FcConfig* config = FcConfigCreate();
+    int added = 0;
+    for (const char* file : COMIC_NEUE_FILES)
+        if (FcConfigAppFontAddFile(config, (const FcChar8*)file)) added++;
+    if (added == 0) {
+        std::fprintf(stderr, "art_gen: no Comic Neue font files found (package fonts-comic-neue)\n");
+        return false;
+    }
+    FcConfigSetCurrent(config);
+    PangoFontMap* map = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
+    if (!map || !PANGO_IS_FC_FONT_MAP(map)) {
+        std::fprintf(stderr, "art_gen: pango has no fontconfig font map\n");
+        return false;
+    }
+    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), config);
+    pango_cairo_font_map_set_default(PANGO_CAIRO_FONT_MAP(map));
+    g_object_unref(map);
+    std::string family = loadedFontFamily();
+    if (family != FONT_FAMILY) {
+        std::fprintf(stderr, "art_gen: text would be set in \"%s\", not %s\n", family.c_str(),
+                     FONT_FAMILY);
+        return false;
+    }
+    return true;
+}
+
+std::string loadedFontFamily() {
+    PangoFontMap* map = pango_cairo_font_map_get_default();
+    PangoContext* context = pango_font_map_create_context(map);
+    PangoFontDescription* wanted = pango_font_description_from_string("Comic Neue Bold 20");
+    PangoFont* font = pango_font_map_load_font(map, context, wanted);
+    std::string family;
+    if (font) {
+        PangoFontDescription* loaded = pango_font_describe(font);
+        const char* name = pango_font_description_get_family(loaded);
+        family = name ? name : "";
+        pango_font_description_free(loaded);
+        g_object_unref(font);
+    }
+    pango_font_description_free(wanted);
+    g_object_unref(context);
+    return family;
+}
+
+// A pango layout for the text in the style's size, in the context's current units.
+static PangoLayout* makeLayout(cairo_t* cr, const std::string& text, double size, bool bold) {
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* font = pango_font_description_new();
+    pango_font_description_set_family(font, FONT_FAMILY);
+    pango_font_description_set_weight(font, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_absolute_size(font, size * PANGO_SCALE);
+    pango_layout_set_font_description(layout, font);
+    pango_font_description_free(font);
+    pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
+    pango_layout_set_text(layout, text.c_str(), -1);
+    return layout;
+}
+
+// pango lays text out in whole device units; a layout in tiny user units
+// (board units) would be rounded badly, so text is laid out at 100x and scaled back.
+static constexpr double TEXT_OVERSCALE = 100.0;
+
+void measureText(cairo_t* cr, const std::string& text, const TextStyle& style, double& width,
+                 double& height) {
+    cairo_save(cr);
+    cairo_scale(cr, 1 / TEXT_OVERSCALE, 1 / TEXT_OVERSCALE);
+    PangoLayout* layout = makeLayout(cr, text, style.size * TEXT_OVERSCALE, style.bold);
+    PangoRectangle ink, logical;
+    pango_layout_get_extents(layout, &ink, &logical);
+    width = logical.width / (double)PANGO_SCALE / TEXT_OVERSCALE;
+    height = logical.height / (double)PANGO_SCALE / TEXT_OVERSCALE;
+    g_object_unref(layout);
+    cairo_restore(cr);
+}
+
+void drawTextCentred(cairo_t* cr, const std::string& text, const TextStyle& style, double cx,
+                     double cy) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, 1 / TEXT_OVERSCALE, 1 / TEXT_OVERSCALE);
+    PangoLayout* layout = makeLayout(cr, text, style.size * TEXT_OVERSCALE, style.bold);
+    PangoRectangle ink, logical;
+    pango_layout_get_extents(layout, &ink, &logical);
+    double w = logical.width / (double)PANGO_SCALE, h = logical.height / (double)PANGO_SCALE;
+    cairo_move_to(cr, -w / 2 - logical.x / (double)PANGO_SCALE, -h / 2);
+    pango_cairo_layout_path(cr, layout);
+    if (style.outlineWidth > 0) {
+        setColour(cr, style.outline);
+        cairo_set_line_width(cr, style.outlineWidth * TEXT_OVERSCALE);
+        cairo_stroke_preserve(cr);
+    }
+    setColour(cr, style.fill);
+    cairo_fill(cr);
+    g_object_unref(layout);
+    cairo_restore(cr);
+}
+
+double fitTextSize(cairo_t* cr, const std::string& text, const TextStyle& style, double maxWidth) {
+    double w = 0, h = 0;
+    measureText(cr, text, style, w, h);
+    if (w <= maxWidth || w <= 0) return style.size;
+    return style.size * maxWidth / w;
+}
+
+// ---- Models -------------------------------------------------------------------
+
+MeshBuild makeMesh(const std::string& textureName, const MeshMaterial& material) {
+    MeshBuild mesh;
+    mesh.textureName = textureName;
+    mesh.material = material;
+    return mesh;
+}
+
+MeshMaterial blendedMaterial() {
+    MeshMaterial m = defaultMaterial();
+    m.blended = 1;
+    return m;
+}
+
+MeshMaterial alphaTestMaterial() {
+    MeshMaterial m = defaultMaterial();
+    m.alphaTest = 1;
+    return m;
+}
+
+void addTriangle(MeshBuild& mesh, const Vec3 p[3], const Vec3 n[3], const double st[6]) {
+    for (int v = 0; v < 3; v++) {
+        mesh.positions.insert(mesh.positions.end(), {p[v].x, p[v].y, p[v].z});
+        mesh.normals.insert(mesh.normals.end(), {n[v].x, n[v].y, n[v].z});
+        mesh.texCoords.insert(mesh.texCoords.end(), {st[2 * v], st[2 * v + 1]});
+    }
+}
+
+void addFlatTriangle(MeshBuild& mesh, Vec3 a, Vec3 b, Vec3 c, Vec3 normal, const double st[6]) {
+    const Vec3 p[3] = {a, b, c};
+    const Vec3 n[3] = {normal, normal, normal};
+    addTriangle(mesh, p, n, st);
+}
+
+void addQuadXZ(MeshBuild& mesh, double x0, double x1, double z0, double z1, double y, double s0,
+               double t0, double s1, double t1) {
+    // Seen from -y with z up, x runs to the right: counter-clockwise is
+    // bottom-left, bottom-right, top-right.
+    const Vec3 normal = {0, -1, 0};
+    const double lower[6] = {s0, t1, s1, t1, s1, t0};
+    const double upper[6] = {s0, t1, s1, t0, s0, t0};
+    addFlatTriangle(mesh, {x0, y, z0}, {x1, y, z0}, {x1, y, z1}, normal, lower);
+    addFlatTriangle(mesh, {x0, y, z0}, {x1, y, z1}, {x0, y, z1}, normal, upper);
+}
+
+void addQuadXY(MeshBuild& mesh, double x0, double x1, double y0, double y1, double z, double s0,
+               double t0, double s1, double t1) {
+    const Vec3 normal = {0, 0, 1};
+    const double lower[6] = {s0, t1, s1, t1, s1, t0};
+    const double upper[6] = {s0, t1, s1, t0, s0, t0};
+    addFlatTriangle(mesh, {x0, y0, z}, {x1, y0, z}, {x1, y1, z}, normal, lower);
+    addFlatTriangle(mesh, {x0, y0, z}, {x1, y1, z}, {x0, y1, z}, normal, upper);
+}
+
+int triangleCount(const MeshBuild& mesh) {
+    return (int)(mesh.positions.size() / 9);
+}
+
+// ---- Random ---------------------------------------------------------------------
+
+ArtRandom::ArtRandom(uint64_t seed) : state(seed ? seed : 0x9e3779b97f4a7c15ull) {}
+
+uint32_t ArtRandom::next() {
+    state ^= state >> 12;
+    state ^= state << 25;
+    state ^= state >> 27;
+    return (uint32_t)((state * 0x2545f4914f6cdd1dull) >> 32);
+}
+
+double ArtRandom::unit() {
+    return next() / 4294967296.0;
+}
+
+double ArtRandom::range(double low, double high) {
+    return low + (high - low) * unit();
+}
+
+int ArtRandom::below(int n) {
+    return (int)(unit() * n);
+}
+
+bool ArtRandom::chance(double p) {
+    return unit() < p;
+}
+
+// ---- Archives -------------------------------------------------------------------
+
+bool addPngEntry(PakArchive& pak, const std::string& name, Canvas& canvas) {
+    std::vector<uint8_t> png = canvasPng(canvas);
+    if (png.empty()) {
+        std::fprintf(stderr, "art_gen: could not encode image \"%s\"\n", name.c_str());
+        return false;
+    }
+    return pak.addEntry(name, png.data(), (uint32_t)png.size());
+}
+
+bool addModelEntry(PakArchive& pak, const std::string& name, const std::vector<MeshBuild>& meshes) {
+    std::vector<uint8_t> bytes = buildModelEntry(meshes);
+    return pak.addEntry(name, bytes.data(), (uint32_t)bytes.size());
+}
+
+bool writeArchive(const PakArchive& pak, const std::string& outDir, const std::string& fileName) {
+    std::string path = outDir + "/" + fileName;
+    if (!pak.save(path)) {
+        std::fprintf(stderr, "art_gen: could not write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+double artSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
