@@ -1,6 +1,93 @@
-// Placeholder until the game's screens land: the start-up builds nothing
-// beyond the world root.
-#include "app/game_main.h"
+// The objects that live for the whole run, and the first screen.
+#include "screens/start_screen.h"
 
-void buildPersistentObjects() {}
-void openFirstScreen() {}
+#include "app/game_main.h"
+#include "app/input.h"
+#include "app/settings.h"
+#include "app/video_context.h"
+#include "puzzle/piece_play.h"
+#include "puzzle/puzzle_board.h"
+#include "scene/scene_object.h"
+#include "screens/dialog_layer.h"
+#include "screens/dialogs.h"
+#include "screens/main_menu.h"
+
+namespace {
+
+constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
+constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
+constexpr double CURSOR_SCALE = 0.8;
+constexpr double CURSOR_Z = 74;          // 26 units in front of the eye
+constexpr double CURSOR_EYE_DISTANCE = -26; // negative: the half extents come out negated
+constexpr double BAR_EYE_DISTANCE = 100;
+constexpr double BAR_Z = 0.6;
+
+// One button of the bar: x = x + xEdge * halfWidthAt(100), y = y + halfHeightAt(100).
+struct BarButton {
+    const char* model;
+    double x, xEdge, y;
+    EffectFn click;
+};
+
+constexpr BarButton BAR_BUTTONS[5] = {
+    {"close", -4, 1, -4, showExitDialog},
+    {"view", 16.5, -1, -5.8, toggleMenuClick},
+    {"break", 28.992, -1, -5.8, showBreakDialog},
+    {"menu", 7.5, -1, -5.8, showMainMenu},
+    {"help", 22.746, -1, -5.8, showHelpDialog},
+};
+
+} // namespace
+
+void cursorFollowAction(void*) {
+    double u = ((double)mouseX / theVideo->width - 0.5) * 2;
+    double v = ((double)mouseY / theVideo->height - 0.5) * 2;
+    double a = theVideo->halfWidthAt(CURSOR_EYE_DISTANCE) * u;
+    double b = theVideo->halfHeightAt(CURSOR_EYE_DISTANCE) * v;
+    currentObject->setPosition(-a, b, CURSOR_Z);
+    currentObject->setRotation(2 * b - 90, 0, 2.5 * a);
+}
+
+void buildPersistentObjects() {
+    resetPuzzleState();
+    resetPiecePlay();
+    resetDialogLayer();
+
+    SceneObject* background = new SceneObject;
+    background->setRotation(-90, 0, 0);
+    background->loadModel(INTERFACE_ARCHIVE, "fon");
+    worldRoot->addChild(background);
+
+    worldRoot->addChild(makeMenuTabParent());
+    showMenuTab();
+
+    SceneObject* cursor = new SceneObject;
+    cursor->setScale(CURSOR_SCALE, CURSOR_SCALE, CURSOR_SCALE);
+    cursor->setPosition(0, 0, CURSOR_Z);
+    cursor->loadModel(INTERFACE_ARCHIVE, "cursor");
+    cursor->addTrack();
+    cursor->addAction(makeAction(0, cursorFollowAction));
+    cursor->startTrack(0);
+    worldRoot->addChild(cursor);
+
+    double width = theVideo->halfWidthAt(BAR_EYE_DISTANCE);
+    double height = theVideo->halfHeightAt(BAR_EYE_DISTANCE);
+    for (const BarButton& spec : BAR_BUTTONS) {
+        SceneObject* button = newModelObject(BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width,
+                                             spec.y + height, BAR_Z, true);
+        button->setRotation(-90, 0, 0);
+        addMakeButtonTrack(button, spec.click);
+        worldRoot->addChild(button);
+    }
+}
+
+void openFirstScreen() {
+    if (theSettings->showWelcome) {
+        showWelcomeDialog();
+        return;
+    }
+    // A size field other than 0 or 1 (a damaged file) opens the default 48 pieces.
+    selectPuzzleSize(theSettings->bigPuzzle == 0 ? 0 : 1);
+    buildPuzzleScreen();
+    showPicture();
+}

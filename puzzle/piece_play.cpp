@@ -1,0 +1,149 @@
+// Piece play: lifting a piece, sending it to its place, the flight and the drop.
+#include "puzzle/piece_play.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/settings.h"
+#include "audio/audio_mixer.h"
+#include "puzzle/completion.h"
+#include "puzzle/puzzle_board.h"
+#include "scene/scene_object.h"
+#include "screens/dialog_layer.h"
+
+bool retireHeldPiece = false;
+
+namespace {
+
+constexpr double PI_APPROX = 3.141592;
+constexpr double PULSE_MS = 200;
+constexpr double PULSE_GROWTH = 0.2;
+constexpr double INTRO_MS = 1300;
+constexpr double INTRO_TURN = 180;
+constexpr double INTRO_RISE = 50;
+constexpr double FLY_MS = 700;
+constexpr double FLY_ACTION_MS = 800;
+constexpr double FLY_RISE = 5;
+constexpr double SETTLE_MS = 400;
+constexpr double SETTLE_ACTION_MS = 500;
+constexpr double SETTLE_TILT = 20;
+constexpr Vec3 SHADOW_OFFSET = {0.2, 0.2, -0.1};
+constexpr int32_t PULSE_TRACK = 1;
+constexpr const char* LIFT_SOUND = "puzzle_up.wav";
+constexpr const char* SEND_SOUND = "puzzle_move.wav";
+
+} // namespace
+
+void resetPiecePlay() { retireHeldPiece = false; }
+
+void pieceGrabAction(void*) {
+    SceneObject* piece = currentObject;
+    Action* action = currentAction;
+    if (retireHeldPiece && piece == heldPiece) {
+        retireHeldPiece = false;
+        action->finish();
+    }
+    if (!currentClicked()) return;
+    theAudio->play(LIFT_SOUND, false);
+    if (heldShadow) heldShadow->kill();
+    heldShadow = new SceneObject;
+    heldShadow->loadModel(shadowArchives[currentPicture], std::to_string(action->i0));
+    heldShadow->setPosition(SHADOW_OFFSET.x, SHADOW_OFFSET.y, SHADOW_OFFSET.z);
+    piece->addChild(heldShadow);
+    heldPiece = piece;
+    piece->startTrack(PULSE_TRACK);
+}
+
+void piecePulseAction(void*) {
+    Action* action = currentAction;
+    int32_t t = (int32_t)action->time;
+    if (t > PULSE_MS) {
+        action->finish();
+        t = (int32_t)PULSE_MS;
+    }
+    double s = 1 + PULSE_GROWTH * std::sin(t * PI_APPROX / PULSE_MS);
+    currentObject->setScale(s, s, 1.0);
+}
+
+void pieceIntroAction(void*) {
+    Action* action = currentAction;
+    double t = action->time;
+    if (t > INTRO_MS) {
+        action->finish();
+        t = INTRO_MS;
+    }
+    double angle = t * INTRO_TURN / INTRO_MS;
+    currentObject->turn(angle - action->d0, 0, 0);
+    double z = t * INTRO_RISE / INTRO_MS;
+    currentObject->move(0, 0, z - action->d1);
+    action->d0 = angle;
+    action->d1 = z;
+}
+
+void placeClickAction(void* ownPiece) {
+    if (!currentClicked() || ownPiece != heldPiece) return;
+    Action* action = currentAction;
+    SceneObject* place = currentObject;
+    placedCount += 1;
+    retireHeldPiece = true;
+    theAudio->play(SEND_SOUND, false);
+    Action fly;
+    fly.setTiming(FLY_ACTION_MS);
+    fly.setEffect(pieceFlyAction, heldShadow, 0, 0, 0, place->positionX(), place->positionY(),
+                  flightSpeed());
+    int32_t track = heldPiece->addTrack();
+    heldPiece->addAction(fly);
+    heldPiece->startTrack(track);
+    action->finish();
+    heldShadow = nullptr;
+}
+
+double flightSpeed() {
+    double dx = heldPiece->positionX() - currentObject->positionX();
+    double dy = heldPiece->positionY() - currentObject->positionY();
+    return std::sqrt(dx * dx + dy * dy) / FLY_MS;
+}
+
+void pieceFlyAction(void* shadow) {
+    SceneObject* piece = currentObject;
+    Action* action = currentAction;
+    double placeX = action->d0, placeY = action->d1;
+    if (action->time >= FLY_MS) {
+        action->finish();
+        Action settle;
+        settle.setTiming(SETTLE_ACTION_MS);
+        settle.setEffect(pieceSettleAction, shadow, 0, 0, 0, placeX, placeY, 0);
+        int32_t track = piece->addTrack();
+        piece->addAction(settle);
+        piece->startTrack(track);
+        return;
+    }
+    int32_t dt = (int32_t)(action->time - action->i0);
+    action->i0 = (int32_t)action->time;
+    double dx = placeX - piece->positionX(), dy = placeY - piece->positionY();
+    double r = std::sqrt(dx * dx + dy * dy);
+    double rise = dt * FLY_RISE / FLY_MS;
+    if (r > 0) // standing on the spot already: only the rise, no direction to divide by
+        piece->move(dx / r * action->d2 * dt, dy / r * action->d2 * dt, rise);
+    else
+        piece->move(0, 0, rise);
+}
+
+void pieceSettleAction(void* shadow) {
+    SceneObject* piece = currentObject;
+    Action* action = currentAction;
+    double t = action->time;
+    bool landed = t > SETTLE_MS;
+    if (landed) {
+        action->finish();
+        t = SETTLE_MS;
+    }
+    piece->setPosition(action->d0, action->d1, FLY_RISE - t * FLY_RISE / SETTLE_MS);
+    double angle = t * PI_APPROX / SETTLE_MS;
+    piece->setRotation(-SETTLE_TILT * std::sin(angle), SETTLE_TILT * std::sin(angle), 0);
+    if (!landed) return;
+    if (shadow) ((SceneObject*)shadow)->kill();
+    // A board that is being left (another picture, a restart, a size switch)
+    // no longer completes: the flag would land on the wrong picture.
+    if (placedCount == pieceCount && !boardLeaving) completePicture();
+}

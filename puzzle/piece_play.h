@@ -1,0 +1,47 @@
+// Piece play: what the child does on a board.  Click a loose piece to lift
+// it (it pulses, casts a shadow, makes a sound), then click that piece's own
+// place: the piece flies there in a straight line while it rises, drops in
+// with a short wobble and stays.  No dragging, no snapping by distance: a
+// click on any other place does nothing at all.
+//
+// buildBoard installs the watchers: every piece has pieceGrabAction (track
+// 0), a pulse (track 1) and its fly-in (track 2); every place has
+// placeClickAction with its own piece as argument.  Sending a piece adds
+// track 3 (the flight) and the flight adds track 4 (the drop) on the fly.
+//
+// The board's variables (heldPiece, heldShadow, placedCount) belong to
+// puzzle_board; this module owns only retireHeldPiece.
+//
+// NOTE: retireHeldPiece must not outlive its board: a piece sent in the very
+// frame its board is left would otherwise retire the first piece lifted on
+// the next board, and that picture could never be finished.  buildBoard
+// clears it through resetPiecePlay.
+#pragma once
+
+struct SceneObject;
+
+extern bool retireHeldPiece; // a piece was sent; its watcher ends at its next run
+
+// The flag back to false (every new board).
+void resetPiecePlay();
+
+// Piece track 0, endless, i0 = piece number: lift the piece when it is clicked.
+void pieceGrabAction(void* arg);
+
+// Piece track 1, 300 ms: width and height swell to 1.2 and back in 200 ms.
+void piecePulseAction(void* arg);
+
+// Piece track 2, 1400 ms: from face down at depth -50 to face up at 0 in 1300 ms.
+void pieceIntroAction(void* arg);
+
+// Place track 0, endless, arg = its piece: send the lifted piece when it is its own.
+void placeClickAction(void* arg);
+
+// Distance from heldPiece to currentObject in the board's plane, per 700 ms.
+double flightSpeed();
+
+// Piece track 3, 800 ms: straight to the place and 5 units up in 700 ms.
+void pieceFlyAction(void* arg);
+
+// Piece track 4, 500 ms: drop onto the place with a wobble; the last one completes.
+void pieceSettleAction(void* arg);

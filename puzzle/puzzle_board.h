@@ -1,0 +1,104 @@
+// The puzzle board: the puzzle screen, the board of one picture, the scatter
+// of its pieces, walking through the ten pictures, and the corner tab that
+// previews the current picture.
+//
+// The puzzle screen (`puzzleScreen`) is built once per run, after the size
+// is known: a frame with a previous and a next button, and under it `board`.
+// A board holds the tray, then piece 1, place 1, piece 2, place 2 ...; the
+// pieces fly in from behind the tray to their scattered start spots.  What
+// a click on a piece or a place does is piece_play; what the last landing
+// does, and the zoomed finished picture, is completion.
+//
+// Leaving a board always goes through `leaveBoard`, which starts the board's
+// track 0: a fresh board is built two frames later (startBoardTrack1, then
+// rebuildBoardAction), or, for a finished picture, after the screen has
+// zoomed back down.  Only the start-up, the size choice, the completion and
+// the end of the zoom out call showPicture directly.
+//
+// Everything here is owned by this module; the objects themselves are owned
+// by their parents in the scene tree, the pointers only name them.
+//
+// NOTE: the active archive tables are set by selectPuzzleSize; nothing may
+// build a board before it has run once (resetPuzzleState sets the 48-piece
+// tables so a stray call cannot read a null table).
+#pragma once
+
+#include <cstdint>
+
+#include "puzzle/picture_tables.h"
+
+struct SceneObject;
+
+extern int32_t currentPicture;      // the picture being played, 0..9
+extern int32_t pieceCount;          // pieces of the current size, 20 or 48
+extern double minScatterDistance;   // least distance between two start spots
+extern int32_t candidateX, candidateY; // the spot randomScatterCandidate drew last
+extern int32_t scatterX[MAX_PIECE_COUNT], scatterY[MAX_PIECE_COUNT]; // start spots of this board
+extern int32_t placedCount;         // pieces sent to their place on this board
+extern SceneObject* heldPiece;      // the lifted piece, or the last one sent
+extern SceneObject* heldShadow;     // the lifted piece's shadow
+extern SceneObject* puzzleScreen;   // frame, buttons and board
+extern SceneObject* board;          // the current board, or the finished picture
+extern bool boardBusy;              // the screen zooms: picture switching is refused
+extern bool boardLeaving;           // track 0 of this board was started: it no longer completes
+extern SceneObject* menuTabParent;  // the start-up's holder of the corner tab
+extern SceneObject* menuTab;        // the tab shown in it now
+
+// Active archive tables of the chosen size, indexed by picture.
+extern const char* const* pieceArchives;
+extern const char* const* placeArchives;
+extern const char* const* pictureArchives;
+extern const char* const* shadowArchives;
+
+// Every variable above back to its start value (a new run in the same process).
+void resetPuzzleState();
+
+// Mode 0: 20 pieces, mode 1: 48 pieces (tables, counts, settings); others: nothing.
+void selectPuzzleSize(int32_t mode);
+
+// Centre of piece `piece`'s place in cut layout `layout`, for the size in the settings.
+double pieceTargetX(int32_t layout, int32_t piece);
+double pieceTargetY(int32_t layout, int32_t piece);
+
+// Frame, previous and next button; the two zoom tracks of the screen.
+void buildPuzzleScreen();
+
+// Replace `board` by the current picture: finished, or a fresh scattered board.
+void showPicture();
+
+// Tray, pieces and places of the current picture into `board`.
+void buildBoard();
+
+// Start spots for every piece of the board.
+void scatterPieces();
+
+// Draw one candidate spot in one of the four strips around the tray.
+void randomScatterCandidate();
+
+// Whether the candidate keeps minScatterDistance from the first n spots.
+bool candidateIsFree(int32_t n);
+
+// Start the board's track 0: the way every part of the game leaves a board.
+void leaveBoard();
+
+// Effects of the previous and next buttons (click, or the arrow keys with no dialog open).
+void prevPictureClick(void* arg);
+void nextPictureClick(void* arg);
+
+// Board track 0 of a scattered board: finish, start track 1.
+void startBoardTrack1(void* arg);
+
+// Board track 1: finish, build the next board.
+void rebuildBoardAction(void* arg);
+
+// The empty holder of the corner tab (the start-up adds it to worldRoot).
+SceneObject* makeMenuTabParent();
+
+// The corner tab: the current picture's preview, or the closed tab.
+void showMenuTab();
+
+// The open tab tips from upright to flat in 1300 ms.
+void menuTabSpinAction(void* arg);
+
+// Effect of the bar's "view" button: open or close the tab.
+void toggleMenuClick(void* arg);

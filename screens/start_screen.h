@@ -1,0 +1,16 @@
+// The start screen: what the start-up builds once per run, and the first
+// screen it opens.
+//
+// buildPersistentObjects (called by the start-up after worldRoot exists)
+// first puts the game's own state back to its start values, so a second
+// start in the same process begins clean, then adds to worldRoot, in this
+// order: the meadow background, the holder of the corner tab (with the
+// tab), the cursor that follows the mouse, and the button bar (close, view,
+// break, menu, help), each button pinned to the top corners of the view.
+//
+// openFirstScreen opens the welcome dialog while the settings ask for it;
+// otherwise the puzzle screen in the saved size.
+#pragma once
+
+// Cursor track 0, endless: stand under the mouse pointer, tilted with its place.
+void cursorFollowAction(void* arg);
