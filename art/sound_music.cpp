@@ -26,8 +26,8 @@ constexpr ScorePart BAND[] = {
     {CH_MUSIC_BOX, 10, 112, 60, 70}, // music box
     {CH_FLUTE, 73, 92, 70, 60},      // flute
     {CH_PAD, 89, 58, 64, 80},        // warm pad
-    {CH_MARIMBA, 12, 78, 44, 50},    // marimba, a little to the left
-    {CH_BASS, 45, 96, 84, 40},       // pizzicato strings, a little to the right
+    {CH_MARIMBA, 12, 104, 44, 50},   // marimba, a little to the left
+    {CH_BASS, 45, 84, 84, 40},       // pizzicato strings, a little to the right
 };
 
 // The music box sounds an octave above the written tune.
@@ -221,13 +221,13 @@ void addMarimba(Score& score, int bar) {
                                           c.pad[2] + 12, c.pad[1] + 12, c.pad[0] + 12};
         for (int i = 0; i < ARPEGGIO_STEPS; ++i)
             score.notes.push_back(
-                {start + i * EIGHTH, EIGHTH, CH_MARIMBA, keys[i], i == 0 ? 62 : 50});
+                {start + i * EIGHTH, EIGHTH, CH_MARIMBA, keys[i], i == 0 ? 66 : 58});
         return;
     }
     for (int beat = 1; beat < 3; ++beat)
         for (int v = 1; v < 3; ++v)
             score.notes.push_back(
-                {start + beat * 2 * EIGHTH, 2 * EIGHTH, CH_MARIMBA, c.pad[v] + 12, 54});
+                {start + beat * 2 * EIGHTH, 2 * EIGHTH, CH_MARIMBA, c.pad[v] + 12, 60});
 }
 
 // Pizzicato root on the downbeat, and the fifth on beat three in B.
