@@ -1,0 +1,221 @@
+// The end-to-end driver: the real game in this process, played through SDL.
+#include "game_driver.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "app/game_main.h"
+#include "app/input.h"
+#include "app/picking.h"
+#include "app/video_context.h"
+#include "audio/audio_mixer.h"
+#include "puzzle/puzzle_board.h"
+#include "resources/mesh.h"
+#include "scene/scene_object.h"
+
+std::vector<PlayedSound> playedSounds;
+
+namespace {
+
+std::string dataHome;
+std::vector<std::string> folders;
+
+// Removes the temporary settings folders when the run ends.
+struct DriverEnvironment : testing::Environment {
+    void TearDown() override {
+        for (const std::string& folder : folders) std::filesystem::remove_all(folder);
+    }
+};
+testing::Environment* const driverEnvironment =
+    testing::AddGlobalTestEnvironment(new DriverEnvironment);
+
+void recordPlay(const std::string& name, bool music) { playedSounds.push_back({name, music}); }
+
+void pushEvent(SDL_Event& event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
+
+} // namespace
+
+void startSession(bool fresh, const Settings* record, unsigned seed) {
+    if (fresh || dataHome.empty()) {
+        char pattern[] = "/tmp/meadow_e2e_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dataHome = pattern;
+        folders.push_back(dataHome);
+    }
+    setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+    const char* gameDir = std::getenv("MEADOW_GAME_DIR");
+    ASSERT_NE(gameDir, nullptr) << "MEADOW_GAME_DIR must name the folder with the archives";
+    ASSERT_EQ(chdir(gameDir), 0);
+    if (record) {
+        std::filesystem::create_directories(dataHome + "/meadow_mosaics");
+        ASSERT_TRUE(writeSettingsFile(*record, settingsFilePath()));
+    }
+    playedSounds.clear();
+    audioPlayObserver = recordPlay;
+    resetInput();
+    std::srand(seed);
+    ASSERT_TRUE(startGame());
+    step(2);
+}
+
+void endSession() {
+    shutdownGame();
+    resetInput();
+}
+
+std::string settingsFilePath() {
+    return dataHome + "/meadow_mosaics/" + SETTINGS_FILE_NAME;
+}
+
+std::vector<uint8_t> settingsFileBytes() {
+    std::ifstream file(settingsFilePath(), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+void step(int frames) {
+    for (int i = 0; i < frames; ++i) {
+        if (worldRoot->dead) return;
+        stepFrame();
+    }
+}
+
+void waitMs(uint32_t ms) {
+    uint32_t start = SDL_GetTicks();
+    while (SDL_GetTicks() - start < ms && !worldRoot->dead) stepFrame();
+}
+
+void queueKey(SDLKey key) {
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    pushEvent(event);
+}
+
+void queueMotion(int x, int y) {
+    SDL_Event event = {};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.type = SDL_MOUSEMOTION;
+    event.motion.x = (Uint16)x;
+    event.motion.y = (Uint16)y;
+    pushEvent(event);
+}
+
+void queueLeftClick() {
+    SDL_Event event = {};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = SDL_PRESSED;
+    pushEvent(event);
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.type = SDL_MOUSEBUTTONUP;
+    event.button.state = SDL_RELEASED;
+    pushEvent(event);
+}
+
+void pressKey(SDLKey key) {
+    queueKey(key);
+    step();
+}
+
+bool screenSpot(SceneObject* object, int& x, int& y) {
+    double sx = 0, sy = 0;
+    int points = 0;
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    for (Mesh* mesh : object->meshes) {
+        double cx = 0, cy = 0, cz = 0;
+        int vertices = 3 * mesh->triangleCount;
+        for (int v = 0; v < vertices; ++v) {
+            double p[3];
+            std::memcpy(p, mesh->positions + v * sizeof p, sizeof p);
+            cx += p[0];
+            cy += p[1];
+            cz += p[2];
+        }
+        if (vertices == 0) continue;
+        GLdouble wx, wy, wz;
+        if (!gluProject(cx / vertices, cy / vertices, cz / vertices, mesh->savedMatrix, projection,
+                        viewport, &wx, &wy, &wz))
+            continue;
+        sx += wx * vertices;
+        sy += (viewport[3] - wy) * vertices;
+        points += vertices;
+    }
+    if (points == 0) return false;
+    x = (int)(sx / points);
+    y = (int)(sy / points);
+    return x >= 0 && y >= 0 && x < theVideo->width && y < theVideo->height;
+}
+
+void pointAtPixel(int x, int y) {
+    queueMotion(x, y);
+    step(2);
+}
+
+bool pointAt(SceneObject* object, int maxFrames) {
+    for (int frame = 0; frame < maxFrames; ++frame) {
+        int x, y;
+        if (object->dying || !screenSpot(object, x, y)) return false;
+        if (mouseX != x || mouseY != y) queueMotion(x, y);
+        step();
+        if (thePicker.picked == object) return true;
+    }
+    return false;
+}
+
+bool clickObject(SceneObject* object) {
+    if (!pointAt(object)) return false;
+    queueLeftClick();
+    step();
+    return true;
+}
+
+SceneObject* pieceOf(int i) { return board->children[1 + 2 * i]; }
+
+SceneObject* placeOf(int i) { return board->children[2 + 2 * i]; }
+
+bool sendPiece(int i) {
+    SceneObject* piece = pieceOf(i);
+    SceneObject* place = placeOf(i);
+    if (!clickObject(piece) || heldPiece != piece) return false;
+    return clickObject(place);
+}
+
+int playCount(const std::string& name) {
+    int count = 0;
+    for (const PlayedSound& sound : playedSounds) count += sound.name == name;
+    return count;
+}
+
+void saveScreenshot(const std::string& path) {
+    int w = theVideo->width, h = theVideo->height;
+    std::vector<uint8_t> rows((size_t)w * h * 3);
+    glReadBuffer(GL_FRONT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rows.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadBuffer(GL_BACK);
+    SDL_Surface* shot =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 24, 0x0000FF, 0x00FF00, 0xFF0000, 0);
+    SDL_LockSurface(shot);
+    for (int y = 0; y < h; ++y) // GL's rows run upwards
+        std::memcpy((uint8_t*)shot->pixels + (size_t)y * shot->pitch,
+                    &rows[(size_t)(h - 1 - y) * w * 3], (size_t)w * 3);
+    SDL_UnlockSurface(shot);
+    SDL_SaveBMP(shot, path.c_str());
+    SDL_FreeSurface(shot);
+}

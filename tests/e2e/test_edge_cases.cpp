@@ -1,0 +1,425 @@
+// The corners of play where a game goes wrong: wrong places, shadows that
+// must move, pieces in flight together, keys and clicks while dialogs are
+// open, picture switching around the ends and during the zoom, the break
+// dialogs, the main menu's birds, and a flag that must not outlive its board.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/game_main.h"
+#include "app/picking.h"
+#include "app/settings.h"
+#include "game_driver.h"
+#include "puzzle/piece_play.h"
+#include "puzzle/puzzle_board.h"
+#include "scene/scene_object.h"
+#include "screens/dialog_layer.h"
+#include "screens/main_menu.h"
+#include "screens/web_links.h"
+
+namespace {
+
+enum BarButton { BAR_CLOSE, BAR_VIEW, BAR_BREAK, BAR_MENU, BAR_HELP };
+enum MenuChild { MENU_SIZE_BIRD = 2, MENU_SOUND, MENU_MUSIC, MENU_CLOSE, MENU_ABOUT, MENU_VISIT, MENU_BREAK };
+constexpr int DIALOG_CANCEL = 1; // background first
+constexpr int NEXT_BUTTON = 2;   // frame, previous, next
+constexpr int PREV_BUTTON = 1;
+
+// The bar's buttons follow the background, the tab holder and the cursor.
+SceneObject* barButton(BarButton which) { return worldRoot->children[3 + which]; }
+
+// A settings record that opens straight on the puzzle.
+Settings puzzleRecord(int big, std::initializer_list<int> done = {}) {
+    Settings record;
+    record.showWelcome = false;
+    record.bigPuzzle = big;
+    for (int picture : done) record.pictureDone[picture] = 1;
+    return record;
+}
+
+void startOnPuzzle(int big, std::initializer_list<int> done = {}) {
+    Settings record = puzzleRecord(big, done);
+    startSession(true, &record);
+}
+
+bool inSubtree(SceneObject* root, SceneObject* object) {
+    if (!root) return false;
+    if (root == object) return true;
+    for (SceneObject* child : root->children)
+        if (inSubtree(child, object)) return true;
+    return false;
+}
+
+bool runsEffect(SceneObject* object, EffectFn effect) {
+    for (const Action& action : object->animator.actions)
+        if (action.effect == effect && !action.finished) return true;
+    return false;
+}
+
+// Live (not dying) children of an object.
+int liveChildren(SceneObject* object) {
+    int count = 0;
+    for (SceneObject* child : object->children) count += !child->dying;
+    return count;
+}
+
+int pageCount() {
+    int pages = 0;
+    for (SceneObject* page = dialogRoot; page && !page->children.empty();) {
+        SceneObject* next = nullptr;
+        for (SceneObject* child : page->children)
+            if (!child->dying && !child->hasModel) next = child; // pages have no model
+        if (!next) break;
+        ++pages;
+        page = next;
+    }
+    return pages;
+}
+
+} // namespace
+
+TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
+    startOnPuzzle(0);
+    waitMs(1500);
+    size_t sounds = playedSounds.size();
+
+    // A place clicked with nothing lifted: nothing at all.
+    ASSERT_TRUE(clickObject(placeOf(1)));
+    EXPECT_EQ(playedSounds.size(), sounds);
+    EXPECT_EQ(placedCount, 0);
+
+    // Lift A: it pulses in width and height only, with a shadow under it.
+    SceneObject* a = pieceOf(0);
+    ASSERT_TRUE(clickObject(a));
+    EXPECT_EQ(heldPiece, a);
+    ASSERT_NE(heldShadow, nullptr);
+    EXPECT_EQ(a->children.back(), heldShadow);
+    step();
+    EXPECT_GT(a->transform.scale.x, 1.0);
+    EXPECT_EQ(a->transform.scale.z, 1.0);
+
+    // The wrong place: nothing, and A stays lifted.
+    sounds = playedSounds.size();
+    ASSERT_TRUE(clickObject(placeOf(1)));
+    EXPECT_EQ(playedSounds.size(), sounds);
+    EXPECT_EQ(placedCount, 0);
+    EXPECT_EQ(a->tracks.trackCount(), 3);
+    EXPECT_EQ(heldPiece, a);
+
+    // Lift B: the shadow moves to B; A lies loose.
+    SceneObject* b = pieceOf(2);
+    ASSERT_TRUE(clickObject(b));
+    EXPECT_EQ(heldPiece, b);
+    EXPECT_EQ(b->children.back(), heldShadow);
+    EXPECT_EQ(liveChildren(a), 0);
+
+    // B and C sent one right after the other: both fly at once, both land.
+    ASSERT_TRUE(clickObject(placeOf(2)));
+    SceneObject* c = pieceOf(3);
+    ASSERT_TRUE(sendPiece(3));
+    EXPECT_EQ(placedCount, 2);
+    EXPECT_TRUE(runsEffect(b, pieceFlyAction) || runsEffect(b, pieceSettleAction));
+    EXPECT_TRUE(runsEffect(c, pieceFlyAction));
+    waitMs(1300);
+    for (int i : {2, 3}) {
+        SceneObject* piece = pieceOf(i);
+        EXPECT_DOUBLE_EQ(piece->positionX(), placeOf(i)->positionX());
+        EXPECT_DOUBLE_EQ(piece->positionY(), placeOf(i)->positionY());
+        EXPECT_NEAR(piece->positionZ(), 0, 1e-9);
+        EXPECT_NEAR(piece->transform.rotation.x, 0, 1e-4);
+        EXPECT_NEAR(piece->transform.rotation.y, 0, 1e-4);
+        EXPECT_EQ(liveChildren(piece), 0); // the shadow is gone
+        EXPECT_TRUE(std::isfinite(piece->positionX()));
+    }
+
+    // A sent piece is not lifted again; a loose one is.
+    sounds = playedSounds.size();
+    pointAt(b);
+    queueLeftClick();
+    step();
+    EXPECT_NE(heldPiece, b);
+    EXPECT_EQ(playCount("puzzle_up.wav"), 3);
+    ASSERT_TRUE(clickObject(a));
+    EXPECT_EQ(heldPiece, a);
+    EXPECT_EQ(playCount("puzzle_up.wav"), 4);
+    EXPECT_EQ(playCount("final.wav"), 0);
+    endSession();
+}
+
+TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
+    startOnPuzzle(0);
+    waitMs(1500);
+    ASSERT_TRUE(clickObject(pieceOf(0)));
+    ASSERT_TRUE(pointAt(placeOf(0)));
+    SceneObject* oldBoard = board;
+    queueLeftClick(); // send the piece ...
+    queueKey(SDLK_RIGHT); // ... and leave the board in the same frame
+    step();
+    EXPECT_EQ(currentPicture, 1);
+    EXPECT_EQ(placedCount, 1);
+    ASSERT_TRUE(waitUntil([&] { return board != oldBoard; }, 1000));
+    EXPECT_FALSE(retireHeldPiece);
+    waitMs(1500);
+
+    // Lift A, then B, then A again: A must still answer, and can be sent.
+    SceneObject* a = pieceOf(0);
+    ASSERT_TRUE(clickObject(a));
+    step(3);
+    ASSERT_TRUE(clickObject(pieceOf(1)));
+    step(3);
+    ASSERT_TRUE(clickObject(a));
+    EXPECT_EQ(heldPiece, a);
+    ASSERT_TRUE(clickObject(placeOf(0)));
+    EXPECT_EQ(placedCount, 1);
+    endSession();
+}
+
+TEST(Dialogs, TheFirstDialogsIgnoreEscapeAndF1) {
+    startSession(true);
+    SceneObject* welcome = dialogTop;
+    ASSERT_NE(welcome, nullptr);
+    waitMs(700);
+    pressKey(SDLK_ESCAPE);
+    pressKey(SDLK_F1);
+    pressKey(SDLK_LEFT);
+    step();
+    EXPECT_EQ(dialogTop, welcome);
+    EXPECT_EQ(pageCount(), 1);
+    pressKey(SDLK_RETURN);
+    SceneObject* sizePage = dialogTop;
+    ASSERT_NE(sizePage, welcome);
+    EXPECT_EQ(pageCount(), 1);
+    waitMs(1100);
+    pressKey(SDLK_ESCAPE);
+    step();
+    EXPECT_EQ(dialogTop, sizePage);
+    EXPECT_EQ(puzzleScreen, nullptr);
+    pressKey(SDLK_RETURN); // the small puzzle is the default
+    EXPECT_EQ(pieceCount, 20);
+    EXPECT_EQ(theSettings->bigPuzzle, 0);
+    step(2);
+    EXPECT_EQ(dialogTop, nullptr);
+    EXPECT_EQ(blockPlane, nullptr);
+    endSession();
+}
+
+TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
+    startOnPuzzle(0);
+    waitMs(1500);
+
+    // F1 opens help; arrows and F1 do nothing under it; Escape closes only help.
+    pressKey(SDLK_F1);
+    ASSERT_NE(dialogTop, nullptr);
+    waitMs(700);
+    pressKey(SDLK_RIGHT);
+    pressKey(SDLK_LEFT);
+    pressKey(SDLK_F1);
+    EXPECT_EQ(currentPicture, 0);
+    EXPECT_EQ(pageCount(), 1);
+    pressKey(SDLK_ESCAPE);
+    step(2);
+    EXPECT_EQ(dialogTop, nullptr);
+    waitMs(200);
+    EXPECT_EQ(dialogTop, nullptr); // the same Escape did not open the exit dialog
+
+    // Help by its button: a piece and the next button behind it cannot be clicked.
+    ASSERT_TRUE(clickObject(barButton(BAR_HELP)));
+    ASSERT_NE(dialogTop, nullptr);
+    waitMs(700);
+    for (SceneObject* behind : {pieceOf(0), puzzleScreen->children[NEXT_BUTTON]}) {
+        int x, y;
+        ASSERT_TRUE(screenSpot(behind, x, y));
+        pointAtPixel(x, y);
+        EXPECT_TRUE(thePicker.picked == blockPlane || inSubtree(dialogRoot, thePicker.picked));
+        queueLeftClick();
+        step(2);
+    }
+    EXPECT_EQ(heldPiece, nullptr);
+    EXPECT_EQ(currentPicture, 0);
+    EXPECT_EQ(playCount("puzzle_up.wav"), 0);
+    pressKey(SDLK_ESCAPE);
+    step(2);
+    ASSERT_EQ(dialogTop, nullptr);
+
+    // Menu, then about on it: Escape does nothing to either, Return closes about only.
+    ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
+    SceneObject* menu = dialogTop;
+    waitMs(700);
+    ASSERT_TRUE(clickObject(menu->children[MENU_ABOUT]));
+    SceneObject* about = dialogTop;
+    ASSERT_NE(about, menu);
+    waitMs(700);
+    pressKey(SDLK_ESCAPE);
+    step();
+    EXPECT_EQ(dialogTop, about);
+    EXPECT_EQ(pageCount(), 2);
+    pressKey(SDLK_RETURN);
+    step();
+    EXPECT_EQ(dialogTop, menu);
+    pressKey(SDLK_RETURN); // nothing on the menu takes Return
+    step();
+    EXPECT_EQ(dialogTop, menu);
+    EXPECT_FALSE(worldRoot->dying);
+    pressKey(SDLK_ESCAPE);
+    step(2);
+    EXPECT_EQ(dialogTop, nullptr);
+    EXPECT_EQ(dialogRoot, nullptr);
+    endSession();
+}
+
+TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
+    startOnPuzzle(0, {0});
+    // Picture 0 is finished: it zooms up, and nothing switches meanwhile.
+    EXPECT_TRUE(board->hasModel);
+    step(2);
+    EXPECT_TRUE(boardBusy);
+    pressKey(SDLK_RIGHT);
+    clickObject(puzzleScreen->children[NEXT_BUTTON]);
+    EXPECT_EQ(currentPicture, 0);
+    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+
+    // Previous from 0 is 9; during the zoom out nothing more switches.
+    pressKey(SDLK_LEFT);
+    EXPECT_EQ(currentPicture, 9);
+    step(2);
+    EXPECT_TRUE(boardBusy);
+    pressKey(SDLK_RIGHT);
+    EXPECT_EQ(currentPicture, 9);
+    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    step(2);
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
+    EXPECT_EQ(board->children.size(), 41u);
+
+    // Next from 9 is 0 (by the button), finished again and zoomed again.
+    waitMs(1400);
+    ASSERT_TRUE(clickObject(puzzleScreen->children[NEXT_BUTTON]));
+    EXPECT_EQ(currentPicture, 0);
+    step(3);
+    EXPECT_TRUE(board->hasModel);
+    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+
+    // The corner tab opens on the current picture's preview and follows it.
+    EXPECT_TRUE(theSettings->menuHidden);
+    ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
+    EXPECT_FALSE(theSettings->menuHidden);
+    ASSERT_EQ(menuTab->pakFiles.size(), 2u);
+    EXPECT_EQ(menuTab->pakFiles[1], "common.pak");
+    ASSERT_TRUE(clickObject(puzzleScreen->children[PREV_BUTTON]));
+    EXPECT_EQ(currentPicture, 9);
+    EXPECT_EQ(menuTab->pakFiles[1], "common9.pak");
+    endSession();
+}
+
+TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
+    startOnPuzzle(0, {0, 3, 5});
+    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+
+    // Break the finished picture: after the zoom out, a fresh board of it.
+    ASSERT_TRUE(clickObject(barButton(BAR_BREAK)));
+    ASSERT_NE(dialogTop, nullptr);
+    waitMs(700);
+    pressKey(SDLK_RETURN);
+    EXPECT_EQ(theSettings->pictureDone[0], 0);
+    step(2);
+    EXPECT_EQ(dialogTop, nullptr);
+    ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
+    EXPECT_EQ(currentPicture, 0);
+    step(2);
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
+    EXPECT_EQ(theSettings->pictureDone[3], 1);
+
+    // Break all, cancelled: back on the menu, nothing changed.
+    ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
+    SceneObject* menu = dialogTop;
+    waitMs(700);
+    ASSERT_TRUE(clickObject(menu->children[MENU_BREAK]));
+    ASSERT_NE(dialogTop, menu);
+    waitMs(700);
+    ASSERT_TRUE(clickObject(dialogTop->children[DIALOG_CANCEL]));
+    step();
+    EXPECT_EQ(dialogTop, menu);
+    EXPECT_EQ(theSettings->pictureDone[3], 1);
+    EXPECT_EQ(theSettings->pictureDone[5], 1);
+
+    // Break all, confirmed: every flag cleared, both pages closed.
+    waitMs(700);
+    ASSERT_TRUE(clickObject(menu->children[MENU_BREAK]));
+    waitMs(700);
+    pressKey(SDLK_RETURN);
+    for (int i = 0; i < PICTURE_COUNT; ++i) EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
+    step(3);
+    EXPECT_EQ(dialogTop, nullptr);
+    EXPECT_EQ(dialogRoot, nullptr);
+    EXPECT_FALSE(closeRequested);
+    endSession();
+}
+
+TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
+    startOnPuzzle(0);
+    waitMs(1500);
+    ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
+    SceneObject* page = dialogTop;
+    waitMs(700);
+
+    // The size bird stands on the 20 spot with its dot on the 48 spot.
+    SceneObject* bird = page->children[MENU_SIZE_BIRD];
+    EXPECT_DOUBLE_EQ(bird->positionZ(), 1.62);
+    ASSERT_EQ(bird->children.size(), 1u);
+    EXPECT_DOUBLE_EQ(bird->children[0]->positionZ(), 1.6);
+    ASSERT_TRUE(clickObject(bird));
+    EXPECT_TRUE(bird->dying);
+    SceneObject* newBird = page->children.back();
+    EXPECT_DOUBLE_EQ(newBird->positionZ(), 3.22);
+    EXPECT_DOUBLE_EQ(newBird->children[0]->positionZ(), -1.6);
+    EXPECT_TRUE(runsEffect(newBird, switchToSmallClick));
+    EXPECT_EQ(theSettings->bigPuzzle, 1);
+    EXPECT_EQ(pieceCount, 48);
+
+    // Sound off: the toggle is replaced in the same frame, on the same spot.
+    SceneObject* sound = page->children[MENU_SOUND];
+    EXPECT_TRUE(runsEffect(sound, soundOffClick));
+    ASSERT_TRUE(clickObject(sound));
+    EXPECT_FALSE(theSettings->soundOn);
+    SceneObject* soundOff = page->children.back();
+    EXPECT_TRUE(sound->dying);
+    EXPECT_TRUE(runsEffect(soundOff, soundOnClick));
+    EXPECT_DOUBLE_EQ(soundOff->positionX(), sound->positionX());
+    EXPECT_DOUBLE_EQ(soundOff->positionZ(), sound->positionZ());
+
+    // Music off, then on: "music.wav" is asked for as music in that very frame.
+    ASSERT_TRUE(clickObject(page->children[MENU_MUSIC]));
+    EXPECT_FALSE(theSettings->musicOn);
+    SceneObject* musicOff = page->children.back();
+    ASSERT_TRUE(pointAt(musicOff));
+    size_t before = playedSounds.size();
+    queueLeftClick();
+    step();
+    EXPECT_TRUE(theSettings->musicOn);
+    bool musicAsked = false;
+    for (size_t i = before; i < playedSounds.size(); ++i)
+        musicAsked |= playedSounds[i].name == "music.wav" && playedSounds[i].music;
+    EXPECT_TRUE(musicAsked);
+
+    // Closing the menu shows the same picture in 48 pieces.
+    pressKey(SDLK_ESCAPE);
+    ASSERT_TRUE(waitUntil([] { return board->children.size() == 97u; }, 2000));
+    EXPECT_EQ(currentPicture, 0);
+    EXPECT_EQ(dialogTop, nullptr);
+    endSession();
+}
+
+TEST(WebLinks, AddressesOfTheMakersPages) {
+    EXPECT_EQ(homePageAddress(), "http://example.org/?utm_source=software&utm_medium=meadow_mosaics"
+                                 "_win&utm_term=prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win");
+    const std::string tail = "_puzzle/?utm_source=software&utm_medium=meadow_mosaics_win&utm_term="
+                             "prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win";
+    for (int i = 0; i < OTHER_PRODUCT_COUNT; ++i) {
+        std::string address = productPageAddress(i);
+        EXPECT_EQ(address.rfind("http://example.org/picture-shelf/", 0), 0u) << address;
+        EXPECT_EQ(address.substr(address.size() - tail.size()), tail) << address;
+    }
+    EXPECT_NE(productPageAddress(0), productPageAddress(1));
+    EXPECT_NE(productPageAddress(1), productPageAddress(2));
+}

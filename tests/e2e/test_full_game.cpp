@@ -1,0 +1,134 @@
+// Whole games, as a child plays them: the first start through the welcome
+// and size dialogs, every piece of a picture lifted and sent, the fanfare
+// and the zoom, the next picture, the exit, and a second start that keeps
+// what was done.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/game_main.h"
+#include "app/settings.h"
+#include "game_driver.h"
+#include "puzzle/piece_play.h"
+#include "puzzle/puzzle_board.h"
+#include "scene/scene_object.h"
+#include "screens/dialog_layer.h"
+
+namespace {
+
+constexpr int WELCOME_OK = 2; // background, text, ok
+
+// From the size page on: choose, wait for the pieces to land.
+void chooseSize(bool big) {
+    ASSERT_NE(dialogTop, nullptr);
+    ASSERT_EQ(dialogTop->children.size(), 3u); // title, small, big
+    waitMs(1100);                               // the buttons glide into place
+    if (big)
+        ASSERT_TRUE(clickObject(dialogTop->children[2]));
+    else
+        pressKey(SDLK_RETURN);
+    step();
+    ASSERT_NE(puzzleScreen, nullptr);
+    EXPECT_EQ(dialogTop, nullptr);
+    waitMs(1500); // pieces fly in
+}
+
+// Every piece lifted and sent, in a shuffled order; the picture completes once.
+void playWholePicture(int expectedPieces) {
+    ASSERT_EQ(pieceCount, expectedPieces);
+    ASSERT_EQ(board->children.size(), 1u + 2u * expectedPieces);
+    for (int k = 0; k < pieceCount; ++k) {
+        int i = (k * 7) % pieceCount; // not in the art's order
+        int lifts = playCount("puzzle_up.wav"), sends = playCount("puzzle_move.wav");
+        ASSERT_TRUE(sendPiece(i)) << "piece " << i;
+        EXPECT_EQ(playCount("puzzle_up.wav"), lifts + 1);
+        EXPECT_EQ(playCount("puzzle_move.wav"), sends + 1);
+        EXPECT_EQ(placedCount, k + 1);
+    }
+    ASSERT_TRUE(waitUntil([] { return theSettings->pictureDone[currentPicture] == 1; }, 3000));
+    EXPECT_EQ(playCount("final.wav"), 1);
+    EXPECT_TRUE(board->hasModel); // the finished picture
+    EXPECT_TRUE(board->children.empty());
+    waitMs(1400);
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    EXPECT_FALSE(boardBusy);
+    waitMs(300);
+    EXPECT_EQ(playCount("final.wav"), 1);
+}
+
+// Next picture: the screen zooms back to 1 and a scattered board follows.
+void nextPictureAfterCompletion(int expectedPieces) {
+    pressKey(SDLK_RIGHT);
+    EXPECT_EQ(currentPicture, 1);
+    waitMs(1100);
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
+    EXPECT_EQ(board->children.size(), 1u + 2u * expectedPieces);
+    EXPECT_FALSE(boardBusy);
+}
+
+// Escape, then Return on the exit dialog: saved and ended.
+void quitThroughExitDialog() {
+    pressKey(SDLK_ESCAPE);
+    ASSERT_NE(dialogTop, nullptr);
+    waitMs(700);
+    pressKey(SDLK_RETURN);
+    step(20);
+    EXPECT_TRUE(worldRoot->dead);
+}
+
+void expectSavedFile(int bigPuzzle) {
+    std::vector<uint8_t> bytes = settingsFileBytes();
+    ASSERT_EQ(bytes.size(), SETTINGS_FILE_SIZE);
+    EXPECT_EQ(bytes[0], 1);  // version
+    EXPECT_EQ(bytes[4], 0);  // no reserved block
+    EXPECT_EQ(bytes[8], 0);  // showWelcome
+    EXPECT_EQ(bytes[9], 1);  // menuHidden
+    EXPECT_EQ(bytes[10], 1); // soundOn
+    EXPECT_EQ(bytes[11], 1); // musicOn
+    EXPECT_EQ(bytes[12], 1); // pictureDone[0]
+    for (int i = 1; i < PICTURE_COUNT; ++i) EXPECT_EQ(bytes[12 + 4 * i], 0) << i;
+    EXPECT_EQ(bytes[52], bigPuzzle);
+}
+
+// A second start in the same folder opens on the saved size, picture 0 finished.
+void secondStartShowsFinishedPicture(int expectedPieces) {
+    startSession(false);
+    EXPECT_EQ(dialogTop, nullptr);
+    ASSERT_NE(puzzleScreen, nullptr);
+    EXPECT_EQ(pieceCount, expectedPieces);
+    EXPECT_EQ(currentPicture, 0);
+    EXPECT_TRUE(board->hasModel);
+    EXPECT_TRUE(board->children.empty());
+    waitMs(1400);
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    endSession();
+}
+
+void playFirstStart(bool big) {
+    int pieces = big ? 48 : 20;
+    startSession(true);
+    ASSERT_NE(dialogTop, nullptr); // the welcome dialog
+    EXPECT_EQ(puzzleScreen, nullptr);
+    EXPECT_TRUE(theSettings->showWelcome);
+    waitMs(700);
+    ASSERT_EQ(dialogTop->children.size(), 3u);
+    if (big)
+        ASSERT_TRUE(clickObject(dialogTop->children[WELCOME_OK]));
+    else
+        pressKey(SDLK_RETURN);
+    EXPECT_FALSE(theSettings->showWelcome);
+    chooseSize(big);
+    EXPECT_EQ(theSettings->bigPuzzle, big ? 1 : 0);
+    playWholePicture(pieces);
+    nextPictureAfterCompletion(pieces);
+    quitThroughExitDialog();
+    endSession();
+    expectSavedFile(big ? 1 : 0);
+    secondStartShowsFinishedPicture(pieces);
+}
+
+} // namespace
+
+TEST(FullGame, TwentyPiecesFromTheFirstStartToTheNextRun) { playFirstStart(false); }
+
+TEST(FullGame, FortyEightPiecesFromTheFirstStartToTheNextRun) { playFirstStart(true); }
