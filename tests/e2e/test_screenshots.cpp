@@ -1,0 +1,73 @@
+// Pictures of every screen, for a person to look at: with
+// MEADOW_SCREENSHOT_DIR set, each screen of the game is saved there as a BMP
+// once its animations have settled.  Without it the test is skipped.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/game_main.h"
+#include "game_driver.h"
+#include "puzzle/puzzle_board.h"
+#include "scene/scene_object.h"
+#include "screens/dialog_layer.h"
+
+namespace {
+
+constexpr int BAR_CLOSE = 3, BAR_BREAK = 5, BAR_MENU = 6, BAR_HELP = 7; // worldRoot children
+constexpr int MENU_ABOUT = 6;
+
+std::string folder;
+
+void shoot(const char* name, uint32_t settleMs = 800) {
+    waitMs(settleMs);
+    step();
+    saveScreenshot(folder + "/" + name + ".bmp");
+}
+
+void openAndShoot(SceneObject* opener, const char* name) {
+    ASSERT_TRUE(clickObject(opener)) << name;
+    queueMotion(5, 5); // the pointer out of the way
+    shoot(name);
+}
+
+} // namespace
+
+TEST(Screens, SaveEveryScreen) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    folder = dir;
+
+    startSession(true);
+    shoot("01_welcome");
+    pressKey(SDLK_RETURN);
+    shoot("02_size", 1200);
+    pressKey(SDLK_RETURN);
+    shoot("03_board", 1600);
+    ASSERT_TRUE(clickObject(pieceOf(0)));
+    queueMotion(5, 5);
+    step();
+    shoot("04_lifted_piece", 60);
+    for (int i = 0; i < pieceCount; ++i) ASSERT_TRUE(sendPiece(i)) << i;
+    ASSERT_TRUE(waitUntil([] { return board->hasModel; }, 3000));
+    queueMotion(5, 5);
+    shoot("05_finished", 1500);
+
+    openAndShoot(worldRoot->children[BAR_MENU], "06_main_menu");
+    openAndShoot(dialogTop->children[MENU_ABOUT], "07_about");
+    pressKey(SDLK_RETURN);
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
+    openAndShoot(worldRoot->children[BAR_HELP], "08_help");
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
+    openAndShoot(worldRoot->children[BAR_CLOSE], "09_exit");
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
+    openAndShoot(worldRoot->children[BAR_BREAK], "10_break");
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
+    pressKey(SDLK_RIGHT);
+    shoot("11_next_picture", 1800);
+    endSession();
+}
