@@ -11,10 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
+#include "audio/audio_mixer.h"
 #include "resources/pak_archive.h"
+#include "resources/pak_library.h"
 
 namespace {
 
+constexpr double PI = 3.14159265358979323846;
 constexpr int RATE = 22050;
 constexpr int MIXER_BUFFER_FRAMES = 512;
 
@@ -102,6 +106,39 @@ bool nearSilent(const Decoded& d, size_t i) {
            std::abs((int)d.frames[2 * i + 1]) <= EDGE_LIMIT;
 }
 
+// Mono (left + right) samples of frames [from, to).
+std::vector<double> monoSpan(const Decoded& d, size_t from, size_t to) {
+    std::vector<double> out;
+    for (size_t i = from; i < to; ++i)
+        out.push_back((double)d.frames[2 * i] + d.frames[2 * i + 1]);
+    return out;
+}
+
+// Energy of the samples at one frequency (Goertzel).
+double energyAt(const std::vector<double>& x, double hz) {
+    double k = 2.0 * std::cos(2.0 * PI * hz / RATE);
+    double s1 = 0.0, s2 = 0.0;
+    for (double v : x) {
+        double s0 = v + k * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    return s1 * s1 + s2 * s2 - k * s1 * s2;
+}
+
+// Energy of one pitch class over three octaves, given its frequency in the lowest.
+double pitchClassEnergy(const std::vector<double>& x, double hz) {
+    return energyAt(x, hz) + energyAt(x, 2.0 * hz) + energyAt(x, 4.0 * hz);
+}
+
+// Upward zero crossings per second over frames [from, to) of the left channel.
+double crossingRate(const Decoded& d, size_t from, size_t to) {
+    int crossings = 0;
+    for (size_t i = from + 1; i < to; ++i)
+        if (d.frames[2 * (i - 1)] < 0 && d.frames[2 * i] >= 0) ++crossings;
+    return crossings * (double)RATE / (double)(to - from);
+}
+
 } // namespace
 
 TEST(Sounds, EffectsDecodeInTheMixerFormat) {
@@ -162,4 +199,62 @@ TEST(Sounds, MusicLoopSeamIsContinuous) {
     // under the first.
     size_t window = 2 * RATE;
     EXPECT_NEAR(rmsDb(d, 0, window), rmsDb(d, frameTotal(d) - window, window), 4.0);
+}
+
+TEST(Sounds, LiftBloopRises) {
+    Decoded d = decodeEntry("sound.pak", "puzzle_up.wav");
+    ASSERT_TRUE(d.ok);
+    size_t ms = RATE / 1000;
+    EXPECT_GT(crossingRate(d, 100 * ms, 150 * ms), 1.5 * crossingRate(d, 5 * ms, 45 * ms));
+}
+
+TEST(Sounds, FanfareLandsOnAMajorChord) {
+    Decoded d = decodeEntry("sound.pak", "final.wav");
+    ASSERT_TRUE(d.ok);
+    // The held chord: G, B and D sound, B flat (a minor third) does not.
+    std::vector<double> chord = monoSpan(d, RATE * 12 / 10, RATE * 2);
+    double g = pitchClassEnergy(chord, 196.00);
+    double b = pitchClassEnergy(chord, 246.94);
+    double d5 = pitchClassEnergy(chord, 293.66);
+    double bFlat = pitchClassEnergy(chord, 233.08);
+    EXPECT_GT(b, 10.0 * bFlat);
+    EXPECT_GT(g, 10.0 * bFlat);
+    EXPECT_GT(d5, 10.0 * bFlat);
+}
+
+// The music through the game's own mixer, across its first restart: in the
+// two milliseconds either side of the seam the stream must not step (the
+// music's own attacks come later than that).
+TEST(Sounds, MusicRestartsInTheMixerWithoutAClick) {
+    Settings settings;
+    settings.soundOn = settings.musicOn = true;
+    Settings* savedSettings = theSettings;
+    std::string savedBase = thePakLibrary.baseDirectory;
+    theSettings = &settings;
+    thePakLibrary.setBaseDirectory(gameDir() + "/");
+    std::memset(mixChannels, 0, sizeof mixChannels);
+    std::vector<int16_t> stream;
+    {
+        AudioMixer mixer(false);
+        mixer.play("music.wav", true);
+        ASSERT_TRUE(mixChannels[0].loop);
+        size_t loopBytes = mixChannels[0].len;
+        std::vector<Uint8> buffer(MIXER_BUFFER_FRAMES * 4);
+        while (stream.size() * 2 < loopBytes + 4 * buffer.size()) {
+            std::fill(buffer.begin(), buffer.end(), 0);
+            mixCallback(nullptr, buffer.data(), (int)buffer.size());
+            const int16_t* samples = (const int16_t*)buffer.data();
+            stream.insert(stream.end(), samples, samples + buffer.size() / 2);
+        }
+        std::memset(mixChannels, 0, sizeof mixChannels);
+        size_t seam = loopBytes / 4; // first frame after the end of the loop
+        int worst = 0;
+        for (size_t i = 2 * (seam - RATE / 500); i < 2 * (seam + RATE / 500); ++i)
+            worst = std::max(worst, std::abs(stream[i + 2] - stream[i]));
+        EXPECT_LE(worst, EDGE_LIMIT);
+    }
+    while (thePakLibrary.openCount() > 0)
+        thePakLibrary.release(thePakLibrary.keys[0]);
+    thePakLibrary.setBaseDirectory(savedBase);
+    theSettings = savedSettings;
 }
