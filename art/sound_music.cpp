@@ -34,95 +34,57 @@ constexpr ScorePart BAND[] = {
 constexpr int MUSIC_BOX_OCTAVE = 12;
 
 struct TuneNote {
-    int key;     // MIDI key as written (flute pitch); 0 = rest
+    int key;     // MIDI key as written (flute pitch)
     int eighths; // length in eighth notes
 };
 
-// The tune, bar by bar.  Sections: A (bars 1-8) asks, A' (9-16) answers
-// and comes home, B (17-24) climbs through C and A minor and turns back,
-// A'' (25-32) answers again and steps up to the first note of the loop.
+// Keys of the tune, as written.
+constexpr int FS4 = 66, G4 = 67, A4 = 69, B4 = 71, C5 = 72, CS5 = 73, D5 = 74, E5 = 76, G5 = 79,
+              A5 = 81;
+
+// The tune, one bar to a line.  A (bars 1-8) asks, A' (9-16) answers and
+// comes home, B (17-24) climbs through C and A minor and turns back, A''
+// (25-32) answers again and steps up to the first note of the loop.
+// clang-format off
 constexpr TuneNote TUNE[] = {
     // A
-    {71, 4},
-    {74, 2},
-    {79, 4},
-    {74, 2},
-    {76, 2},
-    {74, 2},
-    {72, 2},
-    {71, 6},
-    {72, 4},
-    {76, 2},
-    {74, 2},
-    {72, 2},
-    {69, 2},
-    {69, 2},
-    {71, 2},
-    {72, 2},
-    {74, 6},
+    {B4, 4}, {D5, 2},
+    {G5, 4}, {D5, 2},
+    {E5, 2}, {D5, 2}, {C5, 2},
+    {B4, 6},
+    {C5, 4}, {E5, 2},
+    {D5, 2}, {C5, 2}, {A4, 2},
+    {A4, 2}, {B4, 2}, {C5, 2},
+    {D5, 6},
     // A'
-    {71, 4},
-    {74, 2},
-    {79, 4},
-    {74, 2},
-    {76, 2},
-    {74, 2},
-    {72, 2},
-    {71, 6},
-    {72, 4},
-    {76, 2},
-    {74, 2},
-    {72, 2},
-    {69, 2},
-    {66, 2},
-    {69, 2},
-    {72, 2},
-    {71, 2},
-    {67, 4},
+    {B4, 4}, {D5, 2},
+    {G5, 4}, {D5, 2},
+    {E5, 2}, {D5, 2}, {C5, 2},
+    {B4, 6},
+    {C5, 4}, {E5, 2},
+    {D5, 2}, {C5, 2}, {A4, 2},
+    {FS4, 2}, {A4, 2}, {C5, 2},
+    {B4, 2}, {G4, 4},
     // B
-    {76, 2},
-    {79, 2},
-    {76, 2},
-    {74, 4},
-    {71, 2},
-    {72, 2},
-    {76, 2},
-    {81, 2},
-    {79, 4},
-    {74, 2},
-    {76, 1},
-    {74, 1},
-    {72, 2},
-    {76, 2},
-    {74, 2},
-    {71, 2},
-    {67, 2},
-    {69, 2},
-    {73, 2},
-    {76, 2},
-    {74, 4},
-    {72, 2},
+    {E5, 2}, {G5, 2}, {E5, 2},
+    {D5, 4}, {B4, 2},
+    {C5, 2}, {E5, 2}, {A5, 2},
+    {G5, 4}, {D5, 2},
+    {E5, 1}, {D5, 1}, {C5, 2}, {E5, 2},
+    {D5, 2}, {B4, 2}, {G4, 2},
+    {A4, 2}, {CS5, 2}, {E5, 2},
+    {D5, 4}, {C5, 2},
     // A''
-    {71, 4},
-    {74, 2},
-    {79, 4},
-    {74, 2},
-    {76, 2},
-    {74, 2},
-    {72, 2},
-    {71, 6},
-    {72, 4},
-    {76, 2},
-    {74, 2},
-    {72, 2},
-    {69, 2},
-    {66, 2},
-    {69, 2},
-    {72, 2},
-    {71, 2},
-    {67, 2},
-    {69, 2},
+    {B4, 4}, {D5, 2},
+    {G5, 4}, {D5, 2},
+    {E5, 2}, {D5, 2}, {C5, 2},
+    {B4, 6},
+    {C5, 4}, {E5, 2},
+    {D5, 2}, {C5, 2}, {A4, 2},
+    {FS4, 2}, {A4, 2}, {C5, 2},
+    {B4, 2}, {G4, 2}, {A4, 2},
 };
+// clang-format on
 
 struct Chord {
     int bass;   // pizzicato root, MIDI key
@@ -191,11 +153,10 @@ void addTune(Score& score) {
         int length = n.eighths * EIGHTH;
         bool downbeat = tick % BAR_TICKS == 0;
         const Section& s = sectionOf(tick / BAR_TICKS);
-        if (n.key != 0 && s.musicBox)
+        if (s.musicBox)
             score.notes.push_back(
                 {tick, length, CH_MUSIC_BOX, n.key + MUSIC_BOX_OCTAVE, downbeat ? 92 : 80});
-        if (n.key != 0 && s.flute)
-            score.notes.push_back({tick, length, CH_FLUTE, n.key, downbeat ? 84 : 74});
+        if (s.flute) score.notes.push_back({tick, length, CH_FLUTE, n.key, downbeat ? 84 : 74});
         tick += length;
     }
 }
