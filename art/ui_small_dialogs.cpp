@@ -1,0 +1,135 @@
+// "about_menu.pak", "exit_menu.pak" and "break_menu.pak": the small dialogs.
+//
+// Each is a card at the page origin (its depth in its vertices, just behind
+// the buttons) with one or two buttons standing on its lower part:
+//   about: "fon_about" with "ok" at (-0.008, -4.21);
+//   exit and break: "fon_exit" / "break_puzzle" / "break_puzzles" with
+//   "cancel" at (-3.372, -1.443) and "ok" / "break" at (3.232, -1.443).
+// The yes/no buttons are 5.4 x 2.2: grown under the pointer they still keep
+// 0.8 apart.  The words are short and every answer carries a picture too.
+#include <cmath>
+
+#include "art/ui_archives.h"
+#include "art/ui_icons.h"
+#include "art/ui_paint.h"
+#include "art/ui_sheet.h"
+
+constexpr double LINE = 0.075;
+constexpr double BACK_DEPTH = -64.9;
+constexpr double ANSWER_W = 5.4, ANSWER_H = 2.2;
+
+// ---- Buttons ---------------------------------------------------------------------------
+
+// A yes/no pill: a pictogram on the left, a word on the right.
+static void answer(cairo_t* cr, ButtonColours colours, const char* word,
+                   void (*icon)(cairo_t*, double, double, double, double)) {
+    paintPillButton(cr, 0, 0, ANSWER_W, ANSWER_H, colours, LINE);
+    icon(cr, -ANSWER_W / 2 + 1.1, 0, 1.35, LINE);
+    paintButtonLabel(cr, word, 1.0, 0.55, -0.02, ANSWER_W - 2.5);
+}
+
+static void yesButton(cairo_t* cr) {
+    answer(cr, GREEN_BUTTON, "Yes", iconTick);
+}
+static void noButton(cairo_t* cr) {
+    answer(cr, RED_BUTTON, "No", iconCross);
+}
+static void againButton(cairo_t* cr) {
+    answer(cr, ORANGE_BUTTON, "Yes", iconRestart);
+}
+static void okButton(cairo_t* cr) {
+    answer(cr, GREEN_BUTTON, "OK", iconTick);
+}
+
+// ---- Question cards ------------------------------------------------------------------
+
+// The card of a yes/no question: text above the buttons, which stand at z -1.443.
+constexpr double QUESTION_X = -8.65, QUESTION_W = 17.3, QUESTION_TOP = -5.65, QUESTION_H = 9.4;
+
+static void questionCard(cairo_t* cr, const char* question, const char* detail) {
+    paintPanel(cr, QUESTION_X, QUESTION_TOP, QUESTION_W, QUESTION_H, 1.0, LINE);
+    paintCaption(cr, question, 1.15, 1.6, -3.85, 12.2);
+    paintCaption(cr, detail, 0.68, 1.6, -2.35, 12.2);
+}
+
+static void drawExit(cairo_t* cr) {
+    questionCard(cr, "Leave the game?", "Your finished pictures are kept.");
+    // A bird waving goodbye, under a little moon.
+    drawBird(cr, -6.6, -3.2, 1.9, true, LINE);
+    cairo_move_to(cr, -7.1, -3.0);
+    cairo_curve_to(cr, -7.5, -3.6, -7.9, -4.1, -8.05, -4.5);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, 0.12);
+    cairo_stroke(cr);
+}
+
+static void drawBreakOne(cairo_t* cr) {
+    questionCard(cr, "Start this picture again?", "Its pieces fly back off the board.");
+    double x = -8.0, y = -4.8, w = 3.2, h = 1.92;
+    drawMeadowPicture(cr, x, y, w, h, LINE);
+    drawJigsawSeams(cr, x, y, w, h, 4, 3, LINE * 0.6);
+    drawPiece(cr, -7.6, -2.0, 1.0, rgb(0x9be86a), LINE);
+    drawPiece(cr, -5.5, -2.3, 0.9, rgb(0xffb04d), LINE);
+}
+
+static void drawBreakAll(cairo_t* cr) {
+    questionCard(cr, "Start all pictures again?", "Every finished picture starts over.");
+    for (int i = 0; i < 3; i++) {
+        double x = -8.1 + i * 0.5, y = -5.0 + i * 0.55, w = 2.6, h = 1.56;
+        cairo_rectangle(cr, x - 0.12, y - 0.12, w + 0.24, h + 0.24);
+        fillOutlined(cr, WHITE, INK, LINE);
+        drawMeadowPicture(cr, x, y, w, h, LINE);
+        drawJigsawSeams(cr, x, y, w, h, 3, 2, LINE * 0.6);
+    }
+    drawPiece(cr, -7.4, -1.6, 0.85, rgb(0xc9a6ff), LINE);
+}
+
+// ---- About ---------------------------------------------------------------------------
+
+static void drawAbout(cairo_t* cr) {
+    paintPanel(cr, -11.35, -10.05, 22.7, 16.2, 1.0, LINE);
+    drawSun(cr, -8.9, -7.7, 1.05, LINE);
+    drawBird(cr, 8.9, -7.6, 1.7, true, LINE);
+    paintText(cr, "Meadow Mosaics", 1.8, 0, -8.25, 14, rgb(0x3fa535), WHITE);
+    paintCaption(cr, "Version 2.0.0", 0.8, 0, -6.75, 12);
+    paintCaption(cr, "A jigsaw game for little ones", 0.72, 0, -5.6, 20);
+    paintCaption(cr, "Made by Marble Yard Studio", 0.72, 0, -4.65, 20);
+    paintCaption(cr, "Every picture, tune and button is drawn by the game itself.", 0.55, 0,
+                 -3.8, 20.5);
+    cairo_move_to(cr, -9.0, -3.15);
+    cairo_line_to(cr, 9.0, -3.15);
+    setColour(cr, rgb(0xc9a66b, 0.7));
+    cairo_set_line_width(cr, 0.05);
+    cairo_stroke(cr);
+    paintCaption(cr, "Letters: Comic Neue font, SIL Open Font License 1.1", 0.55, 0, -2.55, 20.5);
+    paintCaption(cr, "Instruments: FluidR3Mono GM soundfont, MIT licence", 0.55, 0, -1.8, 20.5);
+}
+
+// ---- The archives ------------------------------------------------------------------------
+
+constexpr double AW = ANSWER_W / 2 + 0.1, AH = ANSWER_H / 2 + 0.1;
+constexpr double QX0 = QUESTION_X - 0.15, QX1 = QUESTION_X + QUESTION_W + 0.45;
+constexpr double QZ0 = -(QUESTION_TOP + QUESTION_H) - 0.45, QZ1 = -QUESTION_TOP + 0.15;
+
+constexpr Sheet ABOUT_SHEETS[] = {
+    {"fon_about", -11.5, 11.8, -6.6, 10.2, BACK_DEPTH, 48, SheetLook::Blended, drawAbout},
+    {"ok", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, okButton},
+};
+constexpr Sheet EXIT_SHEETS[] = {
+    {"fon_exit", QX0, QX1, QZ0, QZ1, BACK_DEPTH, 48, SheetLook::Blended, drawExit},
+    {"cancel", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, noButton},
+    {"ok", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, yesButton},
+};
+constexpr Sheet BREAK_SHEETS[] = {
+    {"break_puzzle", QX0, QX1, QZ0, QZ1, BACK_DEPTH, 48, SheetLook::Blended, drawBreakOne},
+    {"break_puzzles", QX0, QX1, QZ0, QZ1, BACK_DEPTH, 48, SheetLook::Blended, drawBreakAll},
+    {"cancel", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, noButton},
+    {"break", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, againButton},
+};
+
+bool buildSmallDialogs(const std::string& outDir) {
+    PakArchive about, exitPak, breakPak;
+    return addSheets(about, ABOUT_SHEETS) && writeArchive(about, outDir, "about_menu.pak") &&
+           addSheets(exitPak, EXIT_SHEETS) && writeArchive(exitPak, outDir, "exit_menu.pak") &&
+           addSheets(breakPak, BREAK_SHEETS) && writeArchive(breakPak, outDir, "break_menu.pak");
+}
