@@ -44,7 +44,7 @@ constexpr int EDGE_LIMIT = 330; // about 1% of full scale: no audible step
 
 struct Decoded {
     bool ok = false;             // SDL read it as a WAV
-    SDL_AudioSpec spec{};        // its format
+    SDL_AudioSpec format{};      // its rate, sample type and channels
     std::vector<int16_t> frames; // interleaved left/right samples
 };
 
@@ -62,7 +62,7 @@ Decoded decodeEntry(const std::string& pakName, const std::string& entry) {
     SDL_RWops* reader = SDL_RWFromMem((void*)bytes.bytes, (int)bytes.size);
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(reader, 1, &out.spec, &samples, &length)) return out;
+    if (!SDL_LoadWAV_RW(reader, 1, &out.format, &samples, &length)) return out;
     out.frames.resize(length / sizeof(int16_t));
     std::memcpy(out.frames.data(), samples, out.frames.size() * sizeof(int16_t));
     SDL_FreeWAV(samples);
@@ -96,9 +96,9 @@ double rmsDb(const Decoded& d, size_t from, size_t count) {
 
 void expectGameFormat(const Decoded& d, const char* name) {
     ASSERT_TRUE(d.ok) << name << " is missing or not a WAV";
-    EXPECT_EQ(d.spec.freq, RATE) << name;
-    EXPECT_EQ(d.spec.format, AUDIO_S16LSB) << name;
-    EXPECT_EQ(d.spec.channels, 2) << name;
+    EXPECT_EQ(d.format.freq, RATE) << name;
+    EXPECT_EQ(d.format.format, AUDIO_S16LSB) << name;
+    EXPECT_EQ(d.format.channels, 2) << name;
 }
 
 // Both channels of frame i stay within EDGE_LIMIT of zero.
