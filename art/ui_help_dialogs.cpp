@@ -65,9 +65,10 @@ static void boardPiece(cairo_t* cr, double bx, double by, double bw, double bh, 
     cairo_translate(cr, x - (bx + c * cw), y - (by + r * ch));
     piecePath(cr, bx + c * cw, by + r * ch, cw, ch, sides);
     cairo_save(cr);
-    cairo_clip_preserve(cr);
+    cairo_clip(cr);
     drawMeadowPicture(cr, bx, by, bw, bh, LINE);
     cairo_restore(cr);
+    piecePath(cr, bx + c * cw, by + r * ch, cw, ch, sides);
     setColour(cr, INK);
     cairo_set_line_width(cr, LINE);
     cairo_stroke(cr);

@@ -44,20 +44,20 @@ static void okButton(cairo_t* cr) {
 // ---- Question cards ------------------------------------------------------------------
 
 // The card of a yes/no question: text above the buttons, which stand at z -1.443.
-constexpr double QUESTION_X = -8.65, QUESTION_W = 17.3, QUESTION_TOP = -5.65, QUESTION_H = 9.4;
+constexpr double QUESTION_X = -9.8, QUESTION_W = 19.6, QUESTION_TOP = -6.6, QUESTION_H = 10.55;
 
 static void questionCard(cairo_t* cr, const char* question, const char* detail) {
-    paintPanel(cr, QUESTION_X, QUESTION_TOP, QUESTION_W, QUESTION_H, 1.0, LINE);
-    paintCaption(cr, question, 1.15, 1.6, -3.85, 12.2);
-    paintCaption(cr, detail, 0.68, 1.6, -2.35, 12.2);
+    paintPanel(cr, QUESTION_X, QUESTION_TOP, QUESTION_W, QUESTION_H, 1.1, LINE);
+    paintCaption(cr, question, 1.3, 2.0, -4.4, 13.0);
+    paintCaption(cr, detail, 0.75, 2.0, -2.85, 13.0);
 }
 
 static void drawExit(cairo_t* cr) {
     questionCard(cr, "Leave the game?", "Your finished pictures are kept.");
     // A bird waving goodbye, under a little moon.
-    drawBird(cr, -6.6, -3.2, 1.9, true, LINE);
-    cairo_move_to(cr, -7.1, -3.0);
-    cairo_curve_to(cr, -7.5, -3.6, -7.9, -4.1, -8.05, -4.5);
+    drawBird(cr, -7.2, -3.7, 2.2, true, LINE);
+    cairo_move_to(cr, -7.8, -3.5);
+    cairo_curve_to(cr, -8.2, -4.2, -8.6, -4.7, -8.8, -5.15);
     setColour(cr, INK);
     cairo_set_line_width(cr, 0.12);
     cairo_stroke(cr);
@@ -65,23 +65,23 @@ static void drawExit(cairo_t* cr) {
 
 static void drawBreakOne(cairo_t* cr) {
     questionCard(cr, "Start this picture again?", "Its pieces fly back off the board.");
-    double x = -8.0, y = -4.8, w = 3.2, h = 1.92;
+    double x = -9.0, y = -5.8, w = 3.6, h = 2.16;
     drawMeadowPicture(cr, x, y, w, h, LINE);
     drawJigsawSeams(cr, x, y, w, h, 4, 3, LINE * 0.6);
-    drawPiece(cr, -7.6, -2.0, 1.0, rgb(0x9be86a), LINE);
-    drawPiece(cr, -5.5, -2.3, 0.9, rgb(0xffb04d), LINE);
+    drawPiece(cr, -8.4, -2.7, 1.1, rgb(0x9be86a), LINE);
+    drawPiece(cr, -6.3, -3.0, 1.0, rgb(0xffb04d), LINE);
 }
 
 static void drawBreakAll(cairo_t* cr) {
     questionCard(cr, "Start all pictures again?", "Every finished picture starts over.");
     for (int i = 0; i < 3; i++) {
-        double x = -8.1 + i * 0.5, y = -5.0 + i * 0.55, w = 2.6, h = 1.56;
+        double x = -9.1 + i * 0.5, y = -5.9 + i * 0.55, w = 2.7, h = 1.62;
         cairo_rectangle(cr, x - 0.12, y - 0.12, w + 0.24, h + 0.24);
         fillOutlined(cr, WHITE, INK, LINE);
         drawMeadowPicture(cr, x, y, w, h, LINE);
         drawJigsawSeams(cr, x, y, w, h, 3, 2, LINE * 0.6);
     }
-    drawPiece(cr, -7.4, -1.6, 0.85, rgb(0xc9a6ff), LINE);
+    drawPiece(cr, -8.4, -2.35, 0.95, rgb(0xc9a6ff), LINE);
 }
 
 // ---- About ---------------------------------------------------------------------------
@@ -90,19 +90,22 @@ static void drawAbout(cairo_t* cr) {
     paintPanel(cr, -11.35, -10.05, 22.7, 16.2, 1.0, LINE);
     drawSun(cr, -8.9, -7.7, 1.05, LINE);
     drawBird(cr, 8.9, -7.6, 1.7, true, LINE);
-    paintText(cr, "Meadow Mosaics", 1.8, 0, -8.25, 14, rgb(0x3fa535), WHITE);
-    paintCaption(cr, "Version 2.0.0", 0.8, 0, -6.75, 12);
-    paintCaption(cr, "A jigsaw game for little ones", 0.72, 0, -5.6, 20);
-    paintCaption(cr, "Made by Marble Yard Studio", 0.72, 0, -4.65, 20);
-    paintCaption(cr, "Every picture, tune and button is drawn by the game itself.", 0.55, 0,
-                 -3.8, 20.5);
-    cairo_move_to(cr, -9.0, -3.15);
-    cairo_line_to(cr, 9.0, -3.15);
+    paintText(cr, "Meadow Mosaics", 1.8, 0, -8.1, 14, rgb(0x3fa535), WHITE);
+    paintCaption(cr, "Version 2.0.0", 0.85, 0, -6.5, 12);
+    paintCaption(cr, "A jigsaw game for little ones", 0.8, 0, -5.25, 20);
+    paintCaption(cr, "Made by Marble Yard Studio", 0.8, 0, -4.15, 20);
+    paintCaption(cr, "Every picture, tune and button is drawn by the game itself.", 0.62, 0,
+                 -3.05, 20.5);
+    cairo_move_to(cr, -9.0, -2.2);
+    cairo_line_to(cr, 9.0, -2.2);
     setColour(cr, rgb(0xc9a66b, 0.7));
     cairo_set_line_width(cr, 0.05);
     cairo_stroke(cr);
-    paintCaption(cr, "Letters: Comic Neue font, SIL Open Font License 1.1", 0.55, 0, -2.55, 20.5);
-    paintCaption(cr, "Instruments: FluidR3Mono GM soundfont, MIT licence", 0.55, 0, -1.8, 20.5);
+    paintCaption(cr, "Letters: Comic Neue font, SIL Open Font License 1.1", 0.62, 0, -1.3, 20.5);
+    paintCaption(cr, "Instruments: FluidR3Mono GM soundfont, MIT licence", 0.62, 0, -0.35, 20.5);
+    iconHeart(cr, -5.6, 1.45, 0.7, rgb(0xff6f9f), LINE);
+    iconHeart(cr, 5.6, 1.45, 0.7, rgb(0xff6f9f), LINE);
+    paintCaption(cr, "Thank you for playing!", 0.75, 0, 1.4, 10);
 }
 
 // ---- The archives ------------------------------------------------------------------------
