@@ -12,8 +12,9 @@ static constexpr double CARD_REPEAT = 3.0;
 static constexpr double PLACE_RING = 0.08;
 // Where the place texture's border profile ends and its fill begins (s).
 static constexpr double PLACE_RING_S0 = 0.02, PLACE_RING_S1 = 0.7, PLACE_FILL_S = 0.95;
-// The tray rim's height above the tray and the frame's above the picture.
-static constexpr double RIM_HEIGHT = 0.12;
+// The tray rim's height above the tray (it stays under the places, 0.1 above
+// the tray) and the frame's above the picture.
+static constexpr double RIM_HEIGHT = 0.08;
 static constexpr double FRAME_LIFT = 0.015;
 // Shadows: how dark at the middle, how soft (board units), how much wider than the piece.
 static constexpr double SHADOW_ALPHA = 0.5;
