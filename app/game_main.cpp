@@ -43,6 +43,9 @@ void saveSettingsAndQuit() {
 bool startGame() {
     loadSettings();
     preparePlatformEnvironment();
+    // SDL would turn SIGINT and SIGTERM into quit events, which the game
+    // ignores like every quit request; the signals must still end it.
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
     theAudio = new AudioMixer();
