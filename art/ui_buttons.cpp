@@ -4,7 +4,8 @@
 //     eye, 4.9 units across (the row stands 6.25 units apart at its closest),
 //     a little in front of the menu tab they sit on;
 //   "prev", "next": the arrows beside the board, 40.3 units from the eye,
-//     2.2 across so they stay clear of the board's edge at x = +-10;
+//     2 across so even grown under the pointer they stay clear of the
+//     board's edge at x = +-10;
 //   "close_menu": the help dialog's close button in the top-right corner,
 //     1.26 units from the screen's edge, so 2 units across;
 //   "pti4ka" (a toggle that is on: a happy yellow bird), "pti4ka_cl" (off, and
@@ -44,7 +45,7 @@ static void barHelp(cairo_t* cr) {
 }
 
 // Previous and next: units at 40.3 from the eye.
-constexpr double ARROW_R = 1.1, ARROW_LINE = 0.085, ARROW_SIDE = 1.16;
+constexpr double ARROW_R = 0.99, ARROW_LINE = 0.08, ARROW_SIDE = 1.04;
 
 static void arrowPrev(cairo_t* cr) {
     paintRoundButton(cr, 0, 0, ARROW_R, TEAL_BUTTON, ARROW_LINE);

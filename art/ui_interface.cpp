@@ -90,7 +90,7 @@ static void drawCursor(cairo_t* cr) {
 
 // The board's edges and the two buttons beside it, in frame units (x right, y down).
 constexpr double FRAME_HALF_W = 10.95, FRAME_HALF_H = 6.95, FRAME_RADIUS = 1.0;
-constexpr double EAR_RADIUS = 1.55, EAR_LEFT_X = -11.205, EAR_RIGHT_X = 11.297, EAR_Y = -1.237;
+constexpr double EAR_RADIUS = 1.42, EAR_LEFT_X = -11.205, EAR_RIGHT_X = 11.297, EAR_Y = -1.237;
 constexpr double FRAME_LINE = 0.1;
 
 static void framePath(cairo_t* cr, double grow) {
