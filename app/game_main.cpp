@@ -60,7 +60,8 @@ bool startGame() {
 void pollInput() {
     beginInputFrame();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) recordEvent(event); // a quit request is not acted on
+    while (SDL_PollEvent(&event))
+        recordEvent(event); // a quit request is not acted on
 }
 
 void runFrame() {
@@ -81,7 +82,8 @@ void stepFrame() {
 }
 
 void runMainLoop() {
-    while (!worldRoot->dead) stepFrame();
+    while (!worldRoot->dead)
+        stepFrame();
 }
 
 void shutdownGame() {

@@ -45,7 +45,9 @@ bool keyPressed(SDLKey sym) {
     return true;
 }
 
-bool shortcutPressed(SDLKey sym) { return shortcutsActive && keyPressed(sym); }
+bool shortcutPressed(SDLKey sym) {
+    return shortcutsActive && keyPressed(sym);
+}
 
 void resetInput() {
     mouseX = mouseY = 0;

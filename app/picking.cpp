@@ -106,9 +106,13 @@ GLubyte colourStage(PickState& picker) {
 
 } // namespace
 
-void PickState::addCandidate() { candidates.push_back(currentObject); }
+void PickState::addCandidate() {
+    candidates.push_back(currentObject);
+}
 
-bool PickState::isCurrentPicked() const { return picked == currentObject; }
+bool PickState::isCurrentPicked() const {
+    return picked == currentObject;
+}
 
 void PickState::update() {
     selectionStage(*this);

@@ -74,9 +74,13 @@ bool Mesh::parse(const uint8_t*& cursor, const uint8_t* end, const std::string& 
     return true;
 }
 
-bool Mesh::isBlended() const { return material && material[1] != 0; }
+bool Mesh::isBlended() const {
+    return material && material[1] != 0;
+}
 
-bool Mesh::isAlphaTested() const { return material && material[0] != 0; }
+bool Mesh::isAlphaTested() const {
+    return material && material[0] != 0;
+}
 
 void Mesh::draw() {
     glGetDoublev(GL_MODELVIEW_MATRIX, savedMatrix);

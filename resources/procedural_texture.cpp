@@ -26,8 +26,8 @@ constexpr double PLASMA_SPEED2 = -0.00024;
 constexpr double PLASMA_SPEED3 = -0.0048;
 constexpr double PLASMA_AMPLITUDE = 21;
 constexpr double PLASMA_MIDDLE = 128;
-constexpr int PLASMA_SHADE_BASE = 120;   // n - 120 lightens the base colour
-constexpr int PLASMA_BAND_FIRST = 121;   // n in 121..126 is a visible contour
+constexpr int PLASMA_SHADE_BASE = 120; // n - 120 lightens the base colour
+constexpr int PLASMA_BAND_FIRST = 121; // n in 121..126 is a visible contour
 constexpr int PLASMA_BAND_LAST = 126;
 constexpr int PLASMA_GRID_STEP = 16;
 constexpr uint8_t PLASMA_GRID_GREEN = 127;
@@ -47,9 +47,13 @@ constexpr PaletteRampRow FIRE_RAMPS[] = {
     {196, 255, {100, 100, 189, 255}, {255, 231, 51, 255}},
 };
 
-void deleteColour(void* state) { delete[] static_cast<uint8_t*>(state); }
+void deleteColour(void* state) {
+    delete[] static_cast<uint8_t*>(state);
+}
 
-bool isPowerOfTwo(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
+bool isPowerOfTwo(int32_t n) {
+    return n > 0 && (n & (n - 1)) == 0;
+}
 
 // Make the texture a parsed specification describes.
 DynamicTexture* createTexture(const ProceduralSpec& spec) {
@@ -73,7 +77,8 @@ int findSpec(const ProceduralTextureLibrary& library, const std::string& spec) {
 bool parseProceduralSpec(const std::string& spec, ProceduralSpec& out) {
     if (spec.size() < 3 || spec[1] != '#') return false;
     size_t digit = 2;
-    while (digit < spec.size() && !std::isdigit((unsigned char)spec[digit])) ++digit;
+    while (digit < spec.size() && !std::isdigit((unsigned char)spec[digit]))
+        ++digit;
     if (digit == spec.size()) return false;
     ProceduralSpec parsed;
     parsed.kind = spec.substr(2, digit - 2);
@@ -110,9 +115,10 @@ void plasmaGenerator(int32_t ticks, int32_t w, int32_t h, uint8_t* pixels, void*
     uint8_t* p = pixels;
     for (int32_t y = 0; y < h; ++y) {
         for (int32_t x = 0; x < w; ++x, p += 4) {
-            double s = std::sin(x * cx + t * PLASMA_SPEED1) + std::sin(x * 2 * cx + t * PLASMA_SPEED2) +
-                       std::sin(x * 4 * cx + t * PLASMA_SPEED3) + std::sin(y * cy + t * PLASMA_SPEED1) +
-                       std::sin(y * 2 * cy + t * PLASMA_SPEED2) + std::sin(y * 4 * cy + t * PLASMA_SPEED3);
+            double s =
+                std::sin(x * cx + t * PLASMA_SPEED1) + std::sin(x * 2 * cx + t * PLASMA_SPEED2) +
+                std::sin(x * 4 * cx + t * PLASMA_SPEED3) + std::sin(y * cy + t * PLASMA_SPEED1) +
+                std::sin(y * 2 * cy + t * PLASMA_SPEED2) + std::sin(y * 4 * cy + t * PLASMA_SPEED3);
             int16_t v = (int16_t)(s * PLASMA_AMPLITUDE + PLASMA_MIDDLE);
             uint8_t n = (uint8_t)v;
             uint8_t d = (uint8_t)(n - PLASMA_SHADE_BASE);
@@ -162,7 +168,8 @@ void fireGenerator(int32_t, int32_t w, int32_t h, uint8_t* pixels, void* state) 
             out[col] = (uint8_t)heat;
         }
     }
-    for (int i = 0; i < w * h; ++i) std::memcpy(pixels + i * 4, fire->palette[next[i]], 4);
+    for (int i = 0; i < w * h; ++i)
+        std::memcpy(pixels + i * 4, fire->palette[next[i]], 4);
     fire->current = next;
     fire->next = cur;
 }
@@ -198,8 +205,8 @@ void destroyFireState(void* state) {
 
 DynamicTexture::DynamicTexture(TextureGenerator generator, StateDeleter stateDeleter, void* state,
                                int32_t width, int32_t height)
-    : generator(generator), state(state), stateDeleter(stateDeleter), width(width),
-      height(height), glName(0), pixels(nullptr), pixelBytes((size_t)width * height * 4) {
+    : generator(generator), state(state), stateDeleter(stateDeleter), width(width), height(height),
+      glName(0), pixels(nullptr), pixelBytes((size_t)width * height * 4) {
     pixels = new uint8_t[pixelBytes]();
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -250,5 +257,6 @@ void ProceduralTextureLibrary::release(const std::string& spec) {
 }
 
 void ProceduralTextureLibrary::updateAll() {
-    for (DynamicTexture* texture : textures) texture->update((int32_t)frameTime);
+    for (DynamicTexture* texture : textures)
+        texture->update((int32_t)frameTime);
 }

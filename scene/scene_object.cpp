@@ -31,7 +31,8 @@ void drawMeshes(SceneObject& object) {
         glPushMatrix();
         object.transform.applyScale();
     }
-    for (int32_t i = 0; i < object.meshCount; ++i) object.meshes[i]->draw();
+    for (int32_t i = 0; i < object.meshCount; ++i)
+        object.meshes[i]->draw();
     if (object.transform.scaled) glPopMatrix();
 }
 
@@ -50,14 +51,19 @@ void removeDeadChildren(SceneObject& object) {
 
 } // namespace
 
-SceneObject::SceneObject() { tracks.animator = &animator; }
+SceneObject::SceneObject() {
+    tracks.animator = &animator;
+}
 
 SceneObject::~SceneObject() {
-    for (const std::string& pakFile : pakFiles) thePakLibrary.release(pakFile);
-    for (Mesh* mesh : meshes) delete mesh;
+    for (const std::string& pakFile : pakFiles)
+        thePakLibrary.release(pakFile);
+    for (Mesh* mesh : meshes)
+        delete mesh;
     // Nothing in the game's own flow leaves children here, but a tree
     // deleted directly must not leak them.
-    for (SceneObject* child : children) delete child;
+    for (SceneObject* child : children)
+        delete child;
 }
 
 void SceneObject::loadModel(const std::string& pakFile, const std::string& entryName) {
@@ -80,9 +86,13 @@ void SceneObject::loadModel(const std::string& pakFile, const std::string& entry
     }
 }
 
-void SceneObject::addChild(SceneObject* child) { children.push_back(child); }
+void SceneObject::addChild(SceneObject* child) {
+    children.push_back(child);
+}
 
-void SceneObject::addDrawHook(DrawHookFn fn, void* arg) { drawHooks.push_back({fn, arg}); }
+void SceneObject::addDrawHook(DrawHookFn fn, void* arg) {
+    drawHooks.push_back({fn, arg});
+}
 
 void SceneObject::draw() {
     currentObject = this;
@@ -113,20 +123,24 @@ void SceneObject::draw() {
 }
 
 void SceneObject::drawForPicking() {
-    for (Mesh* mesh : meshes) mesh->drawGeometryOnly();
+    for (Mesh* mesh : meshes)
+        mesh->drawGeometryOnly();
 }
 
 void hookPickable(int32_t phase, void*) {
     if (phase == PHASE_BEFORE_MESHES) thePicker.addCandidate();
 }
 
-void deferMesh(Mesh* mesh) { deferredMeshes.push_back(mesh); }
+void deferMesh(Mesh* mesh) {
+    deferredMeshes.push_back(mesh);
+}
 
 namespace Scene {
 
 void drawDeferred(std::vector<Mesh*>& list) {
     glDepthMask(GL_FALSE);
-    for (Mesh* mesh : list) mesh->drawDeferred();
+    for (Mesh* mesh : list)
+        mesh->drawDeferred();
     glDepthMask(GL_TRUE);
     list.clear();
 }

@@ -35,14 +35,16 @@ testing::Environment* const displayEnvironment =
     testing::AddGlobalTestEnvironment(new DisplayEnvironment);
 
 void putU32BE(std::vector<uint8_t>& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back((uint8_t)(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back((uint8_t)(v >> shift));
 }
 
 uint32_t crc32(const uint8_t* data, size_t size) {
     uint32_t crc = 0xFFFFFFFFu;
     for (size_t i = 0; i < size; ++i) {
         crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
     }
     return crc ^ 0xFFFFFFFFu;
 }
@@ -123,8 +125,7 @@ std::string tempFolder() {
     return folder;
 }
 
-std::string writeArchive(
-    const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries) {
+std::string writeArchive(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries) {
     PakArchive archive;
     for (const auto& entry : entries)
         archive.addEntry(entry.first, entry.second.data(), (uint32_t)entry.second.size());
@@ -188,9 +189,8 @@ std::vector<uint8_t> makePalettePng(int width, int height, const std::vector<uin
 
 std::vector<uint8_t> makeBmp(int width, int height, const std::vector<uint8_t>& rgb) {
     std::vector<uint8_t> pixels = rgb;
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceFrom(pixels.data(), width, height, 24, width * 3, 0x0000FF, 0x00FF00,
-                                 0xFF0000, 0);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(pixels.data(), width, height, 24, width * 3,
+                                                    0x0000FF, 0x00FF00, 0xFF0000, 0);
     std::string path = tempFolder() + "/image.bmp";
     SDL_SaveBMP(surface, path.c_str());
     SDL_FreeSurface(surface);

@@ -20,7 +20,8 @@ struct Picking : testing::Test {
         resetInput();
     }
     void TearDown() override {
-        for (SceneObject* child : root.children) delete child;
+        for (SceneObject* child : root.children)
+            delete child;
         root.children.clear();
         resetEngine();
         resetInput();
@@ -36,7 +37,9 @@ struct Picking : testing::Test {
 };
 
 bool clickSeen = false;
-void clickEffect(void*) { clickSeen = thePicker.isCurrentPicked() && leftClicked; }
+void clickEffect(void*) {
+    clickSeen = thePicker.isCurrentPicked() && leftClicked;
+}
 
 } // namespace
 
@@ -115,7 +118,8 @@ TEST_F(Picking, TheScreensEdgeRowsAndColumnsArePickable) {
 TEST_F(Picking, NothingRegisteredOrTooManyHitsPicksNothing) {
     EXPECT_EQ(pickAt(900, 500), nullptr);
     // 70 overlapping objects overflow the 255-word selection buffer.
-    for (int i = 0; i < 70; ++i) root.addChild(pickableQuad(800, 400, 1000, 600, 100));
+    for (int i = 0; i < 70; ++i)
+        root.addChild(pickableQuad(800, 400, 1000, 600, 100));
     EXPECT_EQ(pickAt(900, 500), nullptr);
     EXPECT_TRUE(thePicker.hits.empty());
 }

@@ -52,8 +52,8 @@ const std::vector<uint8_t> RED_GREEN_BLUE_WHITE = {255, 0, 0, 0, 255, 0, 0, 0, 2
 } // namespace
 
 TEST_F(Resources, MeshesNamingOneImageShareOneTextureUntilTheLastGoes) {
-    std::string pak = writeArchive({{"img", makePng(2, 2, 3, RED_GREEN_BLUE_WHITE)},
-                                    {"one", model({smallQuad("img")})}});
+    std::string pak = writeArchive(
+        {{"img", makePng(2, 2, 3, RED_GREEN_BLUE_WHITE)}, {"one", model({smallQuad("img")})}});
     SceneObject* first = new SceneObject;
     SceneObject* second = new SceneObject;
     first->loadModel(pak, "one");
@@ -106,7 +106,8 @@ TEST_F(Resources, AlphaImagesUploadAsRgbaOthersAsRgbWithTheirOwnColours) {
     EXPECT_EQ(got[5], 240);
     EXPECT_EQ(got[6], 40);
 
-    for (GLuint name : {alpha, plain, bmp, indexed}) thePakLibrary.releaseTexture(pak, name);
+    for (GLuint name : {alpha, plain, bmp, indexed})
+        thePakLibrary.releaseTexture(pak, name);
 }
 
 TEST_F(Resources, MissingOrUndecodableImagesGiveNoTextureAndRecordNothing) {
@@ -163,7 +164,8 @@ TEST_F(Resources, ModelHeadersOfBothVariantsAndEmptyModels) {
 TEST_F(Resources, MissingAndShortEntriesKeepWhatCanBeRead) {
     std::vector<uint8_t> bytes = model({smallQuad("img"), smallQuad("img")});
     bytes.resize(bytes.size() - 10); // the second record runs past the end
-    std::string pak = writeArchive({{"cut", bytes}, {"img", makePng(2, 2, 3, RED_GREEN_BLUE_WHITE)}});
+    std::string pak =
+        writeArchive({{"cut", bytes}, {"img", makePng(2, 2, 3, RED_GREEN_BLUE_WHITE)}});
     {
         SceneObject object;
         object.loadModel(pak, "nowhere");
@@ -181,11 +183,10 @@ TEST_F(Resources, MissingAndShortEntriesKeepWhatCanBeRead) {
 }
 
 TEST_F(Resources, ProceduralMeshTexturesAreSharedBySpecification) {
-    std::string pak = writeArchive({{"fx",
-                                     model({smallQuad("x#Plasma64x64,10,20,30"),
-                                            smallQuad("x#Plasma64x64,10,20,30"),
-                                            smallQuad("x#Plasma32x64,10,20,30"),
-                                            smallQuad("x#Fire64x32"), smallQuad("x#Smoke64x64")})}});
+    std::string pak = writeArchive(
+        {{"fx", model({smallQuad("x#Plasma64x64,10,20,30"), smallQuad("x#Plasma64x64,10,20,30"),
+                       smallQuad("x#Plasma32x64,10,20,30"), smallQuad("x#Fire64x32"),
+                       smallQuad("x#Smoke64x64")})}});
     {
         SceneObject object;
         object.loadModel(pak, "fx");

@@ -45,9 +45,15 @@ SceneObject* quadObject(const MeshBuild& mesh) {
 }
 
 int counter = 0;
-void countEffect(void*) { ++counter; }
-void countHook(int32_t phase, void*) { counter += phase * 100; }
-void killSelfEffect(void*) { currentObject->kill(); }
+void countEffect(void*) {
+    ++counter;
+}
+void countHook(int32_t phase, void*) {
+    counter += phase * 100;
+}
+void killSelfEffect(void*) {
+    currentObject->kill();
+}
 
 } // namespace
 
@@ -162,7 +168,7 @@ TEST_F(SceneTree, HooksAroundMeshesNeedAModelButEffectsRunWithout) {
     root.addChild(bare);
     counter = 0;
     renderScene(&root);
-    EXPECT_EQ(counter, 1 + 300 + 400); // the effect, then phases 3 and 4 around the child
+    EXPECT_EQ(counter, 1 + 300 + 400);         // the effect, then phases 3 and 4 around the child
     EXPECT_TRUE(thePicker.candidates.empty()); // no model: never pickable
 }
 

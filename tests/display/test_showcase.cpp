@@ -46,7 +46,8 @@ std::vector<uint8_t> checkerboard(int side, int cell) {
 
 std::vector<uint8_t> solid(int side, std::initializer_list<uint8_t> colour) {
     std::vector<uint8_t> out;
-    for (int i = 0; i < side * side; ++i) out.insert(out.end(), colour);
+    for (int i = 0; i < side * side; ++i)
+        out.insert(out.end(), colour);
     return out;
 }
 
@@ -123,7 +124,8 @@ TEST(Showcase, TheCursorFollowsThePointerOverPickableButtons) {
     int py = (int)((1 + 20 / theVideo->halfHeightAt(100)) / 2 * theVideo->height);
     SDL_WarpMouse((Uint16)px, (Uint16)py);
     pumpUntilMotion();
-    for (int frame = 0; frame < 4; ++frame) stepFrame();
+    for (int frame = 0; frame < 4; ++frame)
+        stepFrame();
     EXPECT_EQ(mouseX, px);
     EXPECT_EQ(mouseY, py);
     EXPECT_EQ(thePicker.picked, button);
@@ -140,7 +142,8 @@ TEST(Showcase, TheCursorFollowsThePointerOverPickableButtons) {
     if (const char* path = std::getenv("MEADOW_SCREENSHOT")) saveScreenshot(path);
 
     root->kill();
-    for (int frame = 0; frame < 5 && !root->dead; ++frame) stepFrame();
+    for (int frame = 0; frame < 5 && !root->dead; ++frame)
+        stepFrame();
     EXPECT_TRUE(root->dead);
     delete root;
     worldRoot = nullptr;

@@ -31,7 +31,7 @@ TEST(ProceduralSpec, ReadsKindSizesAndColour) {
     EXPECT_EQ(spec.height, 32);
     EXPECT_EQ(spec.red, 10);
     EXPECT_EQ(spec.green, 200);
-    EXPECT_EQ(spec.blue, 300 & 0xFF); // low 8 bits
+    EXPECT_EQ(spec.blue, 300 & 0xFF);                        // low 8 bits
     ASSERT_TRUE(parseProceduralSpec("a#Fire128x 64", spec)); // spaces before a number
     EXPECT_EQ(spec.kind, "Fire");
     EXPECT_EQ(spec.width, 128);
@@ -40,8 +40,8 @@ TEST(ProceduralSpec, ReadsKindSizesAndColour) {
 
 TEST(ProceduralSpec, RejectsWhatNoGeneratorCanMake) {
     ProceduralSpec spec;
-    EXPECT_FALSE(parseProceduralSpec("x#Smoke64x64", spec));    // unknown kind
-    EXPECT_FALSE(parseProceduralSpec("x#Plasma", spec));        // no digit
+    EXPECT_FALSE(parseProceduralSpec("x#Smoke64x64", spec));      // unknown kind
+    EXPECT_FALSE(parseProceduralSpec("x#Plasma", spec));          // no digit
     EXPECT_FALSE(parseProceduralSpec("x#Plasma64x64,1,2", spec)); // colour cut short
     EXPECT_FALSE(parseProceduralSpec("x#Plasma0x64,1,2,3", spec));
     EXPECT_FALSE(parseProceduralSpec("x#Plasma64x4096,1,2,3", spec));
@@ -110,7 +110,8 @@ TEST(Fire, EdgeColumnsStayColdAndHeatNeverReachesEntry255) {
     const int w = 32, h = 16;
     FireState* fire = createFireState(w, h);
     // Fill every cell, hidden rows included, with the hottest value.
-    for (int i = 0; i < w * fire->rows; ++i) fire->current[i] = 255;
+    for (int i = 0; i < w * fire->rows; ++i)
+        fire->current[i] = 255;
     fire->palette[255][0] = 1; // a marker: entry 255 must never be used
     std::vector<uint8_t> pixels((size_t)w * h * 4);
     std::srand(7);
@@ -123,7 +124,8 @@ TEST(Fire, EdgeColumnsStayColdAndHeatNeverReachesEntry255) {
                 EXPECT_EQ(p[3], 100);
             }
         }
-        for (int i = 0; i < w * h; ++i) EXPECT_NE(fire->current[i], 255);
+        for (int i = 0; i < w * h; ++i)
+            EXPECT_NE(fire->current[i], 255);
     }
     destroyFireState(fire);
 }
@@ -163,7 +165,7 @@ TEST(Fire, HiddenRowsKeepTheirHeatAcrossTheSwap) {
     fireGenerator(0, w, h, pixels.data(), fire);
     EXPECT_NE(fire->current, first);
     fireGenerator(0, w, h, pixels.data(), fire);
-    ASSERT_EQ(fire->current, first); // two steps later the grid is current again
+    ASSERT_EQ(fire->current, first);      // two steps later the grid is current again
     EXPECT_GE(first[(h + 2) * w + 3], 1); // hidden rows are never rewritten by cooling
     destroyFireState(fire);
 }
