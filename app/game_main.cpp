@@ -31,7 +31,6 @@ const bool randomSeeded = (std::srand((unsigned)std::time(nullptr)), true);
 } // namespace
 
 int randomBelow(int n) {
-    (void)randomSeeded;
     return n > 0 ? std::rand() % n : 0;
 }
 

@@ -139,3 +139,20 @@ TEST_F(Picking, AClickIsMatchedAgainstThePickOfThePreviousFrame) {
     drawFrame(&root);
     EXPECT_TRUE(clickSeen);
 }
+
+// The same on the 4:3 screen: the pick reads the pointer's own pixel there too.
+struct SmallPicking : Picking {};
+
+TEST_F(SmallPicking, CornersAndEdgesOfTheScreenAreExact) {
+    ASSERT_EQ(theVideo->height, 768);
+    SceneObject* wall = pickableQuad(0, 0, theVideo->width, theVideo->height, 100);
+    SceneObject* tile = pickableQuad(500, 300, 600, 400, 95);
+    root.addChild(wall);
+    root.addChild(tile);
+    EXPECT_EQ(pickAt(0, 0), wall);
+    EXPECT_EQ(pickAt(theVideo->width - 1, theVideo->height - 1), wall);
+    EXPECT_EQ(pickAt(550, 300), tile);
+    EXPECT_EQ(pickAt(550, 299), wall);
+    EXPECT_EQ(pickAt(599, 399), tile);
+    EXPECT_EQ(pickAt(600, 399), wall);
+}
