@@ -72,11 +72,22 @@ void selectionStage(PickState& picker) {
 }
 
 // Stage two: the hits drawn flat in their own red values; the pointer's
-// pixel names the visible one.  Returns that pixel's red byte.
+// pixel names the visible one.  Returns that pixel's red byte (0: none).
 GLubyte colourStage(PickState& picker) {
+    // The pointer's own pixel: SDL counts rows from the top, GL from the
+    // bottom, so SDL row y is GL row height - 1 - y.
+    int height = theVideo ? theVideo->height : 0;
+    int width = theVideo ? theVideo->width : 0;
+    int readY = height - 1 - mouseY;
+    if (mouseX < 0 || mouseX >= width || readY < 0 || readY >= height) return 0;
+
+    // Only that pixel is read, so only that pixel is cleared and drawn: the
+    // scissor keeps the stage from filling the whole screen again.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(mouseX, readY, 1, 1);
     // Multisampling would blend neighbouring hits' reds at an edge into a
     // third, wrong index; without it each pixel takes exactly one colour.
-    bool multisampled = theVideo && theVideo->multisampled;
+    bool multisampled = theVideo->multisampled;
     if (multisampled) glDisable(MULTISAMPLE_ARB);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -92,13 +103,8 @@ GLubyte colourStage(PickState& picker) {
     glPopAttrib();
     glFlush();
     if (multisampled) glEnable(MULTISAMPLE_ARB);
+    glDisable(GL_SCISSOR_TEST);
 
-    // The pointer's own pixel: SDL counts rows from the top, GL from the
-    // bottom, so SDL row y is GL row height - 1 - y.
-    int height = theVideo ? theVideo->height : 0;
-    int width = theVideo ? theVideo->width : 0;
-    int readY = height - 1 - mouseY;
-    if (mouseX < 0 || mouseX >= width || readY < 0 || readY >= height) return 0;
     GLubyte pixel[4] = {};
     glReadPixels(mouseX, readY, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
     return pixel[0];
