@@ -14,10 +14,9 @@ void gradientBand(cairo_t* cr, double x0, double y0, double x1, double y1, const
     cairo_fill(cr);
 }
 
-void hill(cairo_t* cr, const double* tops, int count, double bottom, Rgba top, Rgba low) {
+void hillPath(cairo_t* cr, const double* tops, int count, double bottom) {
     // A smooth curve through the tops: each span is a cubic whose handles lie
     // level with its ends, so every top is a gentle crest or dip.
-    double highest = bottom;
     cairo_new_path(cr);
     cairo_move_to(cr, tops[0], tops[1]);
     for (int i = 1; i < count; i++) {
@@ -25,10 +24,15 @@ void hill(cairo_t* cr, const double* tops, int count, double bottom, Rgba top, R
         double mid = (x1 - x0) * 0.5;
         cairo_curve_to(cr, x0 + mid, y0, x1 - mid, y1, x1, y1);
     }
-    for (int i = 0; i < count; i++) highest = std::fmin(highest, tops[2 * i + 1]);
     cairo_line_to(cr, tops[2 * count - 2], bottom);
     cairo_line_to(cr, tops[0], bottom);
     cairo_close_path(cr);
+}
+
+void hill(cairo_t* cr, const double* tops, int count, double bottom, Rgba top, Rgba low) {
+    double highest = bottom;
+    for (int i = 0; i < count; i++) highest = std::fmin(highest, tops[2 * i + 1]);
+    hillPath(cr, tops, count, bottom);
     fillGradientOutlined(cr, highest, top, bottom, low, INK, LINE);
 }
 

@@ -57,6 +57,8 @@ void drawBalloons(cairo_t* cr); // 9 hot-air balloons
 // Fill the rectangle x0..x1, y0..y1 with a vertical gradient of several stops.
 void gradientBand(cairo_t* cr, double x0, double y0, double x1, double y1,
                   const Rgba* colours, int count);
+// Path of a rolling hill through the given tops (x, y pairs), closed down to `bottom`.
+void hillPath(cairo_t* cr, const double* tops, int count, double bottom);
 // A rolling hill: the path through the given tops (x, y pairs) closed down to `bottom`,
 // filled from `top` colour to `low` colour and outlined.
 void hill(cairo_t* cr, const double* tops, int count, double bottom, Rgba top, Rgba low);

@@ -1,6 +1,7 @@
 // Pictures on dry land under an open sky: the flower meadow, the farm, the
 // little train, the castle and the hot-air balloons.  Each scene is spread
 // over the whole board so every piece holds something a child can match.
+#include <algorithm>
 #include <cmath>
 
 #include "art/pictures.h"
@@ -153,8 +154,855 @@ void drawMeadow(cairo_t* cr) {
     bee(cr, 18.2, 5.3, 0.65, 0.1);
 }
 
-// Placeholders until each scene is drawn.
-void drawFarm(cairo_t* cr) { drawMeadow(cr); }
-void drawTrain(cairo_t* cr) { drawMeadow(cr); }
-void drawCastle(cairo_t* cr) { drawMeadow(cr); }
-void drawBalloons(cairo_t* cr) { drawMeadow(cr); }
+
+// ---- 1: farm --------------------------------------------------------------------
+
+// A red barn with a white-trimmed door and a hay loft, standing on groundY.
+static void barn(cairo_t* cr, double x, double groundY, double width) {
+    double w = width, h = w * 0.62, roofTop = groundY - h - w * 0.42;
+    // Walls.
+    cairo_move_to(cr, x, groundY);
+    cairo_line_to(cr, x, groundY - h);
+    cairo_line_to(cr, x + w * 0.5, roofTop + w * 0.06);
+    cairo_line_to(cr, x + w, groundY - h);
+    cairo_line_to(cr, x + w, groundY);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, roofTop, rgb(0xf0584a), groundY, rgb(0xb8302c), INK, LINE);
+    // Planks.
+    for (int i = 1; i < 8; i++) {
+        double px = x + w * i / 8.0;
+        cairo_move_to(cr, px, groundY);
+        cairo_line_to(cr, px, groundY - h - (i < 4 ? i : 8 - i) * w * 0.1);
+    }
+    setColour(cr, rgb(0x8a2020, 0.35));
+    cairo_set_line_width(cr, THIN);
+    cairo_stroke(cr);
+    // Roof.
+    cairo_move_to(cr, x - w * 0.08, groundY - h + w * 0.04);
+    cairo_line_to(cr, x + w * 0.5, roofTop);
+    cairo_line_to(cr, x + w * 1.08, groundY - h + w * 0.04);
+    cairo_line_to(cr, x + w * 1.08, groundY - h + w * 0.12);
+    cairo_line_to(cr, x + w * 0.5, roofTop + w * 0.1);
+    cairo_line_to(cr, x - w * 0.08, groundY - h + w * 0.12);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, roofTop, rgb(0x7a4a3a), groundY - h, rgb(0x4a2a2a), INK, LINE);
+    // Hay loft with hay.
+    double lx = x + w * 0.5, ly = groundY - h - w * 0.05;
+    roundedRect(cr, lx - w * 0.12, ly - w * 0.14, w * 0.24, w * 0.2, w * 0.02);
+    fillOutlined(cr, rgb(0x5a3020), INK, THIN);
+    cairo_rectangle(cr, lx - w * 0.1, ly - w * 0.02, w * 0.2, w * 0.07);
+    fillOutlined(cr, rgb(0xffd54a), INK, THIN * 0.7);
+    // Big door with the white X.
+    double dw = w * 0.46, dh = h * 0.62, dx = x + (w - dw) / 2;
+    cairo_rectangle(cr, dx, groundY - dh, dw, dh);
+    fillOutlined(cr, rgb(0xd8403a), INK, THIN);
+    cairo_rectangle(cr, dx, groundY - dh, dw, dh);
+    cairo_move_to(cr, dx, groundY - dh);
+    cairo_line_to(cr, dx + dw, groundY);
+    cairo_move_to(cr, dx + dw, groundY - dh);
+    cairo_line_to(cr, dx, groundY);
+    cairo_move_to(cr, dx + dw / 2, groundY - dh);
+    cairo_line_to(cr, dx + dw / 2, groundY);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, w * 0.05);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb(0xfffaf0));
+    cairo_set_line_width(cr, w * 0.03);
+    cairo_stroke(cr);
+}
+
+// A round silo with a domed top.
+static void silo(cairo_t* cr, double x, double groundY, double width, double height) {
+    cairo_rectangle(cr, x, groundY - height, width, height);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + width, 0);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.78, 0.8, 0.86);
+    cairo_pattern_add_color_stop_rgb(g, 0.35, 0.97, 0.97, 1.0);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.62, 0.64, 0.72);
+    cairo_set_source(cr, g);
+    cairo_pattern_destroy(g);
+    cairo_fill_preserve(cr);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, LINE);
+    cairo_stroke(cr);
+    for (int i = 1; i < 5; i++) {
+        cairo_move_to(cr, x, groundY - height * i / 5);
+        cairo_line_to(cr, x + width, groundY - height * i / 5);
+    }
+    setColour(cr, rgb(0x6a6a80, 0.5));
+    cairo_set_line_width(cr, THIN);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, x + width / 2, groundY - height, width / 2, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, groundY - height - width / 2, rgb(0xff7a5a), groundY - height,
+                         rgb(0xc8403a), INK, LINE);
+}
+
+// A white fence with posts and two rails from x0 to x1.
+static void fence(cairo_t* cr, double x0, double x1, double groundY, double height) {
+    for (int rail = 0; rail < 2; rail++) {
+        double ry = groundY - height * (0.35 + rail * 0.38);
+        cairo_rectangle(cr, x0, ry - height * 0.07, x1 - x0, height * 0.14);
+        fillOutlined(cr, rgb(0xfff8ee), INK, THIN);
+    }
+    for (double px = x0 + 0.2; px < x1; px += height * 0.8) {
+        cairo_move_to(cr, px - height * 0.08, groundY);
+        cairo_line_to(cr, px - height * 0.08, groundY - height * 0.9);
+        cairo_line_to(cr, px, groundY - height);
+        cairo_line_to(cr, px + height * 0.08, groundY - height * 0.9);
+        cairo_line_to(cr, px + height * 0.08, groundY);
+        cairo_close_path(cr);
+        fillGradientOutlined(cr, groundY - height, rgb(0xffffff), groundY, rgb(0xe0d8cc), INK, THIN);
+    }
+}
+
+// A friendly cow facing the child, standing with its feet on groundY.
+static void cow(cairo_t* cr, double x, double groundY, double size) {
+    double s = size, bodyY = groundY - s * 0.55;
+    for (int leg = 0; leg < 4; leg++) {
+        double lx = x - s * 0.55 + leg * s * 0.34;
+        roundedRect(cr, lx, bodyY, s * 0.16, s * 0.55, s * 0.05);
+        fillOutlined(cr, leg % 2 ? rgb(0xf4f0ea) : rgb(0xffffff), INK, THIN);
+        roundedRect(cr, lx, groundY - s * 0.1, s * 0.16, s * 0.1, s * 0.03);
+        fillOutlined(cr, rgb(0x4a3a3a), INK, THIN);
+    }
+    // Tail.
+    cairo_move_to(cr, x + s * 0.6, bodyY - s * 0.1);
+    cairo_curve_to(cr, x + s * 0.85, bodyY, x + s * 0.8, bodyY + s * 0.25, x + s * 0.85, bodyY + s * 0.35);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, s * 0.04);
+    cairo_stroke(cr);
+    ellipsePath(cr, x + s * 0.85, bodyY + s * 0.38, s * 0.05, s * 0.08);
+    cairo_fill(cr);
+    // Body with patches.
+    roundedRect(cr, x - s * 0.7, bodyY - s * 0.5, s * 1.35, s * 0.72, s * 0.3);
+    fillGradientOutlined(cr, bodyY - s * 0.5, rgb(0xffffff), bodyY + s * 0.2, rgb(0xe8e2da), INK, LINE);
+    cairo_save(cr);
+    roundedRect(cr, x - s * 0.7, bodyY - s * 0.5, s * 1.35, s * 0.72, s * 0.3);
+    cairo_clip(cr);
+    ellipsePath(cr, x + s * 0.25, bodyY - s * 0.35, s * 0.28, s * 0.2);
+    ellipsePath(cr, x - s * 0.2, bodyY + s * 0.05, s * 0.22, s * 0.16);
+    ellipsePath(cr, x + s * 0.6, bodyY + s * 0.05, s * 0.15, s * 0.2);
+    setColour(cr, rgb(0x3a2a30));
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // Head.
+    double hx = x - s * 0.68, hy = bodyY - s * 0.45;
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(cr, hx + side * s * 0.18, hy - s * 0.28);
+        cairo_curve_to(cr, hx + side * s * 0.25, hy - s * 0.45, hx + side * s * 0.3, hy - s * 0.45,
+                       hx + side * s * 0.32, hy - s * 0.5);
+        cairo_curve_to(cr, hx + side * s * 0.3, hy - s * 0.38, hx + side * s * 0.28, hy - s * 0.3,
+                       hx + side * s * 0.26, hy - s * 0.22);
+        cairo_close_path(cr);
+        fillOutlined(cr, rgb(0xfff0c8), INK, THIN);
+        ellipsePath(cr, hx + side * s * 0.4, hy - s * 0.12, s * 0.16, s * 0.08);
+        fillOutlined(cr, rgb(0xf4ece4), INK, THIN);
+    }
+    ellipsePath(cr, hx, hy, s * 0.34, s * 0.36);
+    fillGradientOutlined(cr, hy - s * 0.36, rgb(0xffffff), hy + s * 0.36, rgb(0xeae4dc), INK, LINE);
+    ellipsePath(cr, hx + s * 0.12, hy - s * 0.18, s * 0.12, s * 0.1);
+    setColour(cr, rgb(0x3a2a30));
+    cairo_fill(cr);
+    ellipsePath(cr, hx, hy + s * 0.2, s * 0.27, s * 0.17);
+    fillGradientOutlined(cr, hy + s * 0.05, rgb(0xffc8d0), hy + s * 0.37, rgb(0xf49aaa), INK, THIN);
+    for (int side = -1; side <= 1; side += 2) {
+        ellipsePath(cr, hx + side * s * 0.1, hy + s * 0.2, s * 0.035, s * 0.05);
+        setColour(cr, rgb(0xa04a5a));
+        cairo_fill(cr);
+        shinyEye(cr, hx + side * s * 0.13, hy - s * 0.07, s * 0.13);
+    }
+    cairo_arc(cr, hx, hy + s * 0.22, s * 0.1, M_PI * 0.25, M_PI * 0.75);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, s * 0.025);
+    cairo_stroke(cr);
+}
+
+// A round pink pig seen from the side, facing left, with a face.
+static void pig(cairo_t* cr, double x, double groundY, double size) {
+    double s = size, bodyY = groundY - s * 0.45;
+    for (int leg = 0; leg < 4; leg++) {
+        roundedRect(cr, x - s * 0.42 + leg * s * 0.25, bodyY + s * 0.1, s * 0.14, s * 0.35, s * 0.05);
+        fillOutlined(cr, rgb(0xf7a8b8), INK, THIN);
+    }
+    cairo_move_to(cr, x + s * 0.5, bodyY - s * 0.05);
+    cairo_curve_to(cr, x + s * 0.7, bodyY - s * 0.2, x + s * 0.55, bodyY - s * 0.3, x + s * 0.62, bodyY - s * 0.15);
+    cairo_curve_to(cr, x + s * 0.68, bodyY - s * 0.05, x + s * 0.75, bodyY - s * 0.15, x + s * 0.72, bodyY - s * 0.25);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, s * 0.03);
+    cairo_stroke(cr);
+    ellipsePath(cr, x, bodyY - s * 0.05, s * 0.55, s * 0.38);
+    fillGradientOutlined(cr, bodyY - s * 0.43, rgb(0xffd0dc), bodyY + s * 0.33, rgb(0xf59ab0), INK, LINE);
+    shine(cr, x + s * 0.05, bodyY - s * 0.3, s * 0.2, s * 0.06, 0, 0.5);
+    double hx = x - s * 0.5, hy = bodyY - s * 0.15;
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(cr, hx + side * s * 0.2, hy - s * 0.2);
+        cairo_line_to(cr, hx + side * s * 0.3, hy - s * 0.42);
+        cairo_line_to(cr, hx + side * s * 0.05, hy - s * 0.3);
+        cairo_close_path(cr);
+        fillOutlined(cr, rgb(0xf59ab0), INK, THIN);
+    }
+    ellipsePath(cr, hx, hy, s * 0.3, s * 0.28);
+    fillGradientOutlined(cr, hy - s * 0.28, rgb(0xffd6e0), hy + s * 0.28, rgb(0xf7a8b8), INK, LINE);
+    ellipsePath(cr, hx - s * 0.02, hy + s * 0.1, s * 0.13, s * 0.09);
+    fillOutlined(cr, rgb(0xff8fa8), INK, THIN);
+    for (int side = -1; side <= 1; side += 2) {
+        ellipsePath(cr, hx - s * 0.02 + side * s * 0.045, hy + s * 0.1, s * 0.022, s * 0.035);
+        setColour(cr, rgb(0xa04a5a));
+        cairo_fill(cr);
+        shinyEye(cr, hx + side * s * 0.11, hy - s * 0.1, s * 0.1);
+        ellipsePath(cr, hx + side * s * 0.2, hy + s * 0.06, s * 0.05, s * 0.03);
+        setColour(cr, CHEEK);
+        cairo_fill(cr);
+    }
+}
+
+// A hen (or, small and yellow, a chick) facing right.
+static void hen(cairo_t* cr, double x, double groundY, double size, bool chick) {
+    double s = size, bodyY = groundY - s * 0.45;
+    Rgba feather = chick ? rgb(0xffe04a) : rgb(0xffffff);
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(cr, x + side * s * 0.1, bodyY + s * 0.25);
+        cairo_line_to(cr, x + side * s * 0.1, groundY);
+        setColour(cr, rgb(0xf0a030));
+        cairo_set_line_width(cr, s * 0.06);
+        cairo_stroke(cr);
+    }
+    if (!chick) {
+        cairo_move_to(cr, x - s * 0.3, bodyY - s * 0.05);
+        cairo_curve_to(cr, x - s * 0.55, bodyY - s * 0.35, x - s * 0.6, bodyY - s * 0.2, x - s * 0.5, bodyY + s * 0.05);
+        cairo_close_path(cr);
+        fillOutlined(cr, feather, INK, THIN);
+    }
+    ellipsePath(cr, x, bodyY, s * 0.38, s * 0.3);
+    fillGradientOutlined(cr, bodyY - s * 0.3, feather, bodyY + s * 0.3, shade(feather, -0.12), INK, THIN * 1.2);
+    ellipsePath(cr, x - s * 0.05, bodyY + s * 0.02, s * 0.16, s * 0.1);
+    fillOutlined(cr, shade(feather, -0.08), INK, THIN * 0.8);
+    double hx = x + s * (chick ? 0.2 : 0.28), hy = bodyY - s * (chick ? 0.2 : 0.3);
+    if (!chick) {
+        for (int i = 0; i < 3; i++) {
+            cairo_new_path(cr);
+            cairo_arc(cr, hx - s * 0.08 + i * s * 0.08, hy - s * 0.2, s * 0.06, 0, 2 * M_PI);
+            fillOutlined(cr, rgb(0xf0403a), INK, THIN * 0.7);
+        }
+        ellipsePath(cr, hx + s * 0.12, hy + s * 0.14, s * 0.04, s * 0.07);
+        fillOutlined(cr, rgb(0xf0403a), INK, THIN * 0.7);
+    }
+    cairo_new_path(cr);
+    cairo_arc(cr, hx, hy, s * 0.2, 0, 2 * M_PI);
+    fillGradientOutlined(cr, hy - s * 0.2, feather, hy + s * 0.2, shade(feather, -0.1), INK, THIN * 1.2);
+    cairo_move_to(cr, hx + s * 0.17, hy - s * 0.04);
+    cairo_line_to(cr, hx + s * 0.32, hy + s * 0.02);
+    cairo_line_to(cr, hx + s * 0.17, hy + s * 0.07);
+    cairo_close_path(cr);
+    fillOutlined(cr, rgb(0xffa020), INK, THIN * 0.7);
+    shinyEye(cr, hx + s * 0.06, hy - s * 0.04, s * 0.09);
+    ellipsePath(cr, hx - s * 0.02, hy + s * 0.08, s * 0.05, s * 0.03);
+    setColour(cr, CHEEK);
+    cairo_fill(cr);
+}
+
+// Striped fields on a far hill, between x0 and x1 under the hill line y.
+static void fieldStripes(cairo_t* cr, double x0, double x1, double y0, double y1, Rgba a, Rgba b) {
+    for (int i = 0; i < 8; i++) {
+        double t0 = (double)i / 8, t1 = (double)(i + 1) / 8;
+        cairo_move_to(cr, x0 + (x1 - x0) * t0, y1);
+        cairo_line_to(cr, x0 + (x1 - x0) * (0.3 + 0.4 * t0), y0);
+        cairo_line_to(cr, x0 + (x1 - x0) * (0.3 + 0.4 * t1), y0);
+        cairo_line_to(cr, x0 + (x1 - x0) * t1, y1);
+        cairo_close_path(cr);
+        setColour(cr, i % 2 ? a : b);
+        cairo_fill(cr);
+    }
+}
+
+void drawFarm(cairo_t* cr) {
+    ArtRandom random(101);
+    daySky(cr, 7);
+    sun(cr, 2.1, 1.9, 1.05);
+    cloud(cr, 8.6, 1.5, 3.0);
+    cloud(cr, 16.2, 2.2, 2.6);
+    bird(cr, 12.2, 1.3, 0.28);
+    bird(cr, 13.0, 1.8, 0.22);
+    const double far[] = {0, 5.4, 5, 4.6, 10, 5.3, 15.5, 4.4, 20, 5.2};
+    hill(cr, far, 5, 12.5, rgb(0xc9e88a), rgb(0xa6d46a));
+    // Patchwork fields on the far hill.
+    cairo_save(cr);
+    hillPath(cr, far, 5, 12.5);
+    cairo_clip(cr);
+    fieldStripes(cr, 1.0, 6.5, 4.8, 7.0, rgb(0xffe27a), rgb(0xf5cd4a));
+    fieldStripes(cr, 12.5, 19.5, 4.5, 7.0, rgb(0x9ed86a), rgb(0x86c85a));
+    cairo_restore(cr);
+    hill(cr, far, 5, 12.5, rgb(0, 0), rgb(0, 0));
+    roundTree(cr, 11.2, 5.4, 1.6, rgb(0x5fbf4a));
+    roundTree(cr, 19.0, 5.3, 1.8, rgb(0x6cc850));
+    const double near[] = {0, 7.6, 7, 7.0, 13, 7.5, 20, 7.1};
+    hill(cr, near, 4, 12.5, rgb(0x93dc62), rgb(0x4fa83a));
+    grassTufts(cr, 0, 20, 7.7, 0.3, rgb(0x5fb84a), random, 22);
+    barn(cr, 1.6, 8.9, 5.0);
+    silo(cr, 6.9, 8.9, 1.2, 3.6);
+    fence(cr, 8.3, 20.2, 9.2, 1.1);
+    roundTree(cr, 17.6, 8.2, 3.4, rgb(0x58b848));
+    // Apples in the big tree.
+    const double apples[][2] = {{16.9, 5.6}, {18.2, 5.3}, {17.5, 6.4}, {18.6, 6.3}, {16.7, 6.7}};
+    for (const auto& a : apples) {
+        cairo_new_path(cr);
+        cairo_arc(cr, a[0], a[1], 0.16, 0, 2 * M_PI);
+        fillOutlined(cr, rgb(0xf0403a), INK, THIN);
+        shine(cr, a[0] - 0.05, a[1] - 0.06, 0.05, 0.03, -0.5, 0.8);
+    }
+    cow(cr, 13.4, 10.9, 2.6);
+    pig(cr, 8.6, 11.5, 1.9);
+    hen(cr, 3.0, 11.2, 1.6, false);
+    hen(cr, 4.6, 11.6, 0.8, true);
+    hen(cr, 5.5, 11.3, 0.7, true);
+    grassTufts(cr, 0, 20, 12.2, 0.5, rgb(0x3f9a36), random, 20);
+    stemFlower(cr, 19.2, 12.1, 1.4, 0.45, rgb(0xff8fc7), rgb(0xffc02e), -0.2);
+    stemFlower(cr, 0.7, 12.2, 1.1, 0.4, rgb(0xffffff), rgb(0xffc02e), 0.2);
+    butterfly(cr, 10.8, 6.4, 0.55, rgb(0xffd84a), 0.2);
+}
+
+// ---- 4: little train ----------------------------------------------------------------
+
+// A spoked red wheel.
+static void wheel(cairo_t* cr, double x, double y, double r) {
+    cairo_new_path(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+    fillGradientOutlined(cr, y - r, rgb(0xff6a5a), y + r, rgb(0xc02a2a), INK, LINE);
+    for (int i = 0; i < 3; i++) {
+        double a = i * M_PI / 3;
+        cairo_move_to(cr, x + cos(a) * r * 0.8, y + sin(a) * r * 0.8);
+        cairo_line_to(cr, x - cos(a) * r * 0.8, y - sin(a) * r * 0.8);
+    }
+    setColour(cr, rgb(0x8a1a1a));
+    cairo_set_line_width(cr, THIN);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, x, y, r * 0.25, 0, 2 * M_PI);
+    fillOutlined(cr, rgb(0xffd54a), INK, THIN);
+}
+
+// The engine, facing right: boiler with a smiling round front, chimney, cab.
+static void engine(cairo_t* cr, double x, double railY) {
+    // Cab at the back.
+    roundedRect(cr, x, railY - 3.3, 2.2, 2.6, 0.12);
+    fillGradientOutlined(cr, railY - 3.3, rgb(0x5ab0ff), railY - 0.7, rgb(0x2a70d0), INK, LINE);
+    roundedRect(cr, x - 0.2, railY - 3.6, 2.6, 0.42, 0.15);
+    fillGradientOutlined(cr, railY - 3.6, rgb(0xff6a5a), railY - 3.2, rgb(0xc8302c), INK, LINE);
+    roundedRect(cr, x + 0.45, railY - 2.9, 1.3, 0.95, 0.12);
+    fillOutlined(cr, rgb(0xd8f4ff), INK, THIN);
+    shine(cr, x + 0.8, railY - 2.65, 0.25, 0.08, -0.4, 0.8);
+    // Boiler.
+    roundedRect(cr, x + 2.1, railY - 2.55, 3.0, 1.75, 0.5);
+    fillGradientOutlined(cr, railY - 2.55, rgb(0x7cd86a), railY - 0.8, rgb(0x3a9a3a), INK, LINE);
+    for (int i = 0; i < 2; i++) {
+        cairo_rectangle(cr, x + 2.9 + i * 1.1, railY - 2.55, 0.18, 1.75);
+        fillOutlined(cr, rgb(0xffd54a), INK, THIN);
+    }
+    // Chimney and dome.
+    cairo_move_to(cr, x + 4.0, railY - 2.5);
+    cairo_line_to(cr, x + 3.9, railY - 3.6);
+    cairo_line_to(cr, x + 3.75, railY - 3.95);
+    cairo_line_to(cr, x + 4.75, railY - 3.95);
+    cairo_line_to(cr, x + 4.6, railY - 3.6);
+    cairo_line_to(cr, x + 4.5, railY - 2.5);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, railY - 3.95, rgb(0x5a4a6a), railY - 2.5, rgb(0x2d2333), INK, LINE);
+    cairo_new_path(cr);
+    cairo_arc(cr, x + 2.95, railY - 2.55, 0.35, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    fillOutlined(cr, rgb(0xffd54a), INK, THIN);
+    // Chassis and wheels.
+    roundedRect(cr, x - 0.1, railY - 0.95, 5.6, 0.4, 0.1);
+    fillOutlined(cr, rgb(0x3a2440), INK, THIN);
+    wheel(cr, x + 0.9, railY - 0.55, 0.55);
+    wheel(cr, x + 2.6, railY - 0.42, 0.42);
+    wheel(cr, x + 3.8, railY - 0.42, 0.42);
+    // Cow-catcher.
+    cairo_move_to(cr, x + 5.4, railY - 0.9);
+    cairo_line_to(cr, x + 6.0, railY - 0.1);
+    cairo_line_to(cr, x + 5.3, railY - 0.1);
+    cairo_close_path(cr);
+    fillOutlined(cr, rgb(0xff6a5a), INK, THIN);
+    // The round smiling front.
+    double fx = x + 5.3, fy = railY - 1.68;
+    cairo_new_path(cr);
+    cairo_arc(cr, fx, fy, 0.95, 0, 2 * M_PI);
+    fillGradientOutlined(cr, fy - 0.95, rgb(0xe8f0ff), fy + 0.95, rgb(0xb8c4dc), INK, LINE);
+    happyFace(cr, fx, fy + 0.05, 1.25, true);
+}
+
+// A carriage with round windows and passengers peeking out.
+static void carriage(cairo_t* cr, double x, double railY, Rgba colour, int passengers) {
+    roundedRect(cr, x - 0.1, railY - 3.35, 4.7, 0.4, 0.15);
+    fillGradientOutlined(cr, railY - 3.35, rgb(0xfff3d0), railY - 2.95, rgb(0xe8c890), INK, LINE);
+    roundedRect(cr, x, railY - 3.0, 4.5, 2.2, 0.2);
+    fillGradientOutlined(cr, railY - 3.0, shade(colour, 0.3), railY - 0.8, shade(colour, -0.15), INK, LINE);
+    roundedRect(cr, x - 0.1, railY - 0.95, 4.7, 0.35, 0.1);
+    fillOutlined(cr, rgb(0x3a2440), INK, THIN);
+    wheel(cr, x + 0.9, railY - 0.42, 0.42);
+    wheel(cr, x + 3.6, railY - 0.42, 0.42);
+    // Windows with a passenger each: bear, bunny, cat.
+    for (int i = 0; i < 2; i++) {
+        double wx = x + 1.15 + i * 2.2, wy = railY - 2.0;
+        roundedRect(cr, wx - 0.8, wy - 0.75, 1.6, 1.35, 0.35);
+        fillOutlined(cr, rgb(0xd8f4ff), INK, THIN);
+        cairo_save(cr);
+        roundedRect(cr, wx - 0.8, wy - 0.75, 1.6, 1.35, 0.35);
+        cairo_clip(cr);
+        int kind = (passengers + i) % 3;
+        Rgba fur = kind == 0 ? rgb(0xc08850) : kind == 1 ? rgb(0xf4f0f4) : rgb(0xffa050);
+        if (kind == 1)
+            for (int side = -1; side <= 1; side += 2) {
+                ellipsePath(cr, wx + side * 0.2, wy - 0.45, 0.13, 0.4);
+                fillOutlined(cr, fur, INK, THIN);
+                ellipsePath(cr, wx + side * 0.2, wy - 0.42, 0.06, 0.28);
+                setColour(cr, rgb(0xffb0c0));
+                cairo_fill(cr);
+            }
+        else
+            for (int side = -1; side <= 1; side += 2) {
+                if (kind == 0) {
+                    cairo_new_path(cr);
+                    cairo_arc(cr, wx + side * 0.38, wy - 0.05, 0.17, 0, 2 * M_PI);
+                } else {
+                    cairo_move_to(cr, wx + side * 0.15, wy - 0.2);
+                    cairo_line_to(cr, wx + side * 0.45, wy - 0.45);
+                    cairo_line_to(cr, wx + side * 0.45, wy + 0.05);
+                    cairo_close_path(cr);
+                }
+                fillOutlined(cr, fur, INK, THIN);
+            }
+        ellipsePath(cr, wx, wy + 0.3, 0.5, 0.45);
+        fillGradientOutlined(cr, wy - 0.15, shade(fur, 0.2), wy + 0.75, fur, INK, THIN);
+        happyFace(cr, wx, wy + 0.33, 0.72);
+        cairo_restore(cr);
+        shine(cr, wx - 0.45, wy - 0.5, 0.18, 0.06, -0.6, 0.7);
+    }
+}
+
+void drawTrain(cairo_t* cr) {
+    ArtRandom random(104);
+    daySky(cr, 7);
+    sun(cr, 17.8, 1.6, 0.95);
+    cloud(cr, 2.6, 1.5, 2.8);
+    cloud(cr, 12.8, 1.0, 2.2);
+    bird(cr, 15.0, 2.8, 0.26);
+    bird(cr, 15.7, 3.3, 0.2);
+    // A far mountain with snow, and hills.
+    cairo_move_to(cr, 3.0, 6.5);
+    cairo_curve_to(cr, 5.0, 5.0, 6.2, 2.6, 7.4, 2.6);
+    cairo_curve_to(cr, 8.6, 2.6, 9.8, 5.0, 12.0, 6.5);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, 2.6, rgb(0xa8b8f0), 6.5, rgb(0x7a8ad0), INK, LINE);
+    cairo_move_to(cr, 6.2, 3.7);
+    cairo_curve_to(cr, 6.6, 2.9, 7.0, 2.6, 7.4, 2.6);
+    cairo_curve_to(cr, 7.8, 2.6, 8.2, 2.9, 8.6, 3.7);
+    cairo_line_to(cr, 8.1, 3.45);
+    cairo_line_to(cr, 7.7, 3.8);
+    cairo_line_to(cr, 7.3, 3.4);
+    cairo_line_to(cr, 6.9, 3.8);
+    cairo_close_path(cr);
+    fillOutlined(cr, rgb(0xffffff), INK, THIN);
+    const double far[] = {0, 5.6, 4, 5.0, 9.5, 6.0, 14.5, 4.9, 20, 5.5};
+    hill(cr, far, 5, 12.5, rgb(0xb8ea86), rgb(0x86cc60));
+    // A little house and trees on the far hill.
+    cairo_rectangle(cr, 0.6, 4.6, 1.4, 1.1);
+    fillGradientOutlined(cr, 4.6, rgb(0xfff4d8), 5.7, rgb(0xf0d8a8), INK, THIN);
+    cairo_move_to(cr, 0.4, 4.7);
+    cairo_line_to(cr, 1.3, 3.9);
+    cairo_line_to(cr, 2.2, 4.7);
+    cairo_close_path(cr);
+    fillOutlined(cr, rgb(0xf0584a), INK, THIN);
+    cairo_rectangle(cr, 1.1, 4.9, 0.4, 0.35);
+    fillOutlined(cr, rgb(0x8fd8ff), INK, THIN * 0.7);
+    roundTree(cr, 3.2, 5.5, 1.6, rgb(0x5fbf4a));
+    roundTree(cr, 12.6, 5.6, 1.4, rgb(0x6cc850));
+    roundTree(cr, 18.6, 5.5, 1.7, rgb(0x58b848));
+    const double near[] = {0, 7.4, 6, 7.0, 13, 7.6, 20, 7.0};
+    hill(cr, near, 4, 12.5, rgb(0x93dc62), rgb(0x4fa83a));
+    grassTufts(cr, 0, 20, 7.6, 0.3, rgb(0x5fb84a), random, 22);
+    // The track.
+    double railY = 9.7;
+    for (double x = 0.1; x < 20.2; x += 0.55) {
+        roundedRect(cr, x, railY - 0.05, 0.32, 0.5, 0.06);
+        fillOutlined(cr, rgb(0xa0683a), INK, THIN * 0.8);
+    }
+    cairo_rectangle(cr, -0.5, railY + 0.02, 21, 0.14);
+    fillOutlined(cr, rgb(0x9aa0b8), INK, THIN);
+    // Smoke puffs drifting back from the chimney.
+    const double puffs[][3] = {{16.15, 5.2, 0.38}, {15.7, 4.55, 0.5}, {14.9, 3.95, 0.6},
+                               {13.9, 3.5, 0.68}, {12.7, 3.2, 0.74}};
+    cairo_new_path(cr);
+    for (const auto& p : puffs) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, p[0], p[1], p[2], 0, 2 * M_PI);
+    }
+    setColour(cr, INK);
+    cairo_set_line_width(cr, LINE * 2);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb(0xf4f6fc));
+    cairo_fill(cr);
+    for (const auto& p : puffs) shine(cr, p[0] - p[2] * 0.3, p[1] - p[2] * 0.35, p[2] * 0.3, p[2] * 0.12, -0.4, 0.9);
+    engine(cr, 11.9, railY);
+    carriage(cr, 6.6, railY, rgb(0xff9a3c), 0);
+    carriage(cr, 1.3, railY, rgb(0xc07aff), 2);
+    // Couplings.
+    cairo_rectangle(cr, 5.8, railY - 0.85, 0.8, 0.15);
+    cairo_rectangle(cr, 11.1, railY - 0.85, 0.8, 0.15);
+    fillOutlined(cr, rgb(0x3a2440), INK, THIN * 0.5);
+    // Flowers along the line.
+    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xffd84a), rgb(0x8fd0ff), rgb(0xb48cff)};
+    for (int i = 0; i < 9; i++)
+        stemFlower(cr, 0.8 + i * 2.3 + random.range(-0.3, 0.3), 12.2, random.range(1.0, 1.5),
+                   random.range(0.35, 0.45), petals[i % 5], rgb(0xffc02e), random.range(-0.3, 0.3));
+    grassTufts(cr, 0, 20, 12.2, 0.45, rgb(0x3f9a36), random, 22);
+    butterfly(cr, 9.3, 6.4, 0.55, rgb(0xff8fc7), -0.2);
+}
+
+// ---- 5: castle --------------------------------------------------------------------
+
+// Top of a wall with square battlements from x0 to x1 at height y.
+static void battlements(cairo_t* cr, double x0, double x1, double y, double size, Rgba stone) {
+    int count = std::max(2, (int)((x1 - x0) / (size * 2)));
+    double step = (x1 - x0) / count;
+    for (int i = 0; i < count; i++) {
+        cairo_rectangle(cr, x0 + i * step + step * 0.2, y - size, step * 0.6, size + 0.02);
+        fillOutlined(cr, stone, INK, THIN);
+    }
+}
+
+// A round tower with a pointed roof and a flag; x is its middle.
+static void tower(cairo_t* cr, double x, double groundY, double topY, double width, Rgba roof, Rgba flag) {
+    Rgba stone = rgb(0xe8dcf4);
+    cairo_rectangle(cr, x - width / 2, topY, width, groundY - topY);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x - width / 2, 0, x + width / 2, 0);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.82, 0.76, 0.9);
+    cairo_pattern_add_color_stop_rgb(g, 0.4, 0.97, 0.94, 1.0);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.72, 0.66, 0.82);
+    cairo_set_source(cr, g);
+    cairo_pattern_destroy(g);
+    cairo_fill_preserve(cr);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, LINE);
+    cairo_stroke(cr);
+    // A few stones.
+    for (int i = 0; i < 4; i++) {
+        double sy = topY + (groundY - topY) * (0.25 + i * 0.18);
+        roundedRect(cr, x - width * (i % 2 ? 0.3 : 0.1), sy, width * 0.28, width * 0.12, width * 0.04);
+        setColour(cr, rgb(0xb8a8cc, 0.6));
+        cairo_fill(cr);
+    }
+    // Window with warm light.
+    double wy = topY + (groundY - topY) * 0.2;
+    cairo_move_to(cr, x - width * 0.14, wy + width * 0.45);
+    cairo_line_to(cr, x - width * 0.14, wy + width * 0.12);
+    cairo_arc(cr, x, wy + width * 0.12, width * 0.14, M_PI, 2 * M_PI);
+    cairo_line_to(cr, x + width * 0.14, wy + width * 0.45);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, wy, rgb(0xfff2a0), wy + width * 0.45, rgb(0xffb84a), INK, THIN);
+    (void)stone;
+    // Roof.
+    double roofH = width * 1.25;
+    cairo_move_to(cr, x - width * 0.62, topY + 0.05);
+    cairo_curve_to(cr, x - width * 0.3, topY - roofH * 0.3, x - width * 0.08, topY - roofH * 0.8, x, topY - roofH);
+    cairo_curve_to(cr, x + width * 0.08, topY - roofH * 0.8, x + width * 0.3, topY - roofH * 0.3, x + width * 0.62, topY + 0.05);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, topY - roofH, shade(roof, 0.3), topY, shade(roof, -0.15), INK, LINE);
+    shine(cr, x - width * 0.2, topY - roofH * 0.35, width * 0.06, roofH * 0.2, 0.25, 0.45);
+    // Flag pole and waving flag.
+    double poleTop = topY - roofH - width * 0.6;
+    cairo_move_to(cr, x, topY - roofH);
+    cairo_line_to(cr, x, poleTop);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, THIN * 1.2);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x, poleTop);
+    cairo_curve_to(cr, x + width * 0.3, poleTop - width * 0.1, x + width * 0.5, poleTop + width * 0.1, x + width * 0.8, poleTop);
+    cairo_line_to(cr, x + width * 0.8, poleTop + width * 0.35);
+    cairo_curve_to(cr, x + width * 0.5, poleTop + width * 0.45, x + width * 0.3, poleTop + width * 0.25, x, poleTop + width * 0.35);
+    cairo_close_path(cr);
+    fillOutlined(cr, flag, INK, THIN);
+}
+
+// A rainbow arc centred at (x, y).
+static void rainbow(cairo_t* cr, double x, double y, double radius, double width) {
+    const Rgba bands[] = {rgb(0xff6a6a), rgb(0xffa64a), rgb(0xffe05a), rgb(0x7ad86a), rgb(0x5ab0ff), rgb(0xa87aff)};
+    double band = width / 6;
+    for (int i = 0; i < 6; i++) {
+        cairo_new_path(cr);
+        cairo_arc(cr, x, y, radius - i * band - band / 2, M_PI, 2 * M_PI);
+        setColour(cr, Rgba{bands[i].r, bands[i].g, bands[i].b, 0.75});
+        cairo_set_line_width(cr, band + 0.01);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+        cairo_stroke(cr);
+    }
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+}
+
+// A small friendly dragon flying to the right.
+static void dragon(cairo_t* cr, double x, double y, double size) {
+    double s = size;
+    Rgba green = rgb(0x6ad46a);
+    // Tail.
+    cairo_move_to(cr, x - s * 0.4, y);
+    cairo_curve_to(cr, x - s * 0.9, y + s * 0.1, x - s * 1.1, y - s * 0.3, x - s * 1.3, y - s * 0.25);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, s * 0.2);
+    cairo_stroke_preserve(cr);
+    setColour(cr, green);
+    cairo_set_line_width(cr, s * 0.12);
+    cairo_stroke(cr);
+    starPath(cr, x - s * 1.33, y - s * 0.26, s * 0.16, s * 0.08, 3, -0.5);
+    fillOutlined(cr, rgb(0xff8a5a), INK, THIN);
+    // Wing.
+    cairo_move_to(cr, x - s * 0.1, y - s * 0.2);
+    cairo_curve_to(cr, x - s * 0.3, y - s * 0.8, x - s * 0.6, y - s * 0.9, x - s * 0.75, y - s * 0.95);
+    cairo_curve_to(cr, x - s * 0.6, y - s * 0.7, x - s * 0.6, y - s * 0.55, x - s * 0.5, y - s * 0.5);
+    cairo_curve_to(cr, x - s * 0.45, y - s * 0.4, x - s * 0.35, y - s * 0.3, x - s * 0.3, y - s * 0.2);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, y - s * 0.95, rgb(0xffb0d0), y - s * 0.2, rgb(0xf07ab0), INK, THIN);
+    // Body.
+    ellipsePath(cr, x, y, s * 0.5, s * 0.32);
+    fillGradientOutlined(cr, y - s * 0.32, shade(green, 0.3), y + s * 0.32, shade(green, -0.15), INK, LINE);
+    ellipsePath(cr, x + s * 0.05, y + s * 0.1, s * 0.3, s * 0.16);
+    setColour(cr, rgb(0xfff0a0));
+    cairo_fill(cr);
+    // Head.
+    double hx = x + s * 0.55, hy = y - s * 0.3;
+    for (int i = 0; i < 2; i++) {
+        cairo_move_to(cr, hx - s * 0.1 + i * s * 0.18, hy - s * 0.22);
+        cairo_line_to(cr, hx - s * 0.05 + i * s * 0.18, hy - s * 0.42);
+        cairo_line_to(cr, hx + s * 0.03 + i * s * 0.18, hy - s * 0.2);
+        cairo_close_path(cr);
+        fillOutlined(cr, rgb(0xffd54a), INK, THIN);
+    }
+    ellipsePath(cr, hx, hy, s * 0.32, s * 0.27);
+    fillGradientOutlined(cr, hy - s * 0.27, shade(green, 0.3), hy + s * 0.27, shade(green, -0.1), INK, LINE);
+    ellipsePath(cr, hx + s * 0.3, hy + s * 0.1, s * 0.11, s * 0.09);
+    fillOutlined(cr, shade(green, 0.15), INK, THIN);
+    happyFace(cr, hx - s * 0.04, hy, s * 0.4);
+}
+
+void drawCastle(cairo_t* cr) {
+    ArtRandom random(105);
+    const Rgba sky[] = {rgb(0x7ab8f5), rgb(0xb4d8fa), rgb(0xfbe4f0)};
+    gradientBand(cr, 0, 0, PICTURE_WIDTH, 8, sky, 3);
+    rainbow(cr, 10.0, 7.5, 7.2, 1.5);
+    sun(cr, 18.0, 1.7, 0.9);
+    cloud(cr, 3.0, 6.2, 2.4);
+    cloud(cr, 17.2, 5.6, 2.6);
+    cloud(cr, 12.5, 0.9, 1.8);
+    const double far[] = {0, 6.4, 5, 5.8, 10, 6.6, 15, 5.7, 20, 6.3};
+    hill(cr, far, 5, 12.5, rgb(0xb8ea86), rgb(0x86cc60));
+    roundTree(cr, 1.4, 6.6, 1.6, rgb(0x5fbf4a));
+    roundTree(cr, 18.8, 6.5, 1.8, rgb(0x58b848));
+    // The castle: back wall, keep, towers.
+    Rgba stone = rgb(0xe2d6f0);
+    cairo_rectangle(cr, 6.2, 5.3, 7.6, 3.7);
+    fillGradientOutlined(cr, 5.3, rgb(0xf2ecfa), 9.0, rgb(0xcabce0), INK, LINE);
+    battlements(cr, 6.2, 13.8, 5.3, 0.35, stone);
+    cairo_rectangle(cr, 8.6, 3.6, 2.8, 2.4);
+    fillGradientOutlined(cr, 3.6, rgb(0xf2ecfa), 6.0, rgb(0xd4c8e8), INK, LINE);
+    battlements(cr, 8.6, 11.4, 3.6, 0.3, stone);
+    tower(cr, 10.0, 3.6, 2.4, 1.0, rgb(0x5a9aff), rgb(0xffd54a));
+    tower(cr, 6.0, 9.0, 4.4, 1.5, rgb(0xff6aa0), rgb(0x6ad0ff));
+    tower(cr, 14.0, 9.0, 4.4, 1.5, rgb(0xa87aff), rgb(0xff7a5a));
+    // Windows in the keep and the wall.
+    for (int i = 0; i < 3; i++) {
+        double wx = 7.3 + i * 2.7, wy = 6.3;
+        if (i == 1) wy = 4.4;
+        cairo_move_to(cr, wx - 0.22, wy + 0.7);
+        cairo_line_to(cr, wx - 0.22, wy + 0.2);
+        cairo_arc(cr, wx, wy + 0.2, 0.22, M_PI, 2 * M_PI);
+        cairo_line_to(cr, wx + 0.22, wy + 0.7);
+        cairo_close_path(cr);
+        fillGradientOutlined(cr, wy, rgb(0xfff2a0), wy + 0.7, rgb(0xffb84a), INK, THIN);
+    }
+    // Gate with a wooden door.
+    cairo_move_to(cr, 9.0, 9.0);
+    cairo_line_to(cr, 9.0, 7.4);
+    cairo_arc(cr, 10.0, 7.4, 1.0, M_PI, 2 * M_PI);
+    cairo_line_to(cr, 11.0, 9.0);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, 6.4, rgb(0xc88a50), 9.0, rgb(0x8a5a30), INK, LINE);
+    for (int i = 1; i < 4; i++) {
+        cairo_move_to(cr, 9.0 + i * 0.5, 9.0);
+        cairo_line_to(cr, 9.0 + i * 0.5, 6.5 + (i == 2 ? 0 : 0.15));
+    }
+    setColour(cr, rgb(0x5a3a20, 0.7));
+    cairo_set_line_width(cr, THIN);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, 10.35, 8.0, 0.08, 0, 2 * M_PI);
+    fillOutlined(cr, rgb(0xffd54a), INK, THIN * 0.6);
+    // Ground, the moat and the bridge.
+    const double near[] = {0, 8.9, 6, 8.6, 14, 8.6, 20, 8.9};
+    hill(cr, near, 4, 12.5, rgb(0x93dc62), rgb(0x4fa83a));
+    ellipsePath(cr, 10.0, 9.55, 6.2, 0.55);
+    fillGradientOutlined(cr, 9.0, rgb(0x8fd8ff), 10.1, rgb(0x4a9ae0), INK, LINE);
+    for (int i = 0; i < 4; i++) {
+        cairo_move_to(cr, 5.5 + i * 2.8, 9.5 + (i % 2) * 0.2);
+        cairo_curve_to(cr, 5.8 + i * 2.8, 9.35 + (i % 2) * 0.2, 6.1 + i * 2.8, 9.35 + (i % 2) * 0.2, 6.4 + i * 2.8, 9.5 + (i % 2) * 0.2);
+    }
+    setColour(cr, rgb(0xffffff, 0.8));
+    cairo_set_line_width(cr, THIN);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 9.0, 8.95, 2.0, 1.2);
+    fillGradientOutlined(cr, 8.95, rgb(0xd89a60), 10.15, rgb(0xa06a38), INK, LINE);
+    // The path down to the front.
+    cairo_move_to(cr, 9.0, 10.15);
+    cairo_curve_to(cr, 8.6, 10.8, 7.4, 11.3, 6.8, 12.2);
+    cairo_line_to(cr, 10.2, 12.2);
+    cairo_curve_to(cr, 10.6, 11.4, 11.2, 10.7, 11.0, 10.15);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, 10.1, rgb(0xf5dca0), 12.2, rgb(0xe0b878), INK, LINE);
+    roundTree(cr, 2.6, 10.8, 3.0, rgb(0x58b848));
+    roundTree(cr, 17.6, 10.9, 3.2, rgb(0x5fbf4a));
+    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xffd84a), rgb(0xb48cff)};
+    for (int i = 0; i < 6; i++) {
+        double fx = i < 3 ? 4.6 + i * 0.8 : 12.4 + (i - 3) * 0.9;
+        stemFlower(cr, fx, 12.2, random.range(0.9, 1.3), 0.38, petals[i % 4], rgb(0xffc02e), random.range(-0.2, 0.2));
+    }
+    tulip(cr, 0.7, 12.2, 1.8, rgb(0xff5a6e));
+    tulip(cr, 19.4, 12.2, 1.7, rgb(0xffb02e));
+    grassTufts(cr, 0, 20, 12.25, 0.45, rgb(0x3f9a36), random, 20);
+    dragon(cr, 3.6, 2.6, 1.9);
+    butterfly(cr, 15.6, 7.9, 0.45, rgb(0xffd84a), 0.3);
+}
+
+// ---- 9: hot-air balloons ------------------------------------------------------------
+
+// Path of a balloon's envelope: round top narrowing to its mouth.
+static void envelopePath(cairo_t* cr, double x, double y, double r) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, x - r * 0.32, y + r * 1.22);
+    cairo_curve_to(cr, x - r * 0.6, y + r * 0.9, x - r * 1.0, y + r * 0.55, x - r, y);
+    cairo_arc(cr, x, y, r, M_PI, 2 * M_PI);
+    cairo_curve_to(cr, x + r * 1.0, y + r * 0.55, x + r * 0.6, y + r * 0.9, x + r * 0.32, y + r * 1.22);
+    cairo_close_path(cr);
+}
+
+// A hot-air balloon with vertical stripes and a basket carrying a passenger.
+static void balloon(cairo_t* cr, double x, double y, double r, Rgba a, Rgba b, int passenger) {
+    // Ropes and basket.
+    double by = y + r * 1.62;
+    cairo_move_to(cr, x - r * 0.32, y + r * 1.22);
+    cairo_line_to(cr, x - r * 0.26, by);
+    cairo_move_to(cr, x + r * 0.32, y + r * 1.22);
+    cairo_line_to(cr, x + r * 0.26, by);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, r * 0.035);
+    cairo_stroke(cr);
+    // The passenger peeking over the basket rim.
+    Rgba fur = passenger == 0 ? rgb(0xc08850) : passenger == 1 ? rgb(0xf4f0f4) : rgb(0xffa050);
+    double py = by - r * 0.12;
+    if (passenger == 1)
+        for (int side = -1; side <= 1; side += 2) {
+            ellipsePath(cr, x + side * r * 0.09, py - r * 0.36, r * 0.055, r * 0.18);
+            fillOutlined(cr, fur, INK, THIN * 0.7);
+        }
+    else
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_new_path(cr);
+            cairo_arc(cr, x + side * r * 0.18, py - r * 0.18, r * 0.08, 0, 2 * M_PI);
+            fillOutlined(cr, fur, INK, THIN * 0.7);
+        }
+    ellipsePath(cr, x, py, r * 0.24, r * 0.21);
+    fillOutlined(cr, fur, INK, THIN);
+    happyFace(cr, x, py - r * 0.02, r * 0.34);
+    roundedRect(cr, x - r * 0.3, by, r * 0.6, r * 0.38, r * 0.06);
+    fillGradientOutlined(cr, by, rgb(0xe0a860), by + r * 0.38, rgb(0xa86a30), INK, LINE * 0.8);
+    for (int i = 1; i < 3; i++) {
+        cairo_move_to(cr, x - r * 0.3, by + r * 0.127 * i);
+        cairo_line_to(cr, x + r * 0.3, by + r * 0.127 * i);
+    }
+    setColour(cr, rgb(0x7a4a20, 0.6));
+    cairo_set_line_width(cr, THIN * 0.7);
+    cairo_stroke(cr);
+    // Envelope with stripes (curved gores), shading and shine.
+    envelopePath(cr, x, y, r);
+    setColour(cr, a);
+    cairo_fill(cr);
+    cairo_save(cr);
+    envelopePath(cr, x, y, r);
+    cairo_clip(cr);
+    for (int i = -2; i <= 2; i += 2) {
+        double k = i * 0.28;
+        cairo_move_to(cr, x + k * r - r * 0.13, y + r * 1.3);
+        cairo_curve_to(cr, x + k * r * 2.0 - r * 0.2, y + r * 0.2, x + k * r * 1.6 - r * 0.2, y - r * 0.7, x + k * r * 0.4 - r * 0.05, y - r * 1.05);
+        cairo_line_to(cr, x + k * r * 0.4 + r * 0.1, y - r * 1.05);
+        cairo_curve_to(cr, x + k * r * 1.6 + r * 0.25, y - r * 0.7, x + k * r * 2.0 + r * 0.2, y + r * 0.2, x + k * r + r * 0.13, y + r * 1.3);
+        cairo_close_path(cr);
+        setColour(cr, b);
+        cairo_fill(cr);
+    }
+    cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r * 1.4);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.35);
+    cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 1, 1, 0.0);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.1, 0, 0.2, 0.3);
+    cairo_set_source(cr, g);
+    cairo_pattern_destroy(g);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    envelopePath(cr, x, y, r);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, LINE);
+    cairo_stroke(cr);
+    roundedRect(cr, x - r * 0.34, y + r * 1.16, r * 0.68, r * 0.12, r * 0.04);
+    fillOutlined(cr, shade(b, -0.2), INK, THIN);
+    shine(cr, x - r * 0.45, y - r * 0.45, r * 0.2, r * 0.09, -0.7, 0.6);
+}
+
+// A little house with a pointed roof.
+static void cottage(cairo_t* cr, double x, double groundY, double w, Rgba walls, Rgba roof) {
+    double h = w * 0.7;
+    cairo_rectangle(cr, x, groundY - h, w, h);
+    fillGradientOutlined(cr, groundY - h, shade(walls, 0.2), groundY, walls, INK, THIN);
+    cairo_move_to(cr, x - w * 0.12, groundY - h + 0.02);
+    cairo_line_to(cr, x + w * 0.5, groundY - h - w * 0.5);
+    cairo_line_to(cr, x + w * 1.12, groundY - h + 0.02);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, groundY - h - w * 0.5, shade(roof, 0.2), groundY - h, roof, INK, THIN);
+    cairo_rectangle(cr, x + w * 0.15, groundY - h * 0.7, w * 0.25, w * 0.22);
+    fillOutlined(cr, rgb(0xfff2a0), INK, THIN * 0.7);
+    cairo_rectangle(cr, x + w * 0.58, groundY - h * 0.6, w * 0.24, h * 0.6);
+    fillOutlined(cr, rgb(0xa86a40), INK, THIN * 0.7);
+}
+
+void drawBalloons(cairo_t* cr) {
+    ArtRandom random(109);
+    const Rgba sky[] = {rgb(0x4aa8f0), rgb(0x8fd0f8), rgb(0xd8f2ff), rgb(0xfff0d8)};
+    gradientBand(cr, 0, 0, PICTURE_WIDTH, 10, sky, 4);
+    sun(cr, 10.6, 1.5, 0.85);
+    cloud(cr, 16.8, 8.0, 2.6);
+    cloud(cr, 2.0, 7.4, 2.2);
+    cloud(cr, 18.4, 1.2, 2.0);
+    cloud(cr, 6.0, 0.6, 1.6);
+    bird(cr, 13.0, 3.4, 0.26);
+    bird(cr, 13.7, 3.0, 0.2);
+    bird(cr, 1.4, 4.6, 0.22);
+    // The valley below: hills, fields and houses.
+    const double far[] = {0, 9.6, 5, 9.0, 11, 9.7, 16, 9.0, 20, 9.5};
+    hill(cr, far, 5, 12.5, rgb(0xb8ea86), rgb(0x86cc60));
+    cottage(cr, 3.6, 9.9, 0.9, rgb(0xfff0d8), rgb(0xf0584a));
+    cottage(cr, 5.0, 10.0, 0.75, rgb(0xfff8e8), rgb(0x5a9aff));
+    cottage(cr, 14.2, 9.8, 0.85, rgb(0xfff0d8), rgb(0xff9a3c));
+    roundTree(cr, 7.2, 9.9, 1.2, rgb(0x5fbf4a));
+    roundTree(cr, 12.6, 9.8, 1.1, rgb(0x58b848));
+    roundTree(cr, 16.2, 9.9, 1.2, rgb(0x6cc850));
+    const double near[] = {0, 10.8, 7, 10.4, 14, 11.0, 20, 10.5};
+    hill(cr, near, 4, 12.5, rgb(0x93dc62), rgb(0x4fa83a));
+    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xffd84a), rgb(0xb48cff)};
+    for (int i = 0; i < 12; i++)
+        flower(cr, 0.8 + i * 1.65 + random.range(-0.3, 0.3), 11.5 + random.range(-0.25, 0.35), 0.28,
+               petals[i % 4], rgb(0xffc02e));
+    grassTufts(cr, 0, 20, 12.25, 0.4, rgb(0x3f9a36), random, 20);
+    // Balloons, far ones first.
+    balloon(cr, 9.6, 4.4, 0.5, rgb(0xffa64a), rgb(0xfff0a0), 2);
+    balloon(cr, 17.4, 4.6, 0.75, rgb(0x7ad86a), rgb(0xffffff), 1);
+    balloon(cr, 2.7, 1.9, 0.95, rgb(0xa87aff), rgb(0xffd54a), 2);
+    balloon(cr, 11.8, 6.3, 1.05, rgb(0x5ab0ff), rgb(0xffffff), 0);
+    balloon(cr, 6.6, 3.4, 1.9, rgb(0xff5a5a), rgb(0xffd54a), 0);
+    balloon(cr, 15.0, 1.9, 1.35, rgb(0xff9acb), rgb(0x8fe0ff), 1);
+}
