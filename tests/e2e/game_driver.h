@@ -81,5 +81,5 @@ bool sendPiece(int i);
 // How often a sound was requested since the list was last cleared.
 int playCount(const std::string& name);
 
-// Save the front buffer as BMP (for looking at the screens).
+// Save the whole X screen as an image (for looking at the screens).
 void saveScreenshot(const std::string& path);

@@ -174,6 +174,50 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     endSession();
 }
 
+TEST(PiecePlay, APieceSentFromItsOwnSpotStaysOnIt) {
+    startOnPuzzle(0);
+    waitMs(1500);
+    SceneObject* piece = pieceOf(5);
+    SceneObject* place = placeOf(5);
+    ASSERT_TRUE(clickObject(piece));
+    // Nothing is left to fly: the piece already stands over its place (behind it,
+    // so the place can still be clicked).
+    piece->setPosition(place->positionX(), place->positionY(), -0.5);
+    ASSERT_TRUE(clickObject(place));
+    for (int frame = 0; frame < 5; ++frame) {
+        step();
+        EXPECT_TRUE(std::isfinite(piece->positionX()) && std::isfinite(piece->positionY()) &&
+                    std::isfinite(piece->positionZ()));
+    }
+    waitMs(1300);
+    EXPECT_DOUBLE_EQ(piece->positionX(), place->positionX());
+    EXPECT_DOUBLE_EQ(piece->positionY(), place->positionY());
+    EXPECT_NEAR(piece->positionZ(), 0, 1e-9);
+    endSession();
+}
+
+TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
+    startOnPuzzle(0);
+    waitMs(1500);
+    for (int i = 0; i < pieceCount - 1; ++i) ASSERT_TRUE(sendPiece(i)) << i;
+    waitMs(1300); // every other piece has landed
+    SceneObject* last = pieceOf(pieceCount - 1);
+    ASSERT_TRUE(sendPiece(pieceCount - 1));
+    ASSERT_TRUE(waitUntil([&] { return runsEffect(last, pieceSettleAction); }, 2000));
+    waitMs(100);
+    // A slow frame: the next picture is asked for and the drop ends in it.
+    queueKey(SDLK_RIGHT);
+    SDL_Delay(600);
+    step();
+    EXPECT_EQ(currentPicture, 1);
+    step(3);
+    for (int i = 0; i < PICTURE_COUNT; ++i) EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
+    EXPECT_EQ(playCount("final.wav"), 0);
+    ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
+    EXPECT_FALSE(board->hasModel);
+    endSession();
+}
+
 TEST(Dialogs, TheFirstDialogsIgnoreEscapeAndF1) {
     startSession(true);
     SceneObject* welcome = dialogTop;
@@ -268,47 +312,62 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
 }
 
 TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
-    startOnPuzzle(0, {0});
-    // Picture 0 is finished: it zooms up, and nothing switches meanwhile.
-    EXPECT_TRUE(board->hasModel);
-    step(2);
-    EXPECT_TRUE(boardBusy);
-    pressKey(SDLK_RIGHT);
-    clickObject(puzzleScreen->children[NEXT_BUTTON]);
-    EXPECT_EQ(currentPicture, 0);
-    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    startOnPuzzle(0, {0, 9});
+    SceneObject* next = puzzleScreen->children[NEXT_BUTTON];
+    SceneObject* prev = puzzleScreen->children[PREV_BUTTON];
+    EXPECT_TRUE(board->hasModel); // picture 0 is finished
+    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 3000));
     EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
 
-    // Previous from 0 is 9; during the zoom out nothing more switches.
+    // Previous from 0 is 9; while the screen zooms out nothing more switches.
     pressKey(SDLK_LEFT);
     EXPECT_EQ(currentPicture, 9);
     step(2);
     EXPECT_TRUE(boardBusy);
     pressKey(SDLK_RIGHT);
+    clickObject(next);
+    EXPECT_EQ(currentPicture, 9);
+
+    // Picture 9 is finished too: it zooms in, and nothing switches meanwhile.
+    SceneObject* leaving = board;
+    ASSERT_TRUE(waitUntil([&] { return board != leaving; }, 2000));
+    step();
+    EXPECT_TRUE(boardBusy);
+    pressKey(SDLK_RIGHT);
     EXPECT_EQ(currentPicture, 9);
     ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+
+    // Next from 9 is 0 (by the button): finished and zoomed up again.
+    ASSERT_TRUE(clickObject(next));
+    EXPECT_EQ(currentPicture, 0);
+    leaving = board;
+    ASSERT_TRUE(waitUntil([&] { return board != leaving; }, 2000));
+    step();
+    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    EXPECT_TRUE(board->hasModel);
+    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+
+    // On to picture 1: back to scale 1 and a scattered board.
+    pressKey(SDLK_RIGHT);
+    EXPECT_EQ(currentPicture, 1);
+    ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
     step(2);
     EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
-    EXPECT_EQ(board->children.size(), 41u);
-
-    // Next from 9 is 0 (by the button), finished again and zoomed again.
-    waitMs(1400);
-    ASSERT_TRUE(clickObject(puzzleScreen->children[NEXT_BUTTON]));
-    EXPECT_EQ(currentPicture, 0);
-    step(3);
-    EXPECT_TRUE(board->hasModel);
-    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    EXPECT_FALSE(boardBusy);
 
     // The corner tab opens on the current picture's preview and follows it.
     EXPECT_TRUE(theSettings->menuHidden);
     ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
     EXPECT_FALSE(theSettings->menuHidden);
     ASSERT_EQ(menuTab->pakFiles.size(), 2u);
+    EXPECT_EQ(menuTab->pakFiles[1], "common1.pak");
+    ASSERT_TRUE(clickObject(prev));
+    EXPECT_EQ(currentPicture, 0);
     EXPECT_EQ(menuTab->pakFiles[1], "common.pak");
-    ASSERT_TRUE(clickObject(puzzleScreen->children[PREV_BUTTON]));
-    EXPECT_EQ(currentPicture, 9);
-    EXPECT_EQ(menuTab->pakFiles[1], "common9.pak");
+    ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
+    EXPECT_TRUE(theSettings->menuHidden);
+    EXPECT_EQ(menuTab->pakFiles.size(), 1u);
     endSession();
 }
 
@@ -365,6 +424,8 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
 
     // The size bird stands on the 20 spot with its dot on the 48 spot.
     SceneObject* bird = page->children[MENU_SIZE_BIRD];
+    SceneObject* sound = page->children[MENU_SOUND];
+    SceneObject* music = page->children[MENU_MUSIC];
     EXPECT_DOUBLE_EQ(bird->positionZ(), 1.62);
     ASSERT_EQ(bird->children.size(), 1u);
     EXPECT_DOUBLE_EQ(bird->children[0]->positionZ(), 1.6);
@@ -378,7 +439,6 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     EXPECT_EQ(pieceCount, 48);
 
     // Sound off: the toggle is replaced in the same frame, on the same spot.
-    SceneObject* sound = page->children[MENU_SOUND];
     EXPECT_TRUE(runsEffect(sound, soundOffClick));
     ASSERT_TRUE(clickObject(sound));
     EXPECT_FALSE(theSettings->soundOn);
@@ -389,7 +449,7 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     EXPECT_DOUBLE_EQ(soundOff->positionZ(), sound->positionZ());
 
     // Music off, then on: "music.wav" is asked for as music in that very frame.
-    ASSERT_TRUE(clickObject(page->children[MENU_MUSIC]));
+    ASSERT_TRUE(clickObject(music));
     EXPECT_FALSE(theSettings->musicOn);
     SceneObject* musicOff = page->children.back();
     ASSERT_TRUE(pointAt(musicOff));

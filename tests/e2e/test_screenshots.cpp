@@ -1,5 +1,5 @@
 // Pictures of every screen, for a person to look at: with
-// MEADOW_SCREENSHOT_DIR set, each screen of the game is saved there as a BMP
+// MEADOW_SCREENSHOT_DIR set, each screen of the game is saved there as a PNG
 // once its animations have settled.  Without it the test is skipped.
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ std::string folder;
 void shoot(const char* name, uint32_t settleMs = 800) {
     waitMs(settleMs);
     step();
-    saveScreenshot(folder + "/" + name + ".bmp");
+    saveScreenshot(folder + "/" + name + ".png");
 }
 
 void openAndShoot(SceneObject* opener, const char* name) {
