@@ -83,7 +83,7 @@ constexpr Sheet FON_HALVES[] = {
 // ---- Cursor ---------------------------------------------------------------------
 
 static void drawCursor(cairo_t* cr) {
-    drawPointer(cr, 0, 0, 1.85, 0.12);
+    drawPointer(cr, 0, 0, 2.0, 0.2);
 }
 
 // ---- Puzzle frame ---------------------------------------------------------------
@@ -186,7 +186,7 @@ static void drawMenuClosed(cairo_t* cr) {
 // ---- The archive -----------------------------------------------------------------
 
 constexpr Sheet INTERFACE_SHEETS[] = {
-    {"cursor", -0.05, 1.45, -1.95, 0.05, 0, 85, SheetLook::Cutout, drawCursor},
+    {"cursor", -0.05, 1.5, -2.2, 0.05, 0, 110, SheetLook::Cutout, drawCursor},
     {"puzz_plase", -13.0, 13.0, -7.4, 7.4, 0.05, 40, SheetLook::Blended, drawFrame},
     {"menu_open", -16.0, 16.0, -19.0, 0.0, 0, 32, SheetLook::Blended, drawMenuOpen},
     {"menu", -16.0, 16.0, -3.4, 3.4, 0, 32, SheetLook::Blended, drawMenuClosed},

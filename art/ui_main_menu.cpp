@@ -31,7 +31,7 @@ constexpr double SIZE_X = 0.51, SMALL_Z = 1.62, BIG_Z = 3.22;
 // ---- The veil ------------------------------------------------------------------
 
 static void drawBlock(cairo_t* cr) {
-    setColour(cr, rgb(0x1c2846, 0.42));
+    setColour(cr, rgb(0x1c2846, 0.5));
     cairo_paint(cr);
 }
 
