@@ -9,9 +9,10 @@
 
 #include <string>
 
-bool buildInterfaceMy(const std::string& outDir);  // "interface_my.pak"
-bool buildButtons(const std::string& outDir);      // "buttons.pak"
-bool buildMainMenu(const std::string& outDir);     // "main_menu.pak" and "reclama1.pak"
-bool buildSizeDialog(const std::string& outDir);   // "select_menu.pak"
-bool buildHelpDialogs(const std::string& outDir);  // "help_menu.pak"
-bool buildSmallDialogs(const std::string& outDir); // "about_menu.pak", "exit_menu.pak", "break_menu.pak"
+bool buildInterfaceMy(const std::string& outDir); // "interface_my.pak"
+bool buildButtons(const std::string& outDir);     // "buttons.pak"
+bool buildMainMenu(const std::string& outDir);    // "main_menu.pak" and "reclama1.pak"
+bool buildSizeDialog(const std::string& outDir);  // "select_menu.pak"
+bool buildHelpDialogs(const std::string& outDir); // "help_menu.pak"
+bool buildSmallDialogs(
+    const std::string& outDir); // "about_menu.pak", "exit_menu.pak", "break_menu.pak"

@@ -86,8 +86,10 @@ void iconArrow(cairo_t* cr, double cx, double cy, double s, ArrowWay way, double
     // A fat arrow pointing right, turned as asked.
     static const double shape[][2] = {{-0.42, -0.14}, {0.02, -0.14}, {0.02, -0.38}, {0.44, 0.0},
                                       {0.02, 0.38},   {0.02, 0.14},  {-0.42, 0.14}};
-    double angle = way == ArrowWay::Right ? 0 : way == ArrowWay::Down ? M_PI / 2
-                   : way == ArrowWay::Left ? M_PI : -M_PI / 2;
+    double angle = way == ArrowWay::Right  ? 0
+                   : way == ArrowWay::Down ? M_PI / 2
+                   : way == ArrowWay::Left ? M_PI
+                                           : -M_PI / 2;
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, angle);
@@ -228,9 +230,8 @@ void drawPiece(cairo_t* cr, double cx, double cy, double s, Rgba fill, double li
 }
 
 void drawPointer(cairo_t* cr, double x, double y, double s, double line) {
-    static const double shape[][2] = {{0, 0},        {0, 0.8},     {0.2, 0.63},
-                                      {0.34, 0.94},  {0.49, 0.87}, {0.35, 0.57},
-                                      {0.6, 0.55}};
+    static const double shape[][2] = {{0, 0},       {0, 0.8},     {0.2, 0.63}, {0.34, 0.94},
+                                      {0.49, 0.87}, {0.35, 0.57}, {0.6, 0.55}};
     // The outline grows past the shape by half its width: move the shape in so
     // the outline's own tip is the point (x, y).
     double inset = line * 0.5 * 1.6;
@@ -337,8 +338,11 @@ void drawFlower(cairo_t* cr, double cx, double cy, double r, Rgba petals, double
 }
 
 void drawCloud(cairo_t* cr, double cx, double cy, double w, Rgba colour, double line) {
-    static const double puffs[][3] = {{-0.3, 0.05, 0.2}, {-0.08, -0.1, 0.27}, {0.18, -0.04, 0.23},
-                                      {0.34, 0.08, 0.15}, {0.02, 0.1, 0.2}};
+    static const double puffs[][3] = {{-0.3, 0.05, 0.2},
+                                      {-0.08, -0.1, 0.27},
+                                      {0.18, -0.04, 0.23},
+                                      {0.34, 0.08, 0.15},
+                                      {0.02, 0.1, 0.2}};
     cairo_new_path(cr);
     for (const auto& p : puffs) {
         cairo_new_sub_path(cr);
@@ -395,8 +399,7 @@ void drawMeadowPicture(cairo_t* cr, double x, double y, double w, double h, doub
     cairo_close_path(cr);
     fillGradientOutlined(cr, y + h * 0.45, rgb(0x9ee06a), y + h, rgb(0x57b443), INK, 0);
     cairo_move_to(cr, x, y + h * 0.82);
-    cairo_curve_to(cr, x + w * 0.35, y + h * 0.68, x + w * 0.7, y + h * 0.72, x + w,
-                   y + h * 0.8);
+    cairo_curve_to(cr, x + w * 0.35, y + h * 0.68, x + w * 0.7, y + h * 0.72, x + w, y + h * 0.8);
     cairo_line_to(cr, x + w, y + h);
     cairo_line_to(cr, x, y + h);
     cairo_close_path(cr);

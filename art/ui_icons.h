@@ -15,18 +15,31 @@
 // Direction of an arrow pictogram.
 enum class ArrowWay { Left, Right, Up, Down };
 
+// White cross: close, no.
 void iconCross(cairo_t* cr, double cx, double cy, double s, double line);
+// Open eye with a blue iris: show or hide the picture tab.
 void iconEye(cairo_t* cr, double cx, double cy, double s, double line);
+// Circular arrow: start again.
 void iconRestart(cairo_t* cr, double cx, double cy, double s, double line);
+// Three lines: the menu.
 void iconMenuLines(cairo_t* cr, double cx, double cy, double s, double line);
+// Question mark: help.
 void iconQuestion(cairo_t* cr, double cx, double cy, double s, double line);
+// Fat white arrow: previous, next.
 void iconArrow(cairo_t* cr, double cx, double cy, double s, ArrowWay way, double line);
+// Tick: yes, OK.
 void iconTick(cairo_t* cr, double cx, double cy, double s, double line);
+// Loudspeaker with sound waves: sound effects.
 void iconSpeaker(cairo_t* cr, double cx, double cy, double s, Rgba fill, double line);
+// Two beamed notes: music.
 void iconNote(cairo_t* cr, double cx, double cy, double s, Rgba fill, double line);
+// Little house: the web site.
 void iconHouse(cairo_t* cr, double cx, double cy, double s, double line);
+// Letter i: about.
 void iconInfo(cairo_t* cr, double cx, double cy, double s, double line);
+// Five-pointed star.
 void iconStar(cairo_t* cr, double cx, double cy, double s, Rgba fill, double line);
+// Heart.
 void iconHeart(cairo_t* cr, double cx, double cy, double s, Rgba fill, double line);
 
 // Path of a jigsaw piece of w x h whose sides (top, right, bottom, left) have a

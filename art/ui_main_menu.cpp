@@ -20,9 +20,9 @@
 #include "art/ui_paint.h"
 #include "art/ui_sheet.h"
 
-constexpr double LINE = 0.075;          // outlines at 34.9 from the eye
-constexpr double BACK_DEPTH = -64.9;    // page-origin art, just behind the buttons
-constexpr double RECLAMA_SCALE = 0.9;   // x-scale the menu gives the tile card
+constexpr double LINE = 0.075;        // outlines at 34.9 from the eye
+constexpr double BACK_DEPTH = -64.9;  // page-origin art, just behind the buttons
+constexpr double RECLAMA_SCALE = 0.9; // x-scale the menu gives the tile card
 
 // Spots of the page objects (z up), for drawing what stands beside them.
 constexpr double TOGGLE_X = -6.648, SOUND_Z = 3.314, MUSIC_Z = 1.704;
@@ -104,8 +104,8 @@ static void closeButton(cairo_t* cr) {
 constexpr double TILE_HALF_W = 3.6, TILE_HALF_H = 2.7;
 
 // A tile's card and caption; `picture` fills the window above the caption.
-static void tile(cairo_t* cr, const char* caption, void (*picture)(cairo_t*, double, double,
-                                                                     double, double)) {
+static void tile(cairo_t* cr, const char* caption,
+                 void (*picture)(cairo_t*, double, double, double, double)) {
     double w = 2 * TILE_HALF_W - 0.2, h = 2 * TILE_HALF_H - 0.2;
     paintPanel(cr, -w / 2, -h / 2, w, h, 0.55, LINE);
     double px = -w / 2 + 0.32, py = -h / 2 + 0.32, pw = w - 0.64, ph = h - 1.75;
@@ -171,8 +171,8 @@ static void seaPicture(cairo_t* cr, double x, double y, double w, double h) {
     setColour(cr, INK);
     cairo_fill(cr);
     for (int i = 0; i < 3; i++) {
-        cairo_arc(cr, x + w * (0.2 + i * 0.04), y + h * (0.35 - i * 0.1), h * (0.035 + i * 0.01),
-                  0, 2 * M_PI);
+        cairo_arc(cr, x + w * (0.2 + i * 0.04), y + h * (0.35 - i * 0.1), h * (0.035 + i * 0.01), 0,
+                  2 * M_PI);
         fillOutlined(cr, rgb(0xffffff, 0.5), rgb(0xffffff), LINE * 0.5);
     }
     for (double sx : {0.12, 0.85}) {

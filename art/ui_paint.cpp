@@ -60,8 +60,8 @@ void paintRoundButton(cairo_t* cr, double cx, double cy, double r, ButtonColours
     paintGloss(cr, cx, cy - r * 0.45, r * 1.3, r * 0.8);
 }
 
-void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h,
-                     ButtonColours colours, double line) {
+void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, ButtonColours colours,
+                     double line) {
     double x = cx - w / 2 + line / 2, y = cy - h / 2 + line / 2;
     double iw = w - line - h * 0.03, ih = h - line - h * 0.06;
     roundedRect(cr, x + h * 0.03, y + h * 0.06, iw, ih, ih / 2);

@@ -17,10 +17,10 @@
 #include "art/art_common.h"
 
 // Colours shared by the whole interface.
-constexpr Rgba INK = rgb(0x3d2b1f);        // outlines and dark text
-constexpr Rgba CREAM_TOP = rgb(0xfffaea);  // panel gradient, top
-constexpr Rgba CREAM_LOW = rgb(0xffe9b8);  // panel gradient, bottom
-constexpr Rgba WHITE = rgb(0xffffff);      // pictograms
+constexpr Rgba INK = rgb(0x3d2b1f);          // outlines and dark text
+constexpr Rgba CREAM_TOP = rgb(0xfffaea);    // panel gradient, top
+constexpr Rgba CREAM_LOW = rgb(0xffe9b8);    // panel gradient, bottom
+constexpr Rgba WHITE = rgb(0xffffff);        // pictograms
 constexpr Rgba SHADOW = rgb(0x2a1a10, 0.22); // soft drop shadows
 
 // A two-colour glossy fill of a button.
@@ -38,8 +38,7 @@ constexpr ButtonColours PINK_BUTTON = {rgb(0xffb0d8), rgb(0xe05a9c)};
 constexpr ButtonColours TEAL_BUTTON = {rgb(0x8ff0dc), rgb(0x1fa88e)};
 
 // Soft shadow under a rounded rectangle, offset down and right.
-void paintShadow(cairo_t* cr, double x, double y, double w, double h, double radius,
-                 double spread);
+void paintShadow(cairo_t* cr, double x, double y, double w, double h, double radius, double spread);
 // Cream card with outline, shadow and a light inner rim.
 void paintPanel(cairo_t* cr, double x, double y, double w, double h, double radius, double line);
 // Card in any two colours (same shape and rim as paintPanel).
@@ -49,8 +48,8 @@ void paintCard(cairo_t* cr, double x, double y, double w, double h, double radiu
 void paintRoundButton(cairo_t* cr, double cx, double cy, double r, ButtonColours colours,
                       double line);
 // Glossy pill button face centred on (cx, cy).
-void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h,
-                     ButtonColours colours, double line);
+void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, ButtonColours colours,
+                     double line);
 // Text centred on (cx, cy), shrunk to maxWidth if needed, with a halo outline.
 void paintText(cairo_t* cr, const std::string& text, double size, double cx, double cy,
                double maxWidth, Rgba fill, Rgba halo, bool bold = true);

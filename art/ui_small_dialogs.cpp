@@ -94,8 +94,8 @@ static void drawAbout(cairo_t* cr) {
     paintCaption(cr, "Version 2.0.0", 0.85, 0, -6.5, 12);
     paintCaption(cr, "A jigsaw game for little ones", 0.8, 0, -5.25, 20);
     paintCaption(cr, "Made by Marble Yard Studio", 0.8, 0, -4.15, 20);
-    paintCaption(cr, "Every picture, tune and button is drawn by the game itself.", 0.62, 0,
-                 -3.05, 20.5);
+    paintCaption(cr, "Every picture, tune and button is drawn by the game itself.", 0.62, 0, -3.05,
+                 20.5);
     cairo_move_to(cr, -9.0, -2.2);
     cairo_line_to(cr, 9.0, -2.2);
     setColour(cr, rgb(0xc9a66b, 0.7));

@@ -120,27 +120,48 @@ struct EntryName {
 };
 
 constexpr EntryName INTERFACE_MODELS[] = {
-    {"interface_my.pak", "fon"},        {"interface_my.pak", "cursor"},
-    {"interface_my.pak", "puzz_plase"}, {"interface_my.pak", "menu_open"},
-    {"interface_my.pak", "menu"},       {"buttons.pak", "close"},
-    {"buttons.pak", "view"},            {"buttons.pak", "break"},
-    {"buttons.pak", "menu"},            {"buttons.pak", "help"},
-    {"buttons.pak", "prev"},            {"buttons.pak", "next"},
-    {"buttons.pak", "close_menu"},      {"buttons.pak", "pti4ka"},
-    {"buttons.pak", "pti4ka_cl"},       {"buttons.pak", "to4ka"},
-    {"main_menu.pak", "block"},         {"main_menu.pak", "fon_menu"},
-    {"main_menu.pak", "reclama"},       {"main_menu.pak", "about"},
-    {"main_menu.pak", "visit"},         {"main_menu.pak", "break"},
-    {"main_menu.pak", "close_menu"},    {"reclama1.pak", "rec1"},
-    {"reclama1.pak", "rec2"},           {"reclama1.pak", "rec3"},
-    {"select_menu.pak", "please"},      {"select_menu.pak", "low"},
-    {"select_menu.pak", "height"},      {"help_menu.pak", "fon_wel"},
-    {"help_menu.pak", "puz_help"},      {"help_menu.pak", "help"},
-    {"help_menu.pak", "ok"},            {"about_menu.pak", "fon_about"},
-    {"about_menu.pak", "ok"},           {"exit_menu.pak", "fon_exit"},
-    {"exit_menu.pak", "cancel"},        {"exit_menu.pak", "ok"},
-    {"break_menu.pak", "break_puzzle"}, {"break_menu.pak", "break_puzzles"},
-    {"break_menu.pak", "cancel"},       {"break_menu.pak", "break"},
+    {"interface_my.pak", "fon"},
+    {"interface_my.pak", "cursor"},
+    {"interface_my.pak", "puzz_plase"},
+    {"interface_my.pak", "menu_open"},
+    {"interface_my.pak", "menu"},
+    {"buttons.pak", "close"},
+    {"buttons.pak", "view"},
+    {"buttons.pak", "break"},
+    {"buttons.pak", "menu"},
+    {"buttons.pak", "help"},
+    {"buttons.pak", "prev"},
+    {"buttons.pak", "next"},
+    {"buttons.pak", "close_menu"},
+    {"buttons.pak", "pti4ka"},
+    {"buttons.pak", "pti4ka_cl"},
+    {"buttons.pak", "to4ka"},
+    {"main_menu.pak", "block"},
+    {"main_menu.pak", "fon_menu"},
+    {"main_menu.pak", "reclama"},
+    {"main_menu.pak", "about"},
+    {"main_menu.pak", "visit"},
+    {"main_menu.pak", "break"},
+    {"main_menu.pak", "close_menu"},
+    {"reclama1.pak", "rec1"},
+    {"reclama1.pak", "rec2"},
+    {"reclama1.pak", "rec3"},
+    {"select_menu.pak", "please"},
+    {"select_menu.pak", "low"},
+    {"select_menu.pak", "height"},
+    {"help_menu.pak", "fon_wel"},
+    {"help_menu.pak", "puz_help"},
+    {"help_menu.pak", "help"},
+    {"help_menu.pak", "ok"},
+    {"about_menu.pak", "fon_about"},
+    {"about_menu.pak", "ok"},
+    {"exit_menu.pak", "fon_exit"},
+    {"exit_menu.pak", "cancel"},
+    {"exit_menu.pak", "ok"},
+    {"break_menu.pak", "break_puzzle"},
+    {"break_menu.pak", "break_puzzles"},
+    {"break_menu.pak", "cancel"},
+    {"break_menu.pak", "break"},
 };
 
 TEST(InterfaceArt, EveryModelParsesAndNamesUploadablePictures) {
@@ -176,13 +197,13 @@ TEST(InterfaceArt, EveryModelParsesAndNamesUploadablePictures) {
 struct Placement {
     const char* pak;
     const char* entry;
-    double x, z;           // position (with the edge terms below)
-    int xEdge, zEdge;      // -1, 0 or +1 times the half extent at pinDistance
-    double pinDistance;    // where the edge terms are measured
-    double distance;       // eye distance of the model's y = 0
-    double scaleX;         // extra x scale the screen gives it
-    bool button;           // grows under the pointer
-    bool solid;            // must not overlap the other solid objects of its screen
+    double x, z;        // position (with the edge terms below)
+    int xEdge, zEdge;   // -1, 0 or +1 times the half extent at pinDistance
+    double pinDistance; // where the edge terms are measured
+    double distance;    // eye distance of the model's y = 0
+    double scaleX;      // extra x scale the screen gives it
+    bool button;        // grows under the pointer
+    bool solid;         // must not overlap the other solid objects of its screen
 };
 
 constexpr double PAGE = 34.9, BACK = 100.0, BAR = 99.4;
@@ -220,8 +241,8 @@ std::vector<Screen> dialogScreens() {
         return Placement{pak, entry, 0, 0, 0, 0, PAGE, BACK, 1, false, solid};
     };
     Placement helpText = {"help_menu.pak", "help", 7.8, -4.3, -1, 1, PAGE, PAGE, 1, false, true};
-    Placement helpClose = {"buttons.pak", "close_menu", -1.26, -1.32, 1, 1, PAGE, PAGE, 1, true,
-                           true};
+    Placement helpClose = {"buttons.pak", "close_menu", -1.26, -1.32, 1,   1,
+                           PAGE,          PAGE,         1,     true,  true};
     Placement tiles = {"main_menu.pak", "reclama", 0, 0, 0, 0, PAGE, BACK, 0.9, false, false};
     Placement sizeTitle = {"select_menu.pak", "please", 0, 7.5, 0, 0, 35, 35, 1, false, true};
     Placement small = {"select_menu.pak", "low", -8, -0.3, 0, 0, 35, 35, 1, true, true};
@@ -246,10 +267,11 @@ std::vector<Screen> dialogScreens() {
           page("main_menu.pak", "close_menu", 8.091, 4.205)}},
         {"size", {sizeTitle, small, big}},
         {"welcome",
-         {back("help_menu.pak", "fon_wel", true), back("help_menu.pak", "puz_help", true),
-          helpText, page("help_menu.pak", "ok", 0, -3.839)}},
+         {back("help_menu.pak", "fon_wel", true), back("help_menu.pak", "puz_help", true), helpText,
+          page("help_menu.pak", "ok", 0, -3.839)}},
         {"help", {back("help_menu.pak", "puz_help", true), helpText, helpClose}},
-        {"about", {back("about_menu.pak", "fon_about"), page("about_menu.pak", "ok", -0.008, -4.21)}},
+        {"about",
+         {back("about_menu.pak", "fon_about"), page("about_menu.pak", "ok", -0.008, -4.21)}},
         {"exit",
          {back("exit_menu.pak", "fon_exit"), page("exit_menu.pak", "cancel", -3.372, -1.443),
           page("exit_menu.pak", "ok", 3.232, -1.443)}},
@@ -257,8 +279,7 @@ std::vector<Screen> dialogScreens() {
          {back("break_menu.pak", "break_puzzle"), page("break_menu.pak", "cancel", -3.372, -1.443),
           page("break_menu.pak", "break", 3.232, -1.443)}},
         {"break all",
-         {back("break_menu.pak", "break_puzzles"),
-          page("break_menu.pak", "cancel", -3.372, -1.443),
+         {back("break_menu.pak", "break_puzzles"), page("break_menu.pak", "cancel", -3.372, -1.443),
           page("break_menu.pak", "break", 3.232, -1.443)}},
     };
     return screens;
@@ -321,8 +342,8 @@ TEST(InterfaceArt, DialogArtStandsBetweenTheVeilAndTheEye) {
             EXPECT_LT(farthest + 3.0, veilDistance);
         }
     // The veil and the background reach the sides of a 32:9 screen.
-    for (const EntryName& name : {EntryName{"main_menu.pak", "block"},
-                                  EntryName{"interface_my.pak", "fon"}}) {
+    for (const EntryName& name :
+         {EntryName{"main_menu.pak", "block"}, EntryName{"interface_my.pak", "fon"}}) {
         SCOPED_TRACE(name.entry);
         Model m = readModel(name.pak, name.entry);
         double h = TAN_HALF_FOV * (BACK + m.bounds.y0), w = h * 32.0 / 9.0;
