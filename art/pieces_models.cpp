@@ -9,7 +9,7 @@
 // The card pattern repeats every this many board units on piece backs.
 static constexpr double CARD_REPEAT = 3.0;
 // Width of a place's border ring, inside its outline.
-static constexpr double PLACE_RING = 0.08;
+static constexpr double PLACE_RING = 0.1;
 // Where the place texture's border profile ends and its fill begins (s).
 static constexpr double PLACE_RING_S0 = 0.02, PLACE_RING_S1 = 0.7, PLACE_FILL_S = 0.95;
 // The tray rim's height above the tray (it stays under the places, 0.1 above
