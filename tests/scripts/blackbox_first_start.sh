@@ -38,13 +38,15 @@ cd "$game_dir"
 ./meadow_mosaics &
 pid=$!
 
+game_window() { [[ -n $(xdotool search --name meadow_mosaics 2>/dev/null) ]]; }
+
 # Wait for the window, then give the first frames time to draw.
 for _ in $(seq 1 40); do
-    xdotool search --name meadow_mosaics >/dev/null 2>&1 && break
+    game_window && break
     kill -0 "$pid" 2>/dev/null || fail "the game ended before its window opened"
     sleep 0.5
 done
-xdotool search --name meadow_mosaics >/dev/null 2>&1 || fail "no game window"
+game_window || fail "no game window"
 sleep 3
 xdotool mousemove 960 540
 
@@ -73,7 +75,7 @@ pid=
 [[ -f $settings ]] || fail "no settings file at $settings"
 size=$(stat -c %s "$settings")
 [[ $size -eq 56 ]] || fail "settings file is $size bytes, not 56"
-read -r -a bytes < <(od -An -v -tu1 "$settings" | tr -s ' \n' ' ')
+mapfile -t bytes < <(od -An -v -tu1 -w1 "$settings" | tr -d ' ')
 [[ ${bytes[0]} -eq 1 ]] || fail "version ${bytes[0]}"
 [[ ${bytes[8]} -eq 0 ]] || fail "showWelcome is ${bytes[8]}"
 big=$((bytes[52] + bytes[53] + bytes[54] + bytes[55]))
