@@ -59,7 +59,8 @@ void freeCanvas(Canvas& canvas) {
 }
 
 // cairo's PNG writer hands the file out in pieces; this gathers them.
-static cairo_status_t appendPngBytes(void* closure, const unsigned char* data, unsigned int length) {
+static cairo_status_t appendPngBytes(void* closure, const unsigned char* data,
+                                     unsigned int length) {
     std::vector<uint8_t>* out = static_cast<std::vector<uint8_t>*>(closure);
     out->insert(out->end(), data, data + length);
     return CAIRO_STATUS_SUCCESS;
@@ -160,7 +161,8 @@ bool initArtFonts() {
     for (const char* file : COMIC_NEUE_FILES)
         if (FcConfigAppFontAddFile(config, (const FcChar8*)file)) added++;
     if (added == 0) {
-        std::fprintf(stderr, "art_gen: no Comic Neue font files found (package fonts-comic-neue)\n");
+        std::fprintf(stderr,
+                     "art_gen: no Comic Neue font files found (package fonts-comic-neue)\n");
         return false;
     }
     FcConfigSetCurrent(config);

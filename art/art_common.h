@@ -94,10 +94,10 @@ bool initArtFonts();
 std::string loadedFontFamily();
 
 struct TextStyle {
-    double size;        // em size in the context's current units
-    bool bold;          // Comic Neue Bold instead of Regular
-    Rgba fill;          // letter colour
-    Rgba outline;       // outline colour (drawn under the letters)
+    double size;         // em size in the context's current units
+    bool bold;           // Comic Neue Bold instead of Regular
+    Rgba fill;           // letter colour
+    Rgba outline;        // outline colour (drawn under the letters)
     double outlineWidth; // 0 = no outline
 };
 
@@ -145,11 +145,11 @@ struct ArtRandom {
     uint64_t state; // never 0
 
     explicit ArtRandom(uint64_t seed);
-    uint32_t next();                      // 32 random bits
-    double unit();                        // 0 <= x < 1
+    uint32_t next();                       // 32 random bits
+    double unit();                         // 0 <= x < 1
     double range(double low, double high); // low <= x < high
-    int below(int n);                     // 0 <= k < n (n > 0)
-    bool chance(double p);                // true with probability p
+    int below(int n);                      // 0 <= k < n (n > 0)
+    bool chance(double p);                 // true with probability p
 };
 
 // ---- Archives -------------------------------------------------------------------

@@ -20,7 +20,7 @@
 constexpr int PICTURE_TEX_W = 2048, PICTURE_TEX_H = 1024;
 constexpr int PALE_TEX_W = 1024, PALE_TEX_H = 512;
 constexpr int PREVIEW_TEX_W = 512, PREVIEW_TEX_H = 256;
-constexpr int SHADOW_TEX_W = 1024, SHADOW_TEX_H = 1024;
+constexpr int SHADOW_TEX_W = 1024, SHADOW_TEX_H = 512;
 
 // One small texture drawn once and added to many archives.
 struct SmallTexture {
@@ -57,16 +57,18 @@ static bool addBytes(PakArchive& pak, const char* name, const std::vector<uint8_
 }
 
 // Places and shadows of one cut.
-static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir, const Workshop& shop) {
+static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
+                                const Workshop& shop) {
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
     PakArchive places;
     bool ok = addSmall(places, shop, PLACE_TEXTURE);
     for (int i = 0; i < cut.pieceCount; i++)
         ok = ok && addModelEntry(places, std::to_string(i + 1), placeModel(cut.pieces[i]));
-    const char* placeFile = big ? layoutPlaceArchives48[cut.layout] : layoutPlaceArchives20[cut.layout];
+    const char* placeFile =
+        big ? layoutPlaceArchives48[cut.layout] : layoutPlaceArchives20[cut.layout];
     ok = ok && writeArchive(places, outDir, placeFile);
 
-    Canvas atlas = makeCanvas(SHADOW_TEX_W, big ? SHADOW_TEX_H : SHADOW_TEX_H / 2, true);
+    Canvas atlas = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
     std::vector<AtlasCell> cells;
     drawShadowAtlas(atlas, cut, cells);
     PakArchive shadows;
@@ -75,13 +77,15 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
         ok = ok && addModelEntry(shadows, std::to_string(i + 1),
                                  shadowModel(cells[i], atlas.width, atlas.height));
     freeCanvas(atlas);
-    const char* shadowFile = big ? layoutShadowArchives48[cut.layout] : layoutShadowArchives20[cut.layout];
+    const char* shadowFile =
+        big ? layoutShadowArchives48[cut.layout] : layoutShadowArchives20[cut.layout];
     return ok && writeArchive(shadows, outDir, shadowFile);
 }
 
 // The piece archive of one picture in one size.
 static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint8_t>& palePng,
-                              const PuzzleCut& cut, const std::string& outDir, const Workshop& shop) {
+                              const PuzzleCut& cut, const std::string& outDir,
+                              const Workshop& shop) {
     Canvas withCuts = makeCanvas(PICTURE_TEX_W, PICTURE_TEX_H, false);
     drawScaledCopy(withCuts, drawn);
     drawCutLines(withCuts, cut);
@@ -90,12 +94,13 @@ static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint
     for (int i = 0; i < cut.pieceCount; i++)
         ok = ok && addModelEntry(pak, std::to_string(i + 1),
                                  pieceModel(cut.pieces[i], PICTURE_TEX_W, PICTURE_TEX_H));
-    ok = ok && addPngEntry(pak, PICTURE_TEXTURE, withCuts) && addBytes(pak, PALE_TEXTURE, palePng) &&
-         addSmall(pak, shop, CARD_TEXTURE) && addSmall(pak, shop, EDGE_TEXTURE) &&
-         addSmall(pak, shop, RIM_TEXTURE);
+    ok = ok && addPngEntry(pak, PICTURE_TEXTURE, withCuts) &&
+         addBytes(pak, PALE_TEXTURE, palePng) && addSmall(pak, shop, CARD_TEXTURE) &&
+         addSmall(pak, shop, EDGE_TEXTURE) && addSmall(pak, shop, RIM_TEXTURE);
     freeCanvas(withCuts);
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
-    return ok && writeArchive(pak, outDir, big ? pieceArchives48[picture] : pieceArchives20[picture]);
+    return ok &&
+           writeArchive(pak, outDir, big ? pieceArchives48[picture] : pieceArchives20[picture]);
 }
 
 // Everything of one picture: its two piece archives and its picture archive.
@@ -118,8 +123,9 @@ static bool writePicture(int picture, const std::string& outDir, const Workshop&
     drawScaledCopy(preview, drawn);
     PakArchive common;
     ok = ok && addModelEntry(common, "final", finalModel(PICTURE_TEX_W, PICTURE_TEX_H)) &&
-         addModelEntry(common, "prev", previewModel()) && addPngEntry(common, PICTURE_TEXTURE, drawn) &&
-         addSmall(common, shop, FRAME_TEXTURE) && addPngEntry(common, PREVIEW_TEXTURE, preview) &&
+         addModelEntry(common, "prev", previewModel()) &&
+         addPngEntry(common, PICTURE_TEXTURE, drawn) && addSmall(common, shop, FRAME_TEXTURE) &&
+         addPngEntry(common, PREVIEW_TEXTURE, preview) &&
          writeArchive(common, outDir, pictureArchivesAll[picture]);
     freeCanvas(preview);
     freeCanvas(drawn);
@@ -142,7 +148,8 @@ bool buildPictureArchives(const std::string& outDir) {
         }
     for (int picture = 0; picture < PICTURE_TOTAL; picture++)
         if (!writePicture(picture, outDir, shop)) {
-            std::fprintf(stderr, "art_gen: picture %d (%s) failed\n", picture, PICTURES[picture].name);
+            std::fprintf(stderr, "art_gen: picture %d (%s) failed\n", picture,
+                         PICTURES[picture].name);
             return false;
         }
     return true;

@@ -31,7 +31,8 @@ void hillPath(cairo_t* cr, const double* tops, int count, double bottom) {
 
 void hill(cairo_t* cr, const double* tops, int count, double bottom, Rgba top, Rgba low) {
     double highest = bottom;
-    for (int i = 0; i < count; i++) highest = std::fmin(highest, tops[2 * i + 1]);
+    for (int i = 0; i < count; i++)
+        highest = std::fmin(highest, tops[2 * i + 1]);
     hillPath(cr, tops, count, bottom);
     fillGradientOutlined(cr, highest, top, bottom, low, INK, LINE);
 }
@@ -103,8 +104,11 @@ void sun(cairo_t* cr, double x, double y, double radius) {
 
 void cloud(cairo_t* cr, double x, double y, double width, Rgba tint) {
     // Five puffs on a flat base, as one outlined shape.
-    const double puffs[][3] = {{-0.36, 0.05, 0.2}, {-0.16, -0.12, 0.27}, {0.1, -0.18, 0.3},
-                               {0.33, -0.02, 0.22}, {0.0, 0.04, 0.26}};
+    const double puffs[][3] = {{-0.36, 0.05, 0.2},
+                               {-0.16, -0.12, 0.27},
+                               {0.1, -0.18, 0.3},
+                               {0.33, -0.02, 0.22},
+                               {0.0, 0.04, 0.26}};
     double h = width * 0.5;
     cairo_new_path(cr);
     for (const auto& p : puffs) {
@@ -243,9 +247,8 @@ void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown)
     setColour(cr, INK);
     cairo_set_line_width(cr, LINE * 2);
     cairo_stroke_preserve(cr);
-    cairo_pattern_t* g =
-        cairo_pattern_create_radial(x - crownR * 0.4, crownY - crownR * 0.6, crownR * 0.1, x,
-                                    crownY, crownR * 1.5);
+    cairo_pattern_t* g = cairo_pattern_create_radial(x - crownR * 0.4, crownY - crownR * 0.6,
+                                                     crownR * 0.1, x, crownY, crownR * 1.5);
     Rgba light = shade(crown, 0.3), dark = shade(crown, -0.25);
     cairo_pattern_add_color_stop_rgb(g, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(g, 1, dark.r, dark.g, dark.b);
@@ -265,12 +268,12 @@ void pineTree(cairo_t* cr, double x, double groundY, double height, Rgba green, 
         double top = bottom - height * 0.42;
         double half = w * (1.0 - tier * 0.25);
         cairo_move_to(cr, x, top);
-        cairo_curve_to(cr, x + half * 0.3, top + height * 0.15, x + half * 0.7, bottom - height * 0.08,
-                       x + half, bottom);
+        cairo_curve_to(cr, x + half * 0.3, top + height * 0.15, x + half * 0.7,
+                       bottom - height * 0.08, x + half, bottom);
         cairo_curve_to(cr, x + half * 0.4, bottom + height * 0.05, x - half * 0.4,
                        bottom + height * 0.05, x - half, bottom);
-        cairo_curve_to(cr, x - half * 0.7, bottom - height * 0.08, x - half * 0.3, top + height * 0.15,
-                       x, top);
+        cairo_curve_to(cr, x - half * 0.7, bottom - height * 0.08, x - half * 0.3,
+                       top + height * 0.15, x, top);
         cairo_close_path(cr);
         fillGradientOutlined(cr, top, shade(green, 0.25), bottom, shade(green, -0.2), INK, THIN);
         if (snowy) {
@@ -326,7 +329,8 @@ void butterfly(cairo_t* cr, double x, double y, double size, Rgba wings, double 
     cairo_restore(cr);
 }
 
-void starPath(cairo_t* cr, double x, double y, double outer, double inner, int points, double turn) {
+void starPath(cairo_t* cr, double x, double y, double outer, double inner, int points,
+              double turn) {
     cairo_new_path(cr);
     for (int i = 0; i < points * 2; i++) {
         double a = turn - M_PI / 2 + i * M_PI / points;
@@ -364,7 +368,8 @@ void fish(cairo_t* cr, double x, double y, double size, Rgba body, Rgba stripes,
     fillOutlined(cr, stripes, INK, THIN);
     // Body.
     ellipsePath(cr, 0, 0, s * 0.48, s * 0.34);
-    fillGradientOutlined(cr, -s * 0.34, shade(body, 0.3), s * 0.34, shade(body, -0.1), INK, LINE * 0.8);
+    fillGradientOutlined(cr, -s * 0.34, shade(body, 0.3), s * 0.34, shade(body, -0.1), INK,
+                         LINE * 0.8);
     cairo_save(cr);
     ellipsePath(cr, 0, 0, s * 0.48, s * 0.34);
     cairo_clip(cr);
@@ -446,8 +451,10 @@ void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap) {
     fillGradientOutlined(cr, groundY - s * 0.55, rgb(0xfff6e0), groundY, rgb(0xe8d2aa), INK, THIN);
     double capY = groundY - s * 0.5;
     cairo_move_to(cr, x - s * 0.5, capY);
-    cairo_curve_to(cr, x - s * 0.5, capY - s * 0.55, x + s * 0.5, capY - s * 0.55, x + s * 0.5, capY);
-    cairo_curve_to(cr, x + s * 0.3, capY + s * 0.08, x - s * 0.3, capY + s * 0.08, x - s * 0.5, capY);
+    cairo_curve_to(cr, x - s * 0.5, capY - s * 0.55, x + s * 0.5, capY - s * 0.55, x + s * 0.5,
+                   capY);
+    cairo_curve_to(cr, x + s * 0.3, capY + s * 0.08, x - s * 0.3, capY + s * 0.08, x - s * 0.5,
+                   capY);
     cairo_close_path(cr);
     fillGradientOutlined(cr, capY - s * 0.45, shade(cap, 0.25), capY, cap, INK, THIN);
     const double spots[][3] = {{-0.25, -0.15, 0.07}, {0.05, -0.3, 0.08}, {0.28, -0.12, 0.06}};
@@ -471,9 +478,10 @@ void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, 
 // ---- The ten pictures ----------------------------------------------------------------
 
 const PictureInfo PICTURES[10] = {
-    {"meadow", drawMeadow}, {"farm", drawFarm},     {"sea", drawSea},       {"space", drawSpace},
-    {"train", drawTrain},   {"castle", drawCastle}, {"beach", drawBeach},   {"forest", drawForest},
-    {"snowman", drawSnowman}, {"balloons", drawBalloons},
+    {"meadow", drawMeadow},     {"farm", drawFarm},     {"sea", drawSea},
+    {"space", drawSpace},       {"train", drawTrain},   {"castle", drawCastle},
+    {"beach", drawBeach},       {"forest", drawForest}, {"snowman", drawSnowman},
+    {"balloons", drawBalloons},
 };
 
 void drawPicture(int index, Canvas& canvas) {

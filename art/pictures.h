@@ -19,18 +19,18 @@
 constexpr double PICTURE_WIDTH = 20.0;  // drawing units across (board units)
 constexpr double PICTURE_HEIGHT = 12.0; // drawing units down
 
-constexpr Rgba INK = rgb(0x3a2440);          // outline colour of everything
-constexpr double LINE = 0.075;               // main outline width
-constexpr double THIN = 0.045;               // detail line width
-constexpr Rgba CHEEK = rgb(0xff7a8a, 0.55);  // rosy cheeks
+constexpr Rgba INK = rgb(0x3a2440);         // outline colour of everything
+constexpr double LINE = 0.075;              // main outline width
+constexpr double THIN = 0.045;              // detail line width
+constexpr Rgba CHEEK = rgb(0xff7a8a, 0.55); // rosy cheeks
 constexpr Rgba WHITE = rgb(0xffffff);
 
 // One picture: draws the whole scene in drawing units.
 using PictureDrawer = void (*)(cairo_t* cr);
 
 struct PictureInfo {
-    const char* name;       // what it shows (for messages and look files)
-    PictureDrawer draw;     // the drawing
+    const char* name;   // what it shows (for messages and look files)
+    PictureDrawer draw; // the drawing
 };
 
 // The ten pictures in game order (0 flower meadow ... 9 hot-air balloons).
@@ -55,8 +55,8 @@ void drawBalloons(cairo_t* cr); // 9 hot-air balloons
 // ---- Motifs (picture_motifs.cpp) -------------------------------------------------
 
 // Fill the rectangle x0..x1, y0..y1 with a vertical gradient of several stops.
-void gradientBand(cairo_t* cr, double x0, double y0, double x1, double y1,
-                  const Rgba* colours, int count);
+void gradientBand(cairo_t* cr, double x0, double y0, double x1, double y1, const Rgba* colours,
+                  int count);
 // Path of a rolling hill through the given tops (x, y pairs), closed down to `bottom`.
 void hillPath(cairo_t* cr, const double* tops, int count, double bottom);
 // A rolling hill: the path through the given tops (x, y pairs) closed down to `bottom`,
@@ -71,7 +71,8 @@ void sun(cairo_t* cr, double x, double y, double radius);
 // A fluffy cloud centred at (x, y), `width` across.
 void cloud(cairo_t* cr, double x, double y, double width, Rgba tint = WHITE);
 // A daisy-like flower head with `petals` round petals.
-void flower(cairo_t* cr, double x, double y, double radius, Rgba petal, Rgba middle, int petals = 6);
+void flower(cairo_t* cr, double x, double y, double radius, Rgba petal, Rgba middle,
+            int petals = 6);
 // A flower on a curved stem with one leaf, standing on groundY.
 void stemFlower(cairo_t* cr, double x, double groundY, double height, double radius, Rgba petal,
                 Rgba middle, double lean);

@@ -28,7 +28,8 @@ static void ladybird(cairo_t* cr, double x, double y, double size) {
         }
     // Shell: two red halves with black spots.
     ellipsePath(cr, x + s * 0.12, y, s * 0.58, s * 0.5);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x - s * 0.1, y - s * 0.2, s * 0.05, x, y, s * 0.6);
+    cairo_pattern_t* g =
+        cairo_pattern_create_radial(x - s * 0.1, y - s * 0.2, s * 0.05, x, y, s * 0.6);
     cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.45, 0.38);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.82, 0.08, 0.12);
     cairo_set_source(cr, g);
@@ -41,8 +42,8 @@ static void ladybird(cairo_t* cr, double x, double y, double size) {
     cairo_line_to(cr, x + s * 0.7, y);
     cairo_set_line_width(cr, s * 0.04);
     cairo_stroke(cr);
-    const double spots[][3] = {{-0.2, -0.22, 0.1}, {0.2, -0.28, 0.09}, {0.35, -0.1, 0.07},
-                               {-0.2, 0.22, 0.1},  {0.2, 0.28, 0.09},  {0.35, 0.1, 0.07},
+    const double spots[][3] = {{-0.2, -0.22, 0.1},   {0.2, -0.28, 0.09}, {0.35, -0.1, 0.07},
+                               {-0.2, 0.22, 0.1},    {0.2, 0.28, 0.09},  {0.35, 0.1, 0.07},
                                {-0.02, -0.12, 0.06}, {-0.02, 0.12, 0.06}};
     for (const auto& sp : spots) {
         ellipsePath(cr, x + (sp[0] + 0.15) * s, y + sp[1] * s, sp[2] * s, sp[2] * s);
@@ -130,8 +131,8 @@ void drawMeadow(cairo_t* cr) {
     grassTufts(cr, 0, 20, 7.6, 0.35, rgb(0x5fb84a), random, 26);
 
     // Flowers across the meadow, back row smaller.
-    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xb48cff), rgb(0xffd84a),
-                           rgb(0xff9a5c), rgb(0x8fd0ff)};
+    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xb48cff),
+                           rgb(0xffd84a), rgb(0xff9a5c), rgb(0x8fd0ff)};
     for (int i = 0; i < 9; i++) {
         double x = 0.9 + i * 2.2 + random.range(-0.4, 0.4);
         if (x > 5.8 && x < 10.8) continue; // room for the ladybird's leaf
@@ -153,7 +154,6 @@ void drawMeadow(cairo_t* cr) {
     butterfly(cr, 11.4, 3.9, 0.5, rgb(0xffd84a), 0.15);
     bee(cr, 18.2, 5.3, 0.65, 0.1);
 }
-
 
 // ---- 1: farm --------------------------------------------------------------------
 
@@ -252,7 +252,8 @@ static void fence(cairo_t* cr, double x0, double x1, double groundY, double heig
         cairo_line_to(cr, px + height * 0.08, groundY - height * 0.9);
         cairo_line_to(cr, px + height * 0.08, groundY);
         cairo_close_path(cr);
-        fillGradientOutlined(cr, groundY - height, rgb(0xffffff), groundY, rgb(0xe0d8cc), INK, THIN);
+        fillGradientOutlined(cr, groundY - height, rgb(0xffffff), groundY, rgb(0xe0d8cc), INK,
+                             THIN);
     }
 }
 
@@ -268,7 +269,8 @@ static void cow(cairo_t* cr, double x, double groundY, double size) {
     }
     // Tail.
     cairo_move_to(cr, x + s * 0.6, bodyY - s * 0.1);
-    cairo_curve_to(cr, x + s * 0.85, bodyY, x + s * 0.8, bodyY + s * 0.25, x + s * 0.85, bodyY + s * 0.35);
+    cairo_curve_to(cr, x + s * 0.85, bodyY, x + s * 0.8, bodyY + s * 0.25, x + s * 0.85,
+                   bodyY + s * 0.35);
     setColour(cr, INK);
     cairo_set_line_width(cr, s * 0.04);
     cairo_stroke(cr);
@@ -276,7 +278,8 @@ static void cow(cairo_t* cr, double x, double groundY, double size) {
     cairo_fill(cr);
     // Body with patches.
     roundedRect(cr, x - s * 0.7, bodyY - s * 0.5, s * 1.35, s * 0.72, s * 0.3);
-    fillGradientOutlined(cr, bodyY - s * 0.5, rgb(0xffffff), bodyY + s * 0.2, rgb(0xe8e2da), INK, LINE);
+    fillGradientOutlined(cr, bodyY - s * 0.5, rgb(0xffffff), bodyY + s * 0.2, rgb(0xe8e2da), INK,
+                         LINE);
     cairo_save(cr);
     roundedRect(cr, x - s * 0.7, bodyY - s * 0.5, s * 1.35, s * 0.72, s * 0.3);
     cairo_clip(cr);
@@ -322,17 +325,21 @@ static void cow(cairo_t* cr, double x, double groundY, double size) {
 static void pig(cairo_t* cr, double x, double groundY, double size) {
     double s = size, bodyY = groundY - s * 0.45;
     for (int leg = 0; leg < 4; leg++) {
-        roundedRect(cr, x - s * 0.42 + leg * s * 0.25, bodyY + s * 0.1, s * 0.14, s * 0.35, s * 0.05);
+        roundedRect(cr, x - s * 0.42 + leg * s * 0.25, bodyY + s * 0.1, s * 0.14, s * 0.35,
+                    s * 0.05);
         fillOutlined(cr, rgb(0xf7a8b8), INK, THIN);
     }
     cairo_move_to(cr, x + s * 0.5, bodyY - s * 0.05);
-    cairo_curve_to(cr, x + s * 0.7, bodyY - s * 0.2, x + s * 0.55, bodyY - s * 0.3, x + s * 0.62, bodyY - s * 0.15);
-    cairo_curve_to(cr, x + s * 0.68, bodyY - s * 0.05, x + s * 0.75, bodyY - s * 0.15, x + s * 0.72, bodyY - s * 0.25);
+    cairo_curve_to(cr, x + s * 0.7, bodyY - s * 0.2, x + s * 0.55, bodyY - s * 0.3, x + s * 0.62,
+                   bodyY - s * 0.15);
+    cairo_curve_to(cr, x + s * 0.68, bodyY - s * 0.05, x + s * 0.75, bodyY - s * 0.15, x + s * 0.72,
+                   bodyY - s * 0.25);
     setColour(cr, INK);
     cairo_set_line_width(cr, s * 0.03);
     cairo_stroke(cr);
     ellipsePath(cr, x, bodyY - s * 0.05, s * 0.55, s * 0.38);
-    fillGradientOutlined(cr, bodyY - s * 0.43, rgb(0xffd0dc), bodyY + s * 0.33, rgb(0xf59ab0), INK, LINE);
+    fillGradientOutlined(cr, bodyY - s * 0.43, rgb(0xffd0dc), bodyY + s * 0.33, rgb(0xf59ab0), INK,
+                         LINE);
     shine(cr, x + s * 0.05, bodyY - s * 0.3, s * 0.2, s * 0.06, 0, 0.5);
     double hx = x - s * 0.5, hy = bodyY - s * 0.15;
     for (int side = -1; side <= 1; side += 2) {
@@ -370,12 +377,14 @@ static void hen(cairo_t* cr, double x, double groundY, double size, bool chick) 
     }
     if (!chick) {
         cairo_move_to(cr, x - s * 0.3, bodyY - s * 0.05);
-        cairo_curve_to(cr, x - s * 0.55, bodyY - s * 0.35, x - s * 0.6, bodyY - s * 0.2, x - s * 0.5, bodyY + s * 0.05);
+        cairo_curve_to(cr, x - s * 0.55, bodyY - s * 0.35, x - s * 0.6, bodyY - s * 0.2,
+                       x - s * 0.5, bodyY + s * 0.05);
         cairo_close_path(cr);
         fillOutlined(cr, feather, INK, THIN);
     }
     ellipsePath(cr, x, bodyY, s * 0.38, s * 0.3);
-    fillGradientOutlined(cr, bodyY - s * 0.3, feather, bodyY + s * 0.3, shade(feather, -0.12), INK, THIN * 1.2);
+    fillGradientOutlined(cr, bodyY - s * 0.3, feather, bodyY + s * 0.3, shade(feather, -0.12), INK,
+                         THIN * 1.2);
     ellipsePath(cr, x - s * 0.05, bodyY + s * 0.02, s * 0.16, s * 0.1);
     fillOutlined(cr, shade(feather, -0.08), INK, THIN * 0.8);
     double hx = x + s * (chick ? 0.2 : 0.28), hy = bodyY - s * (chick ? 0.2 : 0.3);
@@ -390,7 +399,8 @@ static void hen(cairo_t* cr, double x, double groundY, double size, bool chick) 
     }
     cairo_new_path(cr);
     cairo_arc(cr, hx, hy, s * 0.2, 0, 2 * M_PI);
-    fillGradientOutlined(cr, hy - s * 0.2, feather, hy + s * 0.2, shade(feather, -0.1), INK, THIN * 1.2);
+    fillGradientOutlined(cr, hy - s * 0.2, feather, hy + s * 0.2, shade(feather, -0.1), INK,
+                         THIN * 1.2);
     cairo_move_to(cr, hx + s * 0.17, hy - s * 0.04);
     cairo_line_to(cr, hx + s * 0.32, hy + s * 0.02);
     cairo_line_to(cr, hx + s * 0.17, hy + s * 0.07);
@@ -537,7 +547,8 @@ static void carriage(cairo_t* cr, double x, double railY, Rgba colour, int passe
     roundedRect(cr, x - 0.1, railY - 3.35, 4.7, 0.4, 0.15);
     fillGradientOutlined(cr, railY - 3.35, rgb(0xfff3d0), railY - 2.95, rgb(0xe8c890), INK, LINE);
     roundedRect(cr, x, railY - 3.0, 4.5, 2.2, 0.2);
-    fillGradientOutlined(cr, railY - 3.0, shade(colour, 0.3), railY - 0.8, shade(colour, -0.15), INK, LINE);
+    fillGradientOutlined(cr, railY - 3.0, shade(colour, 0.3), railY - 0.8, shade(colour, -0.15),
+                         INK, LINE);
     roundedRect(cr, x - 0.1, railY - 0.95, 4.7, 0.35, 0.1);
     fillOutlined(cr, rgb(0x3a2440), INK, THIN);
     wheel(cr, x + 0.9, railY - 0.42, 0.42);
@@ -631,8 +642,11 @@ void drawTrain(cairo_t* cr) {
     cairo_rectangle(cr, -0.5, railY + 0.02, 21, 0.14);
     fillOutlined(cr, rgb(0x9aa0b8), INK, THIN);
     // Smoke puffs drifting back from the chimney.
-    const double puffs[][3] = {{16.15, 5.2, 0.38}, {15.7, 4.55, 0.5}, {14.9, 3.95, 0.6},
-                               {13.9, 3.5, 0.68}, {12.7, 3.2, 0.74}};
+    const double puffs[][3] = {{16.15, 5.2, 0.38},
+                               {15.7, 4.55, 0.5},
+                               {14.9, 3.95, 0.6},
+                               {13.9, 3.5, 0.68},
+                               {12.7, 3.2, 0.74}};
     cairo_new_path(cr);
     for (const auto& p : puffs) {
         cairo_new_sub_path(cr);
@@ -643,7 +657,8 @@ void drawTrain(cairo_t* cr) {
     cairo_stroke_preserve(cr);
     setColour(cr, rgb(0xf4f6fc));
     cairo_fill(cr);
-    for (const auto& p : puffs) shine(cr, p[0] - p[2] * 0.3, p[1] - p[2] * 0.35, p[2] * 0.3, p[2] * 0.12, -0.4, 0.9);
+    for (const auto& p : puffs)
+        shine(cr, p[0] - p[2] * 0.3, p[1] - p[2] * 0.35, p[2] * 0.3, p[2] * 0.12, -0.4, 0.9);
     engine(cr, 11.9, railY);
     carriage(cr, 6.6, railY, rgb(0xff9a3c), 0);
     carriage(cr, 1.3, railY, rgb(0xc07aff), 2);
@@ -652,7 +667,8 @@ void drawTrain(cairo_t* cr) {
     cairo_rectangle(cr, 11.1, railY - 0.85, 0.8, 0.15);
     fillOutlined(cr, rgb(0x3a2440), INK, THIN * 0.5);
     // Flowers along the line.
-    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xffd84a), rgb(0x8fd0ff), rgb(0xb48cff)};
+    const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xffd84a), rgb(0x8fd0ff),
+                           rgb(0xb48cff)};
     for (int i = 0; i < 9; i++)
         stemFlower(cr, 0.8 + i * 2.3 + random.range(-0.3, 0.3), 12.2, random.range(1.0, 1.5),
                    random.range(0.35, 0.45), petals[i % 5], rgb(0xffc02e), random.range(-0.3, 0.3));
@@ -673,7 +689,8 @@ static void battlements(cairo_t* cr, double x0, double x1, double y, double size
 }
 
 // A round tower with a pointed roof and a flag; x is its middle.
-static void tower(cairo_t* cr, double x, double groundY, double topY, double width, Rgba roof, Rgba flag) {
+static void tower(cairo_t* cr, double x, double groundY, double topY, double width, Rgba roof,
+                  Rgba flag) {
     Rgba stone = rgb(0xe8dcf4);
     cairo_rectangle(cr, x - width / 2, topY, width, groundY - topY);
     cairo_pattern_t* g = cairo_pattern_create_linear(x - width / 2, 0, x + width / 2, 0);
@@ -689,7 +706,8 @@ static void tower(cairo_t* cr, double x, double groundY, double topY, double wid
     // A few stones.
     for (int i = 0; i < 4; i++) {
         double sy = topY + (groundY - topY) * (0.25 + i * 0.18);
-        roundedRect(cr, x - width * (i % 2 ? 0.3 : 0.1), sy, width * 0.28, width * 0.12, width * 0.04);
+        roundedRect(cr, x - width * (i % 2 ? 0.3 : 0.1), sy, width * 0.28, width * 0.12,
+                    width * 0.04);
         setColour(cr, rgb(0xb8a8cc, 0.6));
         cairo_fill(cr);
     }
@@ -705,8 +723,10 @@ static void tower(cairo_t* cr, double x, double groundY, double topY, double wid
     // Roof.
     double roofH = width * 1.25;
     cairo_move_to(cr, x - width * 0.62, topY + 0.05);
-    cairo_curve_to(cr, x - width * 0.3, topY - roofH * 0.3, x - width * 0.08, topY - roofH * 0.8, x, topY - roofH);
-    cairo_curve_to(cr, x + width * 0.08, topY - roofH * 0.8, x + width * 0.3, topY - roofH * 0.3, x + width * 0.62, topY + 0.05);
+    cairo_curve_to(cr, x - width * 0.3, topY - roofH * 0.3, x - width * 0.08, topY - roofH * 0.8, x,
+                   topY - roofH);
+    cairo_curve_to(cr, x + width * 0.08, topY - roofH * 0.8, x + width * 0.3, topY - roofH * 0.3,
+                   x + width * 0.62, topY + 0.05);
     cairo_close_path(cr);
     fillGradientOutlined(cr, topY - roofH, shade(roof, 0.3), topY, shade(roof, -0.15), INK, LINE);
     shine(cr, x - width * 0.2, topY - roofH * 0.35, width * 0.06, roofH * 0.2, 0.25, 0.45);
@@ -718,16 +738,19 @@ static void tower(cairo_t* cr, double x, double groundY, double topY, double wid
     cairo_set_line_width(cr, THIN * 1.2);
     cairo_stroke(cr);
     cairo_move_to(cr, x, poleTop);
-    cairo_curve_to(cr, x + width * 0.3, poleTop - width * 0.1, x + width * 0.5, poleTop + width * 0.1, x + width * 0.8, poleTop);
+    cairo_curve_to(cr, x + width * 0.3, poleTop - width * 0.1, x + width * 0.5,
+                   poleTop + width * 0.1, x + width * 0.8, poleTop);
     cairo_line_to(cr, x + width * 0.8, poleTop + width * 0.35);
-    cairo_curve_to(cr, x + width * 0.5, poleTop + width * 0.45, x + width * 0.3, poleTop + width * 0.25, x, poleTop + width * 0.35);
+    cairo_curve_to(cr, x + width * 0.5, poleTop + width * 0.45, x + width * 0.3,
+                   poleTop + width * 0.25, x, poleTop + width * 0.35);
     cairo_close_path(cr);
     fillOutlined(cr, flag, INK, THIN);
 }
 
 // A rainbow arc centred at (x, y).
 static void rainbow(cairo_t* cr, double x, double y, double radius, double width) {
-    const Rgba bands[] = {rgb(0xff6a6a), rgb(0xffa64a), rgb(0xffe05a), rgb(0x7ad86a), rgb(0x5ab0ff), rgb(0xa87aff)};
+    const Rgba bands[] = {rgb(0xff6a6a), rgb(0xffa64a), rgb(0xffe05a),
+                          rgb(0x7ad86a), rgb(0x5ab0ff), rgb(0xa87aff)};
     double band = width / 6;
     for (int i = 0; i < 6; i++) {
         cairo_new_path(cr);
@@ -746,7 +769,8 @@ static void dragon(cairo_t* cr, double x, double y, double size) {
     Rgba green = rgb(0x6ad46a);
     // Tail.
     cairo_move_to(cr, x - s * 0.4, y);
-    cairo_curve_to(cr, x - s * 0.9, y + s * 0.1, x - s * 1.1, y - s * 0.3, x - s * 1.3, y - s * 0.25);
+    cairo_curve_to(cr, x - s * 0.9, y + s * 0.1, x - s * 1.1, y - s * 0.3, x - s * 1.3,
+                   y - s * 0.25);
     setColour(cr, INK);
     cairo_set_line_width(cr, s * 0.2);
     cairo_stroke_preserve(cr);
@@ -757,14 +781,18 @@ static void dragon(cairo_t* cr, double x, double y, double size) {
     fillOutlined(cr, rgb(0xff8a5a), INK, THIN);
     // Wing.
     cairo_move_to(cr, x - s * 0.1, y - s * 0.2);
-    cairo_curve_to(cr, x - s * 0.3, y - s * 0.8, x - s * 0.6, y - s * 0.9, x - s * 0.75, y - s * 0.95);
-    cairo_curve_to(cr, x - s * 0.6, y - s * 0.7, x - s * 0.6, y - s * 0.55, x - s * 0.5, y - s * 0.5);
-    cairo_curve_to(cr, x - s * 0.45, y - s * 0.4, x - s * 0.35, y - s * 0.3, x - s * 0.3, y - s * 0.2);
+    cairo_curve_to(cr, x - s * 0.3, y - s * 0.8, x - s * 0.6, y - s * 0.9, x - s * 0.75,
+                   y - s * 0.95);
+    cairo_curve_to(cr, x - s * 0.6, y - s * 0.7, x - s * 0.6, y - s * 0.55, x - s * 0.5,
+                   y - s * 0.5);
+    cairo_curve_to(cr, x - s * 0.45, y - s * 0.4, x - s * 0.35, y - s * 0.3, x - s * 0.3,
+                   y - s * 0.2);
     cairo_close_path(cr);
     fillGradientOutlined(cr, y - s * 0.95, rgb(0xffb0d0), y - s * 0.2, rgb(0xf07ab0), INK, THIN);
     // Body.
     ellipsePath(cr, x, y, s * 0.5, s * 0.32);
-    fillGradientOutlined(cr, y - s * 0.32, shade(green, 0.3), y + s * 0.32, shade(green, -0.15), INK, LINE);
+    fillGradientOutlined(cr, y - s * 0.32, shade(green, 0.3), y + s * 0.32, shade(green, -0.15),
+                         INK, LINE);
     ellipsePath(cr, x + s * 0.05, y + s * 0.1, s * 0.3, s * 0.16);
     setColour(cr, rgb(0xfff0a0));
     cairo_fill(cr);
@@ -778,7 +806,8 @@ static void dragon(cairo_t* cr, double x, double y, double size) {
         fillOutlined(cr, rgb(0xffd54a), INK, THIN);
     }
     ellipsePath(cr, hx, hy, s * 0.32, s * 0.27);
-    fillGradientOutlined(cr, hy - s * 0.27, shade(green, 0.3), hy + s * 0.27, shade(green, -0.1), INK, LINE);
+    fillGradientOutlined(cr, hy - s * 0.27, shade(green, 0.3), hy + s * 0.27, shade(green, -0.1),
+                         INK, LINE);
     ellipsePath(cr, hx + s * 0.3, hy + s * 0.1, s * 0.11, s * 0.09);
     fillOutlined(cr, shade(green, 0.15), INK, THIN);
     happyFace(cr, hx - s * 0.04, hy, s * 0.4);
@@ -843,7 +872,8 @@ void drawCastle(cairo_t* cr) {
     fillGradientOutlined(cr, 9.0, rgb(0x8fd8ff), 10.1, rgb(0x4a9ae0), INK, LINE);
     for (int i = 0; i < 4; i++) {
         cairo_move_to(cr, 5.5 + i * 2.8, 9.5 + (i % 2) * 0.2);
-        cairo_curve_to(cr, 5.8 + i * 2.8, 9.35 + (i % 2) * 0.2, 6.1 + i * 2.8, 9.35 + (i % 2) * 0.2, 6.4 + i * 2.8, 9.5 + (i % 2) * 0.2);
+        cairo_curve_to(cr, 5.8 + i * 2.8, 9.35 + (i % 2) * 0.2, 6.1 + i * 2.8, 9.35 + (i % 2) * 0.2,
+                       6.4 + i * 2.8, 9.5 + (i % 2) * 0.2);
     }
     setColour(cr, rgb(0xffffff, 0.8));
     cairo_set_line_width(cr, THIN);
@@ -862,7 +892,8 @@ void drawCastle(cairo_t* cr) {
     const Rgba petals[] = {rgb(0xff8fc7), rgb(0xffffff), rgb(0xffd84a), rgb(0xb48cff)};
     for (int i = 0; i < 6; i++) {
         double fx = i < 3 ? 4.6 + i * 0.8 : 12.4 + (i - 3) * 0.9;
-        stemFlower(cr, fx, 12.2, random.range(0.9, 1.3), 0.38, petals[i % 4], rgb(0xffc02e), random.range(-0.2, 0.2));
+        stemFlower(cr, fx, 12.2, random.range(0.9, 1.3), 0.38, petals[i % 4], rgb(0xffc02e),
+                   random.range(-0.2, 0.2));
     }
     tulip(cr, 0.7, 12.2, 1.8, rgb(0xff5a6e));
     tulip(cr, 19.4, 12.2, 1.7, rgb(0xffb02e));
@@ -879,7 +910,8 @@ static void envelopePath(cairo_t* cr, double x, double y, double r) {
     cairo_move_to(cr, x - r * 0.32, y + r * 1.22);
     cairo_curve_to(cr, x - r * 0.6, y + r * 0.9, x - r * 1.0, y + r * 0.55, x - r, y);
     cairo_arc(cr, x, y, r, M_PI, 2 * M_PI);
-    cairo_curve_to(cr, x + r * 1.0, y + r * 0.55, x + r * 0.6, y + r * 0.9, x + r * 0.32, y + r * 1.22);
+    cairo_curve_to(cr, x + r * 1.0, y + r * 0.55, x + r * 0.6, y + r * 0.9, x + r * 0.32,
+                   y + r * 1.22);
     cairo_close_path(cr);
 }
 
@@ -930,14 +962,17 @@ static void balloon(cairo_t* cr, double x, double y, double r, Rgba a, Rgba b, i
     for (int i = -2; i <= 2; i += 2) {
         double k = i * 0.28;
         cairo_move_to(cr, x + k * r - r * 0.13, y + r * 1.3);
-        cairo_curve_to(cr, x + k * r * 2.0 - r * 0.2, y + r * 0.2, x + k * r * 1.6 - r * 0.2, y - r * 0.7, x + k * r * 0.4 - r * 0.05, y - r * 1.05);
+        cairo_curve_to(cr, x + k * r * 2.0 - r * 0.2, y + r * 0.2, x + k * r * 1.6 - r * 0.2,
+                       y - r * 0.7, x + k * r * 0.4 - r * 0.05, y - r * 1.05);
         cairo_line_to(cr, x + k * r * 0.4 + r * 0.1, y - r * 1.05);
-        cairo_curve_to(cr, x + k * r * 1.6 + r * 0.25, y - r * 0.7, x + k * r * 2.0 + r * 0.2, y + r * 0.2, x + k * r + r * 0.13, y + r * 1.3);
+        cairo_curve_to(cr, x + k * r * 1.6 + r * 0.25, y - r * 0.7, x + k * r * 2.0 + r * 0.2,
+                       y + r * 0.2, x + k * r + r * 0.13, y + r * 1.3);
         cairo_close_path(cr);
         setColour(cr, b);
         cairo_fill(cr);
     }
-    cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r * 1.4);
+    cairo_pattern_t* g =
+        cairo_pattern_create_radial(x - r * 0.35, y - r * 0.4, r * 0.1, x, y, r * 1.4);
     cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.35);
     cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 1, 1, 0.0);
     cairo_pattern_add_color_stop_rgba(g, 1, 0.1, 0, 0.2, 0.3);

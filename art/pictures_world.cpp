@@ -9,7 +9,8 @@
 // ---- 2: under the sea -------------------------------------------------------------
 
 // A swaying strand of seaweed from the sea floor.
-static void seaweed(cairo_t* cr, double x, double groundY, double height, double sway, Rgba colour) {
+static void seaweed(cairo_t* cr, double x, double groundY, double height, double sway,
+                    Rgba colour) {
     double w = 0.22;
     cairo_move_to(cr, x - w, groundY);
     cairo_curve_to(cr, x - w + sway, groundY - height * 0.35, x - w - sway, groundY - height * 0.7,
@@ -17,13 +18,17 @@ static void seaweed(cairo_t* cr, double x, double groundY, double height, double
     cairo_curve_to(cr, x + w - sway, groundY - height * 0.7, x + w + sway, groundY - height * 0.35,
                    x + w, groundY);
     cairo_close_path(cr);
-    fillGradientOutlined(cr, groundY - height, shade(colour, 0.3), groundY, shade(colour, -0.2), INK, THIN);
+    fillGradientOutlined(cr, groundY - height, shade(colour, 0.3), groundY, shade(colour, -0.2),
+                         INK, THIN);
 }
 
 // Branching coral.
 static void coral(cairo_t* cr, double x, double groundY, double size, Rgba colour) {
-    const double branches[][4] = {{0, 0, 0, -1.0}, {0, -0.4, -0.45, -0.85}, {0, -0.35, 0.5, -0.75},
-                                  {-0.25, -0.65, -0.3, -1.1}, {0.28, -0.58, 0.45, -1.0}};
+    const double branches[][4] = {{0, 0, 0, -1.0},
+                                  {0, -0.4, -0.45, -0.85},
+                                  {0, -0.35, 0.5, -0.75},
+                                  {-0.25, -0.65, -0.3, -1.1},
+                                  {0.28, -0.58, 0.45, -1.0}};
     for (int pass = 0; pass < 2; pass++)
         for (const auto& b : branches) {
             cairo_move_to(cr, x + b[0] * size, groundY + b[1] * size);
@@ -43,7 +48,8 @@ static void coral(cairo_t* cr, double x, double groundY, double size, Rgba colou
 // A starfish with a face.
 static void starfish(cairo_t* cr, double x, double y, double size, Rgba colour, double turn) {
     starPath(cr, x, y, size, size * 0.5, 5, turn);
-    fillGradientOutlined(cr, y - size, shade(colour, 0.25), y + size, shade(colour, -0.1), INK, LINE);
+    fillGradientOutlined(cr, y - size, shade(colour, 0.25), y + size, shade(colour, -0.1), INK,
+                         LINE);
     for (int i = 0; i < 5; i++) {
         double a = turn - M_PI / 2 + i * 2 * M_PI / 5;
         cairo_new_path(cr);
@@ -63,7 +69,8 @@ static void octopus(cairo_t* cr, double x, double y, double size) {
         double tipX = x + cos(a) * s * 0.95, tipY = y + s * 0.35 + sin(a) * s * 0.2;
         double curl = i < 3 ? 1 : -1;
         cairo_move_to(cr, bx - s * 0.08, y + s * 0.1);
-        cairo_curve_to(cr, bx - s * 0.1, y + s * 0.4, tipX - curl * s * 0.1, tipY + s * 0.05, tipX, tipY);
+        cairo_curve_to(cr, bx - s * 0.1, y + s * 0.4, tipX - curl * s * 0.1, tipY + s * 0.05, tipX,
+                       tipY);
         setColour(cr, INK);
         cairo_set_line_width(cr, s * 0.2);
         cairo_stroke_preserve(cr);
@@ -72,11 +79,13 @@ static void octopus(cairo_t* cr, double x, double y, double size) {
         cairo_stroke(cr);
     }
     cairo_move_to(cr, x - s * 0.5, y + s * 0.15);
-    cairo_curve_to(cr, x - s * 0.6, y - s * 0.9, x + s * 0.6, y - s * 0.9, x + s * 0.5, y + s * 0.15);
+    cairo_curve_to(cr, x - s * 0.6, y - s * 0.9, x + s * 0.6, y - s * 0.9, x + s * 0.5,
+                   y + s * 0.15);
     cairo_close_path(cr);
     fillGradientOutlined(cr, y - s * 0.7, rgb(0xd4b0ff), y + s * 0.15, skin, INK, LINE);
     for (int i = 0; i < 3; i++) {
-        ellipsePath(cr, x - s * 0.2 + i * s * 0.25, y - s * 0.5 + (i % 2) * s * 0.1, s * 0.05, s * 0.04);
+        ellipsePath(cr, x - s * 0.2 + i * s * 0.25, y - s * 0.5 + (i % 2) * s * 0.1, s * 0.05,
+                    s * 0.04);
         setColour(cr, rgb(0xe8d8ff));
         cairo_fill(cr);
     }
@@ -88,7 +97,8 @@ static void octopus(cairo_t* cr, double x, double y, double size) {
 static void turtle(cairo_t* cr, double x, double y, double size) {
     double s = size;
     Rgba skin = rgb(0x9ae07a);
-    const double flippers[][3] = {{0.45, -0.35, -0.5}, {-0.4, -0.3, 0.5}, {0.4, 0.3, 0.4}, {-0.4, 0.28, -0.4}};
+    const double flippers[][3] = {
+        {0.45, -0.35, -0.5}, {-0.4, -0.3, 0.5}, {0.4, 0.3, 0.4}, {-0.4, 0.28, -0.4}};
     for (const auto& f : flippers) {
         cairo_save(cr);
         cairo_translate(cr, x + f[0] * s, y + f[1] * s);
@@ -103,8 +113,8 @@ static void turtle(cairo_t* cr, double x, double y, double size) {
     happyFace(cr, hx + s * 0.04, hy, s * 0.34);
     ellipsePath(cr, x, y, s * 0.6, s * 0.42);
     fillGradientOutlined(cr, y - s * 0.42, rgb(0x6ac88a), y + s * 0.42, rgb(0x2a8a5a), INK, LINE);
-    const double plates[][2] = {{0, -0.05}, {-0.3, -0.05}, {0.3, -0.05}, {-0.15, -0.25}, {0.15, -0.25},
-                                {-0.15, 0.17}, {0.15, 0.17}};
+    const double plates[][2] = {{0, -0.05},    {-0.3, -0.05}, {0.3, -0.05}, {-0.15, -0.25},
+                                {0.15, -0.25}, {-0.15, 0.17}, {0.15, 0.17}};
     for (const auto& p : plates) {
         ellipsePath(cr, x + p[0] * s, y + p[1] * s, s * 0.11, s * 0.09);
         fillOutlined(cr, rgb(0x9ae0a0), INK, THIN * 0.7);
@@ -118,7 +128,8 @@ static void jellyfish(cairo_t* cr, double x, double y, double size) {
     for (int i = 0; i < 4; i++) {
         double tx = x - s * 0.3 + i * s * 0.2;
         cairo_move_to(cr, tx, y);
-        cairo_curve_to(cr, tx + s * 0.15, y + s * 0.3, tx - s * 0.15, y + s * 0.6, tx + s * 0.05, y + s * 0.9);
+        cairo_curve_to(cr, tx + s * 0.15, y + s * 0.3, tx - s * 0.15, y + s * 0.6, tx + s * 0.05,
+                       y + s * 0.9);
         setColour(cr, rgb(0xff8fc7));
         cairo_set_line_width(cr, s * 0.07);
         cairo_stroke(cr);
@@ -159,7 +170,8 @@ static void crab(cairo_t* cr, double x, double y, double size) {
         cairo_stroke(cr);
     }
     ellipsePath(cr, x, y, s * 0.42, s * 0.3);
-    fillGradientOutlined(cr, y - s * 0.3, shade(shell, 0.3), y + s * 0.3, shade(shell, -0.1), INK, LINE);
+    fillGradientOutlined(cr, y - s * 0.3, shade(shell, 0.3), y + s * 0.3, shade(shell, -0.1), INK,
+                         LINE);
     for (int side = -1; side <= 1; side += 2) {
         cairo_move_to(cr, x + side * s * 0.12, y - s * 0.22);
         cairo_line_to(cr, x + side * s * 0.15, y - s * 0.42);
@@ -187,7 +199,8 @@ static void crab(cairo_t* cr, double x, double y, double size) {
 // A spiral sea shell.
 static void shell(cairo_t* cr, double x, double y, double size, Rgba colour) {
     cairo_move_to(cr, x - size * 0.5, y + size * 0.3);
-    cairo_curve_to(cr, x - size * 0.5, y - size * 0.6, x + size * 0.5, y - size * 0.6, x + size * 0.5, y + size * 0.3);
+    cairo_curve_to(cr, x - size * 0.5, y - size * 0.6, x + size * 0.5, y - size * 0.6,
+                   x + size * 0.5, y + size * 0.3);
     cairo_close_path(cr);
     fillGradientOutlined(cr, y - size * 0.4, shade(colour, 0.3), y + size * 0.3, colour, INK, THIN);
     for (int i = -1; i <= 1; i++) {
@@ -236,7 +249,8 @@ void drawSea(cairo_t* cr) {
     fillGradientOutlined(cr, 9.2, rgb(0xffe8b0), 12.2, rgb(0xe8c078), INK, LINE);
     for (int i = 0; i < 60; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, random.range(0.2, 19.8), random.range(10.2, 11.9), random.range(0.03, 0.06), 0, 2 * M_PI);
+        cairo_arc(cr, random.range(0.2, 19.8), random.range(10.2, 11.9), random.range(0.03, 0.06),
+                  0, 2 * M_PI);
         setColour(cr, rgb(0xc8a060, 0.6));
         cairo_fill(cr);
     }
@@ -260,10 +274,12 @@ void drawSea(cairo_t* cr) {
     fish(cr, 2.8, 7.0, 1.0, rgb(0xb48cff), rgb(0xffffff), true);
     turtle(cr, 8.6, 2.9, 2.0);
     jellyfish(cr, 13.2, 3.6, 1.3);
-    const double bubbles[][3] = {{1.8, 1.6, 0.18}, {2.1, 1.1, 0.12}, {6.2, 5.0, 0.2},  {6.5, 4.4, 0.13},
-                                 {12.5, 8.0, 0.2}, {12.9, 7.5, 0.14}, {12.6, 6.9, 0.1}, {19.0, 4.0, 0.18},
-                                 {18.6, 3.5, 0.12}, {5.4, 8.4, 0.16}, {15.6, 8.4, 0.15}, {8.2, 7.8, 0.12}};
-    for (const auto& b : bubbles) bubble(cr, b[0], b[1], b[2]);
+    const double bubbles[][3] = {{1.8, 1.6, 0.18}, {2.1, 1.1, 0.12},  {6.2, 5.0, 0.2},
+                                 {6.5, 4.4, 0.13}, {12.5, 8.0, 0.2},  {12.9, 7.5, 0.14},
+                                 {12.6, 6.9, 0.1}, {19.0, 4.0, 0.18}, {18.6, 3.5, 0.12},
+                                 {5.4, 8.4, 0.16}, {15.6, 8.4, 0.15}, {8.2, 7.8, 0.12}};
+    for (const auto& b : bubbles)
+        bubble(cr, b[0], b[1], b[2]);
 }
 
 // ---- 3: rocket in space --------------------------------------------------------------
@@ -287,7 +303,8 @@ static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool 
     }
     cairo_new_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-    cairo_pattern_t* g = cairo_pattern_create_radial(x - r * 0.4, y - r * 0.4, r * 0.1, x, y, r * 1.1);
+    cairo_pattern_t* g =
+        cairo_pattern_create_radial(x - r * 0.4, y - r * 0.4, r * 0.1, x, y, r * 1.1);
     Rgba light = shade(colour, 0.35), dark = shade(colour, -0.35);
     cairo_pattern_add_color_stop_rgb(g, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(g, 1, dark.r, dark.g, dark.b);
@@ -345,7 +362,8 @@ static void rocket(cairo_t* cr, double x, double y, double size, double tilt) {
     // Fins.
     for (int side = -1; side <= 1; side += 2) {
         cairo_move_to(cr, side * s * 0.38, s * 0.1);
-        cairo_curve_to(cr, side * s * 0.75, s * 0.35, side * s * 0.75, s * 0.7, side * s * 0.72, s * 1.0);
+        cairo_curve_to(cr, side * s * 0.75, s * 0.35, side * s * 0.75, s * 0.7, side * s * 0.72,
+                       s * 1.0);
         cairo_line_to(cr, side * s * 0.35, s * 0.78);
         cairo_close_path(cr);
         fillGradientOutlined(cr, s * 0.1, rgb(0xff6a5a), s * 1.0, rgb(0xc02a3a), INK, LINE);
@@ -405,7 +423,8 @@ static void moon(cairo_t* cr, double x, double y, double r) {
     cairo_new_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     fillGradientOutlined(cr, y - r, rgb(0xfffbe0), y + r, rgb(0xf0d890), INK, LINE);
-    const double craters[][3] = {{-0.45, -0.4, 0.16}, {0.5, -0.3, 0.12}, {0.4, 0.5, 0.14}, {-0.55, 0.35, 0.1}};
+    const double craters[][3] = {
+        {-0.45, -0.4, 0.16}, {0.5, -0.3, 0.12}, {0.4, 0.5, 0.14}, {-0.55, 0.35, 0.1}};
     for (const auto& c : craters) {
         cairo_new_path(cr);
         cairo_arc(cr, x + c[0] * r, y + c[1] * r, c[2] * r, 0, 2 * M_PI);
@@ -485,14 +504,16 @@ void drawSpace(cairo_t* cr) {
     cairo_restore(cr);
     for (int i = 0; i < 220; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, random.range(0, 20), random.range(0, 12), random.range(0.02, 0.06), 0, 2 * M_PI);
+        cairo_arc(cr, random.range(0, 20), random.range(0, 12), random.range(0.02, 0.06), 0,
+                  2 * M_PI);
         setColour(cr, rgb(0xffffff, random.range(0.4, 0.95)));
         cairo_fill(cr);
     }
-    const double stars[][3] = {{1.2, 4.6, 0.3}, {6.4, 1.0, 0.25}, {9.4, 5.6, 0.22}, {13.2, 0.9, 0.3},
-                               {19.0, 5.4, 0.26}, {11.5, 10.8, 0.28}, {4.8, 8.2, 0.2}, {17.0, 10.2, 0.22},
-                               {8.0, 9.5, 0.18}};
-    for (const auto& s : stars) twinkle(cr, s[0], s[1], s[2], rgb(0xfff08a));
+    const double stars[][3] = {{1.2, 4.6, 0.3},  {6.4, 1.0, 0.25},   {9.4, 5.6, 0.22},
+                               {13.2, 0.9, 0.3}, {19.0, 5.4, 0.26},  {11.5, 10.8, 0.28},
+                               {4.8, 8.2, 0.2},  {17.0, 10.2, 0.22}, {8.0, 9.5, 0.18}};
+    for (const auto& s : stars)
+        twinkle(cr, s[0], s[1], s[2], rgb(0xfff08a));
     moon(cr, 2.8, 2.2, 1.45);
     planet(cr, 4.2, 10.2, 1.6, rgb(0xffa64a), true);
     planet(cr, 17.6, 2.2, 0.95, rgb(0x5ad8a0), false);
@@ -519,9 +540,11 @@ void drawSpace(cairo_t* cr) {
 static void palm(cairo_t* cr, double x, double groundY, double height, double lean) {
     double topX = x + lean, topY = groundY - height;
     cairo_move_to(cr, x - 0.28, groundY);
-    cairo_curve_to(cr, x - 0.2, groundY - height * 0.5, topX - 0.2, topY + height * 0.3, topX - 0.12, topY);
+    cairo_curve_to(cr, x - 0.2, groundY - height * 0.5, topX - 0.2, topY + height * 0.3,
+                   topX - 0.12, topY);
     cairo_line_to(cr, topX + 0.12, topY);
-    cairo_curve_to(cr, topX + 0.2, topY + height * 0.3, x + 0.2, groundY - height * 0.5, x + 0.28, groundY);
+    cairo_curve_to(cr, topX + 0.2, topY + height * 0.3, x + 0.2, groundY - height * 0.5, x + 0.28,
+                   groundY);
     cairo_close_path(cr);
     fillGradientOutlined(cr, topY, rgb(0xd0a060), groundY, rgb(0x9a6a3a), INK, LINE);
     for (int i = 1; i < 7; i++) {
@@ -537,8 +560,10 @@ static void palm(cairo_t* cr, double x, double groundY, double height, double le
     for (const auto& l : leaves) {
         double ex = topX + l[0], ey = topY + l[1];
         cairo_move_to(cr, topX, topY);
-        cairo_curve_to(cr, topX + l[0] * 0.4, topY - 0.7 + l[1] * 0.3, ex - l[0] * 0.2, ey - 0.4, ex, ey);
-        cairo_curve_to(cr, ex - l[0] * 0.3, ey - 0.05, topX + l[0] * 0.4, topY - 0.1 + l[1] * 0.3, topX, topY);
+        cairo_curve_to(cr, topX + l[0] * 0.4, topY - 0.7 + l[1] * 0.3, ex - l[0] * 0.2, ey - 0.4,
+                       ex, ey);
+        cairo_curve_to(cr, ex - l[0] * 0.3, ey - 0.05, topX + l[0] * 0.4, topY - 0.1 + l[1] * 0.3,
+                       topX, topY);
         cairo_close_path(cr);
         fillGradientOutlined(cr, topY - 1, rgb(0x8ae05a), topY + 1, rgb(0x3a9a3a), INK, THIN * 1.2);
     }
@@ -602,7 +627,8 @@ static void sandcastle(cairo_t* cr, double x, double groundY, double size) {
         cairo_rectangle(cr, x + i * s * 0.55 - s * 0.22, groundY - s * 0.95, s * 0.44, s * 0.95);
         fillGradientOutlined(cr, groundY - s, shade(sand, 0.2), groundY, sand, INK, LINE);
         for (int k = 0; k < 2; k++) {
-            cairo_rectangle(cr, x + i * s * 0.55 - s * 0.22 + k * s * 0.28, groundY - s * 1.1, s * 0.16, s * 0.16);
+            cairo_rectangle(cr, x + i * s * 0.55 - s * 0.22 + k * s * 0.28, groundY - s * 1.1,
+                            s * 0.16, s * 0.16);
             fillOutlined(cr, shade(sand, 0.15), INK, THIN);
         }
     }
@@ -630,7 +656,8 @@ static void sandcastle(cairo_t* cr, double x, double groundY, double size) {
     fillOutlined(cr, rgb(0xff5a6a), INK, THIN);
     for (int i = 0; i < 5; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, x - s * 0.25 + i * s * 0.12, groundY - s * 0.7 - (i % 2) * s * 0.15, s * 0.03, 0, 2 * M_PI);
+        cairo_arc(cr, x - s * 0.25 + i * s * 0.12, groundY - s * 0.7 - (i % 2) * s * 0.15, s * 0.03,
+                  0, 2 * M_PI);
         setColour(cr, rgb(0xc89a4a));
         cairo_fill(cr);
     }
@@ -638,7 +665,8 @@ static void sandcastle(cairo_t* cr, double x, double groundY, double size) {
 
 // A beach ball with coloured segments.
 static void beachBall(cairo_t* cr, double x, double y, double r) {
-    const Rgba colours[] = {rgb(0xff5a6a), rgb(0xffffff), rgb(0x5ab0ff), rgb(0xffffff), rgb(0xffd54a), rgb(0xffffff)};
+    const Rgba colours[] = {rgb(0xff5a6a), rgb(0xffffff), rgb(0x5ab0ff),
+                            rgb(0xffffff), rgb(0xffd54a), rgb(0xffffff)};
     for (int i = 0; i < 6; i++) {
         cairo_move_to(cr, x, y);
         cairo_arc(cr, x, y, r, i * M_PI / 3 - M_PI / 2, (i + 1) * M_PI / 3 - M_PI / 2);
@@ -745,7 +773,8 @@ void drawBeach(cairo_t* cr) {
     cairo_stroke(cr);
     for (int i = 0; i < 50; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, random.range(0.2, 19.8), random.range(8.2, 11.9), random.range(0.03, 0.06), 0, 2 * M_PI);
+        cairo_arc(cr, random.range(0.2, 19.8), random.range(8.2, 11.9), random.range(0.03, 0.06), 0,
+                  2 * M_PI);
         setColour(cr, rgb(0xd8a860, 0.6));
         cairo_fill(cr);
     }
@@ -782,19 +811,25 @@ static void fox(cairo_t* cr, double x, double groundY, double size) {
     Rgba fur = rgb(0xff8a3a);
     // Tail curling round.
     cairo_move_to(cr, x + s * 0.3, groundY - s * 0.1);
-    cairo_curve_to(cr, x + s * 1.0, groundY - s * 0.05, x + s * 1.1, groundY - s * 0.6, x + s * 0.8, groundY - s * 0.85);
-    cairo_curve_to(cr, x + s * 0.75, groundY - s * 0.5, x + s * 0.6, groundY - s * 0.35, x + s * 0.3, groundY - s * 0.35);
+    cairo_curve_to(cr, x + s * 1.0, groundY - s * 0.05, x + s * 1.1, groundY - s * 0.6, x + s * 0.8,
+                   groundY - s * 0.85);
+    cairo_curve_to(cr, x + s * 0.75, groundY - s * 0.5, x + s * 0.6, groundY - s * 0.35,
+                   x + s * 0.3, groundY - s * 0.35);
     cairo_close_path(cr);
     fillGradientOutlined(cr, groundY - s * 0.85, shade(fur, 0.2), groundY, fur, INK, LINE);
     cairo_move_to(cr, x + s * 0.8, groundY - s * 0.85);
-    cairo_curve_to(cr, x + s * 0.95, groundY - s * 0.7, x + s * 0.95, groundY - s * 0.6, x + s * 0.92, groundY - s * 0.55);
-    cairo_curve_to(cr, x + s * 0.85, groundY - s * 0.6, x + s * 0.8, groundY - s * 0.7, x + s * 0.8, groundY - s * 0.85);
+    cairo_curve_to(cr, x + s * 0.95, groundY - s * 0.7, x + s * 0.95, groundY - s * 0.6,
+                   x + s * 0.92, groundY - s * 0.55);
+    cairo_curve_to(cr, x + s * 0.85, groundY - s * 0.6, x + s * 0.8, groundY - s * 0.7, x + s * 0.8,
+                   groundY - s * 0.85);
     cairo_close_path(cr);
     fillOutlined(cr, rgb(0xffffff), INK, THIN);
     // Body.
     cairo_move_to(cr, x - s * 0.38, groundY);
-    cairo_curve_to(cr, x - s * 0.45, groundY - s * 0.5, x - s * 0.3, groundY - s * 0.8, x, groundY - s * 0.8);
-    cairo_curve_to(cr, x + s * 0.3, groundY - s * 0.8, x + s * 0.45, groundY - s * 0.5, x + s * 0.38, groundY);
+    cairo_curve_to(cr, x - s * 0.45, groundY - s * 0.5, x - s * 0.3, groundY - s * 0.8, x,
+                   groundY - s * 0.8);
+    cairo_curve_to(cr, x + s * 0.3, groundY - s * 0.8, x + s * 0.45, groundY - s * 0.5,
+                   x + s * 0.38, groundY);
     cairo_close_path(cr);
     fillGradientOutlined(cr, groundY - s * 0.8, shade(fur, 0.2), groundY, fur, INK, LINE);
     ellipsePath(cr, x, groundY - s * 0.35, s * 0.2, s * 0.3);
@@ -820,16 +855,20 @@ static void fox(cairo_t* cr, double x, double groundY, double size) {
         cairo_fill(cr);
     }
     cairo_move_to(cr, x - s * 0.42, hy - s * 0.05);
-    cairo_curve_to(cr, x - s * 0.4, hy - s * 0.35, x + s * 0.4, hy - s * 0.35, x + s * 0.42, hy - s * 0.05);
+    cairo_curve_to(cr, x - s * 0.4, hy - s * 0.35, x + s * 0.4, hy - s * 0.35, x + s * 0.42,
+                   hy - s * 0.05);
     cairo_curve_to(cr, x + s * 0.3, hy + s * 0.15, x + s * 0.12, hy + s * 0.3, x, hy + s * 0.32);
-    cairo_curve_to(cr, x - s * 0.12, hy + s * 0.3, x - s * 0.3, hy + s * 0.15, x - s * 0.42, hy - s * 0.05);
+    cairo_curve_to(cr, x - s * 0.12, hy + s * 0.3, x - s * 0.3, hy + s * 0.15, x - s * 0.42,
+                   hy - s * 0.05);
     cairo_close_path(cr);
     fillGradientOutlined(cr, hy - s * 0.3, shade(fur, 0.25), hy + s * 0.3, fur, INK, LINE);
     cairo_move_to(cr, x - s * 0.3, hy + s * 0.05);
     cairo_curve_to(cr, x - s * 0.15, hy + s * 0.02, x - s * 0.05, hy + s * 0.1, x, hy + s * 0.32);
-    cairo_curve_to(cr, x + s * 0.05, hy + s * 0.1, x + s * 0.15, hy + s * 0.02, x + s * 0.3, hy + s * 0.05);
+    cairo_curve_to(cr, x + s * 0.05, hy + s * 0.1, x + s * 0.15, hy + s * 0.02, x + s * 0.3,
+                   hy + s * 0.05);
     cairo_curve_to(cr, x + s * 0.2, hy + s * 0.25, x + s * 0.1, hy + s * 0.32, x, hy + s * 0.32);
-    cairo_curve_to(cr, x - s * 0.1, hy + s * 0.32, x - s * 0.2, hy + s * 0.25, x - s * 0.3, hy + s * 0.05);
+    cairo_curve_to(cr, x - s * 0.1, hy + s * 0.32, x - s * 0.2, hy + s * 0.25, x - s * 0.3,
+                   hy + s * 0.05);
     cairo_close_path(cr);
     setColour(cr, rgb(0xfff4e8));
     cairo_fill(cr);
@@ -856,13 +895,15 @@ static void owl(cairo_t* cr, double x, double y, double size) {
         fillOutlined(cr, feathers, INK, THIN);
     }
     ellipsePath(cr, x, y, s * 0.45, s * 0.55);
-    fillGradientOutlined(cr, y - s * 0.55, shade(feathers, 0.2), y + s * 0.55, shade(feathers, -0.15), INK, LINE);
+    fillGradientOutlined(cr, y - s * 0.55, shade(feathers, 0.2), y + s * 0.55,
+                         shade(feathers, -0.15), INK, LINE);
     ellipsePath(cr, x, y + s * 0.18, s * 0.28, s * 0.32);
     setColour(cr, rgb(0xf4e0c0));
     cairo_fill(cr);
     for (int i = 0; i < 3; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, x - s * 0.12 + i * s * 0.12, y + s * 0.2 + (i % 2) * s * 0.1, s * 0.05, 0, M_PI);
+        cairo_arc(cr, x - s * 0.12 + i * s * 0.12, y + s * 0.2 + (i % 2) * s * 0.1, s * 0.05, 0,
+                  M_PI);
         setColour(cr, shade(feathers, -0.1));
         cairo_set_line_width(cr, THIN * 0.8);
         cairo_stroke(cr);
@@ -895,8 +936,10 @@ static void hedgehog(cairo_t* cr, double x, double groundY, double size) {
         double a = M_PI + i * M_PI / 12;
         double r = i % 2 ? s * 0.55 : s * 0.7;
         double px = x + s * 0.1 + cos(a) * r * 1.1, py = groundY - s * 0.1 + sin(a) * r;
-        if (i == 0) cairo_move_to(cr, px, py);
-        else cairo_line_to(cr, px, py);
+        if (i == 0)
+            cairo_move_to(cr, px, py);
+        else
+            cairo_line_to(cr, px, py);
     }
     cairo_close_path(cr);
     fillGradientOutlined(cr, groundY - s * 0.8, rgb(0x9a6a4a), groundY, rgb(0x6a4a3a), INK, LINE);
@@ -906,8 +949,10 @@ static void hedgehog(cairo_t* cr, double x, double groundY, double size) {
     }
     double hx = x - s * 0.55, hy = groundY - s * 0.25;
     cairo_move_to(cr, hx + s * 0.25, hy - s * 0.3);
-    cairo_curve_to(cr, hx - s * 0.05, hy - s * 0.3, hx - s * 0.3, hy - s * 0.05, hx - s * 0.4, hy + s * 0.05);
-    cairo_curve_to(cr, hx - s * 0.2, hy + s * 0.2, hx + s * 0.1, hy + s * 0.25, hx + s * 0.25, hy + s * 0.2);
+    cairo_curve_to(cr, hx - s * 0.05, hy - s * 0.3, hx - s * 0.3, hy - s * 0.05, hx - s * 0.4,
+                   hy + s * 0.05);
+    cairo_curve_to(cr, hx - s * 0.2, hy + s * 0.2, hx + s * 0.1, hy + s * 0.25, hx + s * 0.25,
+                   hy + s * 0.2);
     cairo_close_path(cr);
     fillGradientOutlined(cr, hy - s * 0.3, rgb(0xffe8c8), hy + s * 0.25, rgb(0xf0c8a0), INK, LINE);
     cairo_new_path(cr);
@@ -951,7 +996,8 @@ static void squirrel(cairo_t* cr, double x, double y, double size) {
     double s = size;
     Rgba fur = rgb(0xd8743a);
     cairo_move_to(cr, x - s * 0.15, y + s * 0.3);
-    cairo_curve_to(cr, x - s * 0.9, y + s * 0.3, x - s * 0.9, y - s * 0.8, x - s * 0.3, y - s * 0.7);
+    cairo_curve_to(cr, x - s * 0.9, y + s * 0.3, x - s * 0.9, y - s * 0.8, x - s * 0.3,
+                   y - s * 0.7);
     cairo_curve_to(cr, x - s * 0.6, y - s * 0.4, x - s * 0.5, y, x - s * 0.1, y + s * 0.05);
     cairo_close_path(cr);
     fillGradientOutlined(cr, y - s * 0.8, shade(fur, 0.25), y + s * 0.3, fur, INK, LINE);
@@ -979,15 +1025,19 @@ static void squirrel(cairo_t* cr, double x, double y, double size) {
 }
 
 // A forest tree with a tall trunk and a dark round crown.
-static void forestTree(cairo_t* cr, double x, double groundY, double height, double width, Rgba crown) {
+static void forestTree(cairo_t* cr, double x, double groundY, double height, double width,
+                       Rgba crown) {
     cairo_move_to(cr, x - width * 0.14, groundY);
-    cairo_curve_to(cr, x - width * 0.1, groundY - height * 0.4, x - width * 0.1, groundY - height * 0.7, x - width * 0.08, groundY - height * 0.75);
+    cairo_curve_to(cr, x - width * 0.1, groundY - height * 0.4, x - width * 0.1,
+                   groundY - height * 0.7, x - width * 0.08, groundY - height * 0.75);
     cairo_line_to(cr, x + width * 0.08, groundY - height * 0.75);
-    cairo_curve_to(cr, x + width * 0.1, groundY - height * 0.7, x + width * 0.1, groundY - height * 0.4, x + width * 0.14, groundY);
+    cairo_curve_to(cr, x + width * 0.1, groundY - height * 0.7, x + width * 0.1,
+                   groundY - height * 0.4, x + width * 0.14, groundY);
     cairo_close_path(cr);
     fillGradientOutlined(cr, groundY - height, rgb(0xa87a4a), groundY, rgb(0x6a4a2a), INK, LINE);
     double cy = groundY - height * 0.78;
-    const double blobs[][3] = {{-0.3, 0.05, 0.32}, {0.3, 0.05, 0.32}, {0, -0.15, 0.4}, {0, 0.12, 0.3}};
+    const double blobs[][3] = {
+        {-0.3, 0.05, 0.32}, {0.3, 0.05, 0.32}, {0, -0.15, 0.4}, {0, 0.12, 0.3}};
     cairo_new_path(cr);
     for (const auto& b : blobs) {
         cairo_new_sub_path(cr);
@@ -1082,8 +1132,8 @@ void drawForest(cairo_t* cr) {
     hedgehog(cr, 10.3, 10.5, 1.3);
     const Rgba petals[] = {rgb(0xffffff), rgb(0xffd84a), rgb(0xb48cff), rgb(0xff8fc7)};
     for (int i = 0; i < 5; i++)
-        stemFlower(cr, 7.0 + i * 0.7 + (i > 2 ? 6.8 : 0), 12.2, random.range(0.7, 1.0), 0.3, petals[i % 4],
-                   rgb(0xffc02e), random.range(-0.2, 0.2));
+        stemFlower(cr, 7.0 + i * 0.7 + (i > 2 ? 6.8 : 0), 12.2, random.range(0.7, 1.0), 0.3,
+                   petals[i % 4], rgb(0xffc02e), random.range(-0.2, 0.2));
     grassTufts(cr, 0, 20, 12.25, 0.45, rgb(0x3f9a36), random, 22);
     butterfly(cr, 9.4, 4.2, 0.6, rgb(0x7fd6ff), 0.2);
     butterfly(cr, 11.6, 2.2, 0.5, rgb(0xffa0d8), -0.2);
@@ -1102,7 +1152,8 @@ static void snowflake(cairo_t* cr, double x, double y, double size) {
         double mx = x + cos(a) * size * 0.55, my = y + sin(a) * size * 0.55;
         for (int side = -1; side <= 1; side += 2) {
             cairo_move_to(cr, mx, my);
-            cairo_line_to(cr, mx + cos(a + side * 0.8) * size * 0.35, my + sin(a + side * 0.8) * size * 0.35);
+            cairo_line_to(cr, mx + cos(a + side * 0.8) * size * 0.35,
+                          my + sin(a + side * 0.8) * size * 0.35);
         }
     }
     setColour(cr, rgb(0xffffff, 0.95));
@@ -1121,20 +1172,25 @@ static void snowHouse(cairo_t* cr, double x, double groundY, double w) {
     cairo_line_to(cr, x + w * 0.5, groundY - h - w * 0.45);
     cairo_line_to(cr, x + w * 1.12, groundY - h + 0.05);
     cairo_close_path(cr);
-    fillGradientOutlined(cr, groundY - h - w * 0.45, rgb(0xb04a4a), groundY - h, rgb(0x8a3a3a), INK, LINE);
+    fillGradientOutlined(cr, groundY - h - w * 0.45, rgb(0xb04a4a), groundY - h, rgb(0x8a3a3a), INK,
+                         LINE);
     // Snow on the roof.
     cairo_move_to(cr, x - w * 0.14, groundY - h + 0.02);
     cairo_line_to(cr, x + w * 0.5, groundY - h - w * 0.5);
     cairo_line_to(cr, x + w * 1.14, groundY - h + 0.02);
-    cairo_curve_to(cr, x + w * 1.0, groundY - h - w * 0.05, x + w * 0.9, groundY - h + w * 0.05, x + w * 0.8, groundY - h - w * 0.1);
-    cairo_curve_to(cr, x + w * 0.6, groundY - h - w * 0.2, x + w * 0.3, groundY - h - w * 0.05, x - w * 0.14, groundY - h + 0.02);
+    cairo_curve_to(cr, x + w * 1.0, groundY - h - w * 0.05, x + w * 0.9, groundY - h + w * 0.05,
+                   x + w * 0.8, groundY - h - w * 0.1);
+    cairo_curve_to(cr, x + w * 0.6, groundY - h - w * 0.2, x + w * 0.3, groundY - h - w * 0.05,
+                   x - w * 0.14, groundY - h + 0.02);
     cairo_close_path(cr);
-    fillGradientOutlined(cr, groundY - h - w * 0.5, rgb(0xffffff), groundY - h, rgb(0xe0ecff), INK, THIN);
+    fillGradientOutlined(cr, groundY - h - w * 0.5, rgb(0xffffff), groundY - h, rgb(0xe0ecff), INK,
+                         THIN);
     for (int i = 0; i < 2; i++) {
         double wx = x + w * (0.15 + i * 0.5);
         softGlow(cr, wx + w * 0.1, groundY - h * 0.6, w * 0.35, rgb(0xffe08a, 0.5));
         cairo_rectangle(cr, wx, groundY - h * 0.75, w * 0.22, w * 0.22);
-        fillGradientOutlined(cr, groundY - h * 0.75, rgb(0xfff6b0), groundY - h * 0.75 + w * 0.22, rgb(0xffc04a), INK, THIN);
+        fillGradientOutlined(cr, groundY - h * 0.75, rgb(0xfff6b0), groundY - h * 0.75 + w * 0.22,
+                             rgb(0xffc04a), INK, THIN);
         cairo_move_to(cr, wx + w * 0.11, groundY - h * 0.75);
         cairo_line_to(cr, wx + w * 0.11, groundY - h * 0.75 + w * 0.22);
         cairo_move_to(cr, wx, groundY - h * 0.75 + w * 0.11);
@@ -1167,7 +1223,8 @@ static void snowman(cairo_t* cr, double x, double groundY, double size) {
     for (const auto& b : balls) {
         cairo_new_path(cr);
         cairo_arc(cr, x, b[0], b[1], 0, 2 * M_PI);
-        cairo_pattern_t* g = cairo_pattern_create_radial(x - b[1] * 0.3, b[0] - b[1] * 0.4, b[1] * 0.1, x, b[0], b[1] * 1.1);
+        cairo_pattern_t* g = cairo_pattern_create_radial(x - b[1] * 0.3, b[0] - b[1] * 0.4,
+                                                         b[1] * 0.1, x, b[0], b[1] * 1.1);
         cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
         cairo_pattern_add_color_stop_rgb(g, 1, 0.8, 0.86, 0.96);
         cairo_set_source(cr, g);
@@ -1179,7 +1236,8 @@ static void snowman(cairo_t* cr, double x, double groundY, double size) {
     }
     for (int i = 0; i < 3; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, x, y2 - r2 * 0.2 + i * r2 * 0.35 + (i == 2 ? r1 * 0.5 : 0), s * 0.045, 0, 2 * M_PI);
+        cairo_arc(cr, x, y2 - r2 * 0.2 + i * r2 * 0.35 + (i == 2 ? r1 * 0.5 : 0), s * 0.045, 0,
+                  2 * M_PI);
         setColour(cr, rgb(0x3a2a3a));
         cairo_fill(cr);
     }
@@ -1212,7 +1270,8 @@ static void snowman(cairo_t* cr, double x, double groundY, double size) {
     for (int i = 0; i < 5; i++) {
         double a = M_PI * (0.25 + i * 0.125);
         cairo_new_path(cr);
-        cairo_arc(cr, x + cos(a) * r3 * 0.5, y3 + r3 * 0.05 + sin(a) * r3 * 0.5, s * 0.022, 0, 2 * M_PI);
+        cairo_arc(cr, x + cos(a) * r3 * 0.5, y3 + r3 * 0.05 + sin(a) * r3 * 0.5, s * 0.022, 0,
+                  2 * M_PI);
         setColour(cr, INK);
         cairo_fill(cr);
     }
@@ -1270,7 +1329,8 @@ static void sled(cairo_t* cr, double x, double groundY, double size) {
     double s = size;
     cairo_move_to(cr, x - s * 0.6, groundY);
     cairo_line_to(cr, x + s * 0.5, groundY);
-    cairo_curve_to(cr, x + s * 0.7, groundY, x + s * 0.75, groundY - s * 0.2, x + s * 0.6, groundY - s * 0.25);
+    cairo_curve_to(cr, x + s * 0.7, groundY, x + s * 0.75, groundY - s * 0.2, x + s * 0.6,
+                   groundY - s * 0.25);
     setColour(cr, INK);
     cairo_set_line_width(cr, s * 0.08);
     cairo_stroke_preserve(cr);
@@ -1285,7 +1345,8 @@ static void sled(cairo_t* cr, double x, double groundY, double size) {
         cairo_stroke(cr);
     }
     roundedRect(cr, x - s * 0.6, groundY - s * 0.32, s * 1.15, s * 0.14, s * 0.05);
-    fillGradientOutlined(cr, groundY - s * 0.32, rgb(0xff6a5a), groundY - s * 0.18, rgb(0xc02a2a), INK, THIN);
+    fillGradientOutlined(cr, groundY - s * 0.32, rgb(0xff6a5a), groundY - s * 0.18, rgb(0xc02a2a),
+                         INK, THIN);
 }
 
 void drawSnowman(cairo_t* cr) {
@@ -1294,7 +1355,8 @@ void drawSnowman(cairo_t* cr) {
     gradientBand(cr, 0, 0, PICTURE_WIDTH, 7.5, sky, 4);
     for (int i = 0; i < 40; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, random.range(0, 20), random.range(0, 4.5), random.range(0.02, 0.05), 0, 2 * M_PI);
+        cairo_arc(cr, random.range(0, 20), random.range(0, 4.5), random.range(0.02, 0.05), 0,
+                  2 * M_PI);
         setColour(cr, rgb(0xffffff, random.range(0.5, 0.9)));
         cairo_fill(cr);
     }
@@ -1347,7 +1409,8 @@ void drawSnowman(cairo_t* cr) {
         snowflake(cr, random.range(0.3, 19.7), random.range(0.3, 11.7), random.range(0.1, 0.22));
     for (int i = 0; i < 90; i++) {
         cairo_new_path(cr);
-        cairo_arc(cr, random.range(0, 20), random.range(0, 12), random.range(0.04, 0.08), 0, 2 * M_PI);
+        cairo_arc(cr, random.range(0, 20), random.range(0, 12), random.range(0.04, 0.08), 0,
+                  2 * M_PI);
         setColour(cr, rgb(0xffffff, 0.85));
         cairo_fill(cr);
     }

@@ -20,16 +20,25 @@ static constexpr double CORNER_MAX_SHIFT = 0.2;
 static constexpr double TAB_HEIGHT = 0.30;
 static constexpr double TAB_NECK = 0.09;
 static constexpr double TAB_HEAD = 0.16;
-static constexpr double TAB_SLIDE = 0.06; // the tab's centre moves along its edge by up to this share
+static constexpr double TAB_SLIDE =
+    0.06; // the tab's centre moves along its edge by up to this share
 // How far a flattened curve may stray from the true one, in board units
 // (a board unit is about 30 pixels on a full-HD screen).
 static constexpr double FLATTEN_TOLERANCE = 0.01;
 
 // Point arithmetic for the few places that need it.
-static Point2 add(Point2 a, Point2 b) { return {a.x + b.x, a.y + b.y}; }
-static Point2 sub(Point2 a, Point2 b) { return {a.x - b.x, a.y - b.y}; }
-static Point2 mul(Point2 a, double k) { return {a.x * k, a.y * k}; }
-static double length(Point2 a) { return std::sqrt(a.x * a.x + a.y * a.y); }
+static Point2 add(Point2 a, Point2 b) {
+    return {a.x + b.x, a.y + b.y};
+}
+static Point2 sub(Point2 a, Point2 b) {
+    return {a.x - b.x, a.y - b.y};
+}
+static Point2 mul(Point2 a, double k) {
+    return {a.x * k, a.y * k};
+}
+static double length(Point2 a) {
+    return std::sqrt(a.x * a.x + a.y * a.y);
+}
 
 // ---- The grid -------------------------------------------------------------------
 
@@ -49,7 +58,8 @@ static bool assignCells(PuzzleCut& cut) {
         int best = 0;
         double bestDistance = 1e9;
         for (int cell = 0; cell < cells; cell++) {
-            Point2 centre = cellCentre(cut.columns, cut.rows, cell % cut.columns, cell / cut.columns);
+            Point2 centre =
+                cellCentre(cut.columns, cut.rows, cell % cut.columns, cell / cut.columns);
             double d = length(sub(centre, {target.x, target.y}));
             if (d < bestDistance) {
                 bestDistance = d;
@@ -85,11 +95,14 @@ static void placeCorners(PuzzleCut& cut) {
         std::vector<Point2> gradient(nx * ny, {0, 0});
         for (const PieceCut& piece : cut.pieces) {
             int k[4] = {piece.row * nx + piece.column, piece.row * nx + piece.column + 1,
-                        (piece.row + 1) * nx + piece.column + 1, (piece.row + 1) * nx + piece.column};
+                        (piece.row + 1) * nx + piece.column + 1,
+                        (piece.row + 1) * nx + piece.column};
             Point2 mean = {0, 0};
-            for (int c : k) mean = add(mean, mul(add(base[c], shift[c]), 0.25));
+            for (int c : k)
+                mean = add(mean, mul(add(base[c], shift[c]), 0.25));
             Point2 error = sub(mean, {piece.target.x, piece.target.y});
-            for (int c : k) gradient[c] = add(gradient[c], mul(error, 0.25));
+            for (int c : k)
+                gradient[c] = add(gradient[c], mul(error, 0.25));
         }
         for (int j = 0; j < ny; j++)
             for (int i = 0; i < nx; i++) {
@@ -104,7 +117,8 @@ static void placeCorners(PuzzleCut& cut) {
             }
     }
     cut.corners.resize(nx * ny);
-    for (int c = 0; c < nx * ny; c++) cut.corners[c] = add(base[c], shift[c]);
+    for (int c = 0; c < nx * ny; c++)
+        cut.corners[c] = add(base[c], shift[c]);
 }
 
 // ---- Edges ----------------------------------------------------------------------
@@ -133,7 +147,8 @@ static void flattenCubic(std::vector<Point2>& out, Point2 p0, Point2 p1, Point2 
 // One inner edge from a to b with a tab on the side given by sign (+1 = to
 // the left of a->b): four cubic curves, shoulder, neck and round head, each
 // measure wobbled a little by the generator.
-static std::vector<Point2> tabEdge(Point2 a, Point2 b, double sign, double size, ArtRandom& random) {
+static std::vector<Point2> tabEdge(Point2 a, Point2 b, double sign, double size,
+                                   ArtRandom& random) {
     Point2 along = sub(b, a);
     double edgeLength = length(along);
     Point2 u = mul(along, 1 / edgeLength);
@@ -151,7 +166,8 @@ static std::vector<Point2> tabEdge(Point2 a, Point2 b, double sign, double size,
 
     std::vector<Point2> out = {a};
     Point2 k1 = at(c - nw, 0.32 * hh), k2 = at(c + tilt, hh), k3 = at(c + nw, 0.32 * hh);
-    flattenCubic(out, a, at(0.5 * (c - nw), dipIn), at(c - nw + lean * 0.3 * hh, 0.32 * hh - rise * 0.3 * hh), k1);
+    flattenCubic(out, a, at(0.5 * (c - nw), dipIn),
+                 at(c - nw + lean * 0.3 * hh, 0.32 * hh - rise * 0.3 * hh), k1);
     flattenCubic(out, k1, at(c - nw - lean * 0.45 * hh, 0.32 * hh + rise * 0.45 * hh),
                  at(c + tilt - hw, hh), k2);
     flattenCubic(out, k2, at(c + tilt + hw, hh),
@@ -164,7 +180,9 @@ static std::vector<Point2> tabEdge(Point2 a, Point2 b, double sign, double size,
 
 // Edge numbering: horizontal edges first (grid line j from the bottom, cell
 // column i), then vertical edges (grid line i from the left, cell row j).
-static int horizontalEdge(const PuzzleCut& cut, int i, int j) { return j * cut.columns + i; }
+static int horizontalEdge(const PuzzleCut& cut, int i, int j) {
+    return j * cut.columns + i;
+}
 static int verticalEdge(const PuzzleCut& cut, int i, int j) {
     return (cut.rows + 1) * cut.columns + j * (cut.columns + 1) + i;
 }
@@ -193,7 +211,8 @@ static void makeEdges(PuzzleCut& cut, ArtRandom& random) {
 }
 
 // Append an edge's points without its last one, forwards or backwards.
-static void appendEdge(std::vector<Point2>& outline, const std::vector<Point2>& edge, bool forwards) {
+static void appendEdge(std::vector<Point2>& outline, const std::vector<Point2>& edge,
+                       bool forwards) {
     if (forwards)
         outline.insert(outline.end(), edge.begin(), edge.end() - 1);
     else
@@ -204,10 +223,10 @@ static void appendEdge(std::vector<Point2>& outline, const std::vector<Point2>& 
 
 // What the tessellator's callbacks fill in.
 struct TessResult {
-    std::vector<Point2>* triangles;         // output, 3 points per triangle
+    std::vector<Point2>* triangles;              // output, 3 points per triangle
     std::vector<std::unique_ptr<double[]>> made; // vertices made where edges cross
-    bool ok;                                // false on any tessellator error
-    bool trianglesOnly;                     // false if anything but GL_TRIANGLES came out
+    bool ok;                                     // false on any tessellator error
+    bool trianglesOnly;                          // false if anything but GL_TRIANGLES came out
 };
 
 static void GLAPIENTRY tessBegin(GLenum type, void* data) {
@@ -219,7 +238,8 @@ static void GLAPIENTRY tessVertex(void* vertex, void* data) {
 }
 // Registering an edge-flag callback makes the tessellator emit plain triangles.
 static void GLAPIENTRY tessEdgeFlag(GLboolean, void*) {}
-static void GLAPIENTRY tessCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* data) {
+static void GLAPIENTRY tessCombine(GLdouble coords[3], void* [4], GLfloat[4], void** out,
+                                   void* data) {
     TessResult* result = static_cast<TessResult*>(data);
     result->made.emplace_back(new double[3]{coords[0], coords[1], coords[2]});
     *out = result->made.back().get();
@@ -308,8 +328,9 @@ bool makePuzzleCut(int layout, int pieceCount, PuzzleCut& out) {
         appendEdge(piece.outline, out.edges[horizontalEdge(out, c, r + 1)], false);
         appendEdge(piece.outline, out.edges[verticalEdge(out, c, r)], false);
         if (!triangulate(piece.outline, piece.triangles)) {
-            std::fprintf(stderr, "art_gen: piece %d of layout %d (%d pieces) will not triangulate\n",
-                         i + 1, layout, pieceCount);
+            std::fprintf(stderr,
+                         "art_gen: piece %d of layout %d (%d pieces) will not triangulate\n", i + 1,
+                         layout, pieceCount);
             return false;
         }
     }

@@ -29,19 +29,20 @@ struct Point2 {
 };
 
 struct PieceCut {
-    int column, row;             // grid cell (row 0 at the bottom)
-    TargetSpot target;           // centre of the piece's place on the tray
-    std::vector<Point2> outline; // counter-clockwise, board coordinates, not closed
+    int column, row;               // grid cell (row 0 at the bottom)
+    TargetSpot target;             // centre of the piece's place on the tray
+    std::vector<Point2> outline;   // counter-clockwise, board coordinates, not closed
     std::vector<Point2> triangles; // front face, 3 points per triangle, counter-clockwise
 };
 
 struct PuzzleCut {
-    int layout = 0;                      // 0..2
-    int pieceCount = 0;                  // 20 or 48
-    int columns = 0, rows = 0;           // grid size
-    std::vector<Point2> corners;         // (columns+1) x (rows+1) grid corners, row-major from the bottom
-    std::vector<std::vector<Point2>> edges; // flattened edge curves, each from its first corner to its second
-    std::vector<PieceCut> pieces;        // pieces[i] is piece i (named i+1)
+    int layout = 0;              // 0..2
+    int pieceCount = 0;          // 20 or 48
+    int columns = 0, rows = 0;   // grid size
+    std::vector<Point2> corners; // (columns+1) x (rows+1) grid corners, row-major from the bottom
+    std::vector<std::vector<Point2>>
+        edges;                    // flattened edge curves, each from its first corner to its second
+    std::vector<PieceCut> pieces; // pieces[i] is piece i (named i+1)
 };
 
 // Board extent, in board units.

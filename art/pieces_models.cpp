@@ -27,7 +27,8 @@ void boardTexCoord(double x, double y, int w, int h, double& s, double& t) {
 }
 
 // A flat quad a, b, c, d (counter-clockwise seen from where the normal points).
-static void addQuad(MeshBuild& mesh, Vec3 a, Vec3 b, Vec3 c, Vec3 d, Vec3 normal, const double st[8]) {
+static void addQuad(MeshBuild& mesh, Vec3 a, Vec3 b, Vec3 c, Vec3 d, Vec3 normal,
+                    const double st[8]) {
     const double first[6] = {st[0], st[1], st[2], st[3], st[4], st[5]};
     const double second[6] = {st[0], st[1], st[4], st[5], st[6], st[7]};
     addFlatTriangle(mesh, a, b, c, normal, first);
@@ -50,8 +51,11 @@ std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHe
     const std::vector<Point2>& tri = piece.triangles;
     for (size_t i = 0; i < tri.size(); i += 3) {
         double st[6];
-        for (int v = 0; v < 3; v++) boardTexCoord(tri[i + v].x, tri[i + v].y, texWidth, texHeight, st[2 * v], st[2 * v + 1]);
-        addFlatTriangle(front, {tri[i].x - tx, tri[i].y - ty, 0}, {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
+        for (int v = 0; v < 3; v++)
+            boardTexCoord(tri[i + v].x, tri[i + v].y, texWidth, texHeight, st[2 * v],
+                          st[2 * v + 1]);
+        addFlatTriangle(front, {tri[i].x - tx, tri[i].y - ty, 0},
+                        {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, st);
         // The back is wound the other way; its pattern runs on across the whole board.
         const int order[3] = {0, 2, 1};
@@ -71,7 +75,8 @@ std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHe
         double step = std::hypot(q.x - p.x, q.y - p.y);
         const double st[8] = {run, 0, run, 1, run + step, 1, run + step, 0};
         addQuad(walls, {p.x - tx, p.y - ty, 0}, {p.x - tx, p.y - ty, -PIECE_DEPTH},
-                {q.x - tx, q.y - ty, -PIECE_DEPTH}, {q.x - tx, q.y - ty, 0}, outwardNormal(p, q), st);
+                {q.x - tx, q.y - ty, -PIECE_DEPTH}, {q.x - tx, q.y - ty, 0}, outwardNormal(p, q),
+                st);
         run += step;
     }
     return {front, back, walls};
@@ -83,16 +88,19 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
     const std::vector<Point2>& tri = piece.triangles;
     const double fill[6] = {PLACE_FILL_S, 0.5, PLACE_FILL_S, 0.5, PLACE_FILL_S, 0.5};
     for (size_t i = 0; i < tri.size(); i += 3)
-        addFlatTriangle(place, {tri[i].x - tx, tri[i].y - ty, 0}, {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
+        addFlatTriangle(place, {tri[i].x - tx, tri[i].y - ty, 0},
+                        {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, fill);
     // The border ring is drawn after the fill (same mesh, later triangles).
     std::vector<Point2> inner = offsetOutline(piece.outline, -PLACE_RING);
     const std::vector<Point2>& outer = piece.outline;
     for (size_t i = 0; i < outer.size(); i++) {
         size_t j = (i + 1) % outer.size();
-        const double st[8] = {PLACE_RING_S0, 0.5, PLACE_RING_S0, 0.5, PLACE_RING_S1, 0.5, PLACE_RING_S1, 0.5};
+        const double st[8] = {PLACE_RING_S0, 0.5, PLACE_RING_S0, 0.5,
+                              PLACE_RING_S1, 0.5, PLACE_RING_S1, 0.5};
         addQuad(place, {outer[i].x - tx, outer[i].y - ty, 0}, {outer[j].x - tx, outer[j].y - ty, 0},
-                {inner[j].x - tx, inner[j].y - ty, 0}, {inner[i].x - tx, inner[i].y - ty, 0}, {0, 0, 1}, st);
+                {inner[j].x - tx, inner[j].y - ty, 0}, {inner[i].x - tx, inner[i].y - ty, 0},
+                {0, 0, 1}, st);
     }
     return {place};
 }
@@ -110,8 +118,10 @@ std::vector<MeshBuild> shadowModel(const AtlasCell& cell, int atlasWidth, int at
 // down to `bottom`.
 static void addRim(MeshBuild& mesh, double hw, double hh, double width, double top, double bottom) {
     const double in[4][2] = {{-hw, -hh}, {hw, -hh}, {hw, hh}, {-hw, hh}};
-    const double out[4][2] = {{-hw - width, -hh - width}, {hw + width, -hh - width},
-                              {hw + width, hh + width}, {-hw - width, hh + width}};
+    const double out[4][2] = {{-hw - width, -hh - width},
+                              {hw + width, -hh - width},
+                              {hw + width, hh + width},
+                              {-hw - width, hh + width}};
     for (int k = 0; k < 4; k++) {
         int n = (k + 1) % 4;
         Vec3 i0 = {in[k][0], in[k][1], top}, i1 = {in[n][0], in[n][1], top};
@@ -142,8 +152,8 @@ std::vector<MeshBuild> finalModel(int texWidth, int texHeight) {
     double s0, t0, s1, t1;
     boardTexCoord(-BOARD_HALF_WIDTH, BOARD_HALF_HEIGHT, texWidth, texHeight, s0, t0);
     boardTexCoord(BOARD_HALF_WIDTH, -BOARD_HALF_HEIGHT, texWidth, texHeight, s1, t1);
-    addQuadXY(picture, -BOARD_HALF_WIDTH, BOARD_HALF_WIDTH, -BOARD_HALF_HEIGHT, BOARD_HALF_HEIGHT, 0,
-              s0, t0, s1, t1);
+    addQuadXY(picture, -BOARD_HALF_WIDTH, BOARD_HALF_WIDTH, -BOARD_HALF_HEIGHT, BOARD_HALF_HEIGHT,
+              0, s0, t0, s1, t1);
     // The frame lies on the picture's border, inside the board's size.
     MeshBuild frame = makeMesh(FRAME_TEXTURE, defaultMaterial());
     addRim(frame, BOARD_HALF_WIDTH - FRAME_WIDTH, BOARD_HALF_HEIGHT - FRAME_WIDTH, FRAME_WIDTH,
@@ -177,8 +187,9 @@ void drawCardTexture(Canvas& canvas) {
                 cairo_fill(cr);
             }
     }
-    const double stars[][4] = {{0.2, 0.25, 0.09, 0.2}, {0.7, 0.15, 0.06, -0.3}, {0.55, 0.62, 0.1, 0.1},
-                               {0.12, 0.8, 0.06, 0.5},  {0.88, 0.85, 0.07, 0.0}, {0.95, 0.45, 0.05, 0.3}};
+    const double stars[][4] = {{0.2, 0.25, 0.09, 0.2},  {0.7, 0.15, 0.06, -0.3},
+                               {0.55, 0.62, 0.1, 0.1},  {0.12, 0.8, 0.06, 0.5},
+                               {0.88, 0.85, 0.07, 0.0}, {0.95, 0.45, 0.05, 0.3}};
     for (const auto& s : stars)
         for (int dx = -1; dx <= 1; dx++)
             for (int dy = -1; dy <= 1; dy++) {
@@ -223,8 +234,8 @@ void drawRimTexture(Canvas& canvas) {
 void drawFrameTexture(Canvas& canvas) {
     // t 0 inside (next to the picture), t 1 the outer edge.
     useUnits(canvas, 1, 1);
-    const Rgba bevel[] = {rgb(0x3a2440), rgb(0xff9a5c), rgb(0xffd98a), rgb(0xffb347), rgb(0xd9762a),
-                          rgb(0x3a2440)};
+    const Rgba bevel[] = {rgb(0x3a2440), rgb(0xff9a5c), rgb(0xffd98a),
+                          rgb(0xffb347), rgb(0xd9762a), rgb(0x3a2440)};
     gradientBand(canvas.cr, 0, 0, 1, 1, bevel, 6);
 }
 
@@ -259,7 +270,8 @@ void drawCutLines(Canvas& picture, const PuzzleCut& cut) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     for (const std::vector<Point2>& edge : cut.edges) {
         cairo_move_to(cr, edge[0].x, edge[0].y);
-        for (const Point2& p : edge) cairo_line_to(cr, p.x, p.y);
+        for (const Point2& p : edge)
+            cairo_line_to(cr, p.x, p.y);
     }
     // A soft dark groove: each piece gets half of it along its rim.
     cairo_set_source_rgba(cr, 0.1, 0.05, 0.12, 0.22);
@@ -278,10 +290,14 @@ static void boxBlur(std::vector<uint8_t>& alpha, int w, int h, int radius) {
         for (int axis = 0; axis < 2; axis++) {
             int count = axis ? w : h, length = axis ? h : w;
             for (int k = 0; k < count; k++) {
-                auto at = [&](int i) -> uint8_t& { return axis ? alpha[i * w + k] : alpha[k * w + i]; };
-                for (int i = 0; i < length; i++) line[i] = at(i);
+                auto at = [&](int i) -> uint8_t& {
+                    return axis ? alpha[i * w + k] : alpha[k * w + i];
+                };
+                for (int i = 0; i < length; i++)
+                    line[i] = at(i);
                 int sum = 0, window = 2 * radius + 1;
-                for (int i = -radius; i <= radius; i++) sum += (i >= 0 && i < length) ? line[i] : 0;
+                for (int i = -radius; i <= radius; i++)
+                    sum += (i >= 0 && i < length) ? line[i] : 0;
                 for (int i = 0; i < length; i++) {
                     at(i) = (uint8_t)(sum / window);
                     int out = i - radius, in = i + radius + 1;
@@ -332,7 +348,8 @@ void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>
         cairo_translate(cr, cellW / 2.0, cellH / 2.0);
         cairo_scale(cr, ppu, -ppu);
         cairo_translate(cr, -centreX[i], -centreY[i]);
-        for (const Point2& p : piece.outline) cairo_line_to(cr, p.x - piece.target.x, p.y - piece.target.y);
+        for (const Point2& p : piece.outline)
+            cairo_line_to(cr, p.x - piece.target.x, p.y - piece.target.y);
         cairo_close_path(cr);
         cairo_set_source_rgba(cr, 0, 0, 0, 1);
         cairo_fill_preserve(cr);
@@ -344,7 +361,8 @@ void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>
         std::vector<uint8_t> alpha(cellW * cellH);
         const uint8_t* maskData = cairo_image_surface_get_data(mask);
         int maskStride = cairo_image_surface_get_stride(mask);
-        for (int y = 0; y < cellH; y++) std::memcpy(&alpha[y * cellW], maskData + y * maskStride, cellW);
+        for (int y = 0; y < cellH; y++)
+            std::memcpy(&alpha[y * cellW], maskData + y * maskStride, cellW);
         cairo_surface_destroy(mask);
         boxBlur(alpha, cellW, cellH, std::max(1, (int)std::lround(SHADOW_SOFTNESS * ppu)));
         // Black, premultiplied: only the alpha byte carries anything.

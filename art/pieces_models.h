@@ -23,10 +23,10 @@
 #include "art/art_common.h"
 #include "art/pieces_cut.h"
 
-constexpr double PIECE_DEPTH = 0.09;      // thickness of a piece (stays above its place)
-constexpr double SHADOW_MARGIN = 0.4;     // shadow quad reaches this far beyond the outline
-constexpr double TRAY_RIM = 0.25;         // width of the tray's rim outside the board
-constexpr double FRAME_WIDTH = 0.32;      // frame of the finished picture, inside the board
+constexpr double PIECE_DEPTH = 0.09;  // thickness of a piece (stays above its place)
+constexpr double SHADOW_MARGIN = 0.4; // shadow quad reaches this far beyond the outline
+constexpr double TRAY_RIM = 0.25;     // width of the tray's rim outside the board
+constexpr double FRAME_WIDTH = 0.32;  // frame of the finished picture, inside the board
 
 // Image entry names inside the archives.
 constexpr const char* PICTURE_TEXTURE = "picture.png"; // the picture (piece and picture archives)
@@ -45,7 +45,8 @@ struct AtlasCell {
     double x0, y0, x1, y1;   // the model rectangle it covers (relative to the target)
 };
 
-// A piece: front on the picture texture of texWidth x texHeight, back on the card, walls on the edge.
+// A piece: front on the picture texture of texWidth x texHeight, back on the card, walls on the
+// edge.
 std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHeight);
 // A place on the tray for the piece.
 std::vector<MeshBuild> placeModel(const PieceCut& piece);

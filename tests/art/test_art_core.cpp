@@ -24,12 +24,13 @@ bool pointInPolygon(const std::vector<Point2>& polygon, double x, double y) {
     bool inside = false;
     for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
         const Point2 &a = polygon[i], &b = polygon[j];
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
     }
     return inside;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ArtCore, TextIsSetInComicNeueAndLeavesInk) {
     ASSERT_TRUE(initArtFonts());
@@ -41,7 +42,8 @@ TEST(ArtCore, TextIsSetInComicNeueAndLeavesInk) {
     const uint8_t* pixels = cairo_image_surface_get_data(canvas.surface);
     int stride = cairo_image_surface_get_stride(canvas.surface), inked = 0;
     for (int y = 0; y < 64; y++)
-        for (int x = 0; x < 128; x++) inked += pixels[y * stride + x * 4 + 3] > 128;
+        for (int x = 0; x < 128; x++)
+            inked += pixels[y * stride + x * 4 + 3] > 128;
     EXPECT_GT(inked, 100);
     freeCanvas(canvas);
 }
@@ -135,7 +137,9 @@ TEST(ArtCore, CutsAreRepeatableDistinctAndHoldTheirTargets) {
             for (size_t i = 0; i < again.pieces.size(); i++) {
                 const PieceCut &a = cuts[layout].pieces[i], &b = again.pieces[i];
                 ASSERT_EQ(a.outline.size(), b.outline.size());
-                EXPECT_EQ(std::memcmp(a.outline.data(), b.outline.data(), a.outline.size() * sizeof(Point2)), 0);
+                EXPECT_EQ(std::memcmp(a.outline.data(), b.outline.data(),
+                                      a.outline.size() * sizeof(Point2)),
+                          0);
                 EXPECT_GT(polygonArea(a.outline), 0) << "outline must run counter-clockwise";
                 EXPECT_TRUE(pointInPolygon(a.outline, a.target.x, a.target.y))
                     << "piece " << i + 1 << " of layout " << layout << " does not hold its target";

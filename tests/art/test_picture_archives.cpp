@@ -128,7 +128,8 @@ std::vector<Edge> boundaryEdges(const std::vector<Vertex>& v) {
 
 double enclosedArea(const std::vector<Edge>& edges) {
     double sum = 0;
-    for (const Edge& e : edges) sum += e.ax * e.by - e.bx * e.ay;
+    for (const Edge& e : edges)
+        sum += e.ax * e.by - e.bx * e.ay;
     return sum / 2;
 }
 
@@ -156,9 +157,13 @@ PngInfo pngInfo(EntryBytes bytes) {
     return info;
 }
 
-bool powerOfTwo(uint32_t n) { return n > 0 && n <= 2048 && (n & (n - 1)) == 0; }
+bool powerOfTwo(uint32_t n) {
+    return n > 0 && n <= 2048 && (n & (n - 1)) == 0;
+}
 
-int pieceCountOf(int big) { return big ? BIG_PIECE_COUNT : SMALL_PIECE_COUNT; }
+int pieceCountOf(int big) {
+    return big ? BIG_PIECE_COUNT : SMALL_PIECE_COUNT;
+}
 const char* pieceArchive(int big, int picture) {
     return big ? pieceArchives48[picture] : pieceArchives20[picture];
 }
@@ -200,7 +205,7 @@ class ArtArchives : public ::testing::Test {
     }
 };
 
-}  // namespace
+} // namespace
 
 // Every (archive, entry) the puzzle screen, the completion and the menu tab
 // ask for exists, parses to the end of its entry, and names textures that
@@ -261,13 +266,15 @@ TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
                     EXPECT_GT(a, 0) << "front triangle wound away from the player";
                     frontArea += std::fabs(a);
                 }
-                for (size_t k = 0; k < back.size() / 3; k++) backArea -= triangleArea(back, k);
+                for (size_t k = 0; k < back.size() / 3; k++)
+                    backArea -= triangleArea(back, k);
                 for (const Vertex& v : front) {
                     EXPECT_EQ(v.z, 0.0);
                     EXPECT_EQ(v.nz, 1.0);
                     EXPECT_TRUE(v.s > 0 && v.s < 1 && v.t > 0 && v.t < 1);
                 }
-                for (const Vertex& v : back) EXPECT_EQ(v.nz, -1.0);
+                for (const Vertex& v : back)
+                    EXPECT_EQ(v.nz, -1.0);
                 std::vector<Edge> outline = boundaryEdges(front);
                 EXPECT_NEAR(frontArea, enclosedArea(outline), 1e-9);
                 EXPECT_NEAR(backArea, frontArea, 1e-9);
@@ -296,8 +303,10 @@ TEST_F(ArtArchives, PiecesAtTheirTargetsTileTheBoard) {
                 for (size_t k = 0; k < piece.front.size() / 3; k++) {
                     total += triangleArea(piece.front, k);
                     const Vertex* t = &piece.front[3 * k];
-                    double x0 = std::min({t[0].x, t[1].x, t[2].x}), x1 = std::max({t[0].x, t[1].x, t[2].x});
-                    double y0 = std::min({t[0].y, t[1].y, t[2].y}), y1 = std::max({t[0].y, t[1].y, t[2].y});
+                    double x0 = std::min({t[0].x, t[1].x, t[2].x}),
+                           x1 = std::max({t[0].x, t[1].x, t[2].x});
+                    double y0 = std::min({t[0].y, t[1].y, t[2].y}),
+                           y1 = std::max({t[0].y, t[1].y, t[2].y});
                     // Sample points sit off any round number so none falls on a cut.
                     auto sx = [&](int i) { return -10 + (i + 0.4142) * 20.0 / samplesX; };
                     auto sy = [&](int j) { return -6 + (j + 0.3183) * 12.0 / samplesY; };
@@ -309,7 +318,8 @@ TEST_F(ArtArchives, PiecesAtTheirTargetsTileTheBoard) {
                             bool inside = true;
                             for (int e = 0; e < 3; e++) {
                                 const Vertex &a = t[e], &b = t[(e + 1) % 3];
-                                if ((b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x) < 0) inside = false;
+                                if ((b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x) < 0)
+                                    inside = false;
                             }
                             if (inside) cover[j * samplesX + i]++;
                         }
@@ -339,11 +349,13 @@ TEST_F(ArtArchives, NeighboursShareTheirEdgesExactly) {
             int unmatched = 0, inner = 0;
             for (size_t p = 0; p < pieces.size(); p++)
                 for (const Edge& e : pieces[p].outline) {
-                    bool onBorder = (std::fabs(std::fabs(e.ax) - 10) < 1e-9 && std::fabs(e.ax - e.bx) < 1e-9) ||
-                                    (std::fabs(std::fabs(e.ay) - 6) < 1e-9 && std::fabs(e.ay - e.by) < 1e-9);
+                    bool onBorder =
+                        (std::fabs(std::fabs(e.ax) - 10) < 1e-9 && std::fabs(e.ax - e.bx) < 1e-9) ||
+                        (std::fabs(std::fabs(e.ay) - 6) < 1e-9 && std::fabs(e.ay - e.by) < 1e-9);
                     if (onBorder) continue;
                     inner++;
-                    auto other = owner.find({round9(e.bx), round9(e.by), round9(e.ax), round9(e.ay)});
+                    auto other =
+                        owner.find({round9(e.bx), round9(e.by), round9(e.ax), round9(e.ay)});
                     if (other == owner.end() || other->second == (int)p) unmatched++;
                 }
             EXPECT_GT(inner, 0);
@@ -379,15 +391,18 @@ TEST_F(ArtArchives, PlacesAndShadowsFitTheirPieces) {
                 size_t fillTriangles = piece[0].vertices.size() / 3;
                 ASSERT_GT(place[0].vertices.size() / 3, fillTriangles);
                 double placeArea = 0;
-                for (size_t k = 0; k < fillTriangles; k++) placeArea += triangleArea(place[0].vertices, k);
+                for (size_t k = 0; k < fillTriangles; k++)
+                    placeArea += triangleArea(place[0].vertices, k);
                 EXPECT_NEAR(placeArea, pieceArea, 1e-9);
                 for (const Vertex& v : place[0].vertices) {
-                    EXPECT_TRUE(v.x >= x0 - 1e-9 && v.x <= x1 + 1e-9 && v.y >= y0 - 1e-9 && v.y <= y1 + 1e-9)
+                    EXPECT_TRUE(v.x >= x0 - 1e-9 && v.x <= x1 + 1e-9 && v.y >= y0 - 1e-9 &&
+                                v.y <= y1 + 1e-9)
                         << "place " << name << " reaches outside its piece";
                 }
                 ASSERT_EQ(shadow.size(), 1u);
                 EXPECT_TRUE(shadow[0].material.blended);
-                for (const Vertex& v : shadow[0].vertices) EXPECT_EQ(v.nz, 1.0);
+                for (const Vertex& v : shadow[0].vertices)
+                    EXPECT_EQ(v.nz, 1.0);
                 double sx0 = 1e9, sx1 = -1e9, sy0 = 1e9, sy1 = -1e9;
                 for (const Vertex& v : shadow[0].vertices) {
                     sx0 = std::min(sx0, v.x), sx1 = std::max(sx1, v.x);
