@@ -10,7 +10,8 @@
 // one dark plum outline colour (`INK`) in two widths, and friendly faces with
 // shiny eyes and rosy cheeks on everything alive.  Motif functions below
 // draw one thing at a position and size; the picture files
-// (pictures_land.cpp, pictures_world.cpp) compose them.  Random details
+// (pictures_land.cpp, pictures_sky.cpp, pictures_sea.cpp, pictures_world.cpp)
+// compose them.  Random details
 // (grass, stars, snow) take an `ArtRandom` so they come out the same each build.
 #pragma once
 
@@ -39,7 +40,7 @@ extern const PictureInfo PICTURES[10];
 // Draw picture `index` filling the whole canvas.
 void drawPicture(int index, Canvas& canvas);
 
-// ---- Picture drawers (pictures_land.cpp, pictures_world.cpp) -------------------------
+// ---- Picture drawers (pictures_*.cpp) -------------------------------------------------
 
 void drawMeadow(cairo_t* cr);   // 0 flower meadow with a ladybird
 void drawFarm(cairo_t* cr);     // 1 farm
