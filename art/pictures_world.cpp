@@ -847,18 +847,22 @@ void drawSnowman(cairo_t* cr) {
     snowman(cr, 10.2, 11.2, 4.4);
     penguin(cr, 15.6, 11.6, 1.6);
     sled(cr, 6.2, 10.3, 1.6);
-    // A robin on the snowman's hand.
-    ellipsePath(cr, 13.55, 3.58, 0.28, 0.22);
+    // A robin on the snowman's hand, drawn around where it perches.
+    cairo_save(cr);
+    cairo_translate(cr, 13.6, 3.62);
+    cairo_scale(cr, 1.6, 1.6);
+    ellipsePath(cr, -0.05, -0.04, 0.28, 0.22);
     fillOutlined(cr, rgb(0x8a5a3a), INK, THIN);
-    ellipsePath(cr, 13.65, 3.68, 0.16, 0.12);
+    ellipsePath(cr, 0.05, 0.06, 0.16, 0.12);
     setColour(cr, rgb(0xff6a4a));
     cairo_fill(cr);
-    shinyEye(cr, 13.67, 3.48, 0.08);
-    cairo_move_to(cr, 13.8, 3.51);
-    cairo_line_to(cr, 13.97, 3.55);
-    cairo_line_to(cr, 13.8, 3.61);
+    shinyEye(cr, 0.07, -0.14, 0.08);
+    cairo_move_to(cr, 0.2, -0.11);
+    cairo_line_to(cr, 0.37, -0.07);
+    cairo_line_to(cr, 0.2, -0.01);
     cairo_close_path(cr);
     fillOutlined(cr, rgb(0xffa020), INK, THIN * 0.5);
+    cairo_restore(cr);
     // Falling snow over everything.
     for (int i = 0; i < 26; i++)
         snowflake(cr, random.range(0.3, 19.7), random.range(0.3, 11.7), random.range(0.1, 0.22));
