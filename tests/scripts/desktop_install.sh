@@ -94,7 +94,7 @@ echo "icons: ok"
 
 # Nothing but the game: no art tools, test programs or libraries.
 unexpected=$(cd "$root" && find . -type f | sed 's|^\./||' | grep -v -E \
-    "^(games/meadow_mosaics|share/meadow_mosaics/[^/]+\.pak|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/$app_id\.(png|svg))$" ||
+    "^(games/meadow_mosaics|share/meadow_mosaics/[^/]+\.pak|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/$app_id\.(png|svg)|share/doc/meadow-mosaics/copyright)$" ||
     true)
 [[ -z $unexpected ]] || fail "unexpected files installed: $unexpected"
 echo "desktop install under $prefix: ok"
