@@ -34,7 +34,9 @@ constexpr const char* SEND_SOUND = "puzzle_move.wav";
 
 } // namespace
 
-void resetPiecePlay() { retireHeldPiece = false; }
+void resetPiecePlay() {
+    retireHeldPiece = false;
+}
 
 void pieceGrabAction(void*) {
     SceneObject* piece = currentObject;

@@ -86,8 +86,8 @@ constexpr double PIECE_INTRO_MS = 1400;
 constexpr const char* TRAY_MODEL = "plase";
 
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
-constexpr double MENU_TAB_X = 16.85;         // from the left edge
-constexpr double MENU_TAB_OPEN_Y = 1.2;      // below the top edge
+constexpr double MENU_TAB_X = 16.85;    // from the left edge
+constexpr double MENU_TAB_OPEN_Y = 1.2; // below the top edge
 constexpr double MENU_TAB_CLOSED_Y = 5.85;
 constexpr double MENU_TAB_Z = 0.6;
 constexpr double MENU_TAB_SPIN_MS = 1400;
@@ -119,7 +119,8 @@ void resetPuzzleState() {
     useSize(PUZZLE_SIZES[1]);
     currentPicture = 0;
     candidateX = candidateY = 0;
-    for (int32_t i = 0; i < MAX_PIECE_COUNT; ++i) scatterX[i] = scatterY[i] = 0;
+    for (int32_t i = 0; i < MAX_PIECE_COUNT; ++i)
+        scatterX[i] = scatterY[i] = 0;
     placedCount = 0;
     heldPiece = heldShadow = nullptr;
     puzzleScreen = board = nullptr;
@@ -246,9 +247,13 @@ void leaveBoard() {
     board->startTrack(0);
 }
 
-void prevPictureClick(void*) { switchPicture(SDLK_LEFT, -1); }
+void prevPictureClick(void*) {
+    switchPicture(SDLK_LEFT, -1);
+}
 
-void nextPictureClick(void*) { switchPicture(SDLK_RIGHT, 1); }
+void nextPictureClick(void*) {
+    switchPicture(SDLK_RIGHT, 1);
+}
 
 void startBoardTrack1(void*) {
     currentAction->finish();

@@ -29,20 +29,20 @@
 
 struct SceneObject;
 
-extern int32_t currentPicture;      // the picture being played, 0..9
-extern int32_t pieceCount;          // pieces of the current size, 20 or 48
-extern double minScatterDistance;   // least distance between two start spots
+extern int32_t currentPicture;         // the picture being played, 0..9
+extern int32_t pieceCount;             // pieces of the current size, 20 or 48
+extern double minScatterDistance;      // least distance between two start spots
 extern int32_t candidateX, candidateY; // the spot randomScatterCandidate drew last
 extern int32_t scatterX[MAX_PIECE_COUNT], scatterY[MAX_PIECE_COUNT]; // start spots of this board
-extern int32_t placedCount;         // pieces sent to their place on this board
-extern SceneObject* heldPiece;      // the lifted piece, or the last one sent
-extern SceneObject* heldShadow;     // the lifted piece's shadow
-extern SceneObject* puzzleScreen;   // frame, buttons and board
-extern SceneObject* board;          // the current board, or the finished picture
-extern bool boardBusy;              // the screen zooms: picture switching is refused
-extern bool boardLeaving;           // track 0 of this board was started: it no longer completes
-extern SceneObject* menuTabParent;  // the start-up's holder of the corner tab
-extern SceneObject* menuTab;        // the tab shown in it now
+extern int32_t placedCount;        // pieces sent to their place on this board
+extern SceneObject* heldPiece;     // the lifted piece, or the last one sent
+extern SceneObject* heldShadow;    // the lifted piece's shadow
+extern SceneObject* puzzleScreen;  // frame, buttons and board
+extern SceneObject* board;         // the current board, or the finished picture
+extern bool boardBusy;             // the screen zooms: picture switching is refused
+extern bool boardLeaving;          // track 0 of this board was started: it no longer completes
+extern SceneObject* menuTabParent; // the start-up's holder of the corner tab
+extern SceneObject* menuTab;       // the tab shown in it now
 
 // Active archive tables of the chosen size, indexed by picture.
 extern const char* const* pieceArchives;

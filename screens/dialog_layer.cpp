@@ -14,10 +14,10 @@ bool closeRequested = false;
 
 namespace {
 
-constexpr double LAYER_STEP_MS = 600;  // length of the stack's and a page's moves
-constexpr double LAYER_MOVE_MS = 400;  // the part of it that moves
-constexpr Vec3 LAYER_BACK_STEP = {2, -2, -3};   // world terms: right, down, away
-constexpr Vec3 PAGE_OFFSET = {-2, -3, 2};       // page terms: the opposite step
+constexpr double LAYER_STEP_MS = 600;         // length of the stack's and a page's moves
+constexpr double LAYER_MOVE_MS = 400;         // the part of it that moves
+constexpr Vec3 LAYER_BACK_STEP = {2, -2, -3}; // world terms: right, down, away
+constexpr Vec3 PAGE_OFFSET = {-2, -3, 2};     // page terms: the opposite step
 constexpr int32_t LAYER_FORWARD_TRACK = 0;
 constexpr int32_t LAYER_BACK_TRACK = 1;
 constexpr int32_t PAGE_ACTIVATE_TRACK = 1;
@@ -70,11 +70,17 @@ void resetDialogLayer() {
     closeRequested = false;
 }
 
-bool currentClicked() { return thePicker.isCurrentPicked() && leftClicked; }
+bool currentClicked() {
+    return thePicker.isCurrentPicked() && leftClicked;
+}
 
-void* effectArg(EffectFn fn) { return reinterpret_cast<void*>(fn); }
+void* effectArg(EffectFn fn) {
+    return reinterpret_cast<void*>(fn);
+}
 
-EffectFn argEffect(void* arg) { return reinterpret_cast<EffectFn>(arg); }
+EffectFn argEffect(void* arg) {
+    return reinterpret_cast<EffectFn>(arg);
+}
 
 void openDialogLayer() {
     blockPlane = new SceneObject;
@@ -114,7 +120,9 @@ void pushDialogPage() {
     dialogTop = page;
 }
 
-void layerBackAction(void*) { stepLayer(LAYER_BACK_STEP); }
+void layerBackAction(void*) {
+    stepLayer(LAYER_BACK_STEP);
+}
 
 void layerForwardAction(void*) {
     stepLayer({-LAYER_BACK_STEP.x, -LAYER_BACK_STEP.y, -LAYER_BACK_STEP.z});
@@ -126,9 +134,13 @@ void pageSlideAction(void*) {
     currentObject->setPosition(PAGE_OFFSET.x * f, PAGE_OFFSET.y * f, PAGE_OFFSET.z * f);
 }
 
-void pageActivateAction(void*) { shortcutsActive = currentObject == dialogTop; }
+void pageActivateAction(void*) {
+    shortcutsActive = currentObject == dialogTop;
+}
 
-void closePageNow(void* below) { closeTopPage(below); }
+void closePageNow(void* below) {
+    closeTopPage(below);
+}
 
 void closePageOnCancel(void* below) {
     if (!currentClicked() && !shortcutPressed(SDLK_ESCAPE) && !closeRequested) return;

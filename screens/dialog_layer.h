@@ -36,10 +36,10 @@
 
 struct SceneObject;
 
-extern SceneObject* dialogRoot;  // root of the page stack while the layer is open
-extern SceneObject* blockPlane;  // the plane that blocks clicks behind the dialogs
-extern SceneObject* dialogTop;   // top page, dialogRoot, or none (no dialog open)
-extern bool closeRequested;      // the next closePageOnCancel fires by itself
+extern SceneObject* dialogRoot; // root of the page stack while the layer is open
+extern SceneObject* blockPlane; // the plane that blocks clicks behind the dialogs
+extern SceneObject* dialogTop;  // top page, dialogRoot, or none (no dialog open)
+extern bool closeRequested;     // the next closePageOnCancel fires by itself
 
 constexpr double DIALOG_DEPTH = -65.1; // page y of dialog art and buttons
 

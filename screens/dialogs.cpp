@@ -1,6 +1,8 @@
 // The small dialogs, each one row of tables: background art and buttons.
 #include "screens/dialogs.h"
 
+#include <iterator>
+
 #include "app/game_main.h"
 #include "app/input.h"
 #include "app/settings.h"
@@ -61,20 +63,18 @@ constexpr DialogItem BREAK_ALL_ITEMS[] = {
      true},
 };
 
-template <int N> constexpr int countOf(const DialogItem (&)[N]) { return N; }
-
 constexpr DialogLayout WELCOME_DIALOG = {
-    "help_menu.pak", {"fon_wel", "puz_help"}, WELCOME_ITEMS, countOf(WELCOME_ITEMS)};
+    "help_menu.pak", {"fon_wel", "puz_help"}, WELCOME_ITEMS, (int)std::size(WELCOME_ITEMS)};
 constexpr DialogLayout HELP_DIALOG = {
-    "help_menu.pak", {"puz_help", nullptr}, HELP_ITEMS, countOf(HELP_ITEMS)};
+    "help_menu.pak", {"puz_help", nullptr}, HELP_ITEMS, (int)std::size(HELP_ITEMS)};
 constexpr DialogLayout ABOUT_DIALOG = {
-    "about_menu.pak", {"fon_about", nullptr}, ABOUT_ITEMS, countOf(ABOUT_ITEMS)};
+    "about_menu.pak", {"fon_about", nullptr}, ABOUT_ITEMS, (int)std::size(ABOUT_ITEMS)};
 constexpr DialogLayout EXIT_DIALOG = {
-    "exit_menu.pak", {"fon_exit", nullptr}, EXIT_ITEMS, countOf(EXIT_ITEMS)};
+    "exit_menu.pak", {"fon_exit", nullptr}, EXIT_ITEMS, (int)std::size(EXIT_ITEMS)};
 constexpr DialogLayout BREAK_DIALOG = {
-    "break_menu.pak", {"break_puzzle", nullptr}, BREAK_ITEMS, countOf(BREAK_ITEMS)};
+    "break_menu.pak", {"break_puzzle", nullptr}, BREAK_ITEMS, (int)std::size(BREAK_ITEMS)};
 constexpr DialogLayout BREAK_ALL_DIALOG = {
-    "break_menu.pak", {"break_puzzles", nullptr}, BREAK_ALL_ITEMS, countOf(BREAK_ALL_ITEMS)};
+    "break_menu.pak", {"break_puzzles", nullptr}, BREAK_ALL_ITEMS, (int)std::size(BREAK_ALL_ITEMS)};
 
 // Push a page and fill it from the layout.
 void openDialog(const DialogLayout& layout) {
@@ -89,10 +89,9 @@ void openDialog(const DialogLayout& layout) {
     double height = theVideo->halfHeightAt(EYE_DISTANCE);
     for (int i = 0; i < layout.itemCount; ++i) {
         const DialogItem& item = layout.items[i];
-        SceneObject* object =
-            newModelObject(item.archive ? item.archive : layout.archive, item.model,
-                           item.x + item.xEdge * width, DIALOG_DEPTH,
-                           item.z + item.zEdge * height, true);
+        SceneObject* object = newModelObject(item.archive ? item.archive : layout.archive,
+                                             item.model, item.x + item.xEdge * width, DIALOG_DEPTH,
+                                             item.z + item.zEdge * height, true);
         if (item.close) addEndlessTrack(object, {item.close, item.then}, below);
         if (item.click) addMakeButtonTrack(object, item.click);
         if (item.hover) addHoverTrack(object);
@@ -107,7 +106,9 @@ bool clickedOrKey(SDLKey key) {
 
 } // namespace
 
-void showWelcomeDialog() { openDialog(WELCOME_DIALOG); }
+void showWelcomeDialog() {
+    openDialog(WELCOME_DIALOG);
+}
 
 void showHelpDialog(void*) {
     if (clickedOrKey(SDLK_F1)) openDialog(HELP_DIALOG);
@@ -143,5 +144,6 @@ void resetAllPicturesClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
     theSettings->pictureDone[currentPicture] = 0;
     leaveBoard();
-    for (int32_t& done : theSettings->pictureDone) done = 0;
+    for (int32_t& done : theSettings->pictureDone)
+        done = 0;
 }

@@ -129,14 +129,26 @@ void showMainMenu(void*) {
     }
 }
 
-void switchToBigClick(void* page) { flipSize(page, switchToBigPuzzle); }
+void switchToBigClick(void* page) {
+    flipSize(page, switchToBigPuzzle);
+}
 
-void switchToSmallClick(void* page) { flipSize(page, switchToSmallPuzzle); }
+void switchToSmallClick(void* page) {
+    flipSize(page, switchToSmallPuzzle);
+}
 
-void soundOnClick(void* page) { flipToggle(page, SOUND_TOGGLE, true); }
+void soundOnClick(void* page) {
+    flipToggle(page, SOUND_TOGGLE, true);
+}
 
-void soundOffClick(void* page) { flipToggle(page, SOUND_TOGGLE, false); }
+void soundOffClick(void* page) {
+    flipToggle(page, SOUND_TOGGLE, false);
+}
 
-void musicOnClick(void* page) { flipToggle(page, MUSIC_TOGGLE, true); }
+void musicOnClick(void* page) {
+    flipToggle(page, MUSIC_TOGGLE, true);
+}
 
-void musicOffClick(void* page) { flipToggle(page, MUSIC_TOGGLE, false); }
+void musicOffClick(void* page) {
+    flipToggle(page, MUSIC_TOGGLE, false);
+}

@@ -68,15 +68,25 @@ void showSizeDialog(void*) {
     }
 }
 
-void smallPuzzleClick(void*) { choosePuzzle(0); }
+void smallPuzzleClick(void*) {
+    choosePuzzle(0);
+}
 
-void bigPuzzleClick(void*) { choosePuzzle(1); }
+void bigPuzzleClick(void*) {
+    choosePuzzle(1);
+}
 
-void sizeTitleSlide(void*) { slide(TITLE_DROP, false); }
+void sizeTitleSlide(void*) {
+    slide(TITLE_DROP, false);
+}
 
-void sizeButtonSlideRight(void*) { slide(BUTTON_GLIDE, true); }
+void sizeButtonSlideRight(void*) {
+    slide(BUTTON_GLIDE, true);
+}
 
-void sizeButtonSlideLeft(void*) { slide(-BUTTON_GLIDE, true); }
+void sizeButtonSlideLeft(void*) {
+    slide(-BUTTON_GLIDE, true);
+}
 
 void switchToSmallPuzzle() {
     selectPuzzleSize(0);

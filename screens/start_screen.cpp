@@ -17,7 +17,7 @@ namespace {
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
 constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr double CURSOR_SCALE = 0.8;
-constexpr double CURSOR_Z = 74;          // 26 units in front of the eye
+constexpr double CURSOR_Z = 74;             // 26 units in front of the eye
 constexpr double CURSOR_EYE_DISTANCE = -26; // negative: the half extents come out negated
 constexpr double BAR_EYE_DISTANCE = 100;
 constexpr double BAR_Z = 0.6;
@@ -30,10 +30,8 @@ struct BarButton {
 };
 
 constexpr BarButton BAR_BUTTONS[5] = {
-    {"close", -4, 1, -4, showExitDialog},
-    {"view", 16.5, -1, -5.8, toggleMenuClick},
-    {"break", 28.992, -1, -5.8, showBreakDialog},
-    {"menu", 7.5, -1, -5.8, showMainMenu},
+    {"close", -4, 1, -4, showExitDialog},         {"view", 16.5, -1, -5.8, toggleMenuClick},
+    {"break", 28.992, -1, -5.8, showBreakDialog}, {"menu", 7.5, -1, -5.8, showMainMenu},
     {"help", 22.746, -1, -5.8, showHelpDialog},
 };
 
@@ -73,8 +71,8 @@ void buildPersistentObjects() {
     double width = theVideo->halfWidthAt(BAR_EYE_DISTANCE);
     double height = theVideo->halfHeightAt(BAR_EYE_DISTANCE);
     for (const BarButton& spec : BAR_BUTTONS) {
-        SceneObject* button = newModelObject(BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width,
-                                             spec.y + height, BAR_Z, true);
+        SceneObject* button = newModelObject(
+            BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width, spec.y + height, BAR_Z, true);
         button->setRotation(-90, 0, 0);
         addMakeButtonTrack(button, spec.click);
         worldRoot->addChild(button);

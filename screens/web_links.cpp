@@ -10,10 +10,10 @@ namespace {
 
 // Everything the game knows about the maker's web site.
 struct WebSite {
-    const char* host;          // scheme and host, no path
-    const char* productId;     // this game
-    const char* version;       // this game's version
-    const char* productFolder; // where the other products' pages live
+    const char* host;                               // scheme and host, no path
+    const char* productId;                          // this game
+    const char* version;                            // this game's version
+    const char* productFolder;                      // where the other products' pages live
     const char* otherProducts[OTHER_PRODUCT_COUNT]; // the menu's three tiles, left to right
 };
 
@@ -28,13 +28,15 @@ constexpr WebSite MAKER_SITE = {
 // The tracking part shared by every address.
 std::string visitTags() {
     std::string id = MAKER_SITE.productId;
-    return "?utm_source=software&utm_medium=" + id + "_win&utm_term=prog&utm_content=" +
-           MAKER_SITE.version + "&utm_campaign=" + id + "_win";
+    return "?utm_source=software&utm_medium=" + id +
+           "_win&utm_term=prog&utm_content=" + MAKER_SITE.version + "&utm_campaign=" + id + "_win";
 }
 
 } // namespace
 
-std::string homePageAddress() { return std::string(MAKER_SITE.host) + "/" + visitTags(); }
+std::string homePageAddress() {
+    return std::string(MAKER_SITE.host) + "/" + visitTags();
+}
 
 std::string productPageAddress(int i) {
     if (i < 0 || i >= OTHER_PRODUCT_COUNT) return homePageAddress();

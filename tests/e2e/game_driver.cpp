@@ -32,15 +32,20 @@ std::vector<std::string> folders;
 // Removes the temporary settings folders when the run ends.
 struct DriverEnvironment : testing::Environment {
     void TearDown() override {
-        for (const std::string& folder : folders) std::filesystem::remove_all(folder);
+        for (const std::string& folder : folders)
+            std::filesystem::remove_all(folder);
     }
 };
 testing::Environment* const driverEnvironment =
     testing::AddGlobalTestEnvironment(new DriverEnvironment);
 
-void recordPlay(const std::string& name, bool music) { playedSounds.push_back({name, music}); }
+void recordPlay(const std::string& name, bool music) {
+    playedSounds.push_back({name, music});
+}
 
-void pushEvent(SDL_Event& event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
+void pushEvent(SDL_Event& event) {
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
 
 } // namespace
 
@@ -93,7 +98,8 @@ void step(int frames) {
 
 void waitMs(uint32_t ms) {
     uint32_t start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < ms && !worldRoot->dead) stepFrame();
+    while (SDL_GetTicks() - start < ms && !worldRoot->dead)
+        stepFrame();
 }
 
 void queueKey(SDLKey key) {
@@ -187,9 +193,13 @@ bool clickObject(SceneObject* object) {
     return true;
 }
 
-SceneObject* pieceOf(int i) { return board->children[1 + 2 * i]; }
+SceneObject* pieceOf(int i) {
+    return board->children[1 + 2 * i];
+}
 
-SceneObject* placeOf(int i) { return board->children[2 + 2 * i]; }
+SceneObject* placeOf(int i) {
+    return board->children[2 + 2 * i];
+}
 
 bool sendPiece(int i) {
     SceneObject* piece = pieceOf(i);
@@ -200,7 +210,8 @@ bool sendPiece(int i) {
 
 int playCount(const std::string& name) {
     int count = 0;
-    for (const PlayedSound& sound : playedSounds) count += sound.name == name;
+    for (const PlayedSound& sound : playedSounds)
+        count += sound.name == name;
     return count;
 }
 

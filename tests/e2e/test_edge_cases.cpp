@@ -20,20 +20,31 @@
 namespace {
 
 enum BarButton { BAR_CLOSE, BAR_VIEW, BAR_BREAK, BAR_MENU, BAR_HELP };
-enum MenuChild { MENU_SIZE_BIRD = 2, MENU_SOUND, MENU_MUSIC, MENU_CLOSE, MENU_ABOUT, MENU_VISIT, MENU_BREAK };
+enum MenuChild {
+    MENU_SIZE_BIRD = 2,
+    MENU_SOUND,
+    MENU_MUSIC,
+    MENU_CLOSE,
+    MENU_ABOUT,
+    MENU_VISIT,
+    MENU_BREAK
+};
 constexpr int DIALOG_CANCEL = 1; // background first
 constexpr int NEXT_BUTTON = 2;   // frame, previous, next
 constexpr int PREV_BUTTON = 1;
 
 // The bar's buttons follow the background, the tab holder and the cursor.
-SceneObject* barButton(BarButton which) { return worldRoot->children[3 + which]; }
+SceneObject* barButton(BarButton which) {
+    return worldRoot->children[3 + which];
+}
 
 // A settings record that opens straight on the puzzle.
 Settings puzzleRecord(int big, std::initializer_list<int> done = {}) {
     Settings record;
     record.showWelcome = false;
     record.bigPuzzle = big;
-    for (int picture : done) record.pictureDone[picture] = 1;
+    for (int picture : done)
+        record.pictureDone[picture] = 1;
     return record;
 }
 
@@ -59,7 +70,8 @@ bool runsEffect(SceneObject* object, EffectFn effect) {
 // Live (not dying) children of an object.
 int liveChildren(SceneObject* object) {
     int count = 0;
-    for (SceneObject* child : object->children) count += !child->dying;
+    for (SceneObject* child : object->children)
+        count += !child->dying;
     return count;
 }
 
@@ -152,7 +164,7 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     ASSERT_TRUE(clickObject(pieceOf(0)));
     ASSERT_TRUE(pointAt(placeOf(0)));
     SceneObject* oldBoard = board;
-    queueLeftClick(); // send the piece ...
+    queueLeftClick();     // send the piece ...
     queueKey(SDLK_RIGHT); // ... and leave the board in the same frame
     step();
     EXPECT_EQ(currentPicture, 1);
@@ -199,7 +211,8 @@ TEST(PiecePlay, APieceSentFromItsOwnSpotStaysOnIt) {
 TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     startOnPuzzle(0);
     waitMs(1500);
-    for (int i = 0; i < pieceCount - 1; ++i) ASSERT_TRUE(sendPiece(i)) << i;
+    for (int i = 0; i < pieceCount - 1; ++i)
+        ASSERT_TRUE(sendPiece(i)) << i;
     waitMs(1300); // every other piece has landed
     SceneObject* last = pieceOf(pieceCount - 1);
     ASSERT_TRUE(sendPiece(pieceCount - 1));
@@ -211,7 +224,8 @@ TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     step();
     EXPECT_EQ(currentPicture, 1);
     step(3);
-    for (int i = 0; i < PICTURE_COUNT; ++i) EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
+    for (int i = 0; i < PICTURE_COUNT; ++i)
+        EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
     EXPECT_EQ(playCount("final.wav"), 0);
     ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
     EXPECT_FALSE(board->hasModel);
@@ -407,7 +421,8 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     ASSERT_TRUE(clickObject(menu->children[MENU_BREAK]));
     waitMs(700);
     pressKey(SDLK_RETURN);
-    for (int i = 0; i < PICTURE_COUNT; ++i) EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
+    for (int i = 0; i < PICTURE_COUNT; ++i)
+        EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
     step(3);
     EXPECT_EQ(dialogTop, nullptr);
     EXPECT_EQ(dialogRoot, nullptr);
@@ -471,8 +486,9 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
 }
 
 TEST(WebLinks, AddressesOfTheMakersPages) {
-    EXPECT_EQ(homePageAddress(), "http://example.org/?utm_source=software&utm_medium=meadow_mosaics"
-                                 "_win&utm_term=prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win");
+    EXPECT_EQ(homePageAddress(),
+              "http://example.org/?utm_source=software&utm_medium=meadow_mosaics"
+              "_win&utm_term=prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win");
     const std::string tail = "_puzzle/?utm_source=software&utm_medium=meadow_mosaics_win&utm_term="
                              "prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win";
     for (int i = 0; i < OTHER_PRODUCT_COUNT; ++i) {

@@ -22,7 +22,7 @@ constexpr int WELCOME_OK = 2; // background, text, ok
 void chooseSize(bool big) {
     ASSERT_NE(dialogTop, nullptr);
     ASSERT_EQ(dialogTop->children.size(), 3u); // title, small, big
-    waitMs(1100);                               // the buttons glide into place
+    waitMs(1100);                              // the buttons glide into place
     if (big)
         ASSERT_TRUE(clickObject(dialogTop->children[2]));
     else
@@ -86,7 +86,8 @@ void expectSavedFile(int bigPuzzle) {
     EXPECT_EQ(bytes[10], 1); // soundOn
     EXPECT_EQ(bytes[11], 1); // musicOn
     EXPECT_EQ(bytes[12], 1); // pictureDone[0]
-    for (int i = 1; i < PICTURE_COUNT; ++i) EXPECT_EQ(bytes[12 + 4 * i], 0) << i;
+    for (int i = 1; i < PICTURE_COUNT; ++i)
+        EXPECT_EQ(bytes[12 + 4 * i], 0) << i;
     EXPECT_EQ(bytes[52], bigPuzzle);
 }
 
@@ -129,6 +130,10 @@ void playFirstStart(bool big) {
 
 } // namespace
 
-TEST(FullGame, TwentyPiecesFromTheFirstStartToTheNextRun) { playFirstStart(false); }
+TEST(FullGame, TwentyPiecesFromTheFirstStartToTheNextRun) {
+    playFirstStart(false);
+}
 
-TEST(FullGame, FortyEightPiecesFromTheFirstStartToTheNextRun) { playFirstStart(true); }
+TEST(FullGame, FortyEightPiecesFromTheFirstStartToTheNextRun) {
+    playFirstStart(true);
+}

@@ -14,8 +14,9 @@
 
 namespace {
 
-constexpr int BAR_CLOSE = 3, BAR_BREAK = 5, BAR_MENU = 6, BAR_HELP = 7; // worldRoot children
-constexpr int MENU_ABOUT = 6;
+constexpr int BAR_CLOSE = 3, BAR_VIEW = 4, BAR_BREAK = 5, BAR_MENU = 6,
+              BAR_HELP = 7; // worldRoot children
+constexpr int MENU_SIZE_BIRD = 2, MENU_ABOUT = 6, MENU_BREAK = 8;
 
 std::string folder;
 
@@ -48,7 +49,8 @@ TEST(Screens, SaveEveryScreen) {
     queueMotion(5, 5);
     step();
     shoot("04_lifted_piece", 60);
-    for (int i = 0; i < pieceCount; ++i) ASSERT_TRUE(sendPiece(i)) << i;
+    for (int i = 0; i < pieceCount; ++i)
+        ASSERT_TRUE(sendPiece(i)) << i;
     ASSERT_TRUE(waitUntil([] { return board->hasModel; }, 3000));
     queueMotion(5, 5);
     shoot("05_finished", 1500);
@@ -69,5 +71,17 @@ TEST(Screens, SaveEveryScreen) {
     waitMs(700);
     pressKey(SDLK_RIGHT);
     shoot("11_next_picture", 1800);
+    openAndShoot(worldRoot->children[BAR_VIEW], "12_tab_open");
+
+    ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+    waitMs(700);
+    SceneObject* menu = dialogTop;
+    ASSERT_TRUE(clickObject(menu->children[MENU_SIZE_BIRD]));
+    openAndShoot(menu->children[MENU_BREAK], "13_break_all");
+    pressKey(SDLK_ESCAPE);
+    step();
+    pressKey(SDLK_ESCAPE);
+    queueMotion(5, 5);
+    shoot("14_board_48", 1800);
     endSession();
 }
