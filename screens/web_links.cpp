@@ -22,7 +22,7 @@ constexpr WebSite MAKER_SITE = {
     "meadow_mosaics",
     "2.0.0",
     "/picture-shelf/",
-    {"farmyard_friends", "ocean_treasures", "forest_parade"},
+    {"farmyard_friends", "ocean_treasures", "starry_space"},
 };
 
 // The tracking part shared by every address.

@@ -299,6 +299,21 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     step(2);
     ASSERT_EQ(dialogTop, nullptr);
 
+    // Under the exit dialog the bar's own buttons are out of reach too.
+    pressKey(SDLK_ESCAPE);
+    ASSERT_NE(dialogTop, nullptr);
+    waitMs(700);
+    for (BarButton which : {BAR_MENU, BAR_BREAK, BAR_VIEW}) {
+        int x, y;
+        ASSERT_TRUE(screenSpot(barButton(which), x, y));
+        pointAtPixel(x, y);
+        EXPECT_TRUE(thePicker.picked == blockPlane || inSubtree(dialogRoot, thePicker.picked))
+            << which;
+    }
+    pressKey(SDLK_ESCAPE);
+    step(2);
+    ASSERT_EQ(dialogTop, nullptr);
+
     // Menu, then about on it: Escape does nothing to either, Return closes about only.
     ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
     SceneObject* menu = dialogTop;
