@@ -42,11 +42,11 @@ void saveSettingsAndQuit() {
 bool startGame() {
     loadSettings();
     preparePlatformEnvironment();
-    // SDL would turn SIGINT and SIGTERM into quit events, which the game
-    // ignores like every quit request; the signals must still end it.
-    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
+    // Every clock starts from SDL's: an earlier run in this process may have
+    // left frameTime ahead of it, and the first frame would then jump ahead.
+    frameTime = SDL_GetTicks();
     theAudio = new AudioMixer();
     SDL_WM_SetCaption(WINDOW_CAPTION, WINDOW_CAPTION);
     worldRoot = new SceneObject;

@@ -66,6 +66,9 @@ void preparePlatformEnvironment() {
     // that framebuffer (with multisampling) returns nothing useful, so the
     // game renders straight to the window instead.
     ::setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
+    // SDL would turn SIGINT and SIGTERM into quit events, which the game
+    // ignores like every quit request; the signals must still end it.
+    ::setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
 }
 
 void openWebPage(const std::string& url) {

@@ -13,7 +13,8 @@
 std::string settingsFolder();
 
 // Environment sdl12-compat must see before SDL_Init: render straight to the
-// window (picking reads back what was drawn).
+// window (picking reads back what was drawn), and let SIGINT / SIGTERM end
+// the game (SDL would turn them into quit requests, which the game ignores).
 void preparePlatformEnvironment();
 
 // Start the desktop's browser on url without waiting; failure is silent.

@@ -68,9 +68,6 @@ void startSession(bool fresh, const Settings* record, unsigned seed) {
     audioPlayObserver = recordPlay;
     resetInput();
     std::srand(seed);
-    // The clock restarts with SDL: a second start in this process must not
-    // see the first run's last frame time as its own past.
-    frameTime = SDL_GetTicks();
     ASSERT_TRUE(startGame());
     step(2);
 }
