@@ -116,7 +116,7 @@ struct Vec3 {
     double x, y, z;
 };
 
-// Empty mesh on an image entry (or procedural specification) with a material.
+// Empty mesh on an image entry (or procedural recipe) with a material.
 MeshBuild makeMesh(const std::string& textureName, const MeshMaterial& material);
 // Material of a mesh drawn in the blended pass (after the opaque ones, no depth writes).
 MeshMaterial blendedMaterial();

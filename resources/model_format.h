@@ -10,7 +10,7 @@
 //     1 reserved byte, 72*N positions (3 vertices * xyz doubles),
 //     72*N normals, 48*N texture coordinates (s, t doubles).
 // A texture name whose second character is '#' is a procedural texture
-// specification; otherwise it names an image entry of the same archive.
+// recipe; otherwise it names an image entry of the same archive.
 // Texture coordinate t = 0 is the first row of the image file.
 //
 // NOTE: readers stop at the entry's real end: a record whose counts or

@@ -55,7 +55,7 @@ bool isPowerOfTwo(int32_t n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
-// Make the texture a parsed specification describes.
+// Make the texture a parsed recipe describes.
 DynamicTexture* createTexture(const ProceduralSpec& spec) {
     if (spec.kind == "Plasma") {
         uint8_t* colour = new uint8_t[3]{spec.red, spec.green, spec.blue};
@@ -65,7 +65,7 @@ DynamicTexture* createTexture(const ProceduralSpec& spec) {
     return new DynamicTexture(fireGenerator, destroyFireState, fire, spec.width, spec.height);
 }
 
-// Index of a specification in the library, or -1.
+// Index of a recipe in the library, or -1.
 int findSpec(const ProceduralTextureLibrary& library, const std::string& spec) {
     for (size_t i = 0; i < library.specs.size(); ++i)
         if (library.specs[i] == spec) return (int)i;

@@ -1,11 +1,11 @@
 // Procedural textures: pictures the game computes instead of loading.
 //
 // A mesh whose texture name has '#' as its second character names one by a
-// specification: any first character, '#', the kind ("Plasma" or "Fire"),
+// recipe: any first character, '#', the kind ("Plasma" or "Fire"),
 // width, one separator, height, and for Plasma three more (separator,
 // number) for the base colour's red, green, blue.  Example: "x#Plasma64x64,10,200,30".
 //
-// theProceduralTextures shares one DynamicTexture per specification string
+// theProceduralTextures shares one DynamicTexture per recipe string
 // by reference count (acquire / release).  updateAll regenerates every
 // texture for frameTime; the main loop calls it once per frame so the
 // patterns move.
@@ -55,7 +55,7 @@ struct ProceduralSpec {
     uint8_t red = 0, green = 0, blue = 0; // Plasma base colour
 };
 
-// Parse a specification; false when it is not one we can make.
+// Parse a recipe; false when it is not one we can make.
 bool parseProceduralSpec(const std::string& spec, ProceduralSpec& out);
 
 void plasmaGenerator(int32_t ticks, int32_t width, int32_t height, uint8_t* pixels, void* state);
@@ -67,7 +67,7 @@ void destroyFireState(void* state);
 
 struct ProceduralTextureLibrary {
     std::vector<DynamicTexture*> textures; // owned
-    std::vector<std::string> specs;        // their specification strings
+    std::vector<std::string> specs;        // their recipe strings
     std::vector<int32_t> counts;           // references
 
     uint32_t acquire(const std::string& spec); // GL name, 0 if it cannot be made

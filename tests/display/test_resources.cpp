@@ -182,7 +182,7 @@ TEST_F(Resources, MissingAndShortEntriesKeepWhatCanBeRead) {
     EXPECT_EQ(thePakLibrary.openCount(), 0);
 }
 
-TEST_F(Resources, ProceduralMeshTexturesAreSharedBySpecification) {
+TEST_F(Resources, ProceduralMeshTexturesAreSharedByRecipe) {
     std::string pak = writeArchive(
         {{"fx", model({smallQuad("x#Plasma64x64,10,20,30"), smallQuad("x#Plasma64x64,10,20,30"),
                        smallQuad("x#Plasma32x64,10,20,30"), smallQuad("x#Fire64x32"),

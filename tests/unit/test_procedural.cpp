@@ -1,4 +1,4 @@
-// Procedural textures without GL: specifications, the Plasma and Fire
+// Procedural textures without GL: recipes, the Plasma and Fire
 // generators and the Fire palette.
 #include <gtest/gtest.h>
 
