@@ -1,0 +1,213 @@
+// meadow_bench: timings and memory of the real game on the display it finds.
+//
+//   meadow_bench frames           48-piece board at rest vs. the empty frame
+//   meadow_bench startup          process start to the first frame (forks itself)
+//   meadow_bench switches         picture-switch hitch, peak and steady memory
+//   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
+//
+// Every figure is printed as "name value" (milliseconds or kilobytes);
+// scripts/bench gathers them into one table.  Nothing is asserted.
+#include <GL/gl.h>
+#include <SDL/SDL.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/game_main.h"
+#include "app/platform.h"
+#include "app/video_context.h"
+#include "bench/bench_session.h"
+#include "puzzle/puzzle_board.h"
+#include "scene/scene_object.h"
+
+namespace {
+
+constexpr int FRAME_RUNS = 9;          // interleaved runs of each kind of frame
+constexpr int FRAMES_PER_RUN = 40;
+constexpr int WARM_FRAMES = 3;         // after switching kinds, not timed
+constexpr double LANDING_MS = 2500;    // pieces fly in for 1.3 s
+constexpr int STARTUP_RUNS = 7;
+constexpr int HITCH_SWITCHES = 5;
+constexpr double HITCH_WINDOW_MS = 1500;
+constexpr int MEMORY_SWITCHES = 200;
+constexpr int STEADY_AFTER = 10;       // every picture visited once
+constexpr int HELD_PIECE = 10;
+constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
+
+SceneObject* pieceOf(int i) { return board->children[1 + 2 * i]; }
+
+int benchFrames() {
+    if (!startBenchGame(false)) return 1;
+    runFor(LANDING_MS);
+    if (!board || (int)board->children.size() != 1 + 2 * pieceCount) return 1;
+    if (!pointAtObject(pieceOf(HELD_PIECE))) std::fprintf(stderr, "the piece was not picked\n");
+    // Wall time per frame, and CPU time per frame of the main thread (the
+    // game's own work and the GL calls) and of the whole process (the
+    // rasteriser's threads too): the CPU figures shake less under load.
+    std::vector<double> game, empty, gameMain, emptyMain, gameAll, emptyAll;
+    for (int run = 0; run < FRAME_RUNS; ++run) {
+        std::vector<double> g, e;
+        for (int i = 0; i < WARM_FRAMES; ++i) timedStep();
+        double main0 = threadCpuMs(), all0 = processCpuMs();
+        for (int i = 0; i < FRAMES_PER_RUN; ++i) g.push_back(timedStep());
+        gameMain.push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
+        gameAll.push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
+        for (int i = 0; i < WARM_FRAMES; ++i) emptyFrame();
+        main0 = threadCpuMs(), all0 = processCpuMs();
+        for (int i = 0; i < FRAMES_PER_RUN; ++i) e.push_back(emptyFrame());
+        emptyMain.push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
+        emptyAll.push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
+        game.push_back(median(g));
+        empty.push_back(median(e));
+    }
+    report("width", theVideo->width);
+    report("height", theVideo->height);
+    report("pieces", pieceCount);
+    report("frame_game_ms", median(game));
+    report("frame_empty_ms", median(empty));
+    report("frame_game_main_cpu_ms", median(gameMain));
+    report("frame_empty_main_cpu_ms", median(emptyMain));
+    report("frame_game_cpu_ms", median(gameAll));
+    report("frame_empty_cpu_ms", median(emptyAll));
+    shutdownGame();
+    return 0;
+}
+
+// Child of benchStartup: the time from the parent's fork to the first frame.
+int startupChild(const char* kind) {
+    const char* t0 = std::getenv(T0_VARIABLE);
+    const char* gameDir = std::getenv("MEADOW_GAME_DIR");
+    if (!t0 || !gameDir || chdir(gameDir) != 0) return 1;
+    if (std::strcmp(kind, "floor") == 0) {
+        // The window alone: what any program pays before the game adds anything.
+        preparePlatformEnvironment();
+        setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+        theVideo = new VideoContext;
+        theVideo->openNoCursor(0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        SDL_GL_SwapBuffers();
+    } else {
+        startGame();
+        stepFrame();
+    }
+    std::printf("%.3f\n", nowMs() - std::atof(t0));
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// One child run: fork, exec this program as a child, read its figure.
+double timeStartup(const char* self, const char* kind, const std::string& dataHome) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) return -1;
+    char t0[32];
+    std::snprintf(t0, sizeof t0, "%.3f", nowMs());
+    pid_t child = fork();
+    if (child == 0) {
+        dup2(pipeEnds[1], 1);
+        close(pipeEnds[0]);
+        setenv(T0_VARIABLE, t0, 1);
+        setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        execl(self, self, "startup-child", kind, (char*)nullptr);
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    char text[64] = {};
+    ssize_t n = read(pipeEnds[0], text, sizeof text - 1);
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return n > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? std::atof(text) : -1;
+}
+
+int benchStartup(const char* self) {
+    // Two settings folders, prepared here so the children only start the game.
+    if (!prepareBenchRun(false)) return 1;
+    std::string puzzleHome = std::getenv("XDG_DATA_HOME");
+    if (!prepareBenchRun(true)) return 1;
+    std::string welcomeHome = std::getenv("XDG_DATA_HOME");
+    const char* kinds[] = {"floor", "puzzle", "welcome"};
+    std::vector<double> times[3];
+    for (int run = 0; run < STARTUP_RUNS; ++run)
+        for (int k = 0; k < 3; ++k)
+            times[k].push_back(timeStartup(self, kinds[k], k == 2 ? welcomeHome : puzzleHome));
+    for (int k = 0; k < 3; ++k) report(std::string("startup_") + kinds[k] + "_ms", median(times[k]));
+    return 0;
+}
+
+// Right arrow, then frames until the next board stands; returns the longest frame.
+double switchPicture(double windowMs, std::vector<double>* frames) {
+    SceneObject* old = board;
+    queueKeyPress(SDLK_RIGHT);
+    double longest = 0;
+    double end = nowMs() + windowMs;
+    while (nowMs() < end || board == old) {
+        double t = timedStep();
+        if (t > longest) longest = t;
+        if (frames) frames->push_back(t);
+    }
+    return longest;
+}
+
+int benchSwitches() {
+    if (!startBenchGame(false)) return 1;
+    runFor(LANDING_MS);
+    report("rss_start_kb", statusKilobytes("VmRSS"));
+    std::vector<double> hitches, typical;
+    for (int s = 0; s < HITCH_SWITCHES; ++s) {
+        std::vector<double> frames;
+        hitches.push_back(switchPicture(HITCH_WINDOW_MS, &frames));
+        typical.push_back(median(frames));
+    }
+    report("hitch_ms", median(hitches));
+    report("hitch_worst_ms", maximum(hitches));
+    report("hitch_floor_ms", median(typical));
+    report("peak_after_5_kb", statusKilobytes("VmHWM"));
+    double steady = 0;
+    for (int s = HITCH_SWITCHES; s < MEMORY_SWITCHES; ++s) {
+        switchPicture(0, nullptr);
+        if (s + 1 == STEADY_AFTER) {
+            runFor(200);
+            steady = statusKilobytes("VmRSS");
+        }
+    }
+    runFor(200);
+    report("rss_after_10_kb", steady);
+    report("rss_after_200_kb", statusKilobytes("VmRSS"));
+    report("peak_after_200_kb", statusKilobytes("VmHWM"));
+    shutdownGame();
+    return 0;
+}
+
+int benchIdle(double seconds) {
+    if (!prepareBenchRun(false)) return 1;
+    preparePlatformEnvironment();
+    theVideo = new VideoContext;
+    theVideo->openNoCursor(0, 0, 0);
+    double end = nowMs() + seconds * 1000;
+    while (nowMs() < end) emptyFrame();
+    delete theVideo;
+    return 0;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    std::string mode = argv[1];
+    if (mode == "frames") return benchFrames();
+    if (mode == "startup") return benchStartup("/proc/self/exe");
+    if (mode == "startup-child" && argc == 3) return startupChild(argv[2]);
+    if (mode == "switches") return benchSwitches();
+    if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
+    return usage();
+}

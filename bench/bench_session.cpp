@@ -1,0 +1,186 @@
+// The benchmark's hold on the real game: start-up, timed frames, pointing.
+#include "bench/bench_session.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL/SDL.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+
+#include "app/game_main.h"
+#include "app/input.h"
+#include "app/picking.h"
+#include "app/settings.h"
+#include "app/video_context.h"
+#include "resources/mesh.h"
+#include "scene/scene_object.h"
+
+namespace {
+
+constexpr int POINTING_FRAMES = 30;
+constexpr const char* GAME_FOLDER = "meadow_mosaics/";
+
+// The centre of an object's triangles on the window, as the last draw left them.
+bool objectSpot(SceneObject* object, int& x, int& y) {
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    double sx = 0, sy = 0;
+    int points = 0;
+    for (Mesh* mesh : object->meshes) {
+        int vertices = 3 * mesh->triangleCount;
+        double c[3] = {0, 0, 0};
+        for (int v = 0; v < vertices; ++v) {
+            double p[3];
+            std::memcpy(p, mesh->positions + v * sizeof p, sizeof p);
+            for (int k = 0; k < 3; ++k) c[k] += p[k];
+        }
+        GLdouble wx, wy, wz;
+        if (vertices == 0 || !gluProject(c[0] / vertices, c[1] / vertices, c[2] / vertices,
+                                         mesh->savedMatrix, projection, viewport, &wx, &wy, &wz))
+            continue;
+        sx += wx * vertices;
+        sy += (viewport[3] - wy) * vertices;
+        points += vertices;
+    }
+    if (points == 0) return false;
+    x = (int)(sx / points);
+    y = (int)(sy / points);
+    return true;
+}
+
+void queueMotion(int x, int y) {
+    SDL_Event event = {};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.type = SDL_MOUSEMOTION;
+    event.motion.x = (Uint16)x;
+    event.motion.y = (Uint16)y;
+    SDL_PushEvent(&event);
+}
+
+} // namespace
+
+double nowMs() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+namespace {
+
+double usageMs(int who) {
+    rusage usage;
+    getrusage(who, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+} // namespace
+
+double threadCpuMs() {
+    return usageMs(RUSAGE_THREAD);
+}
+
+double processCpuMs() {
+    return usageMs(RUSAGE_SELF);
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double maximum(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+bool prepareBenchRun(bool showWelcome) {
+    const char* gameDir = std::getenv("MEADOW_GAME_DIR");
+    if (!gameDir || chdir(gameDir) != 0) {
+        std::fprintf(stderr, "MEADOW_GAME_DIR must name the game folder\n");
+        return false;
+    }
+    char pattern[] = "/tmp/meadow_bench_XXXXXX";
+    if (!mkdtemp(pattern)) return false;
+    std::string home = pattern;
+    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    std::string folder = home + "/" + GAME_FOLDER;
+    if (mkdir(folder.c_str(), 0700) != 0) return false;
+    Settings record;
+    record.showWelcome = showWelcome;
+    record.bigPuzzle = 1;
+    return writeSettingsFile(record, folder + SETTINGS_FILE_NAME);
+}
+
+bool startBenchGame(bool showWelcome) {
+    return prepareBenchRun(showWelcome) && startGame();
+}
+
+double timedStep() {
+    double start = nowMs();
+    stepFrame();
+    return nowMs() - start;
+}
+
+void runFor(double ms) {
+    double end = nowMs() + ms;
+    while (nowMs() < end && !worldRoot->dead) stepFrame();
+}
+
+double emptyFrame() {
+    double start = nowMs();
+    pollInput();
+    frameTime = SDL_GetTicks();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    SDL_GL_SwapBuffers();
+    thePicker.candidates.clear();
+    thePicker.update();
+    return nowMs() - start;
+}
+
+bool pointAtObject(SceneObject* object) {
+    for (int frame = 0; frame < POINTING_FRAMES; ++frame) {
+        int x, y;
+        if (!objectSpot(object, x, y)) return false;
+        if (mouseX != x || mouseY != y) queueMotion(x, y);
+        stepFrame();
+        if (thePicker.picked == object) return true;
+    }
+    return false;
+}
+
+void queueKeyPress(int sym) {
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = (SDLKey)sym;
+    SDL_PushEvent(&event);
+}
+
+long statusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    size_t length = std::strlen(field);
+    while (std::getline(status, line))
+        if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':')
+            return std::atol(line.c_str() + length + 1);
+    return -1;
+}
+
+void report(const std::string& name, double value) {
+    std::printf("%s %.3f\n", name.c_str(), value);
+    std::fflush(stdout);
+}
