@@ -84,11 +84,14 @@ int startupChild(const char* kind) {
     const char* gameDir = std::getenv("MEADOW_GAME_DIR");
     if (!t0 || !gameDir || chdir(gameDir) != 0) return 1;
     if (std::strcmp(kind, "floor") == 0) {
-        // The window alone: what any program pays before the game adds anything.
+        // A bare full-screen OpenGL window at the desktop's size, cleared and
+        // shown once: what any program pays before the game adds anything.
         preparePlatformEnvironment();
-        setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
-        theVideo = new VideoContext;
-        theVideo->openNoCursor(0, 0, 0);
+        SDL_Init(SDL_INIT_VIDEO);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        SDL_SetVideoMode(info->current_w, info->current_h, 32, SDL_OPENGL | SDL_FULLSCREEN);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SDL_GL_SwapBuffers();
     } else {
