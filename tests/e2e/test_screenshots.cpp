@@ -8,6 +8,7 @@
 
 #include "app/game_main.h"
 #include "game_driver.h"
+#include "puzzle/picture_tables.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 #include "screens/dialog_layer.h"
@@ -83,5 +84,23 @@ TEST(Screens, SaveEveryScreen) {
     pressKey(SDLK_ESCAPE);
     queueMotion(5, 5);
     shoot("14_board_48", 1800);
+
+    // Every picture's board in both sizes, starting with the 48-piece one.
+    for (int size = 0; size < 2; ++size) {
+        if (size == 1) {
+            ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+            waitMs(700);
+            ASSERT_TRUE(clickObject(dialogTop->children[MENU_SIZE_BIRD]));
+            pressKey(SDLK_ESCAPE);
+            waitMs(700);
+        }
+        for (int i = 0; i < PICTURE_TOTAL; ++i) {
+            pressKey(SDLK_RIGHT);
+            queueMotion(5, 5);
+            std::string name = "board" + std::to_string(pieceCount) + "_picture" +
+                               std::to_string(currentPicture);
+            shoot(name.c_str(), 1800);
+        }
+    }
     endSession();
 }
