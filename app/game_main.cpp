@@ -40,6 +40,7 @@ void saveSettingsAndQuit() {
 }
 
 bool startGame() {
+    tuneMemoryAllocator();
     loadSettings();
     preparePlatformEnvironment();
     theVideo = new VideoContext;

@@ -1,11 +1,11 @@
 // The game's spine: start-up, the main loop and its frame, shutdown.
 //
-// Start-up: settings, video (full screen, hidden pointer), audio, caption,
-// worldRoot, music, then the objects that live for the whole run and the
-// first screen (buildPersistentObjects / openFirstScreen, provided by the
-// game's screens).  The loop polls input and draws frames as fast as the
-// display allows until worldRoot is dead; saveSettingsAndQuit is the only
-// way out that keeps progress.
+// Start-up: the allocator's rule for large buffers, settings, video (full
+// screen, hidden pointer), audio, caption, worldRoot, music, then the objects
+// that live for the whole run and the first screen (buildPersistentObjects /
+// openFirstScreen, provided by the game's screens).  The loop polls input
+// and draws frames as fast as the display allows until worldRoot is dead;
+// saveSettingsAndQuit is the only way out that keeps progress.
 #pragma once
 
 struct SceneObject;

@@ -2,6 +2,7 @@
 #include "app/platform.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -16,6 +17,18 @@ constexpr const char* GAME_FOLDER = "meadow_mosaics/";
 constexpr const char* FALLBACK_DATA_FOLDER = "/.local/share/"; // under $HOME
 constexpr mode_t PARENT_FOLDER_MODE = 0755;
 constexpr mode_t GAME_FOLDER_MODE = 0700; // progress is the player's own
+
+// Device nodes through which a hardware OpenGL driver reaches a GPU: DRM
+// (Mesa's drivers), NVIDIA's own driver, and WSL's GPU bridge.
+constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"};
+
+// Allocations from this size up are mapped apart from the heap, and go back
+// to the system when freed.  glibc's default raises the limit after each
+// such free (up to 32 MB), after which archives and pictures land in the heap
+// and leave holes it never returns.  The heap's top is kept rather than
+// trimmed: the rasteriser frees and takes large blocks there every frame.
+constexpr int MMAP_THRESHOLD_BYTES = 1 << 20;
+constexpr int TRIM_THRESHOLD_BYTES = 256 << 20;
 
 // An environment variable, or "" when it is unset.
 std::string environment(const char* name) {
@@ -69,6 +82,19 @@ void preparePlatformEnvironment() {
     // SDL would turn SIGINT and SIGTERM into quit events, which the game
     // ignores like every quit request; the signals must still end it.
     ::setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+}
+
+bool hardwareGlPossible(const std::string& deviceRoot) {
+    std::string forced = environment("LIBGL_ALWAYS_SOFTWARE");
+    if (!forced.empty() && forced != "0" && forced != "false") return false;
+    for (const char* node : GPU_DEVICE_NODES)
+        if (::access((deviceRoot + node).c_str(), F_OK) == 0) return true;
+    return false;
+}
+
+void tuneMemoryAllocator() {
+    ::mallopt(M_MMAP_THRESHOLD, MMAP_THRESHOLD_BYTES);
+    ::mallopt(M_TRIM_THRESHOLD, TRIM_THRESHOLD_BYTES);
 }
 
 void openWebPage(const std::string& url) {

@@ -3,6 +3,8 @@
 //  - where progress is kept: $XDG_DATA_HOME/meadow_mosaics/, or
 //    $HOME/.local/share/meadow_mosaics/ (created with its parents);
 //  - how SDL must be set up before it starts (environment for sdl12-compat);
+//  - whether a hardware OpenGL driver could run at all (GPU device nodes);
+//  - how the C library's allocator keeps large buffers (start-up);
 //  - opening a web page in the user's browser (xdg-open, never a shell).
 #pragma once
 
@@ -16,6 +18,16 @@ std::string settingsFolder();
 // window (picking reads back what was drawn), and let SIGINT / SIGTERM end
 // the game (SDL would turn them into quit requests, which the game ignores).
 void preparePlatformEnvironment();
+
+// False when no hardware OpenGL driver can run: no GPU device node under
+// deviceRoot (dri/, nvidia0, nvidiactl, dxg) or LIBGL_ALWAYS_SOFTWARE set.
+// Mesa then rasterises on the CPU whatever visual is asked for.
+bool hardwareGlPossible(const std::string& deviceRoot = "/dev/");
+
+// Large buffers (archives, decoded pictures, textures) are mapped from the
+// system and handed back when freed, so resident memory does not creep up
+// with every picture switch.  Called once at start-up.
+void tuneMemoryAllocator();
 
 // Start the desktop's browser on url without waiting; failure is silent.
 void openWebPage(const std::string& url);

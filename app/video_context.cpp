@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/platform.h"
+
 VideoContext* theVideo = nullptr;
 SDL_Surface* screenSurface = nullptr;
 bool videoKeepMultisampleOnSoftware = false;
@@ -108,9 +110,15 @@ void VideoContext::openNoCursor(int w, int h, int depth) {
 void VideoContext::setMode() {
     Uint32 flags = MODE_FLAGS;
     if (SDL_GetVideoInfo()->blit_hw) flags |= SDL_HWACCEL;
-    setGlAttributes(true);
-    screenSurface = SDL_SetVideoMode(width, height, 32, flags);
-    bool retry = screenSurface == nullptr;
+    // With no GPU device at all the visual is bound to be a CPU rasteriser:
+    // the plain mode is asked for at once rather than after a multisampled
+    // one that would only be thrown away (most of a second of start-up).
+    bool retry = !videoKeepMultisampleOnSoftware && !hardwareGlPossible();
+    if (!retry) {
+        setGlAttributes(true);
+        screenSurface = SDL_SetVideoMode(width, height, 32, flags);
+        retry = screenSurface == nullptr;
+    }
     if (!retry && wantsPlainRetry()) {
         // The old multisampled context would survive a second mode set;
         // only a fresh video subsystem gives a plain one.

@@ -5,7 +5,8 @@
 // accelerated visual; if that fails, or the visual turns out to be a
 // software rasteriser (llvmpipe, softpipe, swrast: multisampling there costs
 // most of the frame), it retries once with a fresh video subsystem and
-// neither.  Then the fixed GL state the whole game draws with, and a 45 degree
+// neither.  A machine without any GPU device node gets the plain
+// mode at once: its visual can only be a software rasteriser.  Then the fixed GL state the whole game draws with, and a 45 degree
 // perspective camera (near 0.1, far 250).
 //
 // halfWidthAt(d) / halfHeightAt(d): half extents of the visible area d units

@@ -1,0 +1,116 @@
+// What the Linux layer finds out about the machine before the window opens
+// (could a hardware OpenGL driver run?) and how it sets the allocator up so
+// large buffers go back to the system when freed.
+#include <gtest/gtest.h>
+
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/platform.h"
+
+namespace {
+
+// A fresh folder under /tmp standing in for /dev (path ends in '/').
+struct DeviceFolder {
+    std::string path;
+    DeviceFolder() {
+        char pattern[] = "/tmp/meadow_dev_XXXXXX";
+        const char* made = mkdtemp(pattern);
+        EXPECT_NE(made, nullptr);
+        path = std::string(made ? made : "/tmp/meadow_dev_failed") + "/";
+    }
+    ~DeviceFolder() { std::filesystem::remove_all(path); }
+    void add(const std::string& name) { std::ofstream(path + name).put('\0'); }
+};
+
+// Sets or clears one environment variable for a test, then puts it back.
+struct EnvironmentValue {
+    std::string name, old;
+    bool wasSet;
+    EnvironmentValue(const char* n, const char* value) : name(n) {
+        const char* current = std::getenv(n);
+        wasSet = current != nullptr;
+        if (current) old = current;
+        if (value)
+            setenv(n, value, 1);
+        else
+            unsetenv(n);
+    }
+    ~EnvironmentValue() {
+        if (wasSet)
+            setenv(name.c_str(), old.c_str(), 1);
+        else
+            unsetenv(name.c_str());
+    }
+};
+
+} // namespace
+
+TEST(PlatformMachine, NoGpuDeviceMeansNoHardwareGl) {
+    EnvironmentValue software("LIBGL_ALWAYS_SOFTWARE", nullptr);
+    DeviceFolder dev;
+    EXPECT_FALSE(hardwareGlPossible(dev.path));
+    dev.add("null");
+    dev.add("tty0");
+    EXPECT_FALSE(hardwareGlPossible(dev.path));
+}
+
+TEST(PlatformMachine, AnyGpuDeviceNodeMayMeanHardwareGl) {
+    EnvironmentValue software("LIBGL_ALWAYS_SOFTWARE", nullptr);
+    for (const char* node : {"dri", "nvidia0", "nvidiactl", "dxg"}) {
+        DeviceFolder dev;
+        if (std::string(node) == "dri")
+            ASSERT_EQ(mkdir((dev.path + "dri").c_str(), 0755), 0);
+        else
+            dev.add(node);
+        EXPECT_TRUE(hardwareGlPossible(dev.path)) << node;
+    }
+}
+
+TEST(PlatformMachine, ForcedSoftwareRenderingWinsOverADevice) {
+    DeviceFolder dev;
+    ASSERT_EQ(mkdir((dev.path + "dri").c_str(), 0755), 0);
+    {
+        EnvironmentValue software("LIBGL_ALWAYS_SOFTWARE", "1");
+        EXPECT_FALSE(hardwareGlPossible(dev.path));
+    }
+    for (const char* off : {"0", "false", ""}) {
+        EnvironmentValue software("LIBGL_ALWAYS_SOFTWARE", off);
+        EXPECT_TRUE(hardwareGlPossible(dev.path)) << off;
+    }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define MEADOW_OWN_ALLOCATOR 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MEADOW_OWN_ALLOCATOR 1
+#endif
+#endif
+
+TEST(PlatformMachine, LargeBuffersAreMappedEvenAfterOneWasFreed) {
+#ifdef MEADOW_OWN_ALLOCATOR
+    GTEST_SKIP() << "the sanitizer brings its own allocator";
+#else
+    // glibc on its own would raise its limit to this size after the first
+    // free and put the second buffer in the heap, where its pages stay
+    // resident after it is freed.
+    tuneMemoryAllocator();
+    constexpr size_t SIZE = 3u << 20;
+    void* first = std::malloc(SIZE);
+    ASSERT_NE(first, nullptr);
+    std::free(first);
+    size_t before = mallinfo2().hblkhd;
+    void* second = std::malloc(SIZE);
+    ASSERT_NE(second, nullptr);
+    EXPECT_GE(mallinfo2().hblkhd, before + SIZE);
+    std::free(second);
+    EXPECT_EQ(mallinfo2().hblkhd, before);
+#endif
+}
