@@ -2,6 +2,8 @@
 // made from entries are handled in resources/texture.cpp.
 #include "resources/pak_archive.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -23,10 +25,10 @@ bool writeU32(std::FILE* file, uint32_t v) {
     return std::fwrite(bytes, 1, 4, file) == 4;
 }
 
-// Copy size bytes into a fresh heap buffer the archive owns.
-uint8_t* copyBytes(const void* bytes, uint32_t size) {
-    uint8_t* copy = new uint8_t[size == 0 ? 1 : size];
-    if (size > 0) std::memcpy(copy, bytes, size);
+// Copy size bytes into a fresh heap buffer.
+std::unique_ptr<uint8_t[]> copyBytes(const void* bytes, uint32_t size) {
+    std::unique_ptr<uint8_t[]> copy(new uint8_t[size == 0 ? 1 : size]);
+    if (size > 0) std::memcpy(copy.get(), bytes, size);
     return copy;
 }
 
@@ -45,25 +47,9 @@ struct ParsedEntry {
     uint32_t size;
 };
 
-} // namespace
-
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& out) {
-    out.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    long length = ok ? std::ftell(file) : -1;
-    ok = ok && length >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        out.resize((size_t)length);
-        ok = length == 0 || std::fread(out.data(), 1, out.size(), file) == out.size();
-    }
-    std::fclose(file);
-    if (!ok) out.clear();
-    return ok;
-}
-
-bool parsePakBytes(const uint8_t* data, size_t size, PakArchive& out) {
+// Find every entry of archive bytes without copying anything; false when
+// the bytes are not a whole, well-formed archive.
+bool scanEntries(const uint8_t* data, size_t size, std::vector<ParsedEntry>& entries) {
     if (!data || size < COUNT_BYTES) return false;
     int32_t count = (int32_t)readU32(data);
     // Every entry takes at least its length byte and size field, so a count
@@ -71,7 +57,6 @@ bool parsePakBytes(const uint8_t* data, size_t size, PakArchive& out) {
     size_t pos = COUNT_BYTES;
     if (count > 0 && (uint64_t)count > (size - pos) / (1 + SIZE_BYTES)) return false;
 
-    std::vector<ParsedEntry> entries;
     entries.reserve(count > 0 ? (size_t)count : 0);
     for (int32_t i = 0; i < count; i++) {
         if (size - pos < 1) return false;
@@ -88,19 +73,70 @@ bool parsePakBytes(const uint8_t* data, size_t size, PakArchive& out) {
         entries.push_back({std::string(name, nameEnd), data + pos, dataSize});
         pos += dataSize;
     }
+    return true;
+}
+
+// Open a regular file for reading and tell its size; null for anything else.
+// (A folder opens too, and reports a size of LONG_MAX: reading it would
+// try to allocate that much and abort.)
+std::FILE* openRegularFile(const std::string& path, size_t& size) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return nullptr;
+    struct stat info;
+    if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+        std::fclose(file);
+        return nullptr;
+    }
+    size = (size_t)info.st_size;
+    return file;
+}
+
+// The whole file in one fresh buffer (not zeroed first: it is read over at
+// once); false when it cannot be opened or read whole.
+bool readFileBuffer(const std::string& path, std::unique_ptr<uint8_t[]>& out, size_t& size) {
+    std::FILE* file = openRegularFile(path, size);
+    if (!file) return false;
+    out.reset(new uint8_t[size == 0 ? 1 : size]);
+    bool ok = size == 0 || std::fread(out.get(), 1, size, file) == size;
+    std::fclose(file);
+    return ok;
+}
+
+} // namespace
+
+bool readWholeFile(const std::string& path, std::vector<uint8_t>& out) {
+    out.clear();
+    size_t size = 0;
+    std::FILE* file = openRegularFile(path, size);
+    if (!file) return false;
+    out.resize(size);
+    bool ok = size == 0 || std::fread(out.data(), 1, size, file) == size;
+    std::fclose(file);
+    if (!ok) out.clear();
+    return ok;
+}
+
+bool parsePakBytes(const uint8_t* data, size_t size, PakArchive& out) {
+    std::vector<ParsedEntry> entries;
+    if (!scanEntries(data, size, entries)) return false;
     for (const ParsedEntry& entry : entries)
         out.addEntry(entry.name, entry.bytes, entry.size);
     return true;
 }
 
 PakArchive::PakArchive(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    valid = readWholeFile(path, bytes) && parsePakBytes(bytes.data(), bytes.size(), *this);
-}
-
-PakArchive::~PakArchive() {
-    for (EntryBytes& blob : blobs)
-        delete[] blob.bytes;
+    std::unique_ptr<uint8_t[]> bytes;
+    size_t size = 0;
+    std::vector<ParsedEntry> entries;
+    valid = readFileBuffer(path, bytes, size) && scanEntries(bytes.get(), size, entries);
+    if (!valid) return;
+    fileBytes = std::move(bytes);
+    for (const ParsedEntry& entry : entries) {
+        blobs.push_back({entry.bytes, entry.size});
+        names.push_back(entry.name);
+        textureNames.push_back(0);
+        textureCounts.push_back(0);
+    }
 }
 
 int PakArchive::findEntry(const std::string& name) const {
@@ -117,7 +153,8 @@ EntryBytes PakArchive::entryData(const std::string& name) const {
 
 bool PakArchive::addEntry(const std::string& name, const void* bytes, uint32_t size) {
     if (size > 0 && !bytes) return false;
-    blobs.push_back({copyBytes(bytes, size), size});
+    copies.push_back(copyBytes(bytes, size));
+    blobs.push_back({copies.back().get(), size});
     names.push_back(name);
     textureNames.push_back(0);
     textureCounts.push_back(0);

@@ -6,8 +6,10 @@
 //   uint32 size S, S data bytes.
 // Names are compared byte for byte; with duplicate names the first wins.
 //
-// The archive owns every entry's bytes for its whole life; entryData hands
-// out borrowed pointers that stay valid while the caller holds its reference
+// The archive owns every entry's bytes for its whole life: an archive read
+// from disk keeps the file in one buffer and its entries point into it (no
+// copies); entries added by the builder are copied one by one.  entryData
+// hands out borrowed pointers that stay valid while the caller holds its reference
 // through thePakLibrary (meshes draw straight from them).
 //
 // Per entry it also keeps the GL texture made from it and that texture's
@@ -21,6 +23,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,15 +33,17 @@ struct EntryBytes {
 };
 
 struct PakArchive {
-    std::vector<uint32_t> textureNames; // GL name per entry, 0 = none yet
-    std::vector<int32_t> textureCounts; // users of that texture
-    std::vector<EntryBytes> blobs;      // owned entry bytes
-    std::vector<std::string> names;     // entry names, file order
-    bool valid = true;                  // false when the file was missing or malformed
+    std::vector<uint32_t> textureNames;             // GL name per entry, 0 = none yet
+    std::vector<int32_t> textureCounts;             // users of that texture
+    std::vector<EntryBytes> blobs;                  // entry bytes, in fileBytes or in copies
+    std::vector<std::string> names;                 // entry names, file order
+    bool valid = true;                              // false when the file was missing or malformed
+    std::unique_ptr<uint8_t[]> fileBytes;           // the file as read, when read from disk
+    std::vector<std::unique_ptr<uint8_t[]>> copies; // bytes given to addEntry
 
     PakArchive() = default;                       // empty, for building archives
     explicit PakArchive(const std::string& path); // reads the whole file; sets valid
-    ~PakArchive();
+    ~PakArchive() = default;
     PakArchive(const PakArchive&) = delete;
     PakArchive& operator=(const PakArchive&) = delete;
 
