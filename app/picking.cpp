@@ -3,8 +3,11 @@
 
 #include <GL/glu.h>
 
+#include <cstring>
+
 #include "app/input.h"
 #include "app/video_context.h"
+#include "resources/mesh.h"
 #include "scene/scene_object.h"
 
 PickState thePicker;
@@ -41,19 +44,16 @@ void collectHits(PickState& picker, GLint hitCount) {
 }
 
 // Stage one: the candidates that touch the 2x2 pixels at the pointer.
-void selectionStage(PickState& picker) {
+void selectionStage(PickState& picker, const GLdouble projection[16], const GLint viewport[4]) {
     picker.hits.clear();
     glSelectBuffer(PICK_BUFFER_WORDS, picker.selectBuffer);
     glRenderMode(GL_SELECT);
     glInitNames();
     glPushName(0);
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPickMatrix(mouseX, viewport[3] - mouseY, PICK_REGION_PIXELS, PICK_REGION_PIXELS, viewport);
+    gluPickMatrix(mouseX, viewport[3] - mouseY, PICK_REGION_PIXELS, PICK_REGION_PIXELS,
+                  const_cast<GLint*>(viewport));
     glMultMatrixd(projection);
     glMatrixMode(GL_MODELVIEW);
     setSurfaceArrays(false);
@@ -68,7 +68,6 @@ void selectionStage(PickState& picker) {
     glMatrixMode(GL_PROJECTION);
     glLoadMatrixd(projection);
     glMatrixMode(GL_MODELVIEW);
-    picker.candidates.clear();
 }
 
 // Stage two: the hits drawn flat in their own red values; the pointer's
@@ -110,6 +109,59 @@ GLubyte colourStage(PickState& picker) {
     return pixel[0];
 }
 
+// Whether this frame's candidates are, mesh for mesh and matrix for
+// matrix, the ones the memory was taken from.
+bool sameScene(const PickMemory& memory, const std::vector<SceneObject*>& candidates) {
+    size_t k = 0;
+    for (SceneObject* object : candidates) {
+        if (object->meshes.empty()) {
+            if (k == memory.scene.size() || memory.scene[k].object != object ||
+                memory.scene[k].mesh != nullptr)
+                return false;
+            ++k;
+        }
+        for (const Mesh* mesh : object->meshes) {
+            if (k == memory.scene.size()) return false;
+            const PickedMesh& seen = memory.scene[k++];
+            if (seen.object != object || seen.mesh != mesh ||
+                std::memcmp(seen.matrix, mesh->savedMatrix, sizeof seen.matrix) != 0)
+                return false;
+        }
+    }
+    return k == memory.scene.size();
+}
+
+// Whether an update now would only repeat the last one.
+bool nothingChanged(const PickState& picker, const GLdouble projection[16],
+                    const GLint viewport[4]) {
+    const PickMemory& memory = picker.memory;
+    return memory.valid && memory.mouseX == mouseX && memory.mouseY == mouseY &&
+           memory.meshGeneration == meshGeneration && memory.picked == picker.picked &&
+           memory.hits == picker.hits &&
+           std::memcmp(memory.projection, projection, sizeof memory.projection) == 0 &&
+           std::memcmp(memory.viewport, viewport, sizeof memory.viewport) == 0 &&
+           sameScene(memory, picker.candidates);
+}
+
+// Note what this update's stages are computed from (before the candidates go).
+void rememberInputs(PickState& picker, const GLdouble projection[16], const GLint viewport[4]) {
+    PickMemory& memory = picker.memory;
+    memory.mouseX = mouseX;
+    memory.mouseY = mouseY;
+    memory.meshGeneration = meshGeneration;
+    std::memcpy(memory.projection, projection, sizeof memory.projection);
+    std::memcpy(memory.viewport, viewport, sizeof memory.viewport);
+    memory.scene.clear();
+    for (SceneObject* object : picker.candidates) {
+        if (object->meshes.empty()) memory.scene.push_back({object, nullptr, {}});
+        for (const Mesh* mesh : object->meshes) {
+            memory.scene.push_back({object, mesh, {}});
+            std::memcpy(memory.scene.back().matrix, mesh->savedMatrix,
+                        sizeof memory.scene.back().matrix);
+        }
+    }
+}
+
 } // namespace
 
 void PickState::addCandidate() {
@@ -121,9 +173,22 @@ bool PickState::isCurrentPicked() const {
 }
 
 void PickState::update() {
-    selectionStage(*this);
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (nothingChanged(*this, projection, viewport)) {
+        candidates.clear();
+        return;
+    }
+    rememberInputs(*this, projection, viewport);
+    selectionStage(*this, projection, viewport);
+    candidates.clear();
     GLubyte red = colourStage(*this);
     picked = nullptr;
     if (red != 0 && red - FIRST_PICK_RED >= 0 && (size_t)(red - FIRST_PICK_RED) < hits.size())
         picked = hits[red - FIRST_PICK_RED];
+    memory.hits = hits;
+    memory.picked = picked;
+    memory.valid = true;
 }

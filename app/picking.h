@@ -10,12 +10,41 @@
 //
 // Both stages replay meshes with the matrices saved during the frame's
 // draw; neither walks the tree.  `picked` is only compared, never followed.
+//
+// A frame that brings what the last full update saw (the same pointer
+// position, projection, candidates in the same order, each with the same
+// meshes drawn with the same matrices, and no mesh made or destroyed since)
+// would find the same answer: both stages are skipped and `picked` and
+// `hits` stay.  With the pointer resting over a still board that is most
+// frames.
 #pragma once
 
 #include <GL/gl.h>
+
+#include <cstdint>
 #include <vector>
 
+struct Mesh;
 struct SceneObject;
+
+// One mesh of a candidate as the last full update drew it.
+struct PickedMesh {
+    const SceneObject* object; // the candidate it belongs to
+    const Mesh* mesh;          // null: a candidate without meshes
+    GLdouble matrix[16];       // its saved matrix then
+};
+
+// What the last full update was computed from, and what it found.
+struct PickMemory {
+    bool valid = false;
+    int mouseX = 0, mouseY = 0;
+    GLdouble projection[16] = {};
+    GLint viewport[4] = {};
+    uint64_t meshGeneration = 0;
+    std::vector<PickedMesh> scene;  // every candidate's meshes, in order
+    std::vector<SceneObject*> hits; // what the stages found
+    SceneObject* picked = nullptr;
+};
 
 constexpr int PICK_BUFFER_WORDS = 255;
 
@@ -24,10 +53,11 @@ struct PickState {
     std::vector<SceneObject*> candidates; // registered this frame, in draw order
     std::vector<SceneObject*> hits;       // found by the selection stage
     SceneObject* picked = nullptr;        // under the pointer at the last update
+    PickMemory memory;                    // the last full update's inputs and result
 
     void addCandidate();          // currentObject
     bool isCurrentPicked() const; // picked == currentObject
-    void update();                // the two stages
+    void update();                // the two stages, unless nothing changed
 };
 
 extern PickState thePicker;

@@ -40,7 +40,14 @@ GLint maxLights() {
 
 } // namespace
 
+uint64_t meshGeneration = 0;
+
+Mesh::Mesh() {
+    ++meshGeneration;
+}
+
 Mesh::~Mesh() {
+    ++meshGeneration;
     if (procedural)
         theProceduralTextures.release(textureSource);
     else if (!textureSource.empty())

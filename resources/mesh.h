@@ -33,8 +33,8 @@ struct Mesh {
     bool procedural = false;
     double savedMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
-    Mesh() = default;
-    ~Mesh();
+    Mesh();  // counts in meshGeneration
+    ~Mesh(); // counts in meshGeneration
     Mesh(const Mesh&) = delete;
     Mesh& operator=(const Mesh&) = delete;
 
@@ -46,3 +46,8 @@ struct Mesh {
     void drawDeferred();
     void drawGeometryOnly();
 };
+
+// Changes whenever a mesh is made or destroyed: while it stands still, a
+// Mesh pointer names the same geometry it named before (picking relies on
+// that to recognise an unchanged frame).
+extern uint64_t meshGeneration;
