@@ -27,19 +27,21 @@
 
 namespace {
 
-constexpr int FRAME_RUNS = 9;          // interleaved runs of each kind of frame
+constexpr int FRAME_RUNS = 9; // interleaved runs of each kind of frame
 constexpr int FRAMES_PER_RUN = 40;
-constexpr int WARM_FRAMES = 3;         // after switching kinds, not timed
-constexpr double LANDING_MS = 2500;    // pieces fly in for 1.3 s
+constexpr int WARM_FRAMES = 3;      // after switching kinds, not timed
+constexpr double LANDING_MS = 2500; // pieces fly in for 1.3 s
 constexpr int STARTUP_RUNS = 7;
 constexpr int HITCH_SWITCHES = 5;
 constexpr double HITCH_WINDOW_MS = 1500;
 constexpr int MEMORY_SWITCHES = 200;
-constexpr int STEADY_AFTER = 10;       // every picture visited once
+constexpr int STEADY_AFTER = 10; // every picture visited once
 constexpr int HELD_PIECE = 10;
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
-SceneObject* pieceOf(int i) { return board->children[1 + 2 * i]; }
+SceneObject* pieceOf(int i) {
+    return board->children[1 + 2 * i];
+}
 
 int benchFrames() {
     if (!startBenchGame(false)) return 1;
@@ -52,14 +54,18 @@ int benchFrames() {
     std::vector<double> game, empty, gameMain, emptyMain, gameAll, emptyAll;
     for (int run = 0; run < FRAME_RUNS; ++run) {
         std::vector<double> g, e;
-        for (int i = 0; i < WARM_FRAMES; ++i) timedStep();
+        for (int i = 0; i < WARM_FRAMES; ++i)
+            timedStep();
         double main0 = threadCpuMs(), all0 = processCpuMs();
-        for (int i = 0; i < FRAMES_PER_RUN; ++i) g.push_back(timedStep());
+        for (int i = 0; i < FRAMES_PER_RUN; ++i)
+            g.push_back(timedStep());
         gameMain.push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
         gameAll.push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
-        for (int i = 0; i < WARM_FRAMES; ++i) emptyFrame();
+        for (int i = 0; i < WARM_FRAMES; ++i)
+            emptyFrame();
         main0 = threadCpuMs(), all0 = processCpuMs();
-        for (int i = 0; i < FRAMES_PER_RUN; ++i) e.push_back(emptyFrame());
+        for (int i = 0; i < FRAMES_PER_RUN; ++i)
+            e.push_back(emptyFrame());
         emptyMain.push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
         emptyAll.push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
         game.push_back(median(g));
@@ -138,7 +144,8 @@ int benchStartup(const char* self) {
     for (int run = 0; run < STARTUP_RUNS; ++run)
         for (int k = 0; k < 3; ++k)
             times[k].push_back(timeStartup(self, kinds[k], k == 2 ? welcomeHome : puzzleHome));
-    for (int k = 0; k < 3; ++k) report(std::string("startup_") + kinds[k] + "_ms", median(times[k]));
+    for (int k = 0; k < 3; ++k)
+        report(std::string("startup_") + kinds[k] + "_ms", median(times[k]));
     return 0;
 }
 
@@ -192,7 +199,8 @@ int benchIdle(double seconds) {
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
     double end = nowMs() + seconds * 1000;
-    while (nowMs() < end) emptyFrame();
+    while (nowMs() < end)
+        emptyFrame();
     delete theVideo;
     return 0;
 }

@@ -42,7 +42,8 @@ bool objectSpot(SceneObject* object, int& x, int& y) {
         for (int v = 0; v < vertices; ++v) {
             double p[3];
             std::memcpy(p, mesh->positions + v * sizeof p, sizeof p);
-            for (int k = 0; k < 3; ++k) c[k] += p[k];
+            for (int k = 0; k < 3; ++k)
+                c[k] += p[k];
         }
         GLdouble wx, wy, wz;
         if (vertices == 0 || !gluProject(c[0] / vertices, c[1] / vertices, c[2] / vertices,
@@ -135,7 +136,8 @@ double timedStep() {
 
 void runFor(double ms) {
     double end = nowMs() + ms;
-    while (nowMs() < end && !worldRoot->dead) stepFrame();
+    while (nowMs() < end && !worldRoot->dead)
+        stepFrame();
 }
 
 double emptyFrame() {

@@ -13,9 +13,9 @@
 
 struct SceneObject;
 
-double nowMs();                           // CLOCK_MONOTONIC, milliseconds
-double threadCpuMs();                     // CPU time of the calling thread
-double processCpuMs();                    // CPU time of every thread (the rasteriser's too)
+double nowMs();                            // CLOCK_MONOTONIC, milliseconds
+double threadCpuMs();                      // CPU time of the calling thread
+double processCpuMs();                     // CPU time of every thread (the rasteriser's too)
 double median(std::vector<double> values); // 0 for none
 double maximum(const std::vector<double>& values);
 
@@ -24,9 +24,9 @@ bool prepareBenchRun(bool showWelcome);
 // prepareBenchRun, then startGame.
 bool startBenchGame(bool showWelcome);
 
-double timedStep();                 // one stepFrame, its wall time
-void runFor(double ms);             // frames until ms of wall time have passed
-double emptyFrame();                // clear, swap, both picking stages with no candidates
+double timedStep();     // one stepFrame, its wall time
+void runFor(double ms); // frames until ms of wall time have passed
+double emptyFrame();    // clear, swap, both picking stages with no candidates
 
 // Pointer over an object's centre, frames until the picker finds it.
 bool pointAtObject(SceneObject* object);
