@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Run one libFuzzer target for a bounded time, seeded with inputs taken from
+# the game folder's real archives (made once per build, under
+# $MEADOW_BUILD_DIR/fuzz_corpus/NAME).  Fails when the fuzzer finds a crash,
+# a leak, undefined behaviour or a broken invariant; the input that did it is
+# kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
+#
+#   run_fuzzer.sh NAME BINARY SECONDS      NAME: pak, model, settings, procedural
+set -euo pipefail
+
+name=$1
+binary=$2
+seconds=$3
+game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
+build_dir=${MEADOW_BUILD_DIR:?MEADOW_BUILD_DIR must name the build folder}
+paktool=$build_dir/paktool
+seeds=$build_dir/fuzz_corpus/$name
+artifacts=$build_dir/fuzz_artifacts
+max_len=65536
+
+# Every entry of every archive, extracted once for all targets.
+extract_entries() {
+    local entries=$build_dir/fuzz_corpus/entries
+    if [[ ! -f $entries/.done ]]; then
+        rm -rf "$entries"
+        mkdir -p "$entries"
+        for pak in "$game_dir"/*.pak; do
+            local base
+            base=$(basename "$pak" .pak)
+            mkdir -p "$entries/$base"
+            "$paktool" extract "$pak" "$entries/$base/" >/dev/null
+        done
+        touch "$entries/.done"
+    fi
+    echo "$entries"
+}
+
+# Small archives rebuilt from the three smallest entries of each real one,
+# and the real archives that are small enough whole.
+make_pak_seeds() {
+    local entries
+    entries=$(extract_entries)
+    for folder in "$entries"/*/; do
+        local base
+        base=$(basename "$folder")
+        mapfile -t small < <(cd "$folder" && find . -maxdepth 1 -type f -size -16k -printf '%s %P\n' |
+            sort -n | head -3 | cut -d' ' -f2-)
+        if ((${#small[@]} > 0)); then
+            (cd "$folder" && "$paktool" build "$seeds/$base.pak" "${small[@]}" >/dev/null)
+        fi
+    done
+    find "$game_dir" -maxdepth 1 -name '*.pak' -size -64k -exec cp {} "$seeds/" \;
+}
+
+# Model entries (neither pictures nor sounds), a few from each archive.
+make_model_seeds() {
+    local entries
+    entries=$(extract_entries)
+    for folder in "$entries"/*/; do
+        local base
+        base=$(basename "$folder")
+        find "$folder" -maxdepth 1 -type f ! -name '*.png' ! -name '*.wav' ! -name '*.bmp' \
+            -size -$((max_len / 1024))k | sort | head -6 |
+            while read -r entry; do cp "$entry" "$seeds/${base}_$(basename "$entry")"; done
+    done
+}
+
+# The file the game writes, and a few of the shapes a damaged one takes.
+make_settings_seeds() {
+    # version 1, no reserved bytes, the four switches, ten pictures, the size.
+    { printf '\x01\0\0\0\0\0\0\0\x01\x01\x01\x01' && head -c 40 /dev/zero &&
+        printf '\x01\0\0\0'; } >"$seeds/defaults"
+    { printf '\x01\0\0\0\0\0\0\0\0\x01\0\x01\x01\0\0\0' && head -c 36 /dev/zero &&
+        printf '\0\0\0\0'; } >"$seeds/one_done"
+    { printf '\x01\0\0\0\x04\0\0\0abcd\x07\0\x01\0' && head -c 40 /dev/zero &&
+        printf '\x05\0\0\0'; } >"$seeds/reserved"
+    printf '\x01\0\0\0\xff\xff\xff\xff\0\0' >"$seeds/huge_reserved"
+    printf '\x02\0\0\0\0\0\0\0' >"$seeds/version2"
+    printf '\x01\0\0\0\0\0\0\0\x01\x01' >"$seeds/truncated"
+}
+
+# Recipes as the art could write them (the shipped art has none).
+make_procedural_seeds() {
+    local i=0
+    for recipe in 'x#Plasma64x64,10,200,30' 'a#Plasma16x8,255,0,255' 'x#Fire64x64' 'f#Fire32x16' \
+        'x#Fire2x2' 'x#Plasma1x1,0,0,0' 'x#Plasma2048x2048,1,2,3' 'x#Smoke8x8'; do
+        printf '%s' "$recipe" >"$seeds/recipe$i"
+        i=$((i + 1))
+    done
+}
+
+if [[ ! -f $seeds/.done ]]; then
+    rm -rf "$seeds"
+    mkdir -p "$seeds"
+    "make_${name}_seeds"
+    touch "$seeds/.done"
+fi
+
+mkdir -p "$artifacts"
+work=$(mktemp -d /tmp/meadow_libfuzzer_XXXXXX)
+trap 'rm -rf "$work"' EXIT
+echo "fuzz_$name: $(find "$seeds" -type f ! -name .done | wc -l) seeds, ${seconds}s"
+# New inputs go to the scratch folder; the seeds stay as made.
+status=0
+"$binary" -max_total_time="$seconds" -max_len=$max_len -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$artifacts/${name}_" "$work" "$seeds" \
+    >"$work/log" 2>&1 || status=$?
+if ((status != 0)); then
+    tail -60 "$work/log"
+    echo "FAIL: fuzz_$name stopped with status $status"
+    exit 1
+fi
+grep -E 'INFO: seed corpus|DONE|stat::number_of_executed_units' "$work/log" || true
