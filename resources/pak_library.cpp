@@ -5,9 +5,12 @@
 
 namespace {
 
-// The game cannot go on without its art: end quietly with status 1.
+// The game cannot go on without its art: end quietly with status 1, at
+// once.  Not std::exit: that unloads libraries and runs destructors while
+// SDL's audio thread and the rasteriser's threads still run, and one of them
+// then crashes on the way out (a signal instead of status 1, now and then).
 void exitOnPakFailure(const std::string&) {
-    std::exit(1);
+    std::_Exit(1);
 }
 
 // Index of the open archive with this key, or -1.

@@ -8,7 +8,8 @@
 // loadModel, a mesh one for its texture, the sound cache one per sound
 // (never given back).
 //
-// An archive that cannot be read ends the game (exit status 1, no message):
+// An archive that cannot be read ends the game at once (exit status 1, no
+// message, no clean-up that could race the audio and rasteriser threads):
 // the game cannot go on without its art.  A truncated or malformed archive
 // counts as unreadable.  Tests replace `pakOpenFailure` to observe it.
 #pragma once

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# The real program with damaged art, run from a copy of the game folder:
+# an archive missing, cut short, with a negative name length, or a folder in
+# its place ends the game with exit status 1 and no signal, every time, both
+# for archives opened at start-up and for one opened on a picture switch.  A
+# model entry whose counts lie loads what is really there: the game plays on
+# and ends normally through its exit dialog.
+#
+# Needs MEADOW_GAME_DIR (the program and its archives) and MEADOW_BUILD_DIR
+# (paktool); runs its own small Xvfb screen.
+set -euo pipefail
+
+game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
+build_dir=${MEADOW_BUILD_DIR:?MEADOW_BUILD_DIR must name the build folder}
+paktool=$build_dir/paktool
+REPEATS=3
+
+if [[ ${1:-} != --inside ]]; then
+    work=$(mktemp -d /tmp/meadow_robust_archives_XXXXXX)
+    trap 'rm -rf "$work"' EXIT
+    status=0
+    xvfb-run -a -s "-screen 0 640x480x24 -nolisten tcp" bash "$0" --inside "$work" || status=$?
+    exit $status
+fi
+
+work=$2
+export SDL_AUDIODRIVER=dummy
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# A fresh copy of the game folder: links to every file, so one can be
+# replaced without touching the original.
+fresh_copy() {
+    rm -rf "$work/game"
+    mkdir -p "$work/game"
+    for file in "$game_dir"/*; do ln -s "$file" "$work/game/"; done
+}
+
+# Settings that open the 48-piece puzzle at once (no welcome dialog).
+puzzle_settings() {
+    local home=$work/data
+    rm -rf "$home"
+    mkdir -p "$home/meadow_mosaics"
+    { printf '\x01\0\0\0\0\0\0\0\0\x01\x01\x01' && head -c 40 /dev/zero && printf '\x01\0\0\0'; } \
+        >"$home/meadow_mosaics/marbleyardstudio_meadow_mosaics_cfg"
+    echo "$home"
+}
+
+# Start the game in the copy; set `pid`.
+start_game() {
+    (cd "$work/game" && exec ./meadow_mosaics) &
+    pid=$!
+}
+
+# Wait up to $1 seconds for the game to end; set `end_status` to its exit
+# status (128+N for signal N, "running" if it did not end and was killed).
+# Not in a subshell: only this shell can wait for its child.
+await_end() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
+    end_status=0
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null || true
+        end_status=running
+        return
+    fi
+    wait "$pid" || end_status=$?
+}
+
+wait_for_window() {
+    for _ in $(seq 1 100); do
+        [[ -n $(xdotool search --name meadow_mosaics 2>/dev/null) ]] && return 0
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Replace one archive of the copy with a damaged version made by a command.
+# damage ARCHIVE KIND: missing, truncated, negative_name, folder.
+damage() {
+    local archive=$1 kind=$2 target=$work/game/$1
+    rm -f "$target"
+    case $kind in
+    missing) ;;
+    truncated) head -c "$(($(stat -c %s "$game_dir/$archive") / 2))" "$game_dir/$archive" >"$target" ;;
+    negative_name)
+        # The first entry's name length byte becomes 0x90 (-112 as the reader sees it).
+        cp "$game_dir/$archive" "$target"
+        printf '\x90' | dd of="$target" bs=1 seek=4 conv=notrunc status=none
+        ;;
+    folder) mkdir "$target" ;;
+    esac
+}
+
+# Archives the first start (welcome dialog) opens, and one of each damage.
+for archive in interface_my.pak buttons.pak main_menu.pak help_menu.pak; do
+    for kind in missing truncated negative_name folder; do
+        fresh_copy
+        damage "$archive" "$kind"
+        for run in $(seq 1 $REPEATS); do
+            export XDG_DATA_HOME=$work/empty_data_$run
+            rm -rf "$XDG_DATA_HOME"
+            start_game
+            await_end 20
+            [[ $end_status == 1 ]] || fail "$archive $kind (run $run): status $end_status, want 1"
+        done
+        echo "$archive $kind: exit status 1 in $REPEATS runs"
+    done
+done
+
+# A picture archive opened only when the child walks on to the next picture.
+fresh_copy
+damage puzzle_v21.pak negative_name
+XDG_DATA_HOME=$(puzzle_settings)
+export XDG_DATA_HOME
+for run in $(seq 1 $REPEATS); do
+    start_game
+    if ! wait_for_window; then
+        fail "picture switch (run $run): the game ended before its window opened"
+        continue
+    fi
+    sleep 2
+    xdotool key Right
+    await_end 20
+    [[ $end_status == 1 ]] ||
+        fail "picture switch onto a damaged archive (run $run): status $end_status, want 1"
+done
+echo "damaged picture archive on a picture switch: exit status 1 in $REPEATS runs"
+
+# Model entries whose counts lie: "close" claims 1000 meshes, "menu" one mesh
+# of 2^31-1 triangles.  Whatever really fits is drawn; the game goes on.
+fresh_copy
+rm "$work/game/buttons.pak"
+mkdir -p "$work/entries"
+"$paktool" extract "$game_dir/buttons.pak" "$work/entries/"
+printf '\xe8\x03\0\0' | dd of="$work/entries/close" bs=1 seek=1 conv=notrunc status=none
+menu=$work/entries/menu
+name_length=$(od -An -t d4 -j 5 -N 4 "$menu" | tr -d ' ')
+printf '\xff\xff\xff\x7f' | dd of="$menu" bs=1 seek=$((9 + name_length + 140)) conv=notrunc status=none
+mapfile -t names < <("$paktool" list "$game_dir/buttons.pak" | cut -d' ' -f1)
+(cd "$work/entries" && "$paktool" build "$work/game/buttons.pak" "${names[@]}")
+XDG_DATA_HOME=$(puzzle_settings)
+export XDG_DATA_HOME
+start_game
+if wait_for_window; then
+    sleep 2
+    xdotool key Escape
+    sleep 1.5
+    xdotool key Return
+    await_end 20
+    [[ $end_status == 0 ]] || fail "lying model counts: status $end_status, want 0 after the exit dialog"
+    echo "lying model counts: played on, exit status $end_status"
+else
+    await_end 1
+    fail "lying model counts: the game ended before its window opened (status $end_status)"
+fi
+
+if ((failures > 0)); then
+    echo "$failures failures"
+    exit 1
+fi
+echo "damaged archives: all ok"
