@@ -13,6 +13,7 @@
 VideoContext* theVideo = nullptr;
 SDL_Surface* screenSurface = nullptr;
 bool videoKeepMultisampleOnSoftware = false;
+std::string videoDeviceRoot = "/dev/";
 
 namespace {
 
@@ -113,7 +114,7 @@ void VideoContext::setMode() {
     // With no GPU device at all the visual is bound to be a CPU rasteriser:
     // the plain mode is asked for at once rather than after a multisampled
     // one that would only be thrown away (most of a second of start-up).
-    bool retry = !videoKeepMultisampleOnSoftware && !hardwareGlPossible();
+    bool retry = !videoKeepMultisampleOnSoftware && !hardwareGlPossible(videoDeviceRoot);
     if (!retry) {
         setGlAttributes(true);
         screenSurface = SDL_SetVideoMode(width, height, 32, flags);

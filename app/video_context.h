@@ -19,6 +19,8 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+
 #include "scene/transform.h"
 
 struct VideoContext {
@@ -44,5 +46,9 @@ bool isSoftwareRenderer(const char* renderer);
 
 // Tests only: keep multisampling even on a software rasteriser.
 extern bool videoKeepMultisampleOnSoftware;
+// Where GPU device nodes are looked for ("/dev/"); tests point it at a
+// folder with a fake one to take the path of a GPU machine whose GL turns
+// out to be a software rasteriser.
+extern std::string videoDeviceRoot;
 
 void fatalVideoError(); // SDL_Quit, exit(1)

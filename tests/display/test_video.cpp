@@ -96,3 +96,19 @@ TEST(SmallVideoContext, FourByThreeScreenIsNarrowerAtTheSameHeight) {
     EXPECT_NEAR(theVideo->halfHeightAt(100), 41.42, 0.01);
     EXPECT_NEAR(theVideo->halfWidthAt(100), 55.23, 0.01);
 }
+
+// On a machine with a GPU device the game first asks for a multisampled
+// window; finding a software rasteriser behind it, it must start the video
+// afresh without multisampling (the old context would otherwise survive).
+// Its own process: see the detected-software entry in tests/CMakeLists.txt.
+TEST(DISABLED_DetectedSoftwareVideo, RetriesWithAFreshPlainWindow) {
+    ensureVideo();
+    ASSERT_NE(videoDeviceRoot, "/dev/");
+    ASSERT_TRUE(isSoftwareRenderer((const char*)glGetString(GL_RENDERER)));
+    EXPECT_FALSE(theVideo->multisampled);
+    GLint sampleBuffers = -1;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    EXPECT_EQ(sampleBuffers, 0);
+    EXPECT_EQ(theVideo->width, 1920);
+    EXPECT_NEAR(theVideo->halfHeightAt(100), 41.42, 0.01);
+}
