@@ -89,7 +89,11 @@ void runMainLoop() {
 void shutdownGame() {
     delete worldRoot;
     worldRoot = nullptr;
-    delete theVideo; // shuts SDL down, the audio device with it
+    // The sounds go with their mixer, which gives their archives back: a
+    // second start in the same process must not find the first one's.
+    delete theAudio;
+    theAudio = nullptr;
+    delete theVideo; // shuts SDL down
     theVideo = nullptr;
 }
 

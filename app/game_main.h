@@ -20,7 +20,7 @@ void pollInput();          // loop steps 1-2: reset flags, drain SDL events
 void runFrame();           // one frame: draw, deferred meshes, swap, picking
 void stepFrame();          // pollInput + runFrame (tests drive the game with it)
 void runMainLoop();        // until worldRoot is dead
-void shutdownGame();       // destroy worldRoot, close video
+void shutdownGame();       // destroy worldRoot, the mixer and its sounds, close video
 int gameMain();            // startGame, runMainLoop, shutdownGame
 
 // Provided by the game's screens (screens/start_screen.cpp):

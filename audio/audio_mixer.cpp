@@ -66,6 +66,8 @@ AudioMixer::~AudioMixer() {
     }
     for (SDL_AudioCVT& sound : sounds)
         std::free(sound.buf);
+    for (const char* archive : archives)
+        thePakLibrary.release(archive);
 }
 
 void AudioMixer::play(const std::string& name, bool music) {
@@ -92,6 +94,7 @@ void AudioMixer::play(const std::string& name, bool music) {
         }
         names.push_back(name);
         sounds.push_back(sound);
+        archives.push_back(archive);
     }
     const SDL_AudioCVT& sound = sounds[index];
     if (deviceOpen) SDL_LockAudio();

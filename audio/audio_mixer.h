@@ -3,7 +3,8 @@
 //
 // play(name, music) takes the first free voice (a request that finds none is
 // dropped), loading the WAV entry on first use from "music.pak" (music) or
-// "sound.pak" (effects), converting it once and caching it until exit.
+// "sound.pak" (effects), converting it once and caching it until the mixer
+// is destroyed at shutdown, which gives the archive references back.
 // Effects need sound on; music needs sound or music on to start, and the
 // callback silences a looping voice as soon as music is off.
 //
@@ -32,13 +33,14 @@ struct MixChannel {
 extern MixChannel mixChannels[MIX_CHANNEL_COUNT];
 
 struct AudioMixer {
-    bool unavailable = false;        // no device: every request is ignored
-    bool deviceOpen = false;         // this mixer opened the device (and closes it)
-    std::vector<SDL_AudioCVT> sounds; // converted sounds, each owns its buf
-    std::vector<std::string> names;  // parallel to sounds
+    bool unavailable = false;          // no device: every request is ignored
+    bool deviceOpen = false;           // this mixer opened the device (and closes it)
+    std::vector<SDL_AudioCVT> sounds;  // converted sounds, each owns its buf
+    std::vector<std::string> names;    // parallel to sounds
+    std::vector<const char*> archives; // parallel: the archive each holds a reference on
 
     explicit AudioMixer(bool openDevice = true); // false: no device, for tests
-    ~AudioMixer();
+    ~AudioMixer(); // closes the device, frees the sounds, releases their archives
     AudioMixer(const AudioMixer&) = delete;
     AudioMixer& operator=(const AudioMixer&) = delete;
     void play(const std::string& name, bool music);
