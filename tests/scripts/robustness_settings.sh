@@ -214,11 +214,7 @@ cmp -s "$settings" "$work/progress" || fail "killed mid-save: the old progress w
 record 0 1 1 1 3 0 >"$work/after_second_start"
 [[ -e $settings.tmp ]] && cmp -s "$settings.tmp" "$work/after_second_start" ||
     fail "killed mid-save: the temporary file does not hold the new record"
-run_game "$WELCOME_TO_EXIT" # the welcome shows again: the old record was read
-[[ $end_status == 0 ]] || fail "start after the kill: status $end_status, want 0"
-cmp -s "$settings" "$work/after_second_start" ||
-    fail "start after the kill: saved $(od -An -tx1 "$settings" | tr -d '\n')"
-echo "killed mid-save: old progress kept and read by the next start"
+echo "killed mid-save: old progress kept, the new record waits in the temporary file"
 
 if ((failures > 0)); then
     echo "$failures failures"
