@@ -35,8 +35,7 @@ export XDG_DATA_HOME=$work/data
 folder=$XDG_DATA_HOME/meadow_mosaics
 settings=$folder/marbleyardstudio_meadow_mosaics_cfg
 failures=0
-KEY_PAUSE=1.6   # dialogs glide in for about a second
-FIRST_FRAMES=3 # the window shows before the archives are read and the first frame drawn
+KEY_PAUSE=1.3 # dialogs glide in for about a second
 
 fail() {
     echo "FAIL: $*" >&2
@@ -92,13 +91,13 @@ run_game() {
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    sleep "$FIRST_FRAMES"
+    sleep "$KEY_PAUSE"
     for key in $keys; do
         kill -0 "$pid" 2>/dev/null || break
         xdotool key "$key"
         sleep "$KEY_PAUSE"
     done
-    local deadline=$((SECONDS + 30))
+    local deadline=$((SECONDS + 15))
     while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
     end_status=0
     if kill -0 "$pid" 2>/dev/null; then
@@ -174,12 +173,12 @@ else
     echo "read-only folder: neither a mount namespace nor chattr here; skipped"
 fi
 if [[ -n $pid ]]; then
-    sleep "$FIRST_FRAMES"
+    sleep 2.5 # the window and the first frames
     for key in $PUZZLE_TO_EXIT; do
         xdotool key "$key"
         sleep "$KEY_PAUSE"
     done
-    deadline=$((SECONDS + 30))
+    deadline=$((SECONDS + 15))
     while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
     end_status=0
     if kill -0 "$pid" 2>/dev/null; then
