@@ -33,7 +33,7 @@ mkdir -p "$XDG_DATA_HOME/meadow_mosaics"
 
 cd "$game_dir"
 valgrind --tool=memcheck --error-exitcode=99 --errors-for-leak-kinds=none --leak-check=no \
-    --num-callers=30 --suppressions="$here/valgrind.supp" --log-file="$work/valgrind.log" \
+    --num-callers=30 --suppressions="$here/valgrind.supp" --log-file="$work/valgrind.%p.log" \
     ./meadow_mosaics &
 pid=$!
 for _ in $(seq 1 600); do
@@ -56,10 +56,10 @@ if kill -0 "$pid" 2>/dev/null; then
     status=1
 fi
 wait "$pid" || status=$?
-grep -E "ERROR SUMMARY|Invalid|uninitialised|Mismatched|free\(\)" "$work/valgrind.log" | head -40 || true
+grep -E "Command:|ERROR SUMMARY|Invalid|uninitialised|Mismatched|free\(\)" "$work"/valgrind.*.log | head -40 || true
 if [[ $status != 0 ]]; then
     echo "FAIL: status $status (99: memcheck found errors)"
-    cp "$work/valgrind.log" /tmp/meadow_valgrind_last.log
+    cat "$work"/valgrind.*.log >/tmp/meadow_valgrind_last.log
     echo "full log: /tmp/meadow_valgrind_last.log"
     exit 1
 fi

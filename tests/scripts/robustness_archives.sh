@@ -13,7 +13,7 @@ set -euo pipefail
 game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
 build_dir=${MEADOW_BUILD_DIR:?MEADOW_BUILD_DIR must name the build folder}
 paktool=$build_dir/paktool
-REPEATS=3
+REPEATS=4
 
 if [[ ${1:-} != --inside ]]; then
     work=$(mktemp -d /tmp/meadow_robust_archives_XXXXXX)
@@ -98,19 +98,23 @@ damage() {
     esac
 }
 
-# Archives the first start (welcome dialog) opens, and one of each damage.
+# Archives the first start (welcome dialog) opens, each damage once; the
+# first archive of all again and again (an exit racing the audio and
+# rasteriser threads once ended in a signal one run in five).
 for archive in interface_my.pak buttons.pak main_menu.pak help_menu.pak; do
     for kind in missing truncated negative_name folder; do
         fresh_copy
         damage "$archive" "$kind"
-        for run in $(seq 1 $REPEATS); do
+        runs=1
+        [[ $archive == interface_my.pak ]] && runs=$REPEATS
+        for run in $(seq 1 $runs); do
             export XDG_DATA_HOME=$work/empty_data_$run
             rm -rf "$XDG_DATA_HOME"
             start_game
             await_end 20
             [[ $end_status == 1 ]] || fail "$archive $kind (run $run): status $end_status, want 1"
         done
-        echo "$archive $kind: exit status 1 in $REPEATS runs"
+        echo "$archive $kind: exit status 1 in $runs runs"
     done
 done
 
@@ -119,19 +123,23 @@ fresh_copy
 damage puzzle_v21.pak negative_name
 XDG_DATA_HOME=$(puzzle_settings)
 export XDG_DATA_HOME
-for run in $(seq 1 $REPEATS); do
+for run in 1 2; do
     start_game
     if ! wait_for_window; then
         fail "picture switch (run $run): the game ended before its window opened"
         continue
     fi
-    sleep 2
-    xdotool key Right
+    # Right until the game ends: a press before the board stands is not taken.
+    for _ in $(seq 1 10); do
+        sleep 2
+        kill -0 "$pid" 2>/dev/null || break
+        xdotool key Right
+    done
     await_end 20
     [[ $end_status == 1 ]] ||
         fail "picture switch onto a damaged archive (run $run): status $end_status, want 1"
 done
-echo "damaged picture archive on a picture switch: exit status 1 in $REPEATS runs"
+echo "damaged picture archive on a picture switch: exit status 1 in 2 runs"
 
 # Model entries whose counts lie: "close" claims 1000 meshes, "menu" one mesh
 # of 2^31-1 triangles.  Whatever really fits is drawn; the game goes on.
@@ -149,9 +157,9 @@ XDG_DATA_HOME=$(puzzle_settings)
 export XDG_DATA_HOME
 start_game
 if wait_for_window; then
-    sleep 2
+    sleep 3 # the archives are read and the first frames drawn after the window shows
     xdotool key Escape
-    sleep 1.5
+    sleep 2
     xdotool key Return
     await_end 20
     [[ $end_status == 0 ]] || fail "lying model counts: status $end_status, want 0 after the exit dialog"

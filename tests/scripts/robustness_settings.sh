@@ -35,7 +35,8 @@ export XDG_DATA_HOME=$work/data
 folder=$XDG_DATA_HOME/meadow_mosaics
 settings=$folder/marbleyardstudio_meadow_mosaics_cfg
 failures=0
-KEY_PAUSE=1.3 # dialogs glide in for about a second
+KEY_PAUSE=1.6   # dialogs glide in for about a second
+FIRST_FRAMES=3 # the window shows before the archives are read and the first frame drawn
 
 fail() {
     echo "FAIL: $*" >&2
@@ -91,13 +92,13 @@ run_game() {
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
-    sleep "$KEY_PAUSE"
+    sleep "$FIRST_FRAMES"
     for key in $keys; do
         kill -0 "$pid" 2>/dev/null || break
         xdotool key "$key"
         sleep "$KEY_PAUSE"
     done
-    local deadline=$((SECONDS + 15))
+    local deadline=$((SECONDS + 30))
     while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
     end_status=0
     if kill -0 "$pid" 2>/dev/null; then
@@ -173,12 +174,12 @@ else
     echo "read-only folder: neither a mount namespace nor chattr here; skipped"
 fi
 if [[ -n $pid ]]; then
-    sleep 2.5 # the window and the first frames
+    sleep "$FIRST_FRAMES"
     for key in $PUZZLE_TO_EXIT; do
         xdotool key "$key"
         sleep "$KEY_PAUSE"
     done
-    deadline=$((SECONDS + 15))
+    deadline=$((SECONDS + 30))
     while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
     end_status=0
     if kill -0 "$pid" 2>/dev/null; then
