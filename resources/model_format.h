@@ -14,7 +14,8 @@
 // Texture coordinate t = 0 is the first row of the image file.
 //
 // NOTE: readers stop at the entry's real end: a record whose counts or
-// lengths run past it is not read (the records before it stay).
+// lengths run past it is refused (and the game then treats its archive as
+// damaged, see SceneObject::loadModel).
 #pragma once
 
 #include <cstdint>

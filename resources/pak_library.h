@@ -11,7 +11,8 @@
 // An archive that cannot be read ends the game at once (exit status 1, no
 // message, no clean-up that could race the audio and rasteriser threads):
 // the game cannot go on without its art.  A truncated or malformed archive
-// counts as unreadable.  Tests replace `pakOpenFailure` to observe it.
+// counts as unreadable, and so does a model entry whose counts run past
+// its end (SceneObject::loadModel).  Tests replace `pakOpenFailure` to observe it.
 #pragma once
 
 #include <cstdint>

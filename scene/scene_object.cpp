@@ -74,11 +74,18 @@ void SceneObject::loadModel(const std::string& pakFile, const std::string& entry
     const uint8_t* cursor = entry.bytes;
     const uint8_t* end = entry.bytes + entry.size;
     int32_t count = 0;
-    if (!readModelHeader(cursor, end, count)) return;
+    if (!readModelHeader(cursor, end, count)) {
+        pakOpenFailure(pakFile); // a damaged archive, like an unreadable one
+        return;
+    }
     for (int32_t i = 0; i < count; ++i) {
         Mesh* mesh = new Mesh;
         if (!mesh->parse(cursor, end, pakFile)) {
-            delete mesh; // runs past the entry's end: keep what was read
+            // Counts that run past the entry's end: the archive is damaged
+            // and the game ends as for an unreadable one.  (Where the
+            // failure handler returns, the meshes read so far stay.)
+            delete mesh;
+            pakOpenFailure(pakFile);
             break;
         }
         meshes.push_back(mesh);

@@ -161,25 +161,44 @@ TEST_F(Resources, ModelHeadersOfBothVariantsAndEmptyModels) {
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 }
 
-TEST_F(Resources, MissingAndShortEntriesKeepWhatCanBeRead) {
+std::vector<std::string> damagedArchives; // what pakOpenFailure was told
+void recordDamage(const std::string& path) {
+    damagedArchives.push_back(path);
+}
+
+// A missing entry loads no meshes; an entry whose counts run past its end
+// marks the archive damaged (the game then ends with status 1).  With a
+// failure handler that returns, as here, the meshes before the damage stay.
+TEST_F(Resources, MissingEntriesLoadNothingShortOnesMarkTheArchiveDamaged) {
+    void (*saved)(const std::string&) = pakOpenFailure;
+    pakOpenFailure = recordDamage;
+    damagedArchives.clear();
     std::vector<uint8_t> bytes = model({smallQuad("img"), smallQuad("img")});
     bytes.resize(bytes.size() - 10); // the second record runs past the end
-    std::string pak =
-        writeArchive({{"cut", bytes}, {"img", makePng(2, 2, 3, RED_GREEN_BLUE_WHITE)}});
+    std::vector<uint8_t> noCount = {0, 2, 0};
+    std::string pak = writeArchive({{"cut", bytes},
+                                    {"noCount", noCount},
+                                    {"img", makePng(2, 2, 3, RED_GREEN_BLUE_WHITE)}});
     {
         SceneObject object;
         object.loadModel(pak, "nowhere");
         EXPECT_TRUE(object.hasModel);
         EXPECT_EQ(object.meshCount, 0);
         EXPECT_EQ(thePakLibrary.referenceCount(pak), 1); // still one per loadModel
+        EXPECT_TRUE(damagedArchives.empty());
 
         object.loadModel(pak, "cut");
         EXPECT_EQ(object.meshCount, 1);
         ASSERT_EQ(object.meshes.size(), 1u);
         EXPECT_NE(object.meshes[0]->texture, 0u);
         EXPECT_EQ(thePakLibrary.referenceCount(pak), 3); // two models, one texture
+
+        object.loadModel(pak, "noCount"); // too short for its mesh count
+        EXPECT_EQ(object.meshCount, 1);
+        EXPECT_EQ(damagedArchives, (std::vector<std::string>{pak, pak}));
     }
     EXPECT_EQ(thePakLibrary.openCount(), 0);
+    pakOpenFailure = saved;
 }
 
 TEST_F(Resources, ProceduralMeshTexturesAreSharedByRecipe) {
