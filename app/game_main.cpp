@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/frame_redraw.h"
 #include "app/input.h"
 #include "app/picking.h"
 #include "app/platform.h"
 #include "app/settings.h"
 #include "app/video_context.h"
 #include "audio/audio_mixer.h"
+#include "resources/mesh.h"
 #include "resources/procedural_texture.h"
 #include "scene/scene_object.h"
 
@@ -45,6 +47,7 @@ bool startGame() {
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
+    theRedraw.probeBackBuffer();
     // Every clock starts from SDL's: an earlier run in this process may have
     // left frameTime ahead of it, and the first frame would then jump ahead.
     frameTime = SDL_GetTicks();
@@ -60,20 +63,27 @@ bool startGame() {
 void pollInput() {
     beginInputFrame();
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    while (SDL_PollEvent(&event)) {
+        // The window shown again or uncovered: its pixels may be gone.
+        if (event.type == SDL_VIDEOEXPOSE || event.type == SDL_ACTIVEEVENT) theRedraw.invalidate();
         recordEvent(event); // a quit request is not acted on
+    }
 }
 
 void runFrame() {
     frameTime = SDL_GetTicks();
     theProceduralTextures.updateAll();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glTranslatef(0, 0, -WORLD_DISTANCE);
+    // The walk runs every action and records what it would draw; then only
+    // what changed is painted (cleared first) and swapped.
+    recordOpaqueMeshes = true;
     worldRoot->draw();
-    Scene::drawDeferred(deferredMeshes);
-    SDL_GL_SwapBuffers();
+    recordOpaqueMeshes = false;
+    RedrawKind kind = theRedraw.finishFrame(frameTime);
     thePicker.update();
+    // Nothing new to show: rest a moment instead of spinning.
+    if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
 }
 
 void stepFrame() {

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "app/frame_redraw.h"
 #include "app/input.h"
 #include "app/video_context.h"
 #include "resources/mesh.h"
@@ -89,6 +90,7 @@ GLubyte colourStage(PickState& picker) {
     bool multisampled = theVideo->multisampled;
     if (multisampled) glDisable(MULTISAMPLE_ARB);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    theRedraw.spoil({mouseX, readY, mouseX + 1, readY + 1}); // repainted with the next change
     glLoadIdentity();
     glPushAttrib(GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);

@@ -1,6 +1,6 @@
 // meadow_bench: timings and memory of the real game on the display it finds.
 //
-//   meadow_bench frames           48-piece board at rest vs. the empty frame
+//   meadow_bench frames           48-piece board: at rest, pointer moving, drawn whole; empty frame
 //   meadow_bench startup          process start to the first frame (forks itself)
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
@@ -12,12 +12,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/platform.h"
 #include "app/video_context.h"
@@ -43,43 +45,70 @@ SceneObject* pieceOf(int i) {
     return board->children[1 + 2 * i];
 }
 
+// One frame with the pointer a step further round a circle over the board:
+// the cursor moves and the pieces it crosses pulse.
+double movingPointerFrame(int& step) {
+    double angle = 0.05 * step++;
+    int x = theVideo->width / 2 + (int)(0.3 * theVideo->width * std::cos(angle));
+    int y = theVideo->height / 2 + (int)(0.3 * theVideo->height * std::sin(angle));
+    queuePointer(x, y);
+    return timedStep();
+}
+
+// Whole frames: every frame drawn in full, as if everything had changed.
+double wholeFrame() {
+    redrawEveryFrame = true;
+    double ms = timedStep();
+    redrawEveryFrame = false;
+    return ms;
+}
+
 int benchFrames() {
     if (!startBenchGame(false)) return 1;
     runFor(LANDING_MS);
     if (!board || (int)board->children.size() != 1 + 2 * pieceCount) return 1;
-    if (!pointAtObject(pieceOf(HELD_PIECE))) std::fprintf(stderr, "the piece was not picked\n");
     // Wall time per frame, and CPU time per frame of the main thread (the
     // game's own work and the GL calls) and of the whole process (the
     // rasteriser's threads too): the CPU figures shake less under load.
-    std::vector<double> game, empty, gameMain, emptyMain, gameAll, emptyAll;
+    // Kinds: the board at rest with the pointer still over a piece (the
+    // screen already shows the frame), the pointer moving (parts painted),
+    // every frame whole, and the empty frame.
+    constexpr int KINDS = 4;
+    const char* names[KINDS] = {"game", "moving", "whole", "empty"};
+    std::vector<double> wall[KINDS], mainCpu[KINDS], allCpu[KINDS];
+    int moveStep = 0;
     for (int run = 0; run < FRAME_RUNS; ++run) {
-        std::vector<double> g, e;
-        for (int i = 0; i < WARM_FRAMES; ++i)
-            timedStep();
-        double main0 = threadCpuMs(), all0 = processCpuMs();
-        for (int i = 0; i < FRAMES_PER_RUN; ++i)
-            g.push_back(timedStep());
-        gameMain.push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
-        gameAll.push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
-        for (int i = 0; i < WARM_FRAMES; ++i)
-            emptyFrame();
-        main0 = threadCpuMs(), all0 = processCpuMs();
-        for (int i = 0; i < FRAMES_PER_RUN; ++i)
-            e.push_back(emptyFrame());
-        emptyMain.push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
-        emptyAll.push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
-        game.push_back(median(g));
-        empty.push_back(median(e));
+        for (int kind = 0; kind < KINDS; ++kind) {
+            if (kind == 0 && !pointAtObject(pieceOf(HELD_PIECE)))
+                std::fprintf(stderr, "the piece was not picked\n");
+            auto frame = [&]() {
+                switch (kind) {
+                case 0: return timedStep();
+                case 1: return movingPointerFrame(moveStep);
+                case 2: return wholeFrame();
+                default: return emptyFrame();
+                }
+            };
+            for (int i = 0; i < WARM_FRAMES; ++i)
+                frame();
+            std::vector<double> times;
+            double main0 = threadCpuMs(), all0 = processCpuMs();
+            for (int i = 0; i < FRAMES_PER_RUN; ++i)
+                times.push_back(frame());
+            mainCpu[kind].push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
+            allCpu[kind].push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
+            wall[kind].push_back(median(times));
+        }
     }
     report("width", theVideo->width);
     report("height", theVideo->height);
     report("pieces", pieceCount);
-    report("frame_game_ms", median(game));
-    report("frame_empty_ms", median(empty));
-    report("frame_game_main_cpu_ms", median(gameMain));
-    report("frame_empty_main_cpu_ms", median(emptyMain));
-    report("frame_game_cpu_ms", median(gameAll));
-    report("frame_empty_cpu_ms", median(emptyAll));
+    for (int kind = 0; kind < KINDS; ++kind) {
+        std::string name = names[kind];
+        report("frame_" + name + "_ms", median(wall[kind]));
+        report("frame_" + name + "_main_cpu_ms", median(mainCpu[kind]));
+        report("frame_" + name + "_cpu_ms", median(allCpu[kind]));
+    }
     shutdownGame();
     return 0;
 }

@@ -163,6 +163,10 @@ bool pointAtObject(SceneObject* object) {
     return false;
 }
 
+void queuePointer(int x, int y) {
+    queueMotion(x, y);
+}
+
 void queueKeyPress(int sym) {
     SDL_Event event = {};
     event.type = SDL_KEYDOWN;

@@ -38,9 +38,39 @@ GLint maxLights() {
     return lights;
 }
 
+// The model-space box around every vertex (positions are unaligned doubles).
+void findBounds(Mesh& mesh) {
+    for (int axis = 0; axis < 3; ++axis) {
+        mesh.boundsMin[axis] = 0;
+        mesh.boundsMax[axis] = 0;
+    }
+    for (int32_t v = 0; v < 3 * mesh.triangleCount; ++v) {
+        double p[3];
+        std::memcpy(p, mesh.positions + (size_t)v * sizeof p, sizeof p);
+        for (int axis = 0; axis < 3; ++axis) {
+            if (v == 0 || p[axis] < mesh.boundsMin[axis]) mesh.boundsMin[axis] = p[axis];
+            if (v == 0 || p[axis] > mesh.boundsMax[axis]) mesh.boundsMax[axis] = p[axis];
+        }
+    }
+}
+
+// The opaque draw with the current matrix.
+void drawOpaque(const Mesh& mesh) {
+    bool alphaTest = mesh.isAlphaTested();
+    if (alphaTest) glEnable(GL_ALPHA_TEST);
+    applyMaterial(mesh.material);
+    glBindTexture(GL_TEXTURE_2D, mesh.texture);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor3f(1, 1, 1);
+    drawArrays(mesh);
+    if (alphaTest) glDisable(GL_ALPHA_TEST);
+}
+
 } // namespace
 
 uint64_t meshGeneration = 0;
+bool recordOpaqueMeshes = false;
+std::vector<Mesh*> recordedMeshes;
 
 Mesh::Mesh() {
     ++meshGeneration;
@@ -62,6 +92,7 @@ bool Mesh::parse(const uint8_t*& cursor, const uint8_t* end, const std::string& 
     positions = record.positions;
     normals = record.normals;
     texCoords = record.texCoords;
+    findBounds(*this);
 
     // A name that is not terminated within its length names nothing.
     if (record.textureNameLength <= 0 ||
@@ -102,14 +133,16 @@ void Mesh::draw() {
         deferMesh(this);
         return;
     }
-    bool alphaTest = isAlphaTested();
-    if (alphaTest) glEnable(GL_ALPHA_TEST);
-    applyMaterial(material);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glEnable(GL_COLOR_MATERIAL);
-    glColor3f(1, 1, 1);
-    drawArrays(*this);
-    if (alphaTest) glDisable(GL_ALPHA_TEST);
+    if (recordOpaqueMeshes) {
+        recordedMeshes.push_back(this);
+        return;
+    }
+    drawOpaque(*this);
+}
+
+void Mesh::drawRecorded() {
+    glLoadMatrixd(savedMatrix);
+    drawOpaque(*this);
 }
 
 void Mesh::drawDeferred() {

@@ -9,13 +9,16 @@
 //
 // Normal pass (draw): saves the modelview matrix (picking replays it); a
 // blended mesh only records depth-test/lighting state and queues itself in
-// deferredMeshes; others set material, bind, glColor3f(1,1,1), draw.
+// deferredMeshes; others set material, bind, glColor3f(1,1,1), draw (or,
+// while recordOpaqueMeshes is set, queue themselves in recordedMeshes for
+// drawRecorded).
 // drawDeferred draws a queued mesh after the tree with its saved matrix and
 // blending on.  drawGeometryOnly draws positions only, for picking.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "resources/model_format.h"
 
@@ -32,6 +35,8 @@ struct Mesh {
     uint32_t texture = 0;               // GL texture name, 0 = none
     bool procedural = false;
     double savedMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    double boundsMin[3] = {}; // model-space box of the positions
+    double boundsMax[3] = {};
 
     Mesh();  // counts in meshGeneration
     ~Mesh(); // counts in meshGeneration
@@ -43,9 +48,16 @@ struct Mesh {
     bool isBlended() const;
     bool isAlphaTested() const;
     void draw();
+    void drawRecorded(); // an opaque mesh recorded by draw, with its saved matrix
     void drawDeferred();
     void drawGeometryOnly();
 };
+
+// While set (the main loop's walk of the tree), draw only records opaque
+// meshes in recordedMeshes, in order, like the blended ones in
+// deferredMeshes; the frame then decides what to paint (app/frame_redraw).
+extern bool recordOpaqueMeshes;
+extern std::vector<Mesh*> recordedMeshes;
 
 // Changes whenever a mesh is made or destroyed: while it stands still, a
 // Mesh pointer names the same geometry it named before (picking relies on

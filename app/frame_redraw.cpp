@@ -1,0 +1,241 @@
+// Frame redraw: the whole frame, a part of it, or nothing.
+#include "app/frame_redraw.h"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "app/video_context.h"
+#include "resources/mesh.h"
+#include "resources/procedural_texture.h"
+#include "scene/scene_object.h"
+
+FrameRedraw theRedraw;
+bool redrawEveryFrame = false;
+
+namespace {
+
+// A part larger than this share of the screen is drawn as a whole frame:
+// the scissor would save little and the rectangles cost their own work.
+constexpr double PART_SHARE_LIMIT = 0.6;
+constexpr int PART_MARGIN = 2; // pixels around a part: filtering reaches one texel out
+constexpr double NEAREST_W = 1e-6;
+constexpr GLubyte PROBE_RED = 1, PROBE_GREEN = 2, PROBE_BLUE = 3;
+
+// out = a * b, column-major 4x4 as GL keeps them.
+void multiply(const GLdouble a[16], const GLdouble b[16], GLdouble out[16]) {
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r) {
+            double sum = 0;
+            for (int k = 0; k < 4; ++k)
+                sum += a[k * 4 + r] * b[c * 4 + k];
+            out[c * 4 + r] = sum;
+        }
+}
+
+ScreenRect wholeViewport(const GLint viewport[4]) {
+    return {viewport[0], viewport[1], viewport[0] + viewport[2], viewport[1] + viewport[3]};
+}
+
+ScreenRect clampRect(const ScreenRect& r, const GLint viewport[4]) {
+    ScreenRect v = wholeViewport(viewport);
+    ScreenRect out = {std::max(r.x0, v.x0), std::max(r.y0, v.y0), std::min(r.x1, v.x1),
+                      std::min(r.y1, v.y1)};
+    return out.empty() ? ScreenRect{} : out;
+}
+
+long rectArea(const ScreenRect& r) {
+    return r.empty() ? 0 : (long)(r.x1 - r.x0) * (r.y1 - r.y0);
+}
+
+void recordMesh(std::vector<DrawnMesh>& list, const Mesh* mesh, bool deferred) {
+    DrawnMesh drawn;
+    drawn.mesh = mesh;
+    std::memcpy(drawn.matrix, mesh->savedMatrix, sizeof drawn.matrix);
+    drawn.deferred = deferred;
+    drawn.depthTest = deferred && mesh->depthTestWasOn;
+    drawn.lighting = deferred && mesh->lightingWasOn;
+    list.push_back(drawn);
+}
+
+bool sameLook(const DrawnMesh& a, const DrawnMesh& b) {
+    return std::memcmp(a.matrix, b.matrix, sizeof a.matrix) == 0 &&
+           a.depthTest == b.depthTest && a.lighting == b.lighting;
+}
+
+// Draw the recorded frame: every mesh, or those reaching into `part`.
+void drawMeshes(const std::vector<Mesh*>& opaque, const std::vector<Mesh*>& blended,
+                const std::vector<DrawnMesh>& drawn, const ScreenRect* part) {
+    size_t k = 0;
+    for (Mesh* mesh : opaque) {
+        if (!part || rectsTouch(drawn[k].rect, *part)) mesh->drawRecorded();
+        ++k;
+    }
+    glDepthMask(GL_FALSE);
+    for (Mesh* mesh : blended) {
+        if (!part || rectsTouch(drawn[k].rect, *part)) mesh->drawDeferred();
+        ++k;
+    }
+    glDepthMask(GL_TRUE);
+}
+
+} // namespace
+
+ScreenRect unionRect(const ScreenRect& a, const ScreenRect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1),
+            std::max(a.y1, b.y1)};
+}
+
+bool rectsTouch(const ScreenRect& a, const ScreenRect& b) {
+    return !a.empty() && !b.empty() && a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
+}
+
+ScreenRect meshScreenRect(const Mesh& mesh, const GLdouble modelview[16],
+                          const GLdouble projection[16], const GLint viewport[4]) {
+    if (mesh.triangleCount <= 0) return {};
+    GLdouble m[16];
+    multiply(projection, modelview, m);
+    double x0 = HUGE_VAL, y0 = HUGE_VAL, x1 = -HUGE_VAL, y1 = -HUGE_VAL;
+    for (int corner = 0; corner < 8; ++corner) {
+        double p[3] = {corner & 1 ? mesh.boundsMax[0] : mesh.boundsMin[0],
+                       corner & 2 ? mesh.boundsMax[1] : mesh.boundsMin[1],
+                       corner & 4 ? mesh.boundsMax[2] : mesh.boundsMin[2]};
+        double clip[4];
+        for (int r = 0; r < 4; ++r)
+            clip[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+        if (clip[3] <= NEAREST_W) return wholeViewport(viewport); // at or behind the eye
+        double x = viewport[0] + (clip[0] / clip[3] + 1) * 0.5 * viewport[2];
+        double y = viewport[1] + (clip[1] / clip[3] + 1) * 0.5 * viewport[3];
+        x0 = std::min(x0, x);
+        y0 = std::min(y0, y);
+        x1 = std::max(x1, x);
+        y1 = std::max(y1, y);
+    }
+    // Far outside the window (huge values): clamp before turning to int.
+    ScreenRect v = wholeViewport(viewport);
+    x0 = std::max(x0, (double)v.x0 - 1), y0 = std::max(y0, (double)v.y0 - 1);
+    x1 = std::min(x1, (double)v.x1 + 1), y1 = std::min(y1, (double)v.y1 + 1);
+    if (x0 >= x1 || y0 >= y1) return {};
+    ScreenRect r = {(int)std::floor(x0) - PART_MARGIN, (int)std::floor(y0) - PART_MARGIN,
+                    (int)std::ceil(x1) + PART_MARGIN, (int)std::ceil(y1) + PART_MARGIN};
+    return clampRect(r, viewport);
+}
+
+void FrameRedraw::probeBackBuffer() {
+    keepsBackBuffer = false;
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!isSoftwareRenderer(renderer)) return; // a graphics chip draws whole frames fast
+    // One pixel in a colour nothing else uses; if the back buffer still has
+    // it after a swap, it keeps its pixels.
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 1, 1);
+    glClearColor(PROBE_RED / 255.0f, PROBE_GREEN / 255.0f, PROBE_BLUE / 255.0f, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 0);
+    SDL_GL_SwapBuffers();
+    GLubyte pixel[4] = {};
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
+    keepsBackBuffer = pixel[0] == PROBE_RED && pixel[1] == PROBE_GREEN && pixel[2] == PROBE_BLUE;
+    valid = false;
+}
+
+void FrameRedraw::redrawShownWhole() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    for (const DrawnMesh& drawn : shown)
+        if (!drawn.deferred) const_cast<Mesh*>(drawn.mesh)->drawRecorded();
+    glDepthMask(GL_FALSE);
+    for (const DrawnMesh& drawn : shown)
+        if (drawn.deferred) const_cast<Mesh*>(drawn.mesh)->drawDeferred();
+    glDepthMask(GL_TRUE);
+}
+
+void FrameRedraw::spoil(const ScreenRect& r) {
+    damage = unionRect(damage, r);
+}
+
+RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
+    GLdouble nowProjection[16];
+    GLint nowViewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, nowProjection);
+    glGetIntegerv(GL_VIEWPORT, nowViewport);
+
+    next.clear();
+    for (const Mesh* mesh : recordedMeshes)
+        recordMesh(next, mesh, false);
+    for (const Mesh* mesh : deferredMeshes)
+        recordMesh(next, mesh, true);
+
+    bool whole = redrawEveryFrame || !valid || wholeNext || !keepsBackBuffer ||
+                 seenMeshGeneration != meshGeneration ||
+                 theProceduralTextures.openCount() > 0 || ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS ||
+                 std::memcmp(projection, nowProjection, sizeof projection) != 0 ||
+                 std::memcmp(viewport, nowViewport, sizeof viewport) != 0 ||
+                 next.size() != shown.size();
+    bool changed = whole;
+    ScreenRect part = damage;
+    for (size_t i = 0; i < next.size() && !whole; ++i) {
+        DrawnMesh& now = next[i];
+        const DrawnMesh& before = shown[i];
+        if (now.mesh != before.mesh || now.deferred != before.deferred) {
+            whole = true;
+            break;
+        }
+        if (sameLook(now, before)) {
+            now.rect = before.rect;
+            continue;
+        }
+        changed = true;
+        now.rect = meshScreenRect(*now.mesh, now.matrix, nowProjection, nowViewport);
+        part = unionRect(part, unionRect(before.rect, now.rect));
+    }
+    if (!whole && !part.empty() &&
+        rectArea(part) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
+        whole = true;
+
+    if (!whole && !changed && part.empty()) {
+        // The screen already shows this frame.
+        recordedMeshes.clear();
+        deferredMeshes.clear();
+        lastKind = RedrawKind::Nothing;
+        return lastKind;
+    }
+
+    if (whole) {
+        if (keepsBackBuffer && !redrawEveryFrame)
+            for (DrawnMesh& now : next)
+                now.rect = meshScreenRect(*now.mesh, now.matrix, nowProjection, nowViewport);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawMeshes(recordedMeshes, deferredMeshes, next, nullptr);
+        wholeTicks = ticks;
+        lastKind = RedrawKind::Whole;
+    } else {
+        part = clampRect(part, nowViewport);
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawMeshes(recordedMeshes, deferredMeshes, next, &part);
+        glDisable(GL_SCISSOR_TEST);
+        lastRect = part;
+        lastKind = RedrawKind::Part;
+    }
+    shown.swap(next);
+    if (onDrawn) onDrawn();
+    SDL_GL_SwapBuffers();
+    recordedMeshes.clear();
+    deferredMeshes.clear();
+    std::memcpy(projection, nowProjection, sizeof projection);
+    std::memcpy(viewport, nowViewport, sizeof viewport);
+    seenMeshGeneration = meshGeneration;
+    damage = {};
+    wholeNext = false;
+    valid = true;
+    return lastKind;
+}

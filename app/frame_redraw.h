@@ -1,0 +1,95 @@
+// Frame redraw: paint only what changed since the last frame shown.
+//
+// On a machine without a graphics chip every pixel is filled by the CPU, and
+// a full frame of the puzzle screen costs tens of milliseconds, most of it
+// the meadow behind everything.  Yet most frames show exactly what the last
+// one showed (a child looking, the pointer resting), and most of the others
+// differ in one small place: the pointer moved, a piece pulses or flies.
+//
+// So the frame walks the tree as always (actions run, matrices are saved),
+// but the opaque meshes are only recorded, like the blended ones already
+// are.  Then the list of what would be drawn (each mesh with its matrix) is
+// compared with the list of the last frame shown:
+//   - the same list, nothing else changed: nothing is drawn or swapped; the
+//     screen keeps its picture and the loop rests for a moment;
+//   - the same meshes, some of them moved: the rectangle covering where
+//     they were and where they are now is cleared and redrawn under a
+//     scissor (only meshes that reach into it), then swapped; this needs a
+//     back buffer that keeps its pixels across the swap, which a software
+//     rasteriser's does (checked once at start);
+//   - anything else (meshes made or destroyed, another camera, a changing
+//     procedural texture, an exposed window, a full second gone): the
+//     whole frame, as before.
+// Every mesh's screen rectangle comes from its model-space box (Mesh bounds)
+// under its saved matrix and the projection.  Picking's colour stage paints
+// one back-buffer pixel after the swap; that pixel is repainted with the
+// next change.
+//
+// `redrawEveryFrame` turns all of this off (every frame whole, as a plain
+// loop would draw it); tests and the benchmark use it to compare.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <vector>
+
+struct Mesh;
+
+// A window rectangle in GL pixels (origin bottom left), x0 <= x < x1.
+struct ScreenRect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x0 >= x1 || y0 >= y1; }
+};
+
+ScreenRect unionRect(const ScreenRect& a, const ScreenRect& b);
+bool rectsTouch(const ScreenRect& a, const ScreenRect& b);
+
+// Screen rectangle of a mesh's box under a model-view and a projection
+// matrix and a viewport; the whole viewport when part of the box lies at or
+// behind the eye.  Empty for a mesh with no triangles.
+ScreenRect meshScreenRect(const Mesh& mesh, const GLdouble modelview[16],
+                          const GLdouble projection[16], const GLint viewport[4]);
+
+// One mesh of a frame: what decides its pixels besides its fixed record.
+struct DrawnMesh {
+    const Mesh* mesh;
+    GLdouble matrix[16];
+    uint8_t deferred; // drawn in the blended pass
+    uint8_t depthTest, lighting; // blended pass: the state saved at its draw
+    ScreenRect rect;
+};
+
+enum class RedrawKind { Nothing, Part, Whole };
+
+struct FrameRedraw {
+    bool valid = false;             // `shown` holds the last frame shown
+    bool keepsBackBuffer = false;   // partial frames allowed
+    bool wholeNext = false;         // e.g. the window was exposed
+    uint64_t seenMeshGeneration = 0; // meshGeneration when `shown` was drawn
+    GLdouble projection[16] = {};
+    GLint viewport[4] = {};
+    uint32_t wholeTicks = 0;        // when the last whole frame was drawn
+    std::vector<DrawnMesh> shown;   // the last frame shown
+    std::vector<DrawnMesh> next;    // this frame, being decided
+    ScreenRect damage;              // back-buffer pixels spoilt since the last frame
+    RedrawKind lastKind = RedrawKind::Whole; // what the last frame did (tests, bench)
+    ScreenRect lastRect;            // the part redrawn by the last Part frame
+    void (*onDrawn)() = nullptr;    // tests: called after drawing, before the swap
+
+    // Once the window is open: whether its back buffer survives a swap.
+    void probeBackBuffer();
+    // After the walk: decide, draw what is needed (clearing first) and swap
+    // when anything was drawn.  Empties recordedMeshes and deferredMeshes.
+    RedrawKind finishFrame(uint32_t ticks);
+    void invalidate() { wholeNext = true; }
+    void spoil(const ScreenRect& r); // pixels changed behind our back
+    // Draw the frame last shown again, whole (tests compare it with a part).
+    void redrawShownWhole();
+};
+
+extern FrameRedraw theRedraw;
+extern bool redrawEveryFrame; // every frame whole (tests, benchmark)
+
+constexpr uint32_t WHOLE_FRAME_EVERY_MS = 1000; // a full repaint at least this often
+constexpr uint32_t STILL_FRAME_REST_MS = 2;     // the loop's rest when nothing changed
