@@ -94,6 +94,26 @@ constexpr double MENU_TAB_SPIN_MS = 1400;
 constexpr double MENU_TAB_TIP_MS = 1300;
 constexpr double MENU_TAB_TIP_ANGLE = -90;
 
+// Failed draws between two checks that a free spot is left at all.
+constexpr int32_t JAM_CHECK_MISSES = 1000;
+
+// Whether any spot of the four strips keeps minScatterDistance from the
+// first n spots (leaves candidateX, candidateY as they were).
+bool anySpotFree(int32_t n) {
+    int32_t keepX = candidateX, keepY = candidateY;
+    bool found = false;
+    for (const ScatterStrip& strip : SCATTER_STRIPS)
+        for (int32_t x = 0; x < strip.xRange && !found; ++x)
+            for (int32_t y = 0; y < strip.yRange && !found; ++y) {
+                candidateX = strip.xBase + x;
+                candidateY = strip.yBase + y;
+                found = candidateIsFree(n);
+            }
+    candidateX = keepX;
+    candidateY = keepY;
+    return found;
+}
+
 // Point the counts and the active tables at one size.
 void useSize(const PuzzleSize& size) {
     pieceCount = size.pieces;
@@ -218,9 +238,16 @@ void buildBoard() {
 }
 
 void scatterPieces() {
+    int32_t misses = 0;
     for (int32_t i = 0; i < pieceCount;) {
         randomScatterCandidate();
-        if (!candidateIsFree(i)) continue;
+        if (!candidateIsFree(i)) {
+            // The spots drawn so far can leave no free spot at all (with 48
+            // pieces that happens now and then), and drawing on would never
+            // end: start the whole scatter again.
+            if (++misses % JAM_CHECK_MISSES == 0 && !anySpotFree(i)) i = 0;
+            continue;
+        }
         scatterX[i] = candidateX;
         scatterY[i] = candidateY;
         ++i;
