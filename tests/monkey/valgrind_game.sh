@@ -2,7 +2,7 @@
 # The real program under valgrind's memcheck: start-up, one 48-piece board,
 # the exit dialog, the end.  Fails on any invalid read or write, use of
 # uninitialised memory in a decision, or bad free (leaks are the monkey's
-# business).  Too slow for every ./test.sh (a few minutes): run it by hand.
+# business).  About a minute and a half; ctest runs it as "valgrind_game".
 #
 #   MEADOW_GAME_DIR=build/game tests/monkey/valgrind_game.sh
 #
