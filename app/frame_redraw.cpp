@@ -50,7 +50,7 @@ long rectArea(const ScreenRect& r) {
     return r.empty() ? 0 : (long)(r.x1 - r.x0) * (r.y1 - r.y0);
 }
 
-void recordMesh(std::vector<DrawnMesh>& list, const Mesh* mesh, bool deferred) {
+void recordMesh(std::vector<DrawnMesh>& list, Mesh* mesh, bool deferred) {
     DrawnMesh drawn;
     drawn.mesh = mesh;
     std::memcpy(drawn.matrix, mesh->savedMatrix, sizeof drawn.matrix);
@@ -65,19 +65,14 @@ bool sameLook(const DrawnMesh& a, const DrawnMesh& b) {
            a.depthTest == b.depthTest && a.lighting == b.lighting;
 }
 
-// Draw the recorded frame: every mesh, or those reaching into `part`.
-void drawMeshes(const std::vector<Mesh*>& opaque, const std::vector<Mesh*>& blended,
-                const std::vector<DrawnMesh>& drawn, const ScreenRect* part) {
-    size_t k = 0;
-    for (Mesh* mesh : opaque) {
-        if (!part || rectsTouch(drawn[k].rect, *part)) mesh->drawRecorded();
-        ++k;
-    }
+// Draw a recorded frame (opaque meshes first, then the blended ones, each
+// in walk order): every mesh, or those reaching into `part`.
+void drawMeshes(const std::vector<DrawnMesh>& drawn, const ScreenRect* part) {
+    for (const DrawnMesh& d : drawn)
+        if (!d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawRecorded();
     glDepthMask(GL_FALSE);
-    for (Mesh* mesh : blended) {
-        if (!part || rectsTouch(drawn[k].rect, *part)) mesh->drawDeferred();
-        ++k;
-    }
+    for (const DrawnMesh& d : drawn)
+        if (d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawDeferred();
     glDepthMask(GL_TRUE);
 }
 
@@ -149,12 +144,7 @@ void FrameRedraw::probeBackBuffer() {
 
 void FrameRedraw::redrawShownWhole() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    for (const DrawnMesh& drawn : shown)
-        if (!drawn.deferred) const_cast<Mesh*>(drawn.mesh)->drawRecorded();
-    glDepthMask(GL_FALSE);
-    for (const DrawnMesh& drawn : shown)
-        if (drawn.deferred) const_cast<Mesh*>(drawn.mesh)->drawDeferred();
-    glDepthMask(GL_TRUE);
+    drawMeshes(shown, nullptr);
 }
 
 void FrameRedraw::spoil(const ScreenRect& r) {
@@ -168,9 +158,9 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
     glGetIntegerv(GL_VIEWPORT, nowViewport);
 
     next.clear();
-    for (const Mesh* mesh : recordedMeshes)
+    for (Mesh* mesh : recordedMeshes)
         recordMesh(next, mesh, false);
-    for (const Mesh* mesh : deferredMeshes)
+    for (Mesh* mesh : deferredMeshes)
         recordMesh(next, mesh, true);
 
     bool whole = redrawEveryFrame || !valid || wholeNext || !keepsBackBuffer ||
@@ -213,7 +203,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
             for (DrawnMesh& now : next)
                 now.rect = meshScreenRect(*now.mesh, now.matrix, nowProjection, nowViewport);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawMeshes(recordedMeshes, deferredMeshes, next, nullptr);
+        drawMeshes(next, nullptr);
         wholeTicks = ticks;
         lastKind = RedrawKind::Whole;
     } else {
@@ -221,7 +211,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
         glEnable(GL_SCISSOR_TEST);
         glScissor(part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawMeshes(recordedMeshes, deferredMeshes, next, &part);
+        drawMeshes(next, &part);
         glDisable(GL_SCISSOR_TEST);
         lastRect = part;
         lastKind = RedrawKind::Part;

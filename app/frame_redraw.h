@@ -53,7 +53,7 @@ ScreenRect meshScreenRect(const Mesh& mesh, const GLdouble modelview[16],
 
 // One mesh of a frame: what decides its pixels besides its fixed record.
 struct DrawnMesh {
-    const Mesh* mesh;
+    Mesh* mesh;
     GLdouble matrix[16];
     uint8_t deferred; // drawn in the blended pass
     uint8_t depthTest, lighting; // blended pass: the state saved at its draw
