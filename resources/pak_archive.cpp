@@ -2,10 +2,12 @@
 // made from entries are handled in resources/texture.cpp.
 #include "resources/pak_archive.h"
 
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -91,18 +93,116 @@ std::FILE* openRegularFile(const std::string& path, size_t& size) {
     return file;
 }
 
-// The whole file in one fresh buffer (not zeroed first: it is read over at
-// once); false when it cannot be opened or read whole.
-bool readFileBuffer(const std::string& path, std::unique_ptr<uint8_t[]>& out, size_t& size) {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) // clang's way of telling
+#define PAK_ON_HEAP 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) // gcc's
+#define PAK_ON_HEAP 1
+#endif
+
+#if defined(PAK_ON_HEAP)
+// Under AddressSanitizer the file goes on the heap instead, where a read past
+// its end is caught (a mapping is padded to a whole page).
+uint8_t* mapPopulated(size_t size) {
+    return new (std::nothrow) uint8_t[size == 0 ? 1 : size];
+}
+
+void unmap(uint8_t* bytes, size_t) {
+    delete[] bytes;
+}
+
+size_t spareCount() {
+    return 0;
+}
+#else
+// File buffers are private mappings, made a whole number of MAPPING_STEP
+// bytes long.  One whose archive closes is kept as a spare (at most
+// SPARE_MAPPINGS of them) for the next archive it fits, so that the game's
+// usual round (the next picture's archives opened, the last one's closed)
+// reads into memory that is already there.
+constexpr size_t MAPPING_STEP = 256 * 1024;
+constexpr size_t SPARE_MAPPINGS = 4;
+constexpr size_t MAX_SPARE_WASTE = 2; // a spare serves files from 1/2 of its length up
+
+struct Mapping {
+    uint8_t* bytes;
+    size_t length; // a multiple of MAPPING_STEP
+};
+
+std::vector<Mapping> liveMappings;  // mappings of open archives
+std::vector<Mapping> spareMappings; // mappings of closed archives, kept for reuse
+
+size_t mappingLength(size_t size) {
+    return (size / MAPPING_STEP + 1) * MAPPING_STEP;
+}
+
+// A private, writable mapping of at least size bytes, its pages all present
+// (a spare, or a new one filled in at once); null when the system refuses.
+uint8_t* mapPopulated(size_t size) {
+    size_t length = mappingLength(size);
+    int best = -1;
+    for (size_t i = 0; i < spareMappings.size(); ++i) {
+        size_t spare = spareMappings[i].length;
+        if (spare >= length && spare <= length * MAX_SPARE_WASTE &&
+            (best < 0 || spare < spareMappings[(size_t)best].length))
+            best = (int)i;
+    }
+    if (best >= 0) {
+        liveMappings.push_back(spareMappings[(size_t)best]);
+        spareMappings.erase(spareMappings.begin() + best);
+        return liveMappings.back().bytes;
+    }
+    void* bytes = ::mmap(nullptr, length, PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (bytes == MAP_FAILED) return nullptr;
+    liveMappings.push_back({(uint8_t*)bytes, length});
+    return (uint8_t*)bytes;
+}
+
+// Give a buffer from mapPopulated back: kept as a spare; when there are too
+// many spares the one kept longest is unmapped.  Null: nothing.
+void unmap(uint8_t* bytes, size_t) {
+    if (!bytes) return;
+    size_t i = 0;
+    while (i < liveMappings.size() && liveMappings[i].bytes != bytes)
+        ++i;
+    if (i == liveMappings.size()) return;
+    spareMappings.push_back(liveMappings[i]);
+    liveMappings.erase(liveMappings.begin() + (long)i);
+    if (spareMappings.size() <= SPARE_MAPPINGS) return;
+    ::munmap(spareMappings[0].bytes, spareMappings[0].length);
+    spareMappings.erase(spareMappings.begin());
+}
+
+size_t spareCount() {
+    return spareMappings.size();
+}
+#endif
+
+// The whole file in one fresh mapping (see mapPopulated); false when it
+// cannot be opened or read whole (nothing is kept then).
+bool readFileBuffer(const std::string& path, uint8_t*& out, size_t& size) {
+    out = nullptr;
     std::FILE* file = openRegularFile(path, size);
     if (!file) return false;
-    out.reset(new uint8_t[size == 0 ? 1 : size]);
-    bool ok = size == 0 || std::fread(out.get(), 1, size, file) == size;
+    uint8_t* bytes = mapPopulated(size);
+    bool ok = bytes && (size == 0 || std::fread(bytes, 1, size, file) == size);
     std::fclose(file);
+    if (ok) {
+        out = bytes;
+    } else {
+        unmap(bytes, size);
+    }
     return ok;
 }
 
 } // namespace
+
+int spareArchiveBuffers() {
+    return (int)spareCount();
+}
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& out) {
     out.clear();
@@ -125,18 +225,26 @@ bool parsePakBytes(const uint8_t* data, size_t size, PakArchive& out) {
 }
 
 PakArchive::PakArchive(const std::string& path) {
-    std::unique_ptr<uint8_t[]> bytes;
+    uint8_t* bytes = nullptr;
     size_t size = 0;
     std::vector<ParsedEntry> entries;
-    valid = readFileBuffer(path, bytes, size) && scanEntries(bytes.get(), size, entries);
-    if (!valid) return;
-    fileBytes = std::move(bytes);
+    valid = readFileBuffer(path, bytes, size) && scanEntries(bytes, size, entries);
+    if (!valid) {
+        unmap(bytes, size);
+        return;
+    }
+    fileBytes = bytes;
+    fileSize = size;
     for (const ParsedEntry& entry : entries) {
         blobs.push_back({entry.bytes, entry.size});
         names.push_back(entry.name);
         textureNames.push_back(0);
         textureCounts.push_back(0);
     }
+}
+
+PakArchive::~PakArchive() {
+    unmap(fileBytes, fileSize);
 }
 
 int PakArchive::findEntry(const std::string& name) const {

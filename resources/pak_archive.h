@@ -8,13 +8,20 @@
 //
 // The archive owns every entry's bytes for its whole life: an archive read
 // from disk keeps the file in one buffer and its entries point into it (no
-// copies); entries added by the builder are copied one by one.  entryData
+// copies); entries added by the builder are copied one by one.  The file's
+// buffer is a private mapping with every page present from the start (not
+// one fault at a time as the reader first touches them: on a virtual
+// machine each such fault is dear); when the archive closes the mapping is
+// kept as a spare, a few at most, for the next archive it fits.  The game
+// opens the next picture's archives and closes the last one's at every
+// switch, so it reads into memory it already has, and the memory it holds
+// stays the same however often it switches.  entryData
 // hands out borrowed pointers that stay valid while the caller holds its reference
 // through thePakLibrary (meshes draw straight from them).
 //
 // Per entry it also keeps the GL texture made from it and that texture's
 // user count (texture/releaseTexture live in resources/texture.cpp, the only
-// part of this module that touches GL).
+// part of this module that touches GL; see the spare textures below).
 //
 // NOTE: every size read from a file is checked against the bytes that are
 // really there before anything is allocated or copied; a truncated or
@@ -38,12 +45,13 @@ struct PakArchive {
     std::vector<EntryBytes> blobs;                  // entry bytes, in fileBytes or in copies
     std::vector<std::string> names;                 // entry names, file order
     bool valid = true;                              // false when the file was missing or malformed
-    std::unique_ptr<uint8_t[]> fileBytes;           // the file as read, when read from disk
+    uint8_t* fileBytes = nullptr;                   // the file as read (a mapping), when read from disk
+    size_t fileSize = 0;                            // the file's length
     std::vector<std::unique_ptr<uint8_t[]>> copies; // bytes given to addEntry
 
     PakArchive() = default;                       // empty, for building archives
     explicit PakArchive(const std::string& path); // reads the whole file; sets valid
-    ~PakArchive() = default;
+    ~PakArchive();                                // unmaps the file
     PakArchive(const PakArchive&) = delete;
     PakArchive& operator=(const PakArchive&) = delete;
 
@@ -60,6 +68,20 @@ struct PakArchive {
     bool save(const std::string& path) const;
     bool extractAll(const std::string& prefix) const; // prefix + name, no separator
 };
+
+// Spare textures (resources/texture.cpp): a big texture (512 x 512 pixels
+// or more) whose last user lets go is not deleted but kept, at most two of
+// each size and kind, and the next image of that size and kind is copied
+// into it instead of into a new texture: the pictures of successive boards
+// then take no fresh memory.  thePakLibrary drops them when it closes its
+// last archive (the GL context is still there then; a spare the context no
+// longer knows at that size is forgotten, never written into).
+int spareTextureCount();  // big textures kept for reuse
+void dropSpareTextures(); // delete them
+
+// File buffers of closed archives kept for reuse (see above); always 0 in a
+// sanitizer build, whose archives are read into the heap.
+int spareArchiveBuffers();
 
 // Parse archive bytes already in memory into an empty archive.  Returns
 // false (and leaves the archive empty) when the bytes are not a whole,

@@ -74,6 +74,7 @@ void PakLibrary::release(const std::string& fileName) {
     archives.erase(archives.begin() + index);
     keys.erase(keys.begin() + index);
     counts.erase(counts.begin() + index);
+    if (archives.empty()) dropSpareTextures();
 }
 
 int32_t PakLibrary::referenceCount(const std::string& fileName) const {

@@ -1,8 +1,12 @@
 // Archive textures: image entries decoded with SDL_image and uploaded to GL
-// on first use, shared per entry by a user count.
+// on first use, shared per entry by a user count; big ones are kept as
+// spares when their last user goes and filled again by the next image of
+// their size.
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
+
+#include <vector>
 
 #include "resources/pak_archive.h"
 
@@ -56,6 +60,59 @@ bool hasUploadLayout(const SDL_Surface* surface, const SDL_PixelFormat& want) {
            (want.Amask == 0 || f->Amask == want.Amask);
 }
 
+// A big texture that is (or was) an archive entry's: its size and kind.
+struct BigTexture {
+    GLuint name;
+    int width, height;
+    bool alpha;
+};
+
+// Textures of at least this many pixels are kept for reuse when their last
+// user lets go: making one afresh takes new memory from the system, page by
+// page, which costs far more than the copy of the pixels (the pictures and
+// pale pictures of the boards, one of each per picture switch).
+constexpr long BIG_TEXTURE_PIXELS = 512L * 512;
+// At most this many spares of one size and kind.
+constexpr int SPARES_PER_SIZE = 2;
+
+std::vector<BigTexture> bigTextures;   // live big textures made here
+std::vector<BigTexture> spareTextures; // big textures no entry holds any more
+
+// Index of a texture in a list by GL name, or -1.
+int findTexture(const std::vector<BigTexture>& list, GLuint name) {
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].name == name) return (int)i;
+    return -1;
+}
+
+// Whether the GL still knows `spare` as a texture of its recorded size and
+// kind (a spare left from a closed GL context is not trusted).
+bool spareStillFits(const BigTexture& spare) {
+    if (!glIsTexture(spare.name)) return false;
+    glBindTexture(GL_TEXTURE_2D, spare.name);
+    GLint width = 0, height = 0, format = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
+    bool alphaFormat = format == GL_RGBA || format == GL_RGBA8;
+    bool plainFormat = format == GL_RGB || format == GL_RGB8;
+    return width == spare.width && height == spare.height &&
+           (spare.alpha ? alphaFormat : plainFormat);
+}
+
+// A spare of this size and kind, bound, or 0 when there is none.
+GLuint takeSpare(int width, int height, bool alpha) {
+    for (size_t i = 0; i < spareTextures.size(); ++i) {
+        BigTexture spare = spareTextures[i];
+        if (spare.width != width || spare.height != height || spare.alpha != alpha) continue;
+        spareTextures.erase(spareTextures.begin() + (long)i);
+        if (!spareStillFits(spare)) return 0; // forgotten, not deleted: not ours now
+        bigTextures.push_back(spare);
+        return spare.name;
+    }
+    return 0;
+}
+
 // Decode an entry's bytes and upload them; 0 when they are not an image.
 GLuint uploadImage(const EntryBytes& entry) {
     if (!entry.bytes || entry.size == 0) return 0;
@@ -74,18 +131,50 @@ GLuint uploadImage(const EntryBytes& entry) {
         surface = converted;
     }
     GLenum format = alpha ? GL_RGBA : GL_RGB;
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    glTexImage2D(GL_TEXTURE_2D, 0, format, surface->w, surface->h, 0, format, GL_UNSIGNED_BYTE,
-                 surface->pixels);
-    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    bool big = (long)surface->w * surface->h >= BIG_TEXTURE_PIXELS;
+    GLuint name = big ? takeSpare(surface->w, surface->h, alpha) : 0;
+    bool reused = name != 0;
+    if (!reused) {
+        glGenTextures(1, &name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        if (big) bigTextures.push_back({name, surface->w, surface->h, alpha});
+    }
+    // The filters come first: with no mipmap filter the GL makes room for
+    // the one level only.
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    if (reused) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, surface->w, surface->h, format, GL_UNSIGNED_BYTE,
+                        surface->pixels);
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, format, surface->w, surface->h, 0, format,
+                     GL_UNSIGNED_BYTE, surface->pixels);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
     return name;
+}
+
+// The last user of a texture let go: keep it as a spare when it is big and
+// there is room, else delete it.
+void retireTexture(GLuint name) {
+    int index = findTexture(bigTextures, name);
+    if (index >= 0) {
+        BigTexture texture = bigTextures[(size_t)index];
+        bigTextures.erase(bigTextures.begin() + index);
+        int sameSize = 0;
+        for (const BigTexture& spare : spareTextures)
+            if (spare.width == texture.width && spare.height == texture.height &&
+                spare.alpha == texture.alpha)
+                ++sameSize;
+        if (sameSize < SPARES_PER_SIZE) {
+            spareTextures.push_back(texture);
+            return;
+        }
+    }
+    glDeleteTextures(1, &name);
 }
 
 } // namespace
@@ -107,9 +196,20 @@ void PakArchive::releaseTexture(uint32_t glName) {
     for (size_t i = 0; i < textureNames.size(); ++i) {
         if (textureNames[i] != glName) continue;
         if (--textureCounts[i] == 0) {
-            GLuint name = glName;
-            glDeleteTextures(1, &name);
+            retireTexture(glName);
             textureNames[i] = 0;
         }
     }
+}
+
+int spareTextureCount() {
+    return (int)spareTextures.size();
+}
+
+void dropSpareTextures() {
+    for (const BigTexture& spare : spareTextures) {
+        GLuint name = spare.name;
+        glDeleteTextures(1, &name);
+    }
+    spareTextures.clear();
 }
