@@ -24,10 +24,17 @@ constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"
 
 // Allocations from this size up are mapped apart from the heap, and go back
 // to the system when freed.  glibc's default raises the limit after each
-// such free (up to 32 MB), after which archives and pictures land in the heap
-// and leave holes it never returns.  The heap's top is kept rather than
-// trimmed: the rasteriser frees and takes large blocks there every frame.
-constexpr int MMAP_THRESHOLD_BYTES = 1 << 20;
+// such free (up to 32 MB), after which long-lived buffers of every size land
+// in the heap and leave holes it never returns; a fixed limit keeps the
+// rule.  Archives do not come from malloc (resources/pak_archive.h) and big
+// textures are reused (resources/texture.cpp), so what lies below the limit
+// and is large is mostly a decoded picture (6 MB at most), freed again at
+// once: in the heap it reuses pages that are already there, where a fresh
+// mapping would fault in every page anew at each picture switch (on a
+// virtual machine that took longer than decoding the picture).  The heap's
+// top is kept rather than trimmed: the rasteriser frees and takes large
+// blocks there every frame.
+constexpr int MMAP_THRESHOLD_BYTES = 8 << 20;
 constexpr int TRIM_THRESHOLD_BYTES = 256 << 20;
 
 // An environment variable, or "" when it is unset.

@@ -24,9 +24,12 @@ void preparePlatformEnvironment();
 // Mesa then rasterises on the CPU whatever visual is asked for.
 bool hardwareGlPossible(const std::string& deviceRoot = "/dev/");
 
-// Large buffers (archives, decoded pictures, textures) are mapped from the
-// system and handed back when freed, so resident memory does not creep up
-// with every picture switch.  Called once at start-up.
+// Very large buffers (full-size textures, the window's buffers) are mapped
+// from the system and handed back when freed, at a fixed size limit that
+// glibc does not raise; below it (a decoded picture lives only until its
+// upload) the heap's memory is used again and again and its top is kept, so
+// a picture switch takes no fresh pages and resident memory does not creep
+// up with every switch.  Called once at start-up.
 void tuneMemoryAllocator();
 
 // Start the desktop's browser on url without waiting; failure is silent.
