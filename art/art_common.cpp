@@ -3,6 +3,8 @@
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 #include <pango/pangofc-fontmap.h>
+#include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <chrono>
@@ -66,15 +68,111 @@ static cairo_status_t appendPngBytes(void* closure, const unsigned char* data,
     return CAIRO_STATUS_SUCCESS;
 }
 
+// A PNG file being read from memory by libpng.
+struct PngReader {
+    const std::vector<uint8_t>* bytes;
+    size_t pos;
+};
+
+static void readPngBytes(png_structp png, png_bytep out, png_size_t length) {
+    PngReader* reader = static_cast<PngReader*>(png_get_io_ptr(png));
+    if (reader->bytes->size() - reader->pos < length) png_error(png, "short PNG");
+    std::memcpy(out, reader->bytes->data() + reader->pos, length);
+    reader->pos += length;
+}
+
+static void writePngBytes(png_structp png, png_bytep data, png_size_t length) {
+    std::vector<uint8_t>* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + length);
+}
+
+static void flushPngBytes(png_structp) {}
+
+// The rows of an 8-bit RGB or RGBA PNG as they are stored (no conversion);
+// false for anything else.
+static bool readPngRows(const std::vector<uint8_t>& file, uint32_t& width, uint32_t& height,
+                        int& colourType, std::vector<uint8_t>& pixels) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    PngReader reader = {&file, 0};
+    std::vector<png_bytep> rows;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &reader, readPngBytes);
+    png_read_info(png, info);
+    width = png_get_image_width(png, info);
+    height = png_get_image_height(png, info);
+    colourType = png_get_color_type(png, info);
+    bool ok = png_get_bit_depth(png, info) == 8 &&
+              png_get_interlace_type(png, info) == PNG_INTERLACE_NONE &&
+              (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGBA);
+    if (ok) {
+        size_t rowBytes = png_get_rowbytes(png, info);
+        pixels.assign(rowBytes * height, 0);
+        for (uint32_t y = 0; y < height; y++)
+            rows.push_back(pixels.data() + rowBytes * y);
+        png_read_image(png, rows.data());
+        png_read_end(png, nullptr);
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return ok;
+}
+
+// The same rows written as a PNG the game decodes quickly: no row filters
+// (undoing them costs the reader more than the smaller file saves) and
+// zlib's best compression, which with no filters still makes the pictures
+// smaller than cairo's own files.  Empty on failure.
+static std::vector<uint8_t> writeUnfilteredPng(uint32_t width, uint32_t height, int colourType,
+                                               std::vector<uint8_t>& pixels) {
+    std::vector<uint8_t> bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return bytes;
+    }
+    std::vector<png_bytep> rows;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        bytes.clear();
+        return bytes;
+    }
+    png_set_write_fn(png, &bytes, writePngBytes, flushPngBytes);
+    png_set_IHDR(png, info, width, height, 8, colourType, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, Z_BEST_COMPRESSION);
+    png_write_info(png, info);
+    size_t rowBytes = pixels.size() / (height ? height : 1);
+    for (uint32_t y = 0; y < height; y++)
+        rows.push_back(pixels.data() + rowBytes * y);
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
 std::vector<uint8_t> canvasPng(Canvas& canvas) {
     // cairo writes RGB24 surfaces as 8-bit RGB and ARGB32 as 8-bit RGBA
-    // (unpremultiplied), which is exactly what the game uploads.
-    std::vector<uint8_t> bytes;
+    // (unpremultiplied), which is exactly what the game uploads.  Its file
+    // is read back and written again unfiltered: the same pixels, byte for
+    // byte, in a file that inflates without undoing filters.
+    std::vector<uint8_t> cairoFile;
     cairo_surface_flush(canvas.surface);
-    if (cairo_surface_write_to_png_stream(canvas.surface, appendPngBytes, &bytes) !=
+    if (cairo_surface_write_to_png_stream(canvas.surface, appendPngBytes, &cairoFile) !=
         CAIRO_STATUS_SUCCESS)
-        bytes.clear();
-    return bytes;
+        return {};
+    uint32_t width = 0, height = 0;
+    int colourType = 0;
+    std::vector<uint8_t> pixels;
+    if (!readPngRows(cairoFile, width, height, colourType, pixels)) return {};
+    return writeUnfilteredPng(width, height, colourType, pixels);
 }
 
 bool saveCanvasPng(Canvas& canvas, const std::string& path) {

@@ -4,6 +4,9 @@
 // Pictures are drawn with cairo onto a `Canvas` and stored in the archives as
 // PNG files, always 8-bit truecolour (RGB for opaque canvases, RGBA for ones
 // with alpha), because the game hands decoded pixels to the GL unchanged.
+// Their rows are stored unfiltered at zlib's best compression: the game
+// decodes a board's 2048 x 1024 picture while the player waits for the next
+// board, and undoing PNG's row filters took more than half of that time.
 // Text is set with pango in Comic Neue only: `initArtFonts` builds a private
 // fontconfig holding nothing but the Comic Neue files and refuses to go on if
 // anything else would load.  Models are `MeshBuild` lists (resources/
@@ -60,7 +63,8 @@ struct Canvas {
 Canvas makeCanvas(int width, int height, bool alpha);
 // Free the canvas's context and surface.
 void freeCanvas(Canvas& canvas);
-// The canvas as PNG file bytes: 8-bit RGB or RGBA, never palette or grey.
+// The canvas as PNG file bytes: 8-bit RGB or RGBA, never palette or grey,
+// every row unfiltered (the game's loader then only inflates).
 std::vector<uint8_t> canvasPng(Canvas& canvas);
 // Write the canvas as a PNG file (for looking at the art while working on it).
 bool saveCanvasPng(Canvas& canvas, const std::string& path);
