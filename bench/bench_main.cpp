@@ -38,6 +38,7 @@ constexpr int HITCH_SWITCHES = 5;
 constexpr double HITCH_WINDOW_MS = 1500;
 constexpr int MEMORY_SWITCHES = 200;
 constexpr int STEADY_AFTER = 10; // every picture visited once
+constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
 constexpr int HELD_PIECE = 10;
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
@@ -206,16 +207,21 @@ int benchSwitches() {
     report("hitch_worst_ms", maximum(hitches));
     report("hitch_floor_ms", median(typical));
     report("peak_after_5_kb", statusKilobytes("VmHWM"));
-    double steady = 0;
+    double steady = 0, midway = 0;
     for (int s = HITCH_SWITCHES; s < MEMORY_SWITCHES; ++s) {
         switchPicture(0, nullptr);
         if (s + 1 == STEADY_AFTER) {
             runFor(200);
             steady = statusKilobytes("VmRSS");
         }
+        if (s + 1 == MIDWAY_AFTER) {
+            runFor(200);
+            midway = statusKilobytes("VmRSS");
+        }
     }
     runFor(200);
     report("rss_after_10_kb", steady);
+    report("rss_after_100_kb", midway);
     report("rss_after_200_kb", statusKilobytes("VmRSS"));
     report("peak_after_200_kb", statusKilobytes("VmHWM"));
     shutdownGame();
