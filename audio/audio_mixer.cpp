@@ -64,8 +64,8 @@ AudioMixer::~AudioMixer() {
         for (const SDL_AudioCVT& sound : sounds)
             if (voice.data == sound.buf) voice = {nullptr, 0, 0, false};
     }
-    for (SDL_AudioCVT& sound : sounds)
-        std::free(sound.buf);
+    for (size_t i = 0; i < sounds.size(); i++)
+        if (!borrowed[i]) std::free(sounds[i].buf);
     for (const char* archive : archives)
         thePakLibrary.release(archive);
 }
@@ -86,7 +86,8 @@ void AudioMixer::play(const std::string& name, bool music) {
         const char* archive = music ? MUSIC_ARCHIVE : SOUND_ARCHIVE;
         EntryBytes entry = thePakLibrary.entryData(archive, name);
         SDL_AudioCVT sound;
-        if (!entry.bytes || !convertWav(entry.bytes, entry.size, sound)) {
+        bool ready = entry.bytes && mixReadyWav(entry.bytes, entry.size, sound);
+        if (!ready && (!entry.bytes || !convertWav(entry.bytes, entry.size, sound))) {
             // Nothing is cached, so a later request tries again; the
             // reference is given back so the archive's count stays honest.
             thePakLibrary.release(archive);
@@ -94,6 +95,7 @@ void AudioMixer::play(const std::string& name, bool music) {
         }
         names.push_back(name);
         sounds.push_back(sound);
+        borrowed.push_back(ready ? 1 : 0);
         archives.push_back(archive);
     }
     const SDL_AudioCVT& sound = sounds[index];
@@ -117,6 +119,55 @@ void mixCallback(void*, Uint8* stream, int length) {
         if (n > 0 && voice.data) SDL_MixAudio(stream, voice.data + voice.pos, n, SDL_MIX_MAXVOLUME);
         voice.pos += n;
     }
+}
+
+namespace {
+
+constexpr uint16_t WAV_PCM = 1;
+constexpr uint16_t MIX_FRAME_BYTES = 4; // 16-bit stereo
+
+uint32_t wavU32(const uint8_t* p) {
+    return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
+}
+
+uint16_t wavU16(const uint8_t* p) {
+    return (uint16_t)(p[0] | p[1] << 8);
+}
+
+} // namespace
+
+bool mixReadyWav(const uint8_t* bytes, uint32_t size, SDL_AudioCVT& out) {
+    std::memset(&out, 0, sizeof out);
+    if (!bytes || size < 12 || std::memcmp(bytes, "RIFF", 4) != 0 ||
+        std::memcmp(bytes + 8, "WAVE", 4) != 0)
+        return false;
+    bool formatReady = false;
+    // Chunks one after the other, each padded to an even length; the
+    // format must come before the samples.
+    for (uint32_t pos = 12; size - pos >= 8;) {
+        const uint8_t* chunk = bytes + pos;
+        uint32_t length = wavU32(chunk + 4);
+        if (length > size - pos - 8) return false;
+        const uint8_t* body = chunk + 8;
+        if (std::memcmp(chunk, "fmt ", 4) == 0) {
+            if (length < 16) return false;
+            formatReady = wavU16(body) == WAV_PCM && wavU16(body + 2) == MIX_CHANNELS_OUT &&
+                          wavU32(body + 4) == (uint32_t)MIX_RATE &&
+                          wavU16(body + 12) == MIX_FRAME_BYTES && wavU16(body + 14) == 16;
+            if (!formatReady) return false;
+        } else if (std::memcmp(chunk, "data", 4) == 0) {
+            if (!formatReady || length == 0 || length % MIX_FRAME_BYTES != 0 || length > INT_MAX)
+                return false;
+            out.buf = const_cast<Uint8*>(body);
+            out.len = out.len_cvt = (int)length;
+            out.len_mult = 1;
+            out.len_ratio = 1.0;
+            return true;
+        }
+        pos += 8 + length + (length & 1);
+        if (pos > size) return false;
+    }
+    return false;
 }
 
 bool convertWav(const uint8_t* bytes, uint32_t size, SDL_AudioCVT& out) {

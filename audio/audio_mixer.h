@@ -4,7 +4,10 @@
 // play(name, music) takes the first free voice (a request that finds none is
 // dropped), loading the WAV entry on first use from "music.pak" (music) or
 // "sound.pak" (effects), converting it once and caching it until the mixer
-// is destroyed at shutdown, which gives the archive references back.
+// is destroyed at shutdown, which gives the archive references back.  A WAV
+// already in the output format is not copied at all: its voice plays the
+// samples straight from the archive's memory, which the cache's reference
+// keeps open until the mixer goes (the start-up's music then costs nothing).
 // Effects need sound on; music needs sound or music on to start, and the
 // callback silences a looping voice as soon as music is off.
 //
@@ -35,7 +38,8 @@ extern MixChannel mixChannels[MIX_CHANNEL_COUNT];
 struct AudioMixer {
     bool unavailable = false;          // no device: every request is ignored
     bool deviceOpen = false;           // this mixer opened the device (and closes it)
-    std::vector<SDL_AudioCVT> sounds;  // converted sounds, each owns its buf
+    std::vector<SDL_AudioCVT> sounds;  // converted sounds, each owns its buf unless borrowed
+    std::vector<uint8_t> borrowed;     // parallel: 1 when buf is the archive's own bytes
     std::vector<std::string> names;    // parallel to sounds
     std::vector<const char*> archives; // parallel: the archive each holds a reference on
 
@@ -55,3 +59,9 @@ void mixCallback(void* userdata, Uint8* stream, int length);
 
 // Decode a WAV held in memory and convert it to the output format.
 bool convertWav(const uint8_t* bytes, uint32_t size, SDL_AudioCVT& out);
+
+// The samples of a plain PCM WAV that is already in the output format
+// (16-bit little-endian stereo at MIX_RATE, a data chunk of whole frames
+// inside the file): out.buf points into bytes, len = len_cvt = their
+// length.  False for anything else, which then goes through convertWav.
+bool mixReadyWav(const uint8_t* bytes, uint32_t size, SDL_AudioCVT& out);
