@@ -36,7 +36,7 @@ folder=$XDG_DATA_HOME/meadow_mosaics
 settings=$folder/marbleyardstudio_meadow_mosaics_cfg
 failures=0
 KEY_PAUSE=1.6   # dialogs glide in for about a second
-FIRST_FRAMES=3 # the window shows before the archives are read and the first frame drawn
+GLIDE_IN=1.5    # after the first frame: the first dialog glides in
 
 fail() {
     echo "FAIL: $*" >&2
@@ -79,6 +79,19 @@ int fsync(int fd) {
 EOF
 cc -shared -fPIC -O1 -o "$work/shims.so" "$work/shims.c" -ldl
 
+# Wait (up to 30 s) until the game has drawn its first frame: the window
+# shows black before the archives are read, however long that takes on a
+# loaded machine; then let the first dialog glide in.
+await_first_frame() {
+    local deadline=$((SECONDS + 30)) pixel
+    while ((SECONDS < deadline)) && kill -0 "$pid" 2>/dev/null; do
+        pixel=$(import -silent -window root -crop 1x1+320+240 txt:- 2>/dev/null | tail -n 1)
+        [[ -n $pixel && $pixel != *"#000000"* ]] && break
+        sleep 0.2
+    done
+    sleep "$GLIDE_IN"
+}
+
 # Run the game, press keys with pauses, wait for it to end; set `end_status`
 # (128+N for signal N, "running" if it had to be killed).  Extra environment
 # follows the keys, as in env(1).
@@ -87,12 +100,7 @@ run_game() {
     shift
     (cd "$game_dir" && exec env "$@" ./meadow_mosaics) &
     pid=$!
-    for _ in $(seq 1 100); do
-        [[ -n $(xdotool search --name meadow_mosaics 2>/dev/null) ]] && break
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    sleep "$FIRST_FRAMES"
+    await_first_frame
     for key in $keys; do
         kill -0 "$pid" 2>/dev/null || break
         xdotool key "$key"
@@ -174,7 +182,7 @@ else
     echo "read-only folder: neither a mount namespace nor chattr here; skipped"
 fi
 if [[ -n $pid ]]; then
-    sleep "$FIRST_FRAMES"
+    await_first_frame
     for key in $PUZZLE_TO_EXIT; do
         xdotool key "$key"
         sleep "$KEY_PAUSE"
