@@ -53,8 +53,11 @@ bool drawSheet(PakArchive& pak, const Sheet& sheet, MeshBuild& mesh) {
     if (sheet.look == SheetLook::Blended) material = blendedMaterial();
     if (sheet.look == SheetLook::Cutout) material = alphaTestMaterial();
     mesh = makeMesh(image, material);
-    addQuadXZ(mesh, sheet.x0, sheet.x1, sheet.z0, sheet.z1, sheet.depth, 0, 0, w * scale / texW,
-              h * scale / texH);
+    // The quad's edges fall on the outer texels' centres: the filter then
+    // never reaches round to the texture's far side, which would draw a
+    // faint line where the two halves of the background meet.
+    addQuadXZ(mesh, sheet.x0, sheet.x1, sheet.z0, sheet.z1, sheet.depth, 0.5 / texW, 0.5 / texH,
+              (w * scale - 0.5) / texW, (h * scale - 0.5) / texH);
     return true;
 }
 
