@@ -213,7 +213,6 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMeshes(next, &part);
         glDisable(GL_SCISSOR_TEST);
-        lastRect = part;
         lastKind = RedrawKind::Part;
     }
     shown.swap(next);

@@ -74,7 +74,6 @@ struct FrameRedraw {
     std::vector<DrawnMesh> next;    // this frame, being decided
     ScreenRect damage;              // back-buffer pixels spoilt since the last frame
     RedrawKind lastKind = RedrawKind::Whole; // what the last frame did (tests, bench)
-    ScreenRect lastRect;            // the part redrawn by the last Part frame
     void (*onDrawn)() = nullptr;    // tests: called after drawing, before the swap
 
     // Once the window is open: whether its back buffer survives a swap.
