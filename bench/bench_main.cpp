@@ -22,6 +22,7 @@
 #include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/platform.h"
+#include "app/synthetic_input.h"
 #include "app/video_context.h"
 #include "bench/bench_session.h"
 #include "puzzle/puzzle_board.h"
@@ -52,7 +53,7 @@ double movingPointerFrame(int& step) {
     double angle = 0.05 * step++;
     int x = theVideo->width / 2 + (int)(0.3 * theVideo->width * std::cos(angle));
     int y = theVideo->height / 2 + (int)(0.3 * theVideo->height * std::sin(angle));
-    queuePointer(x, y);
+    queueMotionEvent(x, y);
     return timedStep();
 }
 
@@ -182,7 +183,7 @@ int benchStartup(const char* self) {
 // Right arrow, then frames until the next board stands; returns the longest frame.
 double switchPicture(double windowMs, std::vector<double>* frames) {
     SceneObject* old = board;
-    queueKeyPress(SDLK_RIGHT);
+    queueKeyEvent(SDLK_RIGHT);
     double longest = 0;
     double end = nowMs() + windowMs;
     while (nowMs() < end || board == old) {

@@ -2,7 +2,6 @@
 #include "bench/bench_session.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <SDL/SDL.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -19,54 +18,14 @@
 #include "app/input.h"
 #include "app/picking.h"
 #include "app/settings.h"
+#include "app/synthetic_input.h"
 #include "app/video_context.h"
-#include "resources/mesh.h"
 #include "scene/scene_object.h"
 
 namespace {
 
 constexpr int POINTING_FRAMES = 30;
 constexpr const char* GAME_FOLDER = "meadow_mosaics/";
-
-// The centre of an object's triangles on the window, as the last draw left them.
-bool objectSpot(SceneObject* object, int& x, int& y) {
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    double sx = 0, sy = 0;
-    int points = 0;
-    for (Mesh* mesh : object->meshes) {
-        int vertices = 3 * mesh->triangleCount;
-        double c[3] = {0, 0, 0};
-        for (int v = 0; v < vertices; ++v) {
-            double p[3];
-            std::memcpy(p, mesh->positions + v * sizeof p, sizeof p);
-            for (int k = 0; k < 3; ++k)
-                c[k] += p[k];
-        }
-        GLdouble wx, wy, wz;
-        if (vertices == 0 || !gluProject(c[0] / vertices, c[1] / vertices, c[2] / vertices,
-                                         mesh->savedMatrix, projection, viewport, &wx, &wy, &wz))
-            continue;
-        sx += wx * vertices;
-        sy += (viewport[3] - wy) * vertices;
-        points += vertices;
-    }
-    if (points == 0) return false;
-    x = (int)(sx / points);
-    y = (int)(sy / points);
-    return true;
-}
-
-void queueMotion(int x, int y) {
-    SDL_Event event = {};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = (Uint16)x;
-    event.motion.y = (Uint16)y;
-    SDL_PushEvent(&event);
-}
 
 } // namespace
 
@@ -155,25 +114,12 @@ double emptyFrame() {
 bool pointAtObject(SceneObject* object) {
     for (int frame = 0; frame < POINTING_FRAMES; ++frame) {
         int x, y;
-        if (!objectSpot(object, x, y)) return false;
-        if (mouseX != x || mouseY != y) queueMotion(x, y);
+        if (!objectScreenSpot(object, x, y)) return false;
+        if (mouseX != x || mouseY != y) queueMotionEvent(x, y);
         stepFrame();
         if (thePicker.picked == object) return true;
     }
     return false;
-}
-
-void queuePointer(int x, int y) {
-    queueMotion(x, y);
-}
-
-void queueKeyPress(int sym) {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = (SDLKey)sym;
-    SDL_PushEvent(&event);
 }
 
 long statusKilobytes(const char* field) {

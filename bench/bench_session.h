@@ -30,8 +30,6 @@ double emptyFrame();    // clear, swap, both picking stages with no candidates
 
 // Pointer over an object's centre, frames until the picker finds it.
 bool pointAtObject(SceneObject* object);
-void queueKeyPress(int sym);
-void queuePointer(int x, int y); // a mouse motion to that window pixel
 
 long statusKilobytes(const char* field); // "VmRSS", "VmHWM" from /proc/self/status
 

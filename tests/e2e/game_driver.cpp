@@ -1,8 +1,6 @@
 // The end-to-end driver: the real game in this process, played through SDL.
 #include "game_driver.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -16,6 +14,7 @@
 #include "app/game_main.h"
 #include "app/input.h"
 #include "app/picking.h"
+#include "app/synthetic_input.h"
 #include "app/video_context.h"
 #include "audio/audio_mixer.h"
 #include "puzzle/puzzle_board.h"
@@ -41,10 +40,6 @@ testing::Environment* const driverEnvironment =
 
 void recordPlay(const std::string& name, bool music) {
     playedSounds.push_back({name, music});
-}
-
-void pushEvent(SDL_Event& event) {
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
 }
 
 } // namespace
@@ -100,34 +95,15 @@ void waitMs(uint32_t ms) {
 }
 
 void queueKey(SDLKey key) {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    pushEvent(event);
+    EXPECT_TRUE(queueKeyEvent(key));
 }
 
 void queueMotion(int x, int y) {
-    SDL_Event event = {};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = (Uint16)x;
-    event.motion.y = (Uint16)y;
-    pushEvent(event);
+    EXPECT_TRUE(queueMotionEvent(x, y));
 }
 
 void queueLeftClick() {
-    SDL_Event event = {};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = SDL_PRESSED;
-    pushEvent(event);
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.type = SDL_MOUSEBUTTONUP;
-    event.button.state = SDL_RELEASED;
-    pushEvent(event);
+    EXPECT_TRUE(queueLeftClickEvents());
 }
 
 void pressKey(SDLKey key) {
@@ -136,35 +112,7 @@ void pressKey(SDLKey key) {
 }
 
 bool screenSpot(SceneObject* object, int& x, int& y) {
-    double sx = 0, sy = 0;
-    int points = 0;
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    for (Mesh* mesh : object->meshes) {
-        double cx = 0, cy = 0, cz = 0;
-        int vertices = 3 * mesh->triangleCount;
-        for (int v = 0; v < vertices; ++v) {
-            double p[3];
-            std::memcpy(p, mesh->positions + v * sizeof p, sizeof p);
-            cx += p[0];
-            cy += p[1];
-            cz += p[2];
-        }
-        if (vertices == 0) continue;
-        GLdouble wx, wy, wz;
-        if (!gluProject(cx / vertices, cy / vertices, cz / vertices, mesh->savedMatrix, projection,
-                        viewport, &wx, &wy, &wz))
-            continue;
-        sx += wx * vertices;
-        sy += (viewport[3] - wy) * vertices;
-        points += vertices;
-    }
-    if (points == 0) return false;
-    x = (int)(sx / points);
-    y = (int)(sy / points);
-    return x >= 0 && y >= 0 && x < theVideo->width && y < theVideo->height;
+    return objectScreenSpot(object, x, y);
 }
 
 void pointAtPixel(int x, int y) {

@@ -14,8 +14,6 @@
 // Needs MEADOW_GAME_DIR (the normal build's game folder: the sanitizer build
 // makes no art).  The browser stand-in keeps web-link buttons from starting
 // anything.
-#include <GL/gl.h>
-#include <GL/glu.h>
 #include <SDL/SDL.h>
 #include <dlfcn.h>
 #include <link.h>
@@ -34,6 +32,7 @@
 #include "app/game_main.h"
 #include "app/input.h"
 #include "app/settings.h"
+#include "app/synthetic_input.h"
 #include "app/video_context.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
@@ -57,39 +56,21 @@ int failures = 0;
 
 int below(int n) { return (int)(rng() % (unsigned)n); }
 
-void push(SDL_Event& event) {
-    if (SDL_PushEvent(&event) != 0) std::fprintf(stderr, "monkey: the event queue is full\n");
+// Queued through the game's own synthetic input; a full queue is only noted.
+void noteFull(bool queued) {
+    if (!queued) std::fprintf(stderr, "monkey: the event queue is full\n");
 }
 
 void queueMotion(int x, int y) {
-    SDL_Event event = {};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = (Uint16)x;
-    event.motion.y = (Uint16)y;
-    push(event);
+    noteFull(queueMotionEvent(x, y));
 }
 
 void queueClick() {
-    SDL_Event event = {};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = SDL_PRESSED;
-    push(event);
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.type = SDL_MOUSEBUTTONUP;
-    event.button.state = SDL_RELEASED;
-    push(event);
+    noteFull(queueLeftClickEvents());
 }
 
 void queueKey(SDLKey key) {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    push(event);
+    noteFull(queueKeyEvent(key));
 }
 
 // Every living object that can be clicked, in drawing order.
@@ -102,29 +83,6 @@ void collectClickable(SceneObject* object, std::vector<SceneObject*>& out) {
         }
     for (SceneObject* child : object->children)
         collectClickable(child, out);
-}
-
-// Where an object's first mesh was drawn last, in window pixels.
-bool spotOf(SceneObject* object, int& x, int& y) {
-    Mesh* mesh = object->meshes[0];
-    int vertices = 3 * mesh->triangleCount;
-    if (vertices == 0) return false;
-    double c[3] = {0, 0, 0};
-    for (int v = 0; v < vertices; ++v) {
-        double p[3];
-        std::memcpy(p, mesh->positions + v * sizeof p, sizeof p);
-        for (int k = 0; k < 3; ++k)
-            c[k] += p[k] / vertices;
-    }
-    GLdouble projection[16], wx, wy, wz;
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    if (!gluProject(c[0], c[1], c[2], mesh->savedMatrix, projection, viewport, &wx, &wy, &wz))
-        return false;
-    x = (int)wx;
-    y = viewport[3] - 1 - (int)wy;
-    return x >= 0 && y >= 0 && x < viewport[2] && y < viewport[3];
 }
 
 // One frame's worth of monkey business, queued before the frame runs.
@@ -146,7 +104,7 @@ void actOnce(bool& clickNext) {
         std::vector<SceneObject*> clickable;
         collectClickable(worldRoot, clickable);
         int x, y;
-        if (!clickable.empty() && spotOf(clickable[below((int)clickable.size())], x, y)) {
+        if (!clickable.empty() && objectScreenSpot(clickable[below((int)clickable.size())], x, y)) {
             queueMotion(x, y);
             clickNext = true; // once the picker has seen the pointer there
         }

@@ -1,0 +1,24 @@
+// Synthetic input: the program driving itself as a player would.
+//
+// The benchmark, the end-to-end tests and the monkey play the real game by
+// putting ordinary SDL events in its queue (taken by the next frame's
+// input pass) and by aiming at objects where the last frame drew them.
+// Nothing in the game itself calls these.
+#pragma once
+
+#include <SDL/SDL.h>
+
+struct SceneObject;
+
+// Queue a pointer motion to a window pixel (origin top left); false when
+// SDL's event queue is full.
+bool queueMotionEvent(int x, int y);
+// Queue a left button press and its release.
+bool queueLeftClickEvents();
+// Queue a key press.
+bool queueKeyEvent(SDLKey key);
+
+// The centre of an object's triangles on the window as its meshes' last
+// draw left them (window pixels, origin top left); false when it has no
+// triangles or the spot lies outside the window.
+bool objectScreenSpot(const SceneObject* object, int& x, int& y);
