@@ -13,6 +13,8 @@
 #include "app/platform.h"
 #include "app/settings.h"
 #include "app/video_context.h"
+#include "base/frame_clock.h"
+#include "base/random.h"
 #include "audio/audio_mixer.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
@@ -28,13 +30,9 @@ constexpr float WORLD_DISTANCE = 100.0f; // the world root's origin, in front of
 
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.
-const bool randomSeeded = (std::srand((unsigned)std::time(nullptr)), true);
+const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
 
 } // namespace
-
-int randomBelow(int n) {
-    return n > 0 ? std::rand() % n : 0;
-}
 
 void saveSettingsAndQuit() {
     saveSettings();
@@ -50,7 +48,8 @@ bool startGame() {
     theRedraw.probeBackBuffer();
     // Every clock starts from SDL's: an earlier run in this process may have
     // left frameTime ahead of it, and the first frame would then jump ahead.
-    frameTime = SDL_GetTicks();
+    if (!frameClockSource) frameClockSource = SDL_GetTicks;
+    tickFrameClock();
     theAudio = new AudioMixer();
     SDL_WM_SetCaption(WINDOW_CAPTION, WINDOW_CAPTION);
     worldRoot = new SceneObject;
@@ -71,7 +70,7 @@ void pollInput() {
 }
 
 void runFrame() {
-    frameTime = SDL_GetTicks();
+    tickFrameClock();
     theProceduralTextures.updateAll();
     glLoadIdentity();
     glTranslatef(0, 0, -WORLD_DISTANCE);

@@ -12,7 +12,6 @@ struct SceneObject;
 
 extern SceneObject* worldRoot; // root of the scene tree; the game runs until it is dead
 
-int randomBelow(int n);     // rand() % n, for n > 0; 0 otherwise
 void saveSettingsAndQuit(); // write the settings, kill worldRoot
 
 bool startGame();          // every start-up step up to the main loop

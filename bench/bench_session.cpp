@@ -20,6 +20,7 @@
 #include "app/settings.h"
 #include "app/synthetic_input.h"
 #include "app/video_context.h"
+#include "base/frame_clock.h"
 #include "scene/scene_object.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "app/game_main.h"
 #include "app/input.h"
 #include "app/settings.h"
+#include "base/random.h"
 #include "app/video_context.h"
 #include "puzzle/completion.h"
 #include "puzzle/piece_play.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "scene/scene_object.h"
+#include "base/frame_clock.h"
 
 ProceduralTextureLibrary theProceduralTextures;
 

@@ -2,6 +2,7 @@
 // object's timed behaviour.
 #include "scene/action_track.h"
 
+#include "base/frame_clock.h"
 #include "scene/scene_object.h"
 
 void Action::setTiming(double durationMs) {

@@ -9,7 +9,6 @@
 #include "resources/model_format.h"
 #include "resources/pak_library.h"
 
-uint32_t frameTime = 0;
 SceneObject* currentObject = nullptr;
 Action* currentAction = nullptr;
 std::vector<Mesh*> deferredMeshes;

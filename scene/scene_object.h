@@ -21,8 +21,8 @@
 // Ownership of resources: one archive reference per loadModel call (given
 // back in the destructor through pakFiles), and each mesh its texture.
 //
-// Engine variables owned here: frameTime, currentObject, currentAction,
-// deferredMeshes.
+// Engine variables owned here: currentObject, currentAction, deferredMeshes
+// (the frame's time, frameTime, is the frame clock's: base/frame_clock.h).
 #pragma once
 
 #include <cstdint>
@@ -92,7 +92,6 @@ struct SceneObject {
     void startTrack(int32_t n) { tracks.startTrack(n); }
 };
 
-extern uint32_t frameTime;                // this frame's SDL_GetTicks
 extern SceneObject* currentObject;        // the object whose draw began last
 extern Action* currentAction;             // the action whose effect runs
 extern std::vector<Mesh*> deferredMeshes; // blended meshes, drawn after the tree

@@ -16,6 +16,7 @@
 #include "app/video_context.h"
 #include "resources/pak_archive.h"
 #include "resources/procedural_texture.h"
+#include "base/frame_clock.h"
 #include "scene/scene_object.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scene/action_track.h"
+#include "base/frame_clock.h"
 #include "scene/scene_object.h"
 #include "scene/transform.h"
 
