@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "resources/pak_library.h"
+#include "resources/photo_image.h"
 #include "resources/photo_probe.h"
 
 PhotoLibrary thePhotoLibrary;
@@ -82,7 +84,7 @@ bool probePhotoFile(int dirFd, const std::string& name, PhotoEntry& entry, std::
     ::close(fd);
     why = headerProblem(result, header);
     if (!why.empty()) return false;
-    entry = {name, size, header.width, header.height};
+    entry = {name, size, header.width, header.height, false};
     return true;
 }
 
@@ -160,4 +162,41 @@ bool readPhotoFile(const std::string& path, std::vector<uint8_t>& out, std::stri
     ::close(fd);
     if (got == 0) why = "not readable";
     return got > 0; // a file that shrank since the scan is read as far as it goes
+}
+
+bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives& borrowed) {
+    if (index < 0 || index >= library.count()) return false;
+    if (library.offered == index) return true;
+    withdrawPhotoPictures(library);
+    PhotoEntry& photo = library.photos[(size_t)index];
+    std::vector<uint8_t> bytes;
+    PhotoPictures pictures;
+    std::string why;
+    bool made = readPhotoFile(library.pathOf(index), bytes, why) &&
+                makePhotoPictures(bytes.data(), bytes.size(), pictures, why);
+    bytes = std::vector<uint8_t>(); // the file's bytes go before the upload
+    if (!made) {
+        photo.broken = true;
+        reportSkippedPhoto(photo.fileName, why);
+        return false;
+    }
+    auto upload = [](const RgbaImage& image) {
+        return uploadMadeTexture(image.pixels.data(), image.width, image.height);
+    };
+    uint32_t picture = upload(pictures.picture), pale = upload(pictures.pale);
+    uint32_t preview = upload(pictures.preview);
+    for (const char* pieces : {borrowed.pieces20, borrowed.pieces48}) {
+        thePakLibrary.offerStandIn(pieces, PICTURE_IMAGE_ENTRY, picture);
+        thePakLibrary.offerStandIn(pieces, PALE_IMAGE_ENTRY, pale);
+    }
+    thePakLibrary.offerStandIn(borrowed.picture, PICTURE_IMAGE_ENTRY, picture);
+    thePakLibrary.offerStandIn(borrowed.picture, PREVIEW_IMAGE_ENTRY, preview);
+    library.offered = index;
+    return true;
+}
+
+void withdrawPhotoPictures(PhotoLibrary& library) {
+    if (library.offered < 0) return;
+    thePakLibrary.withdrawStandIns();
+    library.offered = -1;
 }

@@ -14,6 +14,13 @@
 // leads nowhere, an empty or damaged file, a 20000 x 20000 picture) is
 // skipped with one line on stderr.
 //
+// A photo is played with the pieces, places, shadows and tray of a bundled
+// picture whose archives it borrows: offerPhotoPictures decodes it and
+// hands its pictures to thePakLibrary as stand-ins for the borrowed
+// archives' picture, pale and preview images (resources/pak_library.h), so
+// the board, piece play and completion run unchanged.  One photo is
+// offered at a time.
+//
 // A photo is known by its file name and size: the finished-photo store
 // (app/photo_progress.h) keys on the same pair.
 #pragma once
@@ -29,11 +36,26 @@ struct PhotoEntry {
     std::string fileName;    // bytes as in the folder, no path
     uint64_t fileSize;       // bytes, when scanned
     uint32_t width, height;  // stored pixels, from the header
+    bool broken;             // failed to decode when its board was due: passed over
+};
+
+// Image entries of the bundled archives a photo's pictures stand in for
+// (the names the art generator gives them).
+constexpr const char* PICTURE_IMAGE_ENTRY = "picture.png"; // pieces and finished picture
+constexpr const char* PALE_IMAGE_ENTRY = "pale.png";       // the tray
+constexpr const char* PREVIEW_IMAGE_ENTRY = "preview.png"; // the menu tab
+
+// The bundled archives a photo borrows.
+struct BorrowedArchives {
+    const char* pieces20;  // tray and pieces, 20-piece cut
+    const char* pieces48;  // tray and pieces, 48-piece cut
+    const char* picture;   // finished picture and preview
 };
 
 struct PhotoLibrary {
     std::string folder;              // with a trailing '/', "" when there is none
     std::vector<PhotoEntry> photos;  // offered photos, in name order
+    int offered = -1;                // the photo whose pictures stand in now, or -1
 
     int count() const { return (int)photos.size(); }
     std::string pathOf(int index) const { return folder + photos[(size_t)index].fileName; }
@@ -57,3 +79,10 @@ std::string printableFileName(const std::string& fileName);
 // Read the whole of a photo file (at most PHOTO_FILE_BUDGET bytes) into
 // `out`; false with `why` set when it is not a readable regular file.
 bool readPhotoFile(const std::string& path, std::vector<uint8_t>& out, std::string& why);
+
+// Make photo `index`'s pictures and offer them in place of `borrowed`'s
+// images (nothing to do when it is already offered).  False, with the photo
+// marked broken and one line on stderr, when it cannot be made.
+bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives& borrowed);
+// The archives' own images again for every request from now on.
+void withdrawPhotoPictures(PhotoLibrary& library);

@@ -113,6 +113,33 @@ GLuint takeSpare(int width, int height, bool alpha) {
     return 0;
 }
 
+// Upload pixels in `pixelFormat` (R, G, B(, A) bytes) into a texture that
+// keeps alpha or not; a spare of that size and kind is reused when there is one.
+GLuint uploadPixels(const void* pixels, int width, int height, bool alpha, GLenum pixelFormat) {
+    GLenum format = alpha ? GL_RGBA : GL_RGB;
+    bool big = (long)width * height >= BIG_TEXTURE_PIXELS;
+    GLuint name = big ? takeSpare(width, height, alpha) : 0;
+    bool reused = name != 0;
+    if (!reused) {
+        glGenTextures(1, &name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        if (big) bigTextures.push_back({name, width, height, alpha});
+    }
+    // The filters come first: with no mipmap filter the GL makes room for
+    // the one level only.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (reused) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, pixelFormat, GL_UNSIGNED_BYTE,
+                        pixels);
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, format, width, height, 0, pixelFormat, GL_UNSIGNED_BYTE,
+                     pixels);
+    }
+    return name;
+}
+
 // Decode an entry's bytes and upload them; 0 when they are not an image.
 GLuint uploadImage(const EntryBytes& entry) {
     if (!entry.bytes || entry.size == 0) return 0;
@@ -130,28 +157,9 @@ GLuint uploadImage(const EntryBytes& entry) {
         if (!converted) return 0;
         surface = converted;
     }
-    GLenum format = alpha ? GL_RGBA : GL_RGB;
-    bool big = (long)surface->w * surface->h >= BIG_TEXTURE_PIXELS;
-    GLuint name = big ? takeSpare(surface->w, surface->h, alpha) : 0;
-    bool reused = name != 0;
-    if (!reused) {
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        if (big) bigTextures.push_back({name, surface->w, surface->h, alpha});
-    }
-    // The filters come first: with no mipmap filter the GL makes room for
-    // the one level only.
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    if (reused) {
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, surface->w, surface->h, format, GL_UNSIGNED_BYTE,
-                        surface->pixels);
-    } else {
-        glTexImage2D(GL_TEXTURE_2D, 0, format, surface->w, surface->h, 0, format,
-                     GL_UNSIGNED_BYTE, surface->pixels);
-    }
+    GLuint name =
+        uploadPixels(surface->pixels, surface->w, surface->h, alpha, alpha ? GL_RGBA : GL_RGB);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
     return name;
@@ -200,6 +208,15 @@ void PakArchive::releaseTexture(uint32_t glName) {
             textureNames[i] = 0;
         }
     }
+}
+
+uint32_t uploadMadeTexture(const uint8_t* rgba, int width, int height) {
+    if (!rgba || width < 1 || height < 1) return 0;
+    return uploadPixels(rgba, width, height, false, GL_RGBA);
+}
+
+void retireMadeTexture(uint32_t glName) {
+    if (glName != 0) retireTexture(glName);
 }
 
 int spareTextureCount() {
