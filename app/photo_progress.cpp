@@ -2,12 +2,9 @@
 // atomically whenever a photo is finished or all are restarted.
 #include "app/photo_progress.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <fstream>
 
-#include <cstdio>
-
-#include "resources/pak_archive.h"
+#include "app/platform.h"
 
 PhotoProgress thePhotoProgress;
 std::string photoProgressPath;
@@ -15,9 +12,11 @@ std::string photoProgressPath;
 namespace {
 
 constexpr int32_t PROGRESS_VERSION = 1;
-constexpr size_t HEADER_BYTES = 8;    // version and count
-constexpr size_t NAME_LIMIT = 255;    // the longest file name Linux allows
+constexpr size_t HEADER_BYTES = 8;     // version and count
+constexpr size_t NAME_LIMIT = 255;     // the longest file name Linux allows
 constexpr size_t RECORD_FIXED = 4 + 8; // name length and file size
+constexpr uint64_t LARGEST_FILE =
+    HEADER_BYTES + PHOTO_PROGRESS_MAX_RECORDS * (RECORD_FIXED + NAME_LIMIT);
 
 uint64_t readLittle(const uint8_t* p, int bytes) {
     uint64_t v = 0;
@@ -29,27 +28,6 @@ uint64_t readLittle(const uint8_t* p, int bytes) {
 void putLittle(std::vector<uint8_t>& out, uint64_t v, int bytes) {
     for (int i = 0; i < bytes; i++)
         out.push_back((uint8_t)(v >> (8 * i)));
-}
-
-// write() until everything is out or an error occurs.
-bool writeAll(int fd, const uint8_t* bytes, size_t size) {
-    while (size > 0) {
-        ssize_t n = ::write(fd, bytes, size);
-        if (n <= 0) return false;
-        bytes += n;
-        size -= (size_t)n;
-    }
-    return true;
-}
-
-// Make the rename itself durable; failure here loses nothing already written.
-void syncFolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -111,8 +89,13 @@ std::vector<uint8_t> encodePhotoProgress(const PhotoProgress& progress) {
 void loadPhotoProgress(const std::string& folder) {
     photoProgressPath = folder.empty() ? "" : folder + PHOTO_PROGRESS_FILE_NAME;
     thePhotoProgress.clear();
-    std::vector<uint8_t> bytes;
-    if (!photoProgressPath.empty() && readWholeFile(photoProgressPath, bytes))
+    if (photoProgressPath.empty()) return;
+    std::ifstream file(photoProgressPath, std::ios::binary | std::ios::ate);
+    std::streamoff size = file ? (std::streamoff)file.tellg() : -1;
+    if (size <= 0 || (uint64_t)size > LARGEST_FILE) return; // missing, or not ours
+    std::vector<uint8_t> bytes((size_t)size);
+    file.seekg(0);
+    if (file.read((char*)bytes.data(), size))
         readPhotoProgressBytes(bytes.data(), bytes.size(), thePhotoProgress);
 }
 
@@ -120,22 +103,4 @@ bool savePhotoProgress() {
     if (photoProgressPath.empty()) return false;
     std::vector<uint8_t> bytes = encodePhotoProgress(thePhotoProgress);
     return writeFileAtomically(photoProgressPath, bytes.data(), bytes.size());
-}
-
-bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size) {
-    // Written beside the old file and renamed over it, so a crash or a full
-    // disk part way through leaves the previous file intact.
-    if (path.empty()) return false;
-    std::string temp = path + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    syncFolderOf(path);
-    return true;
 }

@@ -44,5 +44,3 @@ std::vector<uint8_t> encodePhotoProgress(const PhotoProgress& progress);
 void loadPhotoProgress(const std::string& folder);
 // Write thePhotoProgress to photoProgressPath atomically; false when it could not.
 bool savePhotoProgress();
-// Write `bytes` to `path` through a temporary file renamed over it.
-bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size);

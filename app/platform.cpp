@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -66,6 +67,27 @@ void detachStandardStreams() {
     if (null > 2) ::close(null);
 }
 
+// write() until everything is out or an error occurs.
+bool writeAll(int fd, const uint8_t* bytes, size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, bytes, size);
+        if (n <= 0) return false;
+        bytes += n;
+        size -= (size_t)n;
+    }
+    return true;
+}
+
+// Make the rename itself durable; failure here loses nothing already written.
+void syncFolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 std::string settingsFolder() {
@@ -78,6 +100,22 @@ std::string settingsFolder() {
     if (base.back() != '/') base += '/';
     std::string folder = base + GAME_FOLDER;
     return makeFolders(folder, GAME_FOLDER_MODE) ? folder : "";
+}
+
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size) {
+    if (path.empty()) return false;
+    std::string temp = path + ".tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolderOf(path);
+    return true;
 }
 
 void preparePlatformEnvironment() {

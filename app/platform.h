@@ -1,18 +1,26 @@
 // The Linux layer: the few things the game asks of the desktop.
 //
 //  - where progress is kept: $XDG_DATA_HOME/meadow_mosaics/, or
-//    $HOME/.local/share/meadow_mosaics/ (created with its parents);
+//    $HOME/.local/share/meadow_mosaics/ (created with its parents), and
+//    how a progress file is replaced without ever losing the old one;
 //  - how SDL must be set up before it starts (environment for sdl12-compat);
 //  - whether a hardware OpenGL driver could run at all (GPU device nodes);
 //  - how the C library's allocator keeps large buffers (start-up);
 //  - opening a web page in the user's browser (xdg-open, never a shell).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The folder for the settings file, created if missing, with a trailing '/';
 // "" when no folder can be had (no HOME): the game then runs on defaults.
 std::string settingsFolder();
+
+// Write `size` bytes to `path` through a temporary file beside it, flushed
+// and renamed over the old one, so a crash or a full disk part way through
+// leaves the previous file intact; false (old file kept) when it could not.
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size);
 
 // Environment sdl12-compat must see before SDL_Init: render straight to the
 // window (picking reads back what was drawn), and let SIGINT / SIGTERM end

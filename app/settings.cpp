@@ -2,9 +2,6 @@
 // atomically when the game is left through its own exits.
 #include "app/settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 #include <istream>
@@ -54,27 +51,6 @@ void encode(const Settings& s, uint8_t (&out)[SETTINGS_FILE_SIZE]) {
     for (int i = 0; i < PICTURE_COUNT; i++)
         putU32(p + 4 + 4 * i, (uint32_t)s.pictureDone[i]);
     putU32(p + 4 + 4 * PICTURE_COUNT, (uint32_t)s.bigPuzzle);
-}
-
-// write() until everything is out or an error occurs.
-bool writeAll(int fd, const uint8_t* bytes, size_t size) {
-    while (size > 0) {
-        ssize_t n = ::write(fd, bytes, size);
-        if (n <= 0) return false;
-        bytes += n;
-        size -= (size_t)n;
-    }
-    return true;
-}
-
-// Make the rename itself durable; failure here loses nothing already written.
-void syncFolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -143,21 +119,7 @@ bool saveSettings() {
 }
 
 bool writeSettingsFile(const Settings& settings, const std::string& path) {
-    // Written beside the old file and renamed over it, so a crash or a full
-    // disk part way through leaves the previous progress intact.
-    if (path.empty()) return false;
     uint8_t bytes[SETTINGS_FILE_SIZE];
     encode(settings, bytes);
-    std::string temp = path + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    syncFolderOf(path);
-    return true;
+    return writeFileAtomically(path, bytes, sizeof bytes);
 }

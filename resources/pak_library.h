@@ -38,10 +38,10 @@ struct TextureStandIn {
 };
 
 struct PakLibrary {
-    std::string baseDirectory = "0";  // '0' first = none; else prefixed to file names
-    std::vector<PakArchive*> archives; // owned, open archives
-    std::vector<std::string> keys;     // file names as callers passed them
-    std::vector<int32_t> counts;       // references per archive
+    std::string baseDirectory = "0";      // '0' first = none; else prefixed to file names
+    std::vector<PakArchive*> archives;    // owned, open archives
+    std::vector<std::string> keys;        // file names as callers passed them
+    std::vector<int32_t> counts;          // references per archive
     std::vector<TextureStandIn> standIns; // offered, or withdrawn and still in use
 
     ~PakLibrary(); // deletes every archive still open
@@ -60,7 +60,7 @@ struct PakLibrary {
     int openCount() const { return (int)archives.size(); }
     int standInCount() const { return (int)standIns.size(); }
     int32_t referenceCount(const std::string& fileName) const; // 0 when not open
-    std::string describe() const; // "name=count" lines
+    std::string describe() const;                              // "name=count" lines
 };
 
 extern PakLibrary thePakLibrary;

@@ -67,8 +67,8 @@ struct PixelView {
 };
 
 PixelView viewOf(const RgbaImage& image) {
-    return {const_cast<uint8_t*>(image.pixels.data()), image.width, image.height,
-            image.width * 4, RGBA_BYTES};
+    return {const_cast<uint8_t*>(image.pixels.data()), image.width, image.height, image.width * 4,
+            RGBA_BYTES};
 }
 
 void makeWhite(RgbaImage& image, int width, int height) {
@@ -265,9 +265,9 @@ bool makePhotoPictures(const uint8_t* data, size_t size, PhotoPictures& out, std
         return false;
     }
     PixelView view;
-    bool ok = readableView(surface, view) &&
-              orientCropScaleView(view, orientation, PHOTO_PICTURE_WIDTH, PHOTO_PICTURE_HEIGHT,
-                                  out.picture);
+    bool ok =
+        readableView(surface, view) && orientCropScaleView(view, orientation, PHOTO_PICTURE_WIDTH,
+                                                           PHOTO_PICTURE_HEIGHT, out.picture);
     SDL_FreeSurface(surface);
     if (!ok || !makeSmallPictures(out)) {
         why = "could not be scaled";

@@ -115,7 +115,7 @@ void scanPhotoFolder(const std::string& folder, PhotoLibrary& out, int limit) {
     std::vector<std::string> names;
     while (const dirent* item = ::readdir(dir))
         if (item->d_name[0] != '.') names.push_back(item->d_name); // hidden, "." and ".."
-    std::sort(names.begin(), names.end()); // byte order
+    std::sort(names.begin(), names.end());                         // byte order
     size_t next = 0;
     for (; next < names.size() && out.count() < limit; next++) {
         PhotoEntry entry;

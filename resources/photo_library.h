@@ -29,14 +29,14 @@
 #include <string>
 #include <vector>
 
-constexpr int PHOTO_LIMIT = 100;                             // photos offered at most
-constexpr const char* PHOTO_FOLDER_NAME = "pictures/";       // under the game's data folder
+constexpr int PHOTO_LIMIT = 100;                       // photos offered at most
+constexpr const char* PHOTO_FOLDER_NAME = "pictures/"; // under the game's data folder
 
 struct PhotoEntry {
-    std::string fileName;    // bytes as in the folder, no path
-    uint64_t fileSize;       // bytes, when scanned
-    uint32_t width, height;  // stored pixels, from the header
-    bool broken;             // failed to decode when its board was due: passed over
+    std::string fileName;   // bytes as in the folder, no path
+    uint64_t fileSize;      // bytes, when scanned
+    uint32_t width, height; // stored pixels, from the header
+    bool broken;            // failed to decode when its board was due: passed over
 };
 
 // Image entries of the bundled archives a photo's pictures stand in for
@@ -47,15 +47,15 @@ constexpr const char* PREVIEW_IMAGE_ENTRY = "preview.png"; // the menu tab
 
 // The bundled archives a photo borrows.
 struct BorrowedArchives {
-    const char* pieces20;  // tray and pieces, 20-piece cut
-    const char* pieces48;  // tray and pieces, 48-piece cut
-    const char* picture;   // finished picture and preview
+    const char* pieces20; // tray and pieces, 20-piece cut
+    const char* pieces48; // tray and pieces, 48-piece cut
+    const char* picture;  // finished picture and preview
 };
 
 struct PhotoLibrary {
-    std::string folder;              // with a trailing '/', "" when there is none
-    std::vector<PhotoEntry> photos;  // offered photos, in name order
-    int offered = -1;                // the photo whose pictures stand in now, or -1
+    std::string folder;             // with a trailing '/', "" when there is none
+    std::vector<PhotoEntry> photos; // offered photos, in name order
+    int offered = -1;               // the photo whose pictures stand in now, or -1
 
     int count() const { return (int)photos.size(); }
     std::string pathOf(int index) const { return folder + photos[(size_t)index].fileName; }

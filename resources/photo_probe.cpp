@@ -7,8 +7,8 @@
 namespace {
 
 constexpr uint8_t PNG_SIGNATURE[8] = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a};
-constexpr size_t PNG_HEADER_BYTES = 24; // signature, IHDR length and type, width, height
-constexpr size_t BMP_HEADER_BYTES = 26; // file header, info header size, width, height
+constexpr size_t PNG_HEADER_BYTES = 24;  // signature, IHDR length and type, width, height
+constexpr size_t BMP_HEADER_BYTES = 26;  // file header, info header size, width, height
 constexpr uint32_t BMP_CORE_HEADER = 12; // the old OS/2 info header: 16-bit sizes
 
 // JPEG markers that carry no length, and the frame headers that give the size.

@@ -72,12 +72,37 @@ void putBig16(Bytes& b, uint32_t v) {
 // A JPEG's start: SOI, an APP1 EXIF block whose only tag is the
 // orientation (byte order "II" or "MM"), `padding` bytes of another
 // segment, then a frame header (SOF0 or SOF2).
-Bytes jpegFront(int orientation, bool bigEndian, size_t padding, uint32_t width,
-                uint32_t height, bool progressive = false) {
-    Bytes tiff = bigEndian ? Bytes{'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0x01, 0x12, 0, 3, 0, 0, 0, 1,
-                                   0, (uint8_t)orientation, 0, 0, 0, 0, 0, 0}
-                           : Bytes{'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0,
-                                   (uint8_t)orientation, 0, 0, 0, 0, 0, 0, 0};
+Bytes jpegFront(int orientation, bool bigEndian, size_t padding, uint32_t width, uint32_t height,
+                bool progressive = false) {
+    Bytes tiff = bigEndian ? Bytes{'M',  'M',  0, 42, 0, 0, 0, 8, 0, 1,
+                                   0x01, 0x12, 0, 3,  0, 0, 0, 1, 0, (uint8_t)orientation,
+                                   0,    0,    0, 0,  0, 0}
+                           : Bytes{'I',
+                                   'I',
+                                   42,
+                                   0,
+                                   8,
+                                   0,
+                                   0,
+                                   0,
+                                   1,
+                                   0,
+                                   0x12,
+                                   0x01,
+                                   3,
+                                   0,
+                                   1,
+                                   0,
+                                   0,
+                                   0,
+                                   (uint8_t)orientation,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0,
+                                   0};
     Bytes b = {0xff, 0xd8, 0xff, 0xe1};
     putBig16(b, (uint32_t)(2 + 6 + tiff.size()));
     b.insert(b.end(), {'E', 'x', 'i', 'f', 0, 0});
@@ -100,9 +125,9 @@ Bytes jpegFront(int orientation, bool bigEndian, size_t padding, uint32_t width,
 
 // A real BMP file of `image`, written by SDL.
 Bytes bmpBytes(const RgbaImage& image) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceFrom(const_cast<uint8_t*>(image.pixels.data()),
-                                              image.width, image.height, 32, image.width * 4,
-                                              0xff, 0xff00, 0xff0000, 0);
+    SDL_Surface* s =
+        SDL_CreateRGBSurfaceFrom(const_cast<uint8_t*>(image.pixels.data()), image.width,
+                                 image.height, 32, image.width * 4, 0xff, 0xff00, 0xff0000, 0);
     std::string path = "/tmp/meadow_photo_test_" + std::to_string(getpid()) + ".bmp";
     SDL_SaveBMP(s, path.c_str());
     SDL_FreeSurface(s);
@@ -317,17 +342,17 @@ TEST(PhotoFolder, OffersImagesInByteOrderAndSkipsTheRestWithOneLineEach) {
     TempFolder folder;
     const std::string& d = folder.path;
     Bytes png = pngHeader(800, 600);
-    writeFile(d + "b photo.png", png);            // a space
-    writeFile(d + "a\nnewline.png", png);         // a newline
-    writeFile(d + "c\xff\xfe.png", png);          // not UTF-8
+    writeFile(d + "b photo.png", png);                              // a space
+    writeFile(d + "a\nnewline.png", png);                           // a newline
+    writeFile(d + "c\xff\xfe.png", png);                            // not UTF-8
     writeFile(d + "d.jpg", jpegFront(6, false, 70000, 4000, 3000)); // size behind 64 KB
-    writeFile(d + "e.png", {'n', 'o', 'p', 'e'});  // not an image
-    writeFile(d + "f.png", {});                    // empty
+    writeFile(d + "e.png", {'n', 'o', 'p', 'e'});                   // not an image
+    writeFile(d + "f.png", {});                                     // empty
     writeFile(d + "g.png", pngHeader(20000, 20000));
     writeFile(d + ".hidden.png", png);
-    ASSERT_EQ(symlink("h.png", (d + "h.png").c_str()), 0);     // loops
-    ASSERT_EQ(symlink("gone.png", (d + "i.png").c_str()), 0);  // leads nowhere
-    ASSERT_EQ(mkfifo((d + "j.png").c_str(), 0600), 0);          // would block a reader
+    ASSERT_EQ(symlink("h.png", (d + "h.png").c_str()), 0);    // loops
+    ASSERT_EQ(symlink("gone.png", (d + "i.png").c_str()), 0); // leads nowhere
+    ASSERT_EQ(mkfifo((d + "j.png").c_str(), 0600), 0);        // would block a reader
     ASSERT_EQ(mkdir((d + "k.png").c_str(), 0700), 0);
     ASSERT_EQ(symlink("b photo.png", (d + "l.png").c_str()), 0); // a link to a photo is one
 
