@@ -39,6 +39,8 @@ constexpr OrientationMap ORIENTATION_MAPS[ORIENTATION_COUNT] = {
 // pixel.  pixman's bilinear paths are many times faster than its general
 // convolution, which matters for a 12-megapixel photo.
 constexpr double MOST_STEP_PER_PASS = 2.0;
+// Rows of an RGB photo converted at a time (even, so halving pairs stay in one strip).
+constexpr int STRIP_ROWS = 64;
 
 // The tray's veil: warm white at 58 %, as the bundled pictures' pale copies.
 constexpr double VEIL_RED = 1.0, VEIL_GREEN = 0.99, VEIL_BLUE = 0.96, VEIL_ALPHA = 0.58;
@@ -82,39 +84,81 @@ pixman_image_t* pixmanImage(const PixelView& view) {
                                     reinterpret_cast<uint32_t*>(view.bytes), view.stride);
 }
 
-// One bilinear composite of `source` into `out` through `toSource`.
-bool composite(const PixelView& source, const pixman_f_transform& toSource, pixman_op_t op,
-               RgbaImage& out) {
+// One composite of `source` into `target` through `toSource`.
+bool composite(const PixelView& source, const pixman_f_transform& toSource, pixman_filter_t filter,
+               pixman_op_t op, const PixelView& target) {
     pixman_transform_t fixed;
     if (!pixman_transform_from_pixman_f_transform(&fixed, &toSource)) return false;
     pixman_image_t* src = pixmanImage(source);
-    pixman_image_t* dst = pixmanImage(viewOf(out));
+    pixman_image_t* dst = pixmanImage(target);
     bool ok = src && dst && pixman_image_set_transform(src, &fixed) &&
-              pixman_image_set_filter(src, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+              pixman_image_set_filter(src, filter, nullptr, 0);
     if (ok) {
         pixman_image_set_repeat(src, PIXMAN_REPEAT_PAD); // edges do not fade to nothing
-        pixman_image_composite32(op, src, nullptr, dst, 0, 0, 0, 0, 0, 0, out.width, out.height);
+        pixman_image_composite32(op, src, nullptr, dst, 0, 0, 0, 0, 0, 0, target.width,
+                                 target.height);
     }
     if (src) pixman_image_unref(src);
     if (dst) pixman_image_unref(dst);
     return ok;
 }
 
+// Rows [first, first + count) of a view.
+PixelView rowsOf(const PixelView& view, int first, int count) {
+    return {view.bytes + (size_t)first * view.stride, view.width, count, view.stride, view.format};
+}
+
+// One row of R, G, B bytes as R, G, B, A with A opaque (pixman's general
+// reader of 24-bit pixels takes several times as long).
+void addOpaqueAlpha(const uint8_t* rgb, int width, uint8_t* rgba) {
+    for (int x = 0; x < width; x++, rgb += 3, rgba += 4) {
+        rgba[0] = rgb[0];
+        rgba[1] = rgb[1];
+        rgba[2] = rgb[2];
+        rgba[3] = 0xff;
+    }
+}
+
+// `source` reduced by fx x fy (1 or 2 each) into a new RGBA image.  An RGB
+// source (a JPEG's) gets its alpha a strip of rows at a time on the way:
+// pixman's fast paths read 32-bit pixels, and a whole converted copy would
+// double the photo's memory.
+bool reduce(const PixelView& source, int fx, int fy, RgbaImage& out) {
+    out.width = (source.width + fx - 1) / fx;
+    out.height = (source.height + fy - 1) / fy;
+    out.pixels.assign((size_t)out.width * out.height * 4, 0);
+    pixman_f_transform halving = {{{(double)fx, 0, 0}, {0, (double)fy, 0}, {0, 0, 1}}};
+    if (source.format == RGBA_BYTES)
+        return composite(source, halving, PIXMAN_FILTER_BILINEAR, PIXMAN_OP_SRC, viewOf(out));
+    RgbaImage strip;
+    strip.width = source.width;
+    strip.height = STRIP_ROWS;
+    strip.pixels.assign((size_t)strip.width * STRIP_ROWS * 4, 0);
+    for (int first = 0; first < source.height; first += STRIP_ROWS) {
+        int rows = std::min(STRIP_ROWS, source.height - first);
+        for (int y = 0; y < rows; y++)
+            addOpaqueAlpha(source.bytes + (size_t)(first + y) * source.stride, source.width,
+                           strip.pixels.data() + (size_t)y * strip.width * 4);
+        int outRows = std::min((rows + fy - 1) / fy, out.height - first / fy);
+        if (!composite(rowsOf(viewOf(strip), 0, rows), halving, PIXMAN_FILTER_BILINEAR,
+                       PIXMAN_OP_SRC, rowsOf(viewOf(out), first / fy, outRows)))
+            return false;
+    }
+    return true;
+}
+
 // Composite `source` over `out` through `toSource` (output pixel -> source
-// pixel), where one output pixel spans stepX x stepY source pixels: halved
-// first as often as needed, then scaled.
+// pixel), where one output pixel spans stepX x stepY source pixels: reduced
+// first as often as needed (and made RGBA), then scaled.
 bool compositeThrough(PixelView source, pixman_f_transform toSource, double stepX, double stepY,
                       RgbaImage& out) {
     RgbaImage reduced;
-    while (stepX > MOST_STEP_PER_PASS || stepY > MOST_STEP_PER_PASS) {
+    while (source.format != RGBA_BYTES || stepX > MOST_STEP_PER_PASS ||
+           stepY > MOST_STEP_PER_PASS) {
         int fx = stepX > MOST_STEP_PER_PASS ? 2 : 1, fy = stepY > MOST_STEP_PER_PASS ? 2 : 1;
-        RgbaImage half;
-        half.width = (source.width + fx - 1) / fx;
-        half.height = (source.height + fy - 1) / fy;
-        half.pixels.assign((size_t)half.width * half.height * 4, 0);
-        pixman_f_transform halving = {{{(double)fx, 0, 0}, {0, (double)fy, 0}, {0, 0, 1}}};
-        if (!composite(source, halving, PIXMAN_OP_SRC, half)) return false;
-        reduced = std::move(half); // the source it was made from goes only now
+        RgbaImage next;
+        if (!reduce(source, fx, fy, next)) return false;
+        reduced = std::move(next); // the source it was made from goes only now
         source = viewOf(reduced);
         for (int c = 0; c < 3; c++) {
             toSource.m[0][c] /= fx;
@@ -123,7 +167,7 @@ bool compositeThrough(PixelView source, pixman_f_transform toSource, double step
         stepX /= fx;
         stepY /= fy;
     }
-    return composite(source, toSource, PIXMAN_OP_OVER, out);
+    return composite(source, toSource, PIXMAN_FILTER_BILINEAR, PIXMAN_OP_OVER, viewOf(out));
 }
 
 bool orientCropScaleView(const PixelView& source, int orientation, int width, int height,
