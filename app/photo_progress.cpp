@@ -48,6 +48,15 @@ void PhotoProgress::markDone(const std::string& name, uint64_t size) {
     sizes.push_back(size);
 }
 
+void PhotoProgress::markUndone(const std::string& name, uint64_t size) {
+    for (size_t i = 0; i < names.size(); i++)
+        if (sizes[i] == size && names[i] == name) {
+            names.erase(names.begin() + (long)i);
+            sizes.erase(sizes.begin() + (long)i);
+            return;
+        }
+}
+
 void PhotoProgress::clear() {
     names.clear();
     sizes.clear();

@@ -29,6 +29,7 @@ struct PhotoProgress {
 
     bool isDone(const std::string& name, uint64_t size) const;
     void markDone(const std::string& name, uint64_t size); // once per photo
+    void markUndone(const std::string& name, uint64_t size);
     void clear();
 };
 

@@ -14,6 +14,7 @@
 
 #include "resources/pak_library.h"
 #include "resources/photo_image.h"
+#include "resources/photo_prefetch.h"
 #include "resources/photo_probe.h"
 
 PhotoLibrary thePhotoLibrary;
@@ -167,15 +168,12 @@ bool readPhotoFile(const std::string& path, std::vector<uint8_t>& out, std::stri
 bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives& borrowed) {
     if (index < 0 || index >= library.count()) return false;
     if (library.offered == index) return true;
-    withdrawPhotoPictures(library);
     PhotoEntry& photo = library.photos[(size_t)index];
-    std::vector<uint8_t> bytes;
+    if (photo.broken) return false; // said so once already
+    withdrawPhotoPictures(library);
     PhotoPictures pictures;
     std::string why;
-    bool made = readPhotoFile(library.pathOf(index), bytes, why) &&
-                makePhotoPictures(bytes.data(), bytes.size(), pictures, why);
-    bytes = std::vector<uint8_t>(); // the file's bytes go before the upload
-    if (!made) {
+    if (!takePhotoPictures(library.pathOf(index), pictures, why)) {
         photo.broken = true;
         reportSkippedPhoto(photo.fileName, why);
         return false;

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,6 +18,7 @@
 #include "app/photo_progress.h"
 #include "resources/photo_image.h"
 #include "resources/photo_library.h"
+#include "resources/photo_prefetch.h"
 #include "resources/photo_probe.h"
 
 namespace {
@@ -402,6 +405,9 @@ TEST(PhotoProgressFile, KeepsNamesAndSizesThroughTheFile) {
     EXPECT_EQ(progress.names.size(), 2u);
     EXPECT_TRUE(progress.isDone("dog.jpg", 12345));
     EXPECT_FALSE(progress.isDone("dog.jpg", 12346)); // a new photo under the old name
+    progress.markDone("cat.png", 1);
+    progress.markUndone("cat.png", 1); // restarted
+    EXPECT_FALSE(progress.isDone("cat.png", 1));
 
     Bytes bytes = encodePhotoProgress(progress);
     PhotoProgress back;
@@ -437,4 +443,39 @@ TEST(PhotoProgressFile, SavesAtomicallyBesideTheSettingsAndClears) {
     EXPECT_TRUE(thePhotoProgress.names.empty());
     loadPhotoProgress("");
     EXPECT_FALSE(savePhotoProgress());
+}
+
+TEST(PhotoPrefetch, MakesNeighboursOnTheWorkerAndHandsThemOver) {
+    TempFolder folder;
+    Bytes bmp = bmpBytes(quadrants(60, 36));
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        writeFile(folder.path + name, bmp);
+    writeFile(folder.path + "bad.bmp", Bytes(bmp.begin(), bmp.begin() + 60));
+    int before = thePhotoPrefetch.madeCount;
+    prefetchPhotos({folder.path + "a.bmp", folder.path + "b.bmp", folder.path + "bad.bmp"});
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    auto madeSoFar = [] {
+        std::lock_guard<std::mutex> hold(thePhotoPrefetch.lock);
+        return thePhotoPrefetch.madeCount;
+    };
+    while (madeSoFar() < before + 3 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(madeSoFar(), before + 3);
+
+    PhotoPictures pictures;
+    std::string why;
+    ASSERT_TRUE(takePhotoPictures(folder.path + "b.bmp", pictures, why)) << why;
+    EXPECT_EQ(pictures.picture.width, PHOTO_PICTURE_WIDTH);
+    expectColour(pictures.picture, 10, 10, RED);
+    EXPECT_FALSE(takePhotoPictures(folder.path + "bad.bmp", pictures, why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(madeSoFar(), before + 3); // handed over, not made again
+
+    // A photo no longer wanted is dropped; one never asked for is made on the spot.
+    prefetchPhotos({});
+    ASSERT_TRUE(takePhotoPictures(folder.path + "c.bmp", pictures, why)) << why;
+    EXPECT_TRUE(thePhotoPrefetch.jobs.empty());
+    EXPECT_FALSE(takePhotoPictures(folder.path + "missing.bmp", pictures, why));
+    stopPhotoPrefetch();
+    EXPECT_FALSE(thePhotoPrefetch.worker.joinable());
 }
