@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/video_context.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
 #include "scene/scene_object.h"

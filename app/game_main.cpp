@@ -8,19 +8,18 @@
 #include <ctime>
 
 #include "app/frame_redraw.h"
-#include "app/input.h"
-#include "app/picking.h"
-#include "app/platform.h"
-#include "app/settings.h"
-#include "app/video_context.h"
-#include "base/frame_clock.h"
-#include "base/random.h"
 #include "audio/audio_mixer.h"
+#include "base/frame_clock.h"
+#include "base/input.h"
+#include "base/platform.h"
+#include "base/random.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
-
-SceneObject* worldRoot = nullptr;
+#include "screens/start_screen.h"
 
 namespace {
 
@@ -34,11 +33,6 @@ const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
 
 } // namespace
 
-void saveSettingsAndQuit() {
-    saveSettings();
-    if (worldRoot) worldRoot->kill();
-}
-
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
@@ -50,6 +44,7 @@ bool startGame() {
     // left frameTime ahead of it, and the first frame would then jump ahead.
     if (!frameClockSource) frameClockSource = SDL_GetTicks;
     tickFrameClock();
+    setAudioSwitches(theSettings->soundOn, theSettings->musicOn);
     theAudio = new AudioMixer();
     SDL_WM_SetCaption(WINDOW_CAPTION, WINDOW_CAPTION);
     worldRoot = new SceneObject;
@@ -80,9 +75,16 @@ void runFrame() {
     worldRoot->draw();
     recordOpaqueMeshes = false;
     RedrawKind kind = theRedraw.finishFrame(frameTime);
-    thePicker.update();
+    updatePicking();
     // Nothing new to show: rest a moment instead of spinning.
     if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
+}
+
+void updatePicking() {
+    thePicker.update();
+    if (thePicker.paintedX >= 0)
+        theRedraw.spoil({thePicker.paintedX, thePicker.paintedY, thePicker.paintedX + 1,
+                         thePicker.paintedY + 1});
 }
 
 void stepFrame() {

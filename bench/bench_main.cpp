@@ -21,9 +21,9 @@
 
 #include "app/frame_redraw.h"
 #include "app/game_main.h"
-#include "app/platform.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
+#include "base/platform.h"
+#include "base/video_context.h"
 #include "bench/bench_session.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"

@@ -1,8 +1,8 @@
 // Completion: the fanfare, the completed flag and the zoomed finished picture.
 #include "puzzle/completion.h"
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 

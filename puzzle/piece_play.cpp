@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 bool retireHeldPiece = false;
 

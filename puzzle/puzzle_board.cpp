@@ -4,15 +4,14 @@
 #include <cmath>
 #include <string>
 
-#include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
+#include "base/input.h"
 #include "base/random.h"
-#include "app/video_context.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "puzzle/completion.h"
 #include "puzzle/piece_play.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 int32_t currentPicture = 0;
 int32_t pieceCount = BIG_PIECE_COUNT;

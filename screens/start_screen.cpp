@@ -1,16 +1,15 @@
 // The objects that live for the whole run, and the first screen.
 #include "screens/start_screen.h"
 
-#include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 

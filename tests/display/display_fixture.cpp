@@ -11,12 +11,13 @@
 #include <iterator>
 
 #include "app/game_main.h"
-#include "app/picking.h"
-#include "app/platform.h"
-#include "app/video_context.h"
+#include "base/frame_clock.h"
+#include "base/platform.h"
+#include "base/video_context.h"
+#include "resources/mesh.h"
 #include "resources/pak_archive.h"
 #include "resources/procedural_texture.h"
-#include "base/frame_clock.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {
@@ -219,7 +220,15 @@ void renderScene(SceneObject* root) {
     glLoadIdentity();
     glTranslatef(0, 0, -100);
     root->draw();
-    Scene::drawDeferred(deferredMeshes);
+    drawBlendedMeshes();
+}
+
+void drawBlendedMeshes() {
+    glDepthMask(GL_FALSE);
+    for (Mesh* mesh : deferredMeshes)
+        mesh->drawDeferred();
+    glDepthMask(GL_TRUE);
+    deferredMeshes.clear();
 }
 
 void readPixel(int px, int py, uint8_t out[3]) {

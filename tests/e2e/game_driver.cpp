@@ -12,13 +12,13 @@
 #include <gtest/gtest.h>
 
 #include "app/game_main.h"
-#include "app/input.h"
-#include "app/picking.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
 #include "audio/audio_mixer.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 std::vector<PlayedSound> playedSounds;

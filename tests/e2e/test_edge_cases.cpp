@@ -7,15 +7,15 @@
 #include <cmath>
 
 #include "app/game_main.h"
-#include "app/picking.h"
-#include "app/settings.h"
+#include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
 #include "screens/main_menu.h"
 #include "screens/web_links.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 

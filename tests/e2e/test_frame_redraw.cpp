@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/frame_redraw.h"
-#include "app/input.h"
-#include "app/settings.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "game_driver.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"

@@ -7,12 +7,12 @@
 #include <cmath>
 
 #include "app/game_main.h"
-#include "app/settings.h"
+#include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 

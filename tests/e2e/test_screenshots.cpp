@@ -11,7 +11,7 @@
 #include "puzzle/picture_tables.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 

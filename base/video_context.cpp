@@ -1,5 +1,5 @@
 // The full-screen OpenGL window, its fixed GL state and the camera.
-#include "app/video_context.h"
+#include "base/video_context.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 VideoContext* theVideo = nullptr;
 SDL_Surface* screenSurface = nullptr;

@@ -21,7 +21,7 @@
 
 #include <string>
 
-#include "scene/transform.h"
+#include "base/vec3.h"
 
 struct VideoContext {
     Vec3 corner;            // eye-space point on the ray through the lower-left corner
