@@ -1,6 +1,8 @@
 #include <cmath>
+#include <iterator>
 
 #include "art/pictures.h"
+#include "puzzle/picture_tables.h"
 
 void gradientBand(cairo_t* cr, double x0, double y0, double x1, double y1, const Rgba* colours,
                   int count) {
@@ -475,14 +477,15 @@ void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, 
     cairo_fill(cr);
 }
 
-// ---- The ten pictures ----------------------------------------------------------------
+// ---- The pictures ----------------------------------------------------------------
 
-const PictureInfo PICTURES[10] = {
-    {"meadow", drawMeadow},     {"farm", drawFarm},     {"sea", drawSea},
-    {"space", drawSpace},       {"train", drawTrain},   {"castle", drawCastle},
-    {"beach", drawBeach},       {"forest", drawForest}, {"snowman", drawSnowman},
-    {"balloons", drawBalloons},
+// One drawer per row of the game's picture table, in its order.
+constexpr PictureDrawer PICTURE_DRAWERS[] = {
+    drawMeadow, drawFarm,   drawSea,    drawSpace,   drawTrain,
+    drawCastle, drawBeach,  drawForest, drawSnowman, drawBalloons,
 };
+static_assert(std::size(PICTURE_DRAWERS) == PICTURE_TOTAL,
+              "every row of the picture table has its drawing");
 
 void drawPicture(int index, Canvas& canvas) {
     cairo_t* cr = canvas.cr;
@@ -492,6 +495,6 @@ void drawPicture(int index, Canvas& canvas) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_rectangle(cr, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT);
     cairo_clip(cr);
-    PICTURES[index].draw(cr);
+    PICTURE_DRAWERS[index](cr);
     cairo_restore(cr);
 }

@@ -29,15 +29,8 @@ constexpr Rgba WHITE = rgb(0xffffff);
 // One picture: draws the whole scene in drawing units.
 using PictureDrawer = void (*)(cairo_t* cr);
 
-struct PictureInfo {
-    const char* name;   // what it shows (for messages and look files)
-    PictureDrawer draw; // the drawing
-};
-
-// The ten pictures in game order (0 flower meadow ... 9 hot-air balloons).
-extern const PictureInfo PICTURES[10];
-
-// Draw picture `index` filling the whole canvas.
+// Draw picture `index` (a row of the game's PICTURE_ROWS, in
+// puzzle/picture_tables.h) filling the whole canvas.
 void drawPicture(int index, Canvas& canvas);
 
 // ---- Picture drawers (pictures_*.cpp) -------------------------------------------------

@@ -33,7 +33,7 @@ void completePicture() {
 }
 
 void showFinishedPicture() {
-    board->loadModel(pictureArchives[currentPicture], FINISHED_MODEL);
+    board->loadModel(currentArchives().picture, FINISHED_MODEL);
     board->setPosition(0, 0, BOARD_DEPTH);
     board->addTrack();
     board->addAction(makeAction(-1, startScreenTrack1));

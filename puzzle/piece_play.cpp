@@ -49,7 +49,7 @@ void pieceGrabAction(void*) {
     theAudio->play(LIFT_SOUND, false);
     if (heldShadow) heldShadow->kill();
     heldShadow = new SceneObject;
-    heldShadow->loadModel(shadowArchives[currentPicture], std::to_string(action->i0));
+    heldShadow->loadModel(currentArchives().shadows, std::to_string(action->i0));
     heldShadow->setPosition(SHADOW_OFFSET.x, SHADOW_OFFSET.y, SHADOW_OFFSET.z);
     piece->addChild(heldShadow);
     heldPiece = piece;

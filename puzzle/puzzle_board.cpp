@@ -28,25 +28,17 @@ bool boardLeaving = false;
 SceneObject* menuTabParent = nullptr;
 SceneObject* menuTab = nullptr;
 
-const char* const* pieceArchives = pieceArchives48;
-const char* const* placeArchives = placeArchives48;
-const char* const* pictureArchives = pictureArchivesAll;
-const char* const* shadowArchives = shadowArchives48;
-
 namespace {
 
-// One size of the puzzle: its count, spacing and archive tables.
+// One size of the puzzle: its count and spacing.
 struct PuzzleSize {
     int32_t pieces;
     double minDistance;
-    const char* const* pieceTable;
-    const char* const* placeTable;
-    const char* const* shadowTable;
 };
 
 constexpr PuzzleSize PUZZLE_SIZES[2] = {
-    {SMALL_PIECE_COUNT, 4.0, pieceArchives20, placeArchives20, shadowArchives20},
-    {BIG_PIECE_COUNT, 2.5, pieceArchives48, placeArchives48, shadowArchives48},
+    {SMALL_PIECE_COUNT, 4.0},
+    {BIG_PIECE_COUNT, 2.5},
 };
 
 // One strip around the tray where pieces may start: x and y ranges.
@@ -114,14 +106,10 @@ bool anySpotFree(int32_t n) {
     return found;
 }
 
-// Point the counts and the active tables at one size.
+// The count and spacing of one size.
 void useSize(const PuzzleSize& size) {
     pieceCount = size.pieces;
     minScatterDistance = size.minDistance;
-    pieceArchives = size.pieceTable;
-    placeArchives = size.placeTable;
-    pictureArchives = pictureArchivesAll;
-    shadowArchives = size.shadowTable;
 }
 
 // Walk `step` pictures on, when the screen is still and the button (or its key) asks.
@@ -147,6 +135,10 @@ void resetPuzzleState() {
     boardBusy = false;
     boardLeaving = false;
     menuTabParent = menuTab = nullptr;
+}
+
+PictureArchives currentArchives() {
+    return pictureArchivesFor(currentPicture, pieceCount == BIG_PIECE_COUNT);
 }
 
 void selectPuzzleSize(int32_t mode) {
@@ -204,11 +196,12 @@ void showPicture() {
 void buildBoard() {
     placedCount = 0;
     resetPiecePlay();
-    const char* pieceArchive = pieceArchives[currentPicture];
-    const char* placeArchive = placeArchives[currentPicture];
+    PictureArchives archives = currentArchives();
+    const char* pieceArchive = archives.pieces;
+    const char* placeArchive = archives.places;
     board->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
     scatterPieces();
-    int32_t layout = pictureCutLayout[currentPicture];
+    int32_t layout = PICTURE_ROWS[currentPicture].cutLayout;
     for (int32_t i = 0; i < pieceCount; ++i) {
         int32_t n = i + 1;
         std::string name = std::to_string(n);
@@ -305,7 +298,7 @@ void showMenuTab() {
     if (!theSettings->menuHidden) {
         menuTab->setPosition(left, top - MENU_TAB_OPEN_Y, MENU_TAB_Z);
         menuTab->loadModel(INTERFACE_ARCHIVE, "menu_open");
-        menuTab->loadModel(pictureArchives[currentPicture], "prev");
+        menuTab->loadModel(currentArchives().picture, "prev");
         menuTab->addTrack();
         menuTab->addAction(makeAction(MENU_TAB_SPIN_MS, menuTabSpinAction));
         menuTab->startTrack(0);

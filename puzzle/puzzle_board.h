@@ -18,9 +18,9 @@
 // Everything here is owned by this module; the objects themselves are owned
 // by their parents in the scene tree, the pointers only name them.
 //
-// NOTE: the active archive tables are set by selectPuzzleSize; nothing may
-// build a board before it has run once (resetPuzzleState sets the 48-piece
-// tables so a stray call cannot read a null table).
+// NOTE: the size is chosen by selectPuzzleSize; nothing should build a
+// board before it has run once (resetPuzzleState sets the 48-piece size so
+// a stray call still finds archives).
 #pragma once
 
 #include <cstdint>
@@ -44,16 +44,13 @@ extern bool boardLeaving;          // track 0 of this board was started: it no l
 extern SceneObject* menuTabParent; // the start-up's holder of the corner tab
 extern SceneObject* menuTab;       // the tab shown in it now
 
-// Active archive tables of the chosen size, indexed by picture.
-extern const char* const* pieceArchives;
-extern const char* const* placeArchives;
-extern const char* const* pictureArchives;
-extern const char* const* shadowArchives;
+// The archives of the current picture in the chosen size.
+PictureArchives currentArchives();
 
 // Every variable above back to its start value (a new run in the same process).
 void resetPuzzleState();
 
-// Mode 0: 20 pieces, mode 1: 48 pieces (tables, counts, settings); others: nothing.
+// Mode 0: 20 pieces, mode 1: 48 pieces (count, spacing, settings); others: nothing.
 void selectPuzzleSize(int32_t mode);
 
 // Centre of piece `piece`'s place in cut layout `layout`, for the size in the settings.
