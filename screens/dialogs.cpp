@@ -140,13 +140,13 @@ void exitConfirmClick(void*) {
 
 void resetPictureClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    theSettings->pictureDone[currentPicture] = 0;
+    theSettings->pictureDone[thePuzzle.currentPicture] = 0;
     leaveBoard();
 }
 
 void resetAllPicturesClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    theSettings->pictureDone[currentPicture] = 0;
+    theSettings->pictureDone[thePuzzle.currentPicture] = 0;
     leaveBoard();
     for (int32_t& done : theSettings->pictureDone)
         done = 0;

@@ -139,17 +139,17 @@ bool clickObject(SceneObject* object) {
 }
 
 SceneObject* pieceOf(int i) {
-    return board->children[1 + 2 * i];
+    return thePuzzle.board->children[1 + 2 * i];
 }
 
 SceneObject* placeOf(int i) {
-    return board->children[2 + 2 * i];
+    return thePuzzle.board->children[2 + 2 * i];
 }
 
 bool sendPiece(int i) {
     SceneObject* piece = pieceOf(i);
     SceneObject* place = placeOf(i);
-    if (!clickObject(piece) || heldPiece != piece) return false;
+    if (!clickObject(piece) || thePuzzle.heldPiece != piece) return false;
     return clickObject(place);
 }
 
