@@ -25,7 +25,6 @@ namespace {
 
 constexpr const char* WINDOW_CAPTION = "meadow_mosaics";
 constexpr const char* MUSIC_ENTRY = "music.wav";
-constexpr float WORLD_DISTANCE = 100.0f; // the world root's origin, in front of the eye
 
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.
@@ -68,7 +67,7 @@ void runFrame() {
     tickFrameClock();
     theProceduralTextures.updateAll();
     glLoadIdentity();
-    glTranslatef(0, 0, -WORLD_DISTANCE);
+    glTranslatef(0, 0, -(float)WORLD_DISTANCE);
     // The walk runs every action and records what it would draw; then only
     // what changed is painted (cleared first) and swapped.
     recordOpaqueMeshes = true;

@@ -292,8 +292,8 @@ SceneObject* makeMenuTabParent() {
 void showMenuTab() {
     if (puzzle.menuTab) puzzle.menuTab->kill();
     puzzle.menuTab = new SceneObject;
-    double left = MENU_TAB_X - theVideo->halfWidthAt(100);
-    double top = theVideo->halfHeightAt(100);
+    double left = MENU_TAB_X - theVideo->halfWidthAt(WORLD_DISTANCE);
+    double top = theVideo->halfHeightAt(WORLD_DISTANCE);
     if (!theSettings->menuHidden) {
         puzzle.menuTab->setPosition(left, top - MENU_TAB_OPEN_Y, MENU_TAB_Z);
         puzzle.menuTab->loadModel(INTERFACE_ARCHIVE, "menu_open");

@@ -14,7 +14,6 @@ PickState thePicker;
 
 namespace {
 
-constexpr GLenum MULTISAMPLE_ARB = 0x809D;
 constexpr int PICK_REGION_PIXELS = 2;
 constexpr int FIRST_PICK_RED = 2; // red 0 is the cleared background
 
@@ -87,7 +86,7 @@ GLubyte colourStage(PickState& picker) {
     // Multisampling would blend neighbouring hits' reds at an edge into a
     // third, wrong index; without it each pixel takes exactly one colour.
     bool multisampled = theVideo->multisampled;
-    if (multisampled) glDisable(MULTISAMPLE_ARB);
+    if (multisampled) glDisable(GL_MULTISAMPLE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     picker.paintedX = mouseX; // the frame redraw repaints it with the next change
     picker.paintedY = readY;
@@ -103,7 +102,7 @@ GLubyte colourStage(PickState& picker) {
     glEnable(GL_TEXTURE_2D);
     glPopAttrib();
     glFlush();
-    if (multisampled) glEnable(MULTISAMPLE_ARB);
+    if (multisampled) glEnable(GL_MULTISAMPLE);
     glDisable(GL_SCISSOR_TEST);
 
     GLubyte pixel[4] = {};

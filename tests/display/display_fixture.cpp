@@ -146,7 +146,7 @@ WorldPoint screenToWorld(double px, double py, double distance) {
     double u = px / theVideo->width * 2 - 1;
     double v = 1 - py / theVideo->height * 2;
     return {u * theVideo->halfWidthAt(distance), v * theVideo->halfHeightAt(distance),
-            100 - distance};
+            WORLD_DISTANCE - distance};
 }
 
 MeshBuild quadMesh(double left, double bottom, double right, double top, double z,
@@ -218,7 +218,7 @@ void renderScene(SceneObject* root) {
     theProceduralTextures.updateAll();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glTranslatef(0, 0, -100);
+    glTranslatef(0, 0, -(float)WORLD_DISTANCE);
     root->draw();
     drawBlendedMeshes();
 }
