@@ -95,12 +95,7 @@ void sun(cairo_t* cr, double x, double y, double radius) {
         cairo_pattern_create_radial(x - radius * 0.3, y - radius * 0.3, 0, x, y, radius);
     cairo_pattern_add_color_stop_rgb(disc, 0, 1.0, 0.96, 0.55);
     cairo_pattern_add_color_stop_rgb(disc, 1, 1.0, 0.76, 0.2);
-    cairo_set_source(cr, disc);
-    cairo_pattern_destroy(disc);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, disc, INK, LINE);
     happyFace(cr, x, y + radius * 0.1, radius * 1.2);
 }
 
@@ -400,11 +395,7 @@ void fish(cairo_t* cr, double x, double y, double size, Rgba body, Rgba stripes,
 void bubble(cairo_t* cr, double x, double y, double radius) {
     cairo_new_path(cr);
     cairo_arc(cr, x, y, radius, 0, 2 * M_PI);
-    setColour(cr, rgb(0xe8f8ff, 0.25));
-    cairo_fill_preserve(cr);
-    setColour(cr, rgb(0xffffff, 0.85));
-    cairo_set_line_width(cr, radius * 0.15);
-    cairo_stroke(cr);
+    fillOutlined(cr, rgb(0xe8f8ff, 0.25), rgb(0xffffff, 0.85), radius * 0.15);
     shine(cr, x - radius * 0.35, y - radius * 0.35, radius * 0.25, radius * 0.14, -0.7, 0.9);
 }
 

@@ -32,12 +32,7 @@ static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool 
     Rgba light = shade(colour, 0.35), dark = shade(colour, -0.35);
     cairo_pattern_add_color_stop_rgb(g, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(g, 1, dark.r, dark.g, dark.b);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, g, INK, LINE);
     cairo_save(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_clip(cr);
@@ -97,16 +92,10 @@ static void rocket(cairo_t* cr, double x, double y, double size, double tilt) {
     cairo_curve_to(cr, -s * 0.55, s * 0.1, -s * 0.45, -s * 0.8, 0, -s * 1.35);
     cairo_curve_to(cr, s * 0.45, -s * 0.8, s * 0.55, s * 0.1, s * 0.4, s * 0.9);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(-s * 0.5, 0, s * 0.5, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.82, 0.86, 0.94);
-    cairo_pattern_add_color_stop_rgb(g, 0.35, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.7, 0.74, 0.86);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr,
+                        sideLitGradient(-s * 0.5, s * 0.5, {0.82, 0.86, 0.94, 1}, 0.35,
+                                        {1, 1, 1, 1}, {0.7, 0.74, 0.86, 1}),
+                        INK, LINE);
     // Nose cone.
     cairo_move_to(cr, -s * 0.33, -s * 0.72);
     cairo_curve_to(cr, -s * 0.25, -s * 1.0, -s * 0.15, -s * 1.2, 0, -s * 1.35);
@@ -682,12 +671,7 @@ static void snowman(cairo_t* cr, double x, double groundY, double size) {
                                                          b[1] * 0.1, x, b[0], b[1] * 1.1);
         cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
         cairo_pattern_add_color_stop_rgb(g, 1, 0.8, 0.86, 0.96);
-        cairo_set_source(cr, g);
-        cairo_pattern_destroy(g);
-        cairo_fill_preserve(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, LINE);
-        cairo_stroke(cr);
+        fillPatternOutlined(cr, g, INK, LINE);
     }
     for (int i = 0; i < 3; i++) {
         cairo_new_path(cr);
