@@ -243,6 +243,16 @@ void fillGradientOutlined(cairo_t* cr, double y0, Rgba top, double y1, Rgba bott
     fillPatternOutlined(cr, gradient, outline, lineWidth);
 }
 
+void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    ellipsePath(cr, 0, 0, rx, ry);
+    cairo_restore(cr);
+    setColour(cr, rgb(0xffffff, alpha));
+    cairo_fill(cr);
+}
+
 cairo_pattern_t* sideLitGradient(double x0, double x1, Rgba edge, double lightAt, Rgba light,
                                  Rgba shadow) {
     cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, 0, x1, 0);

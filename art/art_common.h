@@ -89,6 +89,8 @@ void fillPatternOutlined(cairo_t* cr, cairo_pattern_t* pattern, Rgba outline, do
 // then stroke it with an outline when lineWidth > 0; clears the path.
 void fillGradientOutlined(cairo_t* cr, double y0, Rgba top, double y1, Rgba bottom, Rgba outline,
                           double lineWidth);
+// Soft white highlight ellipse turned by angle (radians): the shine on round things.
+void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha = 0.6);
 // A horizontal gradient across x0..x1 for a round body lit from the left: `edge` at x0,
 // `light` at the share lightAt of the way, `shadow` at x1 (alpha ignored).
 cairo_pattern_t* sideLitGradient(double x0, double x1, Rgba edge, double lightAt, Rgba light,

@@ -458,16 +458,6 @@ void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap) {
     }
 }
 
-void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    ellipsePath(cr, 0, 0, rx, ry);
-    cairo_restore(cr);
-    setColour(cr, rgb(0xffffff, alpha));
-    cairo_fill(cr);
-}
-
 // ---- The pictures ----------------------------------------------------------------
 
 // One drawer per row of the game's picture table, in its order.

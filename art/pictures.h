@@ -96,5 +96,3 @@ void bubble(cairo_t* cr, double x, double y, double radius);
 void bee(cairo_t* cr, double x, double y, double size, double tilt);
 // A mushroom with a spotted cap.
 void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap);
-// Soft white highlight ellipse (the shine on round things).
-void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha = 0.6);

@@ -8,23 +8,26 @@
 
 // ---- 3: rocket in space --------------------------------------------------------------
 
+// Half of a planet's tilted ring, from angle `from` to `to` (radians).
+static void ringHalf(cairo_t* cr, double x, double y, double r, double from, double to) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, -0.25);
+    cairo_scale(cr, 1, 0.28);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, r * 1.75, from, to);
+    cairo_restore(cr);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, r * 0.3);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb(0xffe08a));
+    cairo_set_line_width(cr, r * 0.2);
+    cairo_stroke(cr);
+}
+
 // A planet with an optional ring.
 static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool ring) {
-    if (ring) {
-        cairo_save(cr);
-        cairo_translate(cr, x, y);
-        cairo_rotate(cr, -0.25);
-        cairo_scale(cr, 1, 0.28);
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, r * 1.75, M_PI, 2 * M_PI);
-        cairo_restore(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, r * 0.3);
-        cairo_stroke_preserve(cr);
-        setColour(cr, rgb(0xffe08a));
-        cairo_set_line_width(cr, r * 0.2);
-        cairo_stroke(cr);
-    }
+    if (ring) ringHalf(cr, x, y, r, M_PI, 2 * M_PI); // behind the planet
     cairo_new_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_pattern_t* g =
@@ -42,21 +45,7 @@ static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool 
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    if (ring) {
-        cairo_save(cr);
-        cairo_translate(cr, x, y);
-        cairo_rotate(cr, -0.25);
-        cairo_scale(cr, 1, 0.28);
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, r * 1.75, 0, M_PI);
-        cairo_restore(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, r * 0.3);
-        cairo_stroke_preserve(cr);
-        setColour(cr, rgb(0xffe08a));
-        cairo_set_line_width(cr, r * 0.2);
-        cairo_stroke(cr);
-    }
+    if (ring) ringHalf(cr, x, y, r, 0, M_PI); // in front of it
 }
 
 // The rocket, pointing up and to the right, with a child astronaut at the window.

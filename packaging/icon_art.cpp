@@ -86,17 +86,6 @@ void piecePath(cairo_t* cr) {
     cairo_close_path(cr);
 }
 
-// A soft white highlight ellipse, turned by angle (radians).
-void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    ellipsePath(cr, 0, 0, rx, ry);
-    cairo_restore(cr);
-    setColour(cr, rgb(0xffffff, alpha));
-    cairo_fill(cr);
-}
-
 // The piece: a meadow-green gradient, a soft shadow below and a highlight rim.
 void drawPiece(cairo_t* cr) {
     cairo_save(cr);
