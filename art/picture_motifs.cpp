@@ -222,6 +222,18 @@ void grassTufts(cairo_t* cr, double x0, double x1, double y, double height, Rgba
     }
 }
 
+void crownPath(cairo_t* cr, const double (*blobs)[3], int count, double x, double y, double unit) {
+    cairo_new_path(cr);
+    for (int i = 0; i < count; i++) {
+        const double* b = blobs[i];
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + b[0] * unit, y + b[1] * unit, b[2] * unit, 0, 2 * M_PI);
+    }
+    setColour(cr, INK);
+    cairo_set_line_width(cr, LINE * 2);
+    cairo_stroke_preserve(cr);
+}
+
 void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown) {
     double trunkW = height * 0.13, crownR = height * 0.3;
     double crownY = groundY - height + crownR;
@@ -236,14 +248,7 @@ void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown)
     fillGradientOutlined(cr, crownY, rgb(0xb07a4a), groundY, rgb(0x7a4b2a), INK, LINE);
     // Crown: three overlapping circles outlined as one.
     const double blobs[][3] = {{-0.55, 0.15, 0.72}, {0.55, 0.15, 0.72}, {0.0, -0.25, 0.85}};
-    cairo_new_path(cr);
-    for (const auto& b : blobs) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x + b[0] * crownR, crownY + b[1] * crownR, b[2] * crownR, 0, 2 * M_PI);
-    }
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE * 2);
-    cairo_stroke_preserve(cr);
+    crownPath(cr, blobs, 3, x, crownY, crownR);
     cairo_pattern_t* g = cairo_pattern_create_radial(x - crownR * 0.4, crownY - crownR * 0.6,
                                                      crownR * 0.1, x, crownY, crownR * 1.5);
     Rgba light = shade(crown, 0.3), dark = shade(crown, -0.25);

@@ -75,6 +75,9 @@ void tulip(cairo_t* cr, double x, double groundY, double height, Rgba colour);
 // Blades of grass along a line, in two greens.
 void grassTufts(cairo_t* cr, double x0, double x1, double y, double height, Rgba colour,
                 ArtRandom& random, int count);
+// A leafy crown's path: circles (x, y, radius in `unit`s from (x, y)) outlined as one
+// in thick ink; the path stays for the crown's fill.
+void crownPath(cairo_t* cr, const double (*blobs)[3], int count, double x, double y, double unit);
 // A round leafy tree standing on groundY.
 void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown);
 // A pine tree standing on groundY, optionally with snow on its branches.

@@ -471,14 +471,7 @@ static void forestTree(cairo_t* cr, double x, double groundY, double height, dou
     double cy = groundY - height * 0.78;
     const double blobs[][3] = {
         {-0.3, 0.05, 0.32}, {0.3, 0.05, 0.32}, {0, -0.15, 0.4}, {0, 0.12, 0.3}};
-    cairo_new_path(cr);
-    for (const auto& b : blobs) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x + b[0] * width, cy + b[1] * width, b[2] * width, 0, 2 * M_PI);
-    }
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE * 2);
-    cairo_stroke_preserve(cr);
+    crownPath(cr, blobs, 4, x, cy, width);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - width * 0.55, 0, cy + width * 0.45);
     Rgba light = shade(crown, 0.25), dark = shade(crown, -0.2);
     cairo_pattern_add_color_stop_rgb(g, 0, light.r, light.g, light.b);
