@@ -166,7 +166,7 @@ TEST_F(RedrawDecision, WholeFramesWhenPartsCannotBeTrusted) {
         EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
     }
     show(0);
-    setBox(left, -60, -30, 0, 60, 30, 0); // grown to most of the screen, and moved
+    setBox(left, -70, -40, 0, 70, 40, 0); // grown to most of the screen, and moved
     record(-1);
     EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
     record();
