@@ -1,8 +1,6 @@
 #include <cmath>
-#include <iterator>
 
 #include "art/pictures.h"
-#include "puzzle/picture_tables.h"
 
 void gradientBand(cairo_t* cr, double x0, double y0, double x1, double y1, const Rgba* colours,
                   int count) {
@@ -464,14 +462,6 @@ void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap) {
 }
 
 // ---- The pictures ----------------------------------------------------------------
-
-// One drawer per row of the game's picture table, in its order.
-constexpr PictureDrawer PICTURE_DRAWERS[] = {
-    drawMeadow, drawFarm,   drawSea,    drawSpace,   drawTrain,
-    drawCastle, drawBeach,  drawForest, drawSnowman, drawBalloons,
-};
-static_assert(std::size(PICTURE_DRAWERS) == PICTURE_TOTAL,
-              "every row of the picture table has its drawing");
 
 void drawPicture(int index, Canvas& canvas) {
     cairo_t* cr = canvas.cr;

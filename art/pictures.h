@@ -15,7 +15,10 @@
 // (grass, stars, snow) take an `ArtRandom` so they come out the same each build.
 #pragma once
 
+#include <iterator>
+
 #include "art/art_common.h"
+#include "puzzle/picture_tables.h"
 
 constexpr double PICTURE_WIDTH = 20.0;  // drawing units across (board units)
 constexpr double PICTURE_HEIGHT = 12.0; // drawing units down
@@ -45,6 +48,14 @@ void drawBeach(cairo_t* cr);    // 6 beach
 void drawForest(cairo_t* cr);   // 7 forest with animals
 void drawSnowman(cairo_t* cr);  // 8 snowman
 void drawBalloons(cairo_t* cr); // 9 hot-air balloons
+
+// One drawer per row of the game's picture table (PICTURE_ROWS), in its order.
+inline constexpr PictureDrawer PICTURE_DRAWERS[] = {
+    drawMeadow, drawFarm,  drawSea,    drawSpace,   drawTrain,
+    drawCastle, drawBeach, drawForest, drawSnowman, drawBalloons,
+};
+static_assert(std::size(PICTURE_DRAWERS) == PICTURE_TOTAL,
+              "every row of the picture table has its drawing");
 
 // ---- Motifs (picture_motifs.cpp) -------------------------------------------------
 
