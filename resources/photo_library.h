@@ -22,7 +22,7 @@
 // offered at a time.
 //
 // A photo is known by its file name and size: the finished-photo store
-// (app/photo_progress.h) keys on the same pair.
+// (base/photo_progress.h) keys on the same pair.
 #pragma once
 
 #include <cstdint>

@@ -12,8 +12,8 @@
 #include <sstream>
 #include <vector>
 
-#include "app/photo_progress.h"
-#include "app/settings.h"
+#include "base/photo_progress.h"
+#include "base/settings.h"
 #include "resources/photo_probe.h"
 #include "resources/model_format.h"
 #include "resources/pak_archive.h"

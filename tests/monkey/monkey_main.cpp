@@ -30,10 +30,10 @@
 #include <vector>
 
 #include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/photo_progress.h"
+#include "base/photo_progress.h"
 #include "resources/photo_probe.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

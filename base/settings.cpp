@@ -1,13 +1,13 @@
 // Settings: reading the progress file at start-up and writing it back
 // atomically when the game is left through its own exits.
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <cstdio>
 #include <fstream>
 #include <istream>
 #include <ostream>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 Settings* theSettings = nullptr;
 std::string settingsPath;

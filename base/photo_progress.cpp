@@ -1,10 +1,10 @@
 // Photo progress: the finished-photo file, read at start-up and written
 // atomically whenever a photo is finished or all are restarted.
-#include "app/photo_progress.h"
+#include "base/photo_progress.h"
 
 #include <fstream>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 PhotoProgress thePhotoProgress;
 std::string photoProgressPath;
