@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -11,11 +12,14 @@
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
 #include "base/input.h"
+#include "base/photo_progress.h"
 #include "base/platform.h"
 #include "base/random.h"
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "resources/mesh.h"
+#include "resources/photo_library.h"
+#include "resources/photo_prefetch.h"
 #include "resources/procedural_texture.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
@@ -30,11 +34,26 @@ constexpr const char* MUSIC_ENTRY = "music.wav";
 // the entry point.
 const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
 
+// The family's photos: their folder made when missing, scanned (headers
+// only) and the finished ones read; one line says where photos go.
+void findFamilyPhotos() {
+    std::string folder = settingsFolder();
+    loadPhotoProgress(folder);
+    std::string photos = folder.empty() ? "" : folder + PHOTO_FOLDER_NAME;
+    if (!makePhotoFolder(photos)) photos = "";
+    scanPhotoFolder(photos, thePhotoLibrary);
+    if (photos.empty()) return;
+    std::printf("meadow_mosaics: %d photos to play; put JPEG or PNG photos in %s\n",
+                thePhotoLibrary.count(), printableFileName(photos).c_str());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
+    findFamilyPhotos();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
@@ -99,6 +118,9 @@ void runMainLoop() {
 void shutdownGame() {
     delete worldRoot;
     worldRoot = nullptr;
+    // The photo's pictures go while the GL that holds them is still there.
+    stopPhotoPrefetch();
+    withdrawPhotoPictures(thePhotoLibrary);
     // The sounds go with their mixer, which gives their archives back: a
     // second start in the same process must not find the first one's.
     delete theAudio;

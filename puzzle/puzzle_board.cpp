@@ -9,6 +9,7 @@
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "puzzle/completion.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
@@ -109,7 +110,7 @@ void useSize(const PuzzleSize& size) {
 void switchPicture(SDLKey key, int32_t step) {
     if (puzzle.boardBusy) return;
     if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
-    puzzle.currentPicture = (puzzle.currentPicture + step + PICTURE_TOTAL) % PICTURE_TOTAL;
+    puzzle.currentPicture = stepThroughWalk(puzzle.currentPicture, step);
     leaveBoard();
     showMenuTab();
 }
@@ -136,7 +137,7 @@ void setBoardBusy(bool busy) {
 }
 
 PictureArchives currentArchives() {
-    return pictureArchivesFor(puzzle.currentPicture, puzzle.pieceCount == BIG_PIECE_COUNT);
+    return walkArchivesFor(puzzle.currentPicture, puzzle.pieceCount == BIG_PIECE_COUNT);
 }
 
 void selectPuzzleSize(int32_t mode) {
@@ -179,7 +180,8 @@ void showPicture() {
     puzzle.heldShadow = nullptr;
     puzzle.heldPiece = nullptr;
     puzzle.boardLeaving = false;
-    if (theSettings->pictureDone[puzzle.currentPicture] == 1) {
+    prefetchAround(puzzle.currentPicture);
+    if (pictureFinished(puzzle.currentPicture)) {
         showFinishedPicture();
         return;
     }
@@ -199,7 +201,7 @@ void buildBoard() {
     const char* placeArchive = archives.places;
     puzzle.board->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
     scatterPieces();
-    int32_t layout = PICTURE_ROWS[puzzle.currentPicture].cutLayout;
+    int32_t layout = PICTURE_ROWS[cutRowOf(puzzle.currentPicture)].cutLayout;
     for (int32_t i = 0; i < puzzle.pieceCount; ++i) {
         int32_t n = i + 1;
         std::string name = std::to_string(n);

@@ -69,6 +69,7 @@ void startWorker(PhotoPrefetch& p) {
 
 void prefetchPhotos(const std::vector<std::string>& paths) {
     PhotoPrefetch& p = thePhotoPrefetch;
+    if (paths.empty() && !p.worker.joinable()) return; // no photos: no thread
     startWorker(p);
     std::lock_guard<std::mutex> hold(p.lock);
     std::vector<PhotoJob*> wanted;
