@@ -300,6 +300,10 @@ bool makePhotoPictures(const uint8_t* data, size_t size, PhotoPictures& out, std
     ImageHeader header;
     why = headerProblem(probeImageHeader(data, size, header), header);
     if (!why.empty()) return false;
+    if (header.kind == ImageKind::Png && !pngChunksComplete(data, size)) {
+        why = "damaged picture (cut short)";
+        return false;
+    }
     int orientation =
         header.kind == ImageKind::Jpeg ? readExifOrientation(data, size) : ORIENTATION_UPRIGHT;
     SDL_RWops* stream = SDL_RWFromConstMem(data, (int)size);

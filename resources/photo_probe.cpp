@@ -7,9 +7,10 @@
 namespace {
 
 constexpr uint8_t PNG_SIGNATURE[8] = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a};
-constexpr size_t PNG_HEADER_BYTES = 24;  // signature, IHDR length and type, width, height
-constexpr size_t BMP_HEADER_BYTES = 26;  // file header, info header size, width, height
-constexpr uint32_t BMP_CORE_HEADER = 12; // the old OS/2 info header: 16-bit sizes
+constexpr size_t PNG_HEADER_BYTES = 24;      // signature, IHDR length and type, width, height
+constexpr size_t PNG_CHUNK_FRAME_BYTES = 12; // length, type and CRC around a chunk's data
+constexpr size_t BMP_HEADER_BYTES = 26;      // file header, info header size, width, height
+constexpr uint32_t BMP_CORE_HEADER = 12;     // the old OS/2 info header: 16-bit sizes
 
 // JPEG markers that carry no length, and the frame headers that give the size.
 constexpr uint8_t JPEG_START = 0xd8, JPEG_END = 0xd9, JPEG_SCAN = 0xda;
@@ -120,6 +121,20 @@ ProbeResult probeImageHeader(const uint8_t* data, size_t size, ImageHeader& out)
         return probeJpeg(data, size, out);
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') return probeBmp(data, size, out);
     return ProbeResult::NotImage;
+}
+
+bool pngChunksComplete(const uint8_t* data, size_t size) {
+    if (!data || size < sizeof PNG_SIGNATURE ||
+        std::memcmp(data, PNG_SIGNATURE, sizeof PNG_SIGNATURE) != 0)
+        return false;
+    size_t at = sizeof PNG_SIGNATURE;
+    while (size - at >= PNG_CHUNK_FRAME_BYTES) {
+        uint64_t length = bigEndian32(data + at);
+        if (length > 0x7fffffffu || size - at - PNG_CHUNK_FRAME_BYTES < length) return false;
+        if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
+        at += PNG_CHUNK_FRAME_BYTES + (size_t)length;
+    }
+    return false;
 }
 
 uint64_t decodeBytesFor(const ImageHeader& header) {

@@ -47,6 +47,11 @@ ProbeResult probeImageHeader(const uint8_t* data, size_t size, ImageHeader& out)
 // Bytes the decode of such an image takes at most (pixels and decoder buffers).
 uint64_t decodeBytesFor(const ImageHeader& header);
 
+// Whether PNG bytes hold whole chunks from the signature to the end chunk.
+// SDL_image's PNG reader does not notice the end of its input: given a
+// file cut short, the PNG library would read on for ever.
+bool pngChunksComplete(const uint8_t* data, size_t size);
+
 // Why a probed header cannot be used ("not a PNG, JPEG or BMP picture",
 // "too many pixels (W x H)", ...), or "" when it can.  NeedMore counts as a
 // damaged file here: callers ask once they have read all they will read.

@@ -220,6 +220,9 @@ TEST(FuzzReaders, PhotoHeaders) {
                 EXPECT_EQ(header.kind, ImageKind::None);
             }
             EXPECT_FALSE(headerProblem(result, header).empty() && result != ProbeResult::Image);
+            if (pngChunksComplete(exact.data, exact.size)) {
+                EXPECT_GE(exact.size, 20u);
+            }
         });
 }
 

@@ -198,6 +198,17 @@ TEST(PhotoProbe, ReadsSizesFromHeadersAlone) {
     EXPECT_EQ(probeImageHeader(zero.data(), zero.size(), h), ProbeResult::NotImage);
 }
 
+TEST(PhotoProbe, PngsCutShortAreToldApartFromWholeOnes) {
+    Bytes png = pngHeader(4, 4);
+    png.insert(png.end(), {0, 0, 0, 2, 'I', 'D', 'A', 'T', 0x78, 0x9c, 1, 2, 3, 4});
+    png.insert(png.end(), {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xae, 0x42, 0x60, 0x82});
+    EXPECT_TRUE(pngChunksComplete(png.data(), png.size()));
+    for (size_t cut = 0; cut < png.size(); cut++)
+        EXPECT_FALSE(pngChunksComplete(png.data(), cut)) << cut;
+    png[png.size() - 24] = 0x7f; // an IDAT length past the end
+    EXPECT_FALSE(pngChunksComplete(png.data(), png.size()));
+}
+
 TEST(PhotoProbe, BudgetRefusesHugePicturesButTakesPhoneSizes) {
     ImageHeader h;
     Bytes huge = pngHeader(20000, 20000);

@@ -22,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         decodeBytesFor(header) > PHOTO_DECODE_BUDGET)
         std::abort();
 
+    // A PNG found whole holds at least its signature and one empty chunk.
+    if (pngChunksComplete(copy.get(), size) && size < 20) std::abort();
+
     PhotoProgress progress;
     if (readPhotoProgressBytes(copy.get(), size, progress)) {
         std::vector<uint8_t> again = encodePhotoProgress(progress);
