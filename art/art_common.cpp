@@ -328,10 +328,17 @@ std::string loadedFontFamily() {
 }
 
 // A pango layout for the text in the style's size, in the context's current
-// units, broken at word ends to wrapWidth when that is above 0.
+// units, broken at word ends to wrapWidth when that is above 0.  Metrics are
+// not hinted: hinting rounds them to the pixels of the sheet being drawn, and
+// a text must measure the same whatever the sharpness of its sheet.
 static PangoLayout* makeLayout(cairo_t* cr, const std::string& text, double size, bool bold,
                                double wrapWidth) {
     PangoLayout* layout = pango_cairo_create_layout(cr);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
+    cairo_font_options_destroy(options);
+    pango_layout_context_changed(layout);
     PangoFontDescription* font = pango_font_description_new();
     pango_font_description_set_family(font, artFamily.c_str());
     pango_font_description_set_weight(font, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
