@@ -2,8 +2,8 @@
 # The game speaks the environment's language: the real program, started at
 # its first run with LANG=de_DE.UTF-8 and then with LANG=C (no other locale
 # variable set, and no locale generated on the machine), shows a welcome page
-# that differs, because the German one is drawn from locale/de/; a language
-# the game does not speak (Japanese) shows the English page.
+# that differs, because the German one is drawn from locale/de/.  (Which
+# language each environment gives is the unit tests' business.)
 #
 # Needs MEADOW_GAME_DIR; runs its own Xvfb on a free display.
 set -euo pipefail
@@ -88,9 +88,4 @@ german=$(differing "$work/german.png" "$work/plain.png")
 echo "LANG=de_DE.UTF-8 against LANG=C: $german pixels differ"
 ((german > 5000)) || fail "the German welcome page looks like the English one"
 
-# A language the game does not speak gives the English page.
-welcome_shot japanese "$game_dir" LANG=ja_JP.UTF-8 LANGUAGE=ja
-japanese=$(differing "$work/japanese.png" "$work/plain.png")
-echo "LANG=ja_JP.UTF-8 against LANG=C: $japanese pixels differ"
-((japanese < german / 20)) || fail "an unknown language does not give the English welcome page"
 echo "language of the welcome page: ok"
