@@ -17,9 +17,9 @@
 // (fonts-comfortaa), round and friendly too, for Cyrillic, which Comic Neue
 // lacks.  Only the family a run asks for goes into its private font set.
 struct ArtFontFamily {
-    const char* family;     // as fontconfig names it
-    const char* package;    // Debian package, for the message when it is missing
-    const char* files[4];   // Regular and Bold, as .otf or .ttf; nullptr = unused
+    const char* family;   // as fontconfig names it
+    const char* package;  // Debian package, for the message when it is missing
+    const char* files[4]; // Regular and Bold, as .otf or .ttf; nullptr = unused
 };
 
 static constexpr ArtFontFamily ART_FONT_FAMILIES[] = {

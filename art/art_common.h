@@ -103,12 +103,12 @@ bool initArtFonts(const std::string& family = COMIC_NEUE);
 std::string loadedFontFamily();
 
 struct TextStyle {
-    double size;           // em size in the context's current units
-    bool bold;             // the Bold face instead of Regular
-    Rgba fill;             // letter colour
-    Rgba outline;          // outline colour (drawn under the letters)
-    double outlineWidth;   // 0 = no outline
-    double wrapWidth = 0;  // lines broken at word ends to this width; 0 = one line
+    double size;          // em size in the context's current units
+    bool bold;            // the Bold face instead of Regular
+    Rgba fill;            // letter colour
+    Rgba outline;         // outline colour (drawn under the letters)
+    double outlineWidth;  // 0 = no outline
+    double wrapWidth = 0; // lines broken at word ends to this width; 0 = one line
 };
 
 // The room a text takes in a style: letters, line spacing and outline.

@@ -20,7 +20,7 @@ struct ArtLanguage {
 
 // Every language the game ships; po/LINGUAS lists the same (less English).
 constexpr ArtLanguage ART_LANGUAGES[] = {
-    {"en", COMIC_NEUE}, {"de", COMIC_NEUE}, {"fr", COMIC_NEUE},    {"es", COMIC_NEUE},
+    {"en", COMIC_NEUE}, {"de", COMIC_NEUE},    {"fr", COMIC_NEUE}, {"es", COMIC_NEUE},
     {"it", COMIC_NEUE}, {"pt_BR", COMIC_NEUE}, {"pl", COMIC_NEUE}, {"nl", COMIC_NEUE},
     {"ru", COMFORTAA},  {"uk", COMFORTAA},
 };

@@ -85,8 +85,9 @@ int main(int argc, char** argv) {
     bool oneLanguage = first == "--language";
     int folderArg = oneLanguage ? 4 : 1;
     if (argc != folderArg + 1 && argc != folderArg + 2) {
-        std::fprintf(stderr, "usage: art_gen OUTPUT_DIR [TEXT_REPORT]\n"
-                             "       art_gen --language LANG LOCALE_DIR OUTPUT_DIR [TEXT_REPORT]\n");
+        std::fprintf(stderr,
+                     "usage: art_gen OUTPUT_DIR [TEXT_REPORT]\n"
+                     "       art_gen --language LANG LOCALE_DIR OUTPUT_DIR [TEXT_REPORT]\n");
         return 2;
     }
     std::string outDir = argv[folderArg];

@@ -62,13 +62,13 @@ void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, Butt
 
 // One text as it was laid out.
 struct TextRecord {
-    std::string sheet;       // the sheet (model entry) it was drawn on
-    std::string text;        // what it says, in the run's language
-    double boxWidth;         // the box it had to fit
-    double boxHeight;        //
-    double designSize;       // the size asked for
-    TextStyle style;         // the size, outline and line width it got
-    TextExtents extents;     // the room it takes in that style
+    std::string sheet;   // the sheet (model entry) it was drawn on
+    std::string text;    // what it says, in the run's language
+    double boxWidth;     // the box it had to fit
+    double boxHeight;    //
+    double designSize;   // the size asked for
+    TextStyle style;     // the size, outline and line width it got
+    TextExtents extents; // the room it takes in that style
 };
 
 // Every text drawn so far, in order (owned here; drawSheet names the sheet).

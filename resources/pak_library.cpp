@@ -28,7 +28,8 @@ std::string languageArchivePath(const std::string& path, const std::string& lang
     if (language.empty()) return path;
     size_t slash = path.rfind('/');
     size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string copy = path.substr(0, nameStart) + "locale/" + language + "/" + path.substr(nameStart);
+    std::string copy =
+        path.substr(0, nameStart) + "locale/" + language + "/" + path.substr(nameStart);
     struct stat info;
     return ::stat(copy.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? copy : path;
 }

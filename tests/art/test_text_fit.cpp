@@ -22,11 +22,11 @@
 
 namespace {
 
-constexpr double OVERSCALE = 100.0;     // as the generator lays text out
-constexpr double SMALLEST_SHARE = 0.6;  // of the size asked: smaller is too hard to read
-constexpr double SLACK = 1e-6;          // rounding of the reported numbers
+constexpr double OVERSCALE = 100.0;    // as the generator lays text out
+constexpr double SMALLEST_SHARE = 0.6; // of the size asked: smaller is too hard to read
+constexpr double SLACK = 1e-6;         // rounding of the reported numbers
 
-const char* const TEXT_ARCHIVES[] = {"main_menu.pak", "reclama1.pak",  "select_menu.pak",
+const char* const TEXT_ARCHIVES[] = {"main_menu.pak", "reclama1.pak",   "select_menu.pak",
                                      "help_menu.pak", "about_menu.pak", "exit_menu.pak",
                                      "break_menu.pak"};
 
@@ -113,11 +113,14 @@ Measured layOut(cairo_t* cr, const std::string& family, const DrawnText& t) {
     pango_layout_get_extents(layout, &ink, &logical);
     double unit = PANGO_SCALE * OVERSCALE;
     Measured m;
-    m.width = (std::max(ink.x + ink.width, logical.x + logical.width) - std::min(ink.x, logical.x)) /
-                  unit + t.outline;
+    m.width =
+        (std::max(ink.x + ink.width, logical.x + logical.width) - std::min(ink.x, logical.x)) /
+            unit +
+        t.outline;
     m.height =
         (std::max(ink.y + ink.height, logical.y + logical.height) - std::min(ink.y, logical.y)) /
-            unit + t.outline;
+            unit +
+        t.outline;
     m.missingGlyphs = pango_layout_get_unknown_glyphs_count(layout);
     for (int i = 1; i < pango_layout_get_line_count(layout); i++) {
         int start = pango_layout_get_line_readonly(layout, i)->start_index;
