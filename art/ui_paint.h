@@ -5,9 +5,10 @@
 // y downwards), so sizes here are what the player sees once the model is
 // placed.  Panels are cream cards with a warm dark outline and a soft shadow;
 // buttons are glossy round or pill shapes in saturated colours with a white
-// pictogram; captions are Comic Neue with a light halo.  Line widths are
-// passed in, because the same look is used 26 units from the eye (cursor),
-// 35 (dialogs), 40 (the puzzle frame) and 99 (the button bar).
+// pictogram; captions are Comic Neue (Comfortaa for Cyrillic) with a light
+// halo.  Line widths are passed in, because the same look is used 26 units
+// from the eye (cursor), 35 (dialogs), 40 (the puzzle frame) and 99 (the
+// button bar).
 #pragma once
 
 #include <cairo.h>
@@ -51,6 +52,7 @@ void paintRoundButton(cairo_t* cr, double cx, double cy, double r, ButtonColours
 // Glossy pill button face centred on (cx, cy).
 void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, ButtonColours colours,
                      double line);
+
 // ---- Text ------------------------------------------------------------------------
 //
 // Every word of the interface is drawn through paintText, into a box given by
@@ -64,8 +66,8 @@ void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, Butt
 struct TextRecord {
     std::string sheet;   // the sheet (model entry) it was drawn on
     std::string text;    // what it says, in the run's language
-    double boxWidth;     // the box it had to fit
-    double boxHeight;    //
+    double boxWidth;     // the box it had to fit, wide
+    double boxHeight;    // and high
     double designSize;   // the size asked for
     TextStyle style;     // the size, outline and line width it got
     TextExtents extents; // the room it takes in that style
