@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "app/frame_redraw.h"
+#include "app/language.h"
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
 #include "base/input.h"
@@ -35,6 +36,7 @@ const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
+    useEnvironmentLanguage();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
