@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "app/frame_redraw.h"
+#include "app/language.h"
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
 #include "base/input.h"
@@ -54,6 +55,7 @@ bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
     findFamilyPhotos();
+    useEnvironmentLanguage();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);

@@ -14,6 +14,11 @@
 // counts as unreadable, and so does a model entry whose counts run past
 // its end (SceneObject::loadModel).  Tests replace `pakOpenFailure` to observe it.
 //
+// Archives with words come in one copy per language: the library reads
+// locale/<language>/<file> beside the default file when the start-up chose
+// a language (app/language.h) and that copy exists, else the default file.
+// Keys stay the file names callers pass, whichever copy was read.
+//
 // Stand-ins: a texture made in memory (a family photo turned into the
 // board's pictures) can be offered in place of one archive entry's image.
 // While offered, every texture request for that archive and entry gets the
@@ -42,6 +47,7 @@ struct PakLibrary {
     std::vector<PakArchive*> archives;    // owned, open archives
     std::vector<std::string> keys;        // file names as callers passed them
     std::vector<int32_t> counts;          // references per archive
+    std::string language;                 // "" = the default archives; else "de", "pt_BR", ...
     std::vector<TextureStandIn> standIns; // offered, or withdrawn and still in use
 
     ~PakLibrary(); // deletes every archive still open
@@ -55,6 +61,7 @@ struct PakLibrary {
     // From now on, requests for fileName's entryName get glName (owned from now).
     void offerStandIn(const std::string& fileName, const std::string& entryName, uint32_t glName);
     void withdrawStandIns(); // requests get the archives' own images again
+    void setLanguage(const std::string& code) { language = code; }
 
     // For tests and debugging: what is open and with what count.
     int openCount() const { return (int)archives.size(); }
@@ -64,6 +71,10 @@ struct PakLibrary {
 };
 
 extern PakLibrary thePakLibrary;
+
+// The language's copy of the archive at path (its folder's locale/<language>/
+// holds one of the same name), or path itself when there is none.
+std::string languageArchivePath(const std::string& path, const std::string& language);
 
 // Called when an archive cannot be read; the default ends the process with
 // status 1.  If it returns, the library keeps an empty archive in its place.

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/game_main.h"
+#include "audio/audio_mixer.h"
 #include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
@@ -89,6 +90,23 @@ int pageCount() {
 }
 
 } // namespace
+
+// The mixer reads no settings of its own: the start-up tells it the saved
+// switches, each on its own.
+TEST(MainMenu, SavedSwitchesReachTheMixerAtStartUp) {
+    Settings record = puzzleRecord(0);
+    record.soundOn = false;
+    startSession(true, &record);
+    EXPECT_FALSE(audioSwitches.soundOn);
+    EXPECT_TRUE(audioSwitches.musicOn);
+    endSession();
+    record.soundOn = true;
+    record.musicOn = false;
+    startSession(true, &record);
+    EXPECT_TRUE(audioSwitches.soundOn);
+    EXPECT_FALSE(audioSwitches.musicOn);
+    endSession();
+}
 
 TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     startOnPuzzle(0);
@@ -472,6 +490,7 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     EXPECT_TRUE(runsEffect(sound, soundOffClick));
     ASSERT_TRUE(clickObject(sound));
     EXPECT_FALSE(theSettings->soundOn);
+    EXPECT_FALSE(audioSwitches.soundOn); // the mixer was told
     SceneObject* soundOff = page->children.back();
     EXPECT_TRUE(sound->dying);
     EXPECT_TRUE(runsEffect(soundOff, soundOnClick));
@@ -481,12 +500,14 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     // Music off, then on: "music.wav" is asked for as music in that very frame.
     ASSERT_TRUE(clickObject(music));
     EXPECT_FALSE(theSettings->musicOn);
+    EXPECT_FALSE(audioSwitches.musicOn);
     SceneObject* musicOff = page->children.back();
     ASSERT_TRUE(pointAt(musicOff));
     size_t before = playedSounds.size();
     queueLeftClick();
     step();
     EXPECT_TRUE(theSettings->musicOn);
+    EXPECT_TRUE(audioSwitches.musicOn);
     bool musicAsked = false;
     for (size_t i = before; i < playedSounds.size(); ++i)
         musicAsked |= playedSounds[i].name == "music.wav" && playedSounds[i].music;
