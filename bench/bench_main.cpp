@@ -4,6 +4,7 @@
 //   meadow_bench startup          process start to the first frame (forks itself)
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
+//   meadow_bench photos PHOTO     the family's photos: scan, switch hitch, peak memory
 //
 // Every figure is printed as "name value" (milliseconds or kilobytes);
 // scripts/bench gathers them into one table.  Nothing is asserted.
@@ -24,6 +25,7 @@
 #include "app/synthetic_input.h"
 #include "base/platform.h"
 #include "base/video_context.h"
+#include "bench/bench_photos.h"
 #include "bench/bench_session.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -38,7 +40,7 @@ constexpr int STARTUP_RUNS = 7;
 constexpr int HITCH_SWITCHES = 5;
 constexpr double HITCH_WINDOW_MS = 1500;
 constexpr int MEMORY_SWITCHES = 200;
-constexpr int STEADY_AFTER = 10; // every picture visited once
+constexpr int STEADY_AFTER = 10;  // every picture visited once
 constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
 constexpr int HELD_PIECE = 10;
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
@@ -86,10 +88,14 @@ int benchFrames() {
                 std::fprintf(stderr, "the piece was not picked\n");
             auto frame = [&]() {
                 switch (kind) {
-                case 0: return timedStep();
-                case 1: return movingPointerFrame(moveStep);
-                case 2: return wholeFrame();
-                default: return emptyFrame();
+                case 0:
+                    return timedStep();
+                case 1:
+                    return movingPointerFrame(moveStep);
+                case 2:
+                    return wholeFrame();
+                default:
+                    return emptyFrame();
                 }
             };
             for (int i = 0; i < WARM_FRAMES; ++i)
@@ -181,20 +187,6 @@ int benchStartup(const char* self) {
     return 0;
 }
 
-// Right arrow, then frames until the next board stands; returns the longest frame.
-double switchPicture(double windowMs, std::vector<double>* frames) {
-    SceneObject* old = thePuzzle.board;
-    queueKeyEvent(SDLK_RIGHT);
-    double longest = 0;
-    double end = nowMs() + windowMs;
-    while (nowMs() < end || thePuzzle.board == old) {
-        double t = timedStep();
-        if (t > longest) longest = t;
-        if (frames) frames->push_back(t);
-    }
-    return longest;
-}
-
 int benchSwitches() {
     if (!startBenchGame(false)) return 1;
     runFor(LANDING_MS);
@@ -202,7 +194,7 @@ int benchSwitches() {
     std::vector<double> hitches, typical;
     for (int s = 0; s < HITCH_SWITCHES; ++s) {
         std::vector<double> frames;
-        hitches.push_back(switchPicture(HITCH_WINDOW_MS, &frames));
+        hitches.push_back(switchToNextPicture(HITCH_WINDOW_MS, &frames));
         typical.push_back(median(frames));
     }
     report("hitch_ms", median(hitches));
@@ -211,7 +203,7 @@ int benchSwitches() {
     report("peak_after_5_kb", statusKilobytes("VmHWM"));
     double steady = 0, midway = 0;
     for (int s = HITCH_SWITCHES; s < MEMORY_SWITCHES; ++s) {
-        switchPicture(0, nullptr);
+        switchToNextPicture(0, nullptr);
         if (s + 1 == STEADY_AFTER) {
             runFor(200);
             steady = statusKilobytes("VmRSS");
@@ -243,7 +235,7 @@ int benchIdle(double seconds) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS\n");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|photos PHOTO\n");
     return 2;
 }
 
@@ -257,5 +249,6 @@ int main(int argc, char** argv) {
     if (mode == "startup-child" && argc == 3) return startupChild(argv[2]);
     if (mode == "switches") return benchSwitches();
     if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
+    if (mode == "photos" && argc == 3) return benchPhotos(argv[2]);
     return usage();
 }

@@ -67,6 +67,38 @@ void clearFinishedPictures() {
     savePhotoProgress();
 }
 
+int nextInWalk(int from, int step) {
+    int length = walkLength();
+    int picture = from;
+    for (int tries = 0; tries < length; tries++) {
+        picture = ((picture + step) % length + length) % length;
+        if (!isPhotoPicture(picture) || !photoOf(picture).broken) return picture;
+    }
+    return 0;
+}
+
+void requestPictureImages(int picture, int step) {
+    if (!isPhotoPicture(picture)) withdrawPhotoPictures(thePhotoLibrary);
+    std::vector<std::string> paths;
+    for (int wanted : {picture, nextInWalk(picture, step)})
+        if (isPhotoPicture(wanted) && thePhotoLibrary.offered != wanted - PICTURE_TOTAL)
+            paths.push_back(thePhotoLibrary.pathOf(wanted - PICTURE_TOTAL));
+    prefetchPhotos(paths);
+}
+
+void prefetchAhead(int picture, int step) {
+    int next = nextInWalk(picture, step);
+    std::vector<std::string> paths;
+    if (isPhotoPicture(next)) paths.push_back(thePhotoLibrary.pathOf(next - PICTURE_TOTAL));
+    prefetchPhotos(paths);
+}
+
+bool pictureImagesReady(int picture) {
+    if (!isPhotoPicture(picture) || photoOf(picture).broken) return true;
+    int photo = picture - PICTURE_TOTAL;
+    return thePhotoLibrary.offered == photo || !photoBeingMade(thePhotoLibrary.pathOf(photo));
+}
+
 bool usePictureImages(int picture) {
     if (!isPhotoPicture(picture)) {
         withdrawPhotoPictures(thePhotoLibrary);
@@ -77,24 +109,11 @@ bool usePictureImages(int picture) {
                               {small.pieces, big.pieces, big.picture});
 }
 
-int stepThroughWalk(int from, int step) {
-    int length = walkLength();
-    int picture = from;
-    for (int tries = 0; tries < length; tries++) {
-        picture = ((picture + step) % length + length) % length;
+int settleOnPicture(int picture, int step) {
+    for (int tries = 0; tries < walkLength(); tries++) {
         if (usePictureImages(picture)) return picture;
+        picture = nextInWalk(picture, step);
     }
     usePictureImages(0); // every photo failed: the first bundled picture is always there
     return 0;
-}
-
-void prefetchAround(int picture) {
-    int length = walkLength();
-    std::vector<std::string> paths;
-    for (int step : {1, -1}) {
-        int next = ((picture + step) % length + length) % length;
-        if (isPhotoPicture(next) && !photoOf(next).broken)
-            paths.push_back(thePhotoLibrary.pathOf(next - PICTURE_TOTAL));
-    }
-    prefetchPhotos(paths);
 }

@@ -8,10 +8,15 @@
 // while it is the current picture (resources/photo_library.h).  Photos take
 // the three cut layouts in turn.
 //
+// A photo is made on a worker thread (resources/photo_prefetch.h): asked
+// for when the walk reaches it, with the next one in the same direction
+// after it.  The board keeps the old board a little longer while a photo is
+// being made (pictureImagesReady), so stepping onto a photo costs the frame
+// only its upload; a board that cannot wait (the end of the finished
+// picture's zoom) has it made on the spot (settleOnPicture).
+//
 // Finished flags: a bundled picture's is in the settings file, a photo's in
-// the finished-photo file (base/photo_progress.h), written at once.  The
-// photos beside the current picture are made ready in the background
-// (resources/photo_prefetch.h).
+// the finished-photo file (base/photo_progress.h), written at once.
 //
 // The board module calls these; nothing here keeps state of its own.
 #pragma once
@@ -33,12 +38,20 @@ bool pictureFinished(int picture);
 void setPictureFinished(int picture, bool finished);
 void clearFinishedPictures(); // every bundled picture and every photo
 
-// Make `picture`'s images the ones its archives hand out: a photo's are
-// decoded and offered (false when it cannot be read), a bundled picture's
-// are the archives' own.
+// The picture `step` (+1 or -1) on from `from`, passing over photos already
+// found unreadable (nothing is decoded here).
+int nextInWalk(int from, int step);
+// Ask for `picture`'s images as the walk reaches it: a bundled picture's are
+// the archives' own from now; a photo goes first into the background queue,
+// the picture one further `step` on after it.
+void requestPictureImages(int picture, int step);
+// Make the photo one `step` on from `picture` ready in the background.
+void prefetchAhead(int picture, int step);
+// Whether `picture`'s images can be had without waiting for the background.
+bool pictureImagesReady(int picture);
+// Make `picture`'s images the ones its archives hand out (a photo's made
+// now if the background has not); false when the photo cannot be read.
 bool usePictureImages(int picture);
-// The picture `step` (+1 or -1) on from `from`, passing over photos that
-// cannot be read; its images are in use.
-int stepThroughWalk(int from, int step);
-// Start making the photos one step either side of `picture` in the background.
-void prefetchAround(int picture);
+// `picture`, or the first one `step` on from it whose images can be had;
+// its images in use.
+int settleOnPicture(int picture, int step);

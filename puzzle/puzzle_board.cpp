@@ -110,8 +110,14 @@ void useSize(const PuzzleSize& size) {
 void switchPicture(SDLKey key, int32_t step) {
     if (puzzle.boardBusy) return;
     if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
-    puzzle.currentPicture = stepThroughWalk(puzzle.currentPicture, step);
+    puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
+    puzzle.walkDirection = step;
+    requestPictureImages(puzzle.currentPicture, step);
     leaveBoard();
+    // A photo still being made gets its tab with its board.
+    puzzle.tabWaiting = !pictureImagesReady(puzzle.currentPicture);
+    if (puzzle.tabWaiting) return;
+    puzzle.currentPicture = settleOnPicture(puzzle.currentPicture, step);
     showMenuTab();
 }
 
@@ -174,13 +180,18 @@ void buildPuzzleScreen() {
 
 void showPicture() {
     if (!puzzle.puzzleScreen) return;
+    puzzle.currentPicture = settleOnPicture(puzzle.currentPicture, puzzle.walkDirection);
+    prefetchAhead(puzzle.currentPicture, puzzle.walkDirection);
+    if (puzzle.tabWaiting) {
+        puzzle.tabWaiting = false;
+        showMenuTab();
+    }
     if (puzzle.board) puzzle.board->kill();
     puzzle.board = new SceneObject;
     puzzle.puzzleScreen->addChild(puzzle.board);
     puzzle.heldShadow = nullptr;
     puzzle.heldPiece = nullptr;
     puzzle.boardLeaving = false;
-    prefetchAround(puzzle.currentPicture);
     if (pictureFinished(puzzle.currentPicture)) {
         showFinishedPicture();
         return;
@@ -282,6 +293,8 @@ void startBoardTrack1(void*) {
 }
 
 void rebuildBoardAction(void*) {
+    // A photo still being made: the old board stays a frame longer.
+    if (!pictureImagesReady(thePuzzle.currentPicture)) return;
     currentAction->finish();
     showPicture();
 }

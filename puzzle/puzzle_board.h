@@ -1,6 +1,7 @@
 // The puzzle board: the puzzle screen, the board of one picture, the scatter
-// of its pieces, walking through the ten pictures, and the corner tab that
-// previews the current picture.
+// of its pieces, walking through the pictures (the bundled ones, then the
+// family's photos: puzzle/photo_walk.h), and the corner tab that previews
+// the current picture.
 //
 // The puzzle screen (`puzzleScreen`) is built once per run, after the size
 // is known: a frame with a previous and a next button, and under it `board`.
@@ -34,7 +35,9 @@ struct SceneObject;
 // play and completion change it through the few functions below; every
 // other module (and every test) only reads it, through thePuzzle.
 struct PuzzleState {
-    int32_t currentPicture = 0;             // the picture being played, a PICTURE_ROWS index
+    int32_t currentPicture = 0;             // the picture being played (puzzle/photo_walk.h)
+    int32_t walkDirection = 1;              // the last step through the pictures, +1 or -1
+    bool tabWaiting = false;                // the corner tab waits for the current photo's pictures
     int32_t pieceCount = BIG_PIECE_COUNT;   // pieces of the current size, 20 or 48
     double minScatterDistance = 2.5;        // least distance between two start spots
     int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
@@ -101,7 +104,7 @@ void nextPictureClick(void* arg);
 // Board track 0 of a scattered board: finish, start track 1.
 void startBoardTrack1(void* arg);
 
-// Board track 1: finish, build the next board.
+// Board track 1: finish, build the next board (once a photo it shows is made).
 void rebuildBoardAction(void* arg);
 
 // The empty holder of the corner tab (the start-up adds it to worldRoot).

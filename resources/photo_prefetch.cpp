@@ -2,6 +2,9 @@
 #include "resources/photo_prefetch.h"
 
 #include <SDL/SDL_image.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -10,6 +13,8 @@
 PhotoPrefetch thePhotoPrefetch;
 
 namespace {
+
+constexpr int WORKER_NICENESS = 10;
 
 // Read and make one photo (either thread).
 bool makePhotoFile(const std::string& path, PhotoPictures& out, std::string& why) {
@@ -30,6 +35,10 @@ bool isWanted(const PhotoPrefetch& p, const PhotoJob* job) {
 }
 
 void workerLoop() {
+    // Below the game's own threads (the frame and the rasteriser): photos
+    // are made in the time the frames leave over, and the board waits for
+    // them rather than a frame.
+    setpriority(PRIO_PROCESS, (id_t)syscall(SYS_gettid), WORKER_NICENESS);
     PhotoPrefetch& p = thePhotoPrefetch;
     std::unique_lock<std::mutex> hold(p.lock);
     for (;;) {
@@ -117,6 +126,14 @@ bool takePhotoPictures(const std::string& path, PhotoPictures& out, std::string&
     }
     hold.unlock();
     return makePhotoFile(path, out, why);
+}
+
+bool photoBeingMade(const std::string& path) {
+    PhotoPrefetch& p = thePhotoPrefetch;
+    std::lock_guard<std::mutex> hold(p.lock);
+    for (const PhotoJob* job : p.jobs)
+        if (job->path == path) return !job->done;
+    return false;
 }
 
 void stopPhotoPrefetch() {

@@ -55,5 +55,8 @@ void prefetchPhotos(const std::vector<std::string>& paths);
 // waited for), else made now.  False with `why` when the photo cannot be made.
 bool takePhotoPictures(const std::string& path, PhotoPictures& out, std::string& why);
 
+// Whether `path` is asked for and not made yet (the board waits for it).
+bool photoBeingMade(const std::string& path);
+
 // End the worker and drop every job (shutdown, and tests).
 void stopPhotoPrefetch();
