@@ -37,6 +37,7 @@
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {
