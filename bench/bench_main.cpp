@@ -40,7 +40,7 @@ constexpr int STARTUP_RUNS = 7;
 constexpr int HITCH_SWITCHES = 5;
 constexpr double HITCH_WINDOW_MS = 1500;
 constexpr int MEMORY_SWITCHES = 200;
-constexpr int STEADY_AFTER = 10;  // every picture visited once
+constexpr int STEADY_AFTER = 10; // every picture visited once
 constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
 constexpr int HELD_PIECE = 10;
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
@@ -88,14 +88,10 @@ int benchFrames() {
                 std::fprintf(stderr, "the piece was not picked\n");
             auto frame = [&]() {
                 switch (kind) {
-                case 0:
-                    return timedStep();
-                case 1:
-                    return movingPointerFrame(moveStep);
-                case 2:
-                    return wholeFrame();
-                default:
-                    return emptyFrame();
+                case 0: return timedStep();
+                case 1: return movingPointerFrame(moveStep);
+                case 2: return wholeFrame();
+                default: return emptyFrame();
                 }
             };
             for (int i = 0; i < WARM_FRAMES; ++i)

@@ -53,8 +53,8 @@ static_assert(PICTURE_TOTAL == PICTURE_COUNT,
 
 // One way of cutting the board, shared by every picture cut that way.
 struct CutLayoutRow {
-    const char *placeArchive20, *placeArchive48;   // the places on the tray
-    const char *shadowArchive20, *shadowArchive48; // the lifted pieces' shadows
+    const char* placeArchive20, *placeArchive48;   // the places on the tray
+    const char* shadowArchive20, *shadowArchive48; // the lifted pieces' shadows
 };
 
 inline constexpr CutLayoutRow CUT_LAYOUTS[] = {
