@@ -2,9 +2,6 @@
 #include "resources/photo_prefetch.h"
 
 #include <SDL/SDL_image.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include <algorithm>
 
@@ -13,8 +10,6 @@
 PhotoPrefetch thePhotoPrefetch;
 
 namespace {
-
-constexpr int WORKER_NICENESS = 10;
 
 // Read and make one photo (either thread).
 bool makePhotoFile(const std::string& path, PhotoPictures& out, std::string& why) {
@@ -35,10 +30,6 @@ bool isWanted(const PhotoPrefetch& p, const PhotoJob* job) {
 }
 
 void workerLoop() {
-    // Below the game's own threads (the frame and the rasteriser): photos
-    // are made in the time the frames leave over, and the board waits for
-    // them rather than a frame.
-    setpriority(PRIO_PROCESS, (id_t)syscall(SYS_gettid), WORKER_NICENESS);
     PhotoPrefetch& p = thePhotoPrefetch;
     std::unique_lock<std::mutex> hold(p.lock);
     for (;;) {
