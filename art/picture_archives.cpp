@@ -36,6 +36,7 @@ static constexpr SmallTexture SMALL_TEXTURES[] = {
     {RIM_TEXTURE, 8, 64, false, drawRimTexture},
     {FRAME_TEXTURE, 8, 64, false, drawFrameTexture},
     {PLACE_TEXTURE, 64, 4, true, drawPlaceTexture},
+    {OUTLINE_TEXTURE, 64, 4, true, drawOutlineTexture},
 };
 
 // The encoded small textures, in the order of SMALL_TEXTURES.
@@ -56,7 +57,8 @@ static bool addBytes(PakArchive& pak, const char* name, const std::vector<uint8_
     return !bytes.empty() && pak.addEntry(name, bytes.data(), (uint32_t)bytes.size());
 }
 
-// Places and shadows of one cut.
+// Places and shadows of one cut; the shadow archive also holds what every
+// loose piece wears ("rest1".."restN"), since that depends only on the cut.
 static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
                                 const Workshop& shop) {
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
@@ -69,13 +71,23 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
     ok = ok && writeArchive(places, outDir, placeFile);
 
     Canvas atlas = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
+    Canvas glow = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
     std::vector<AtlasCell> cells;
+    drawGlowAtlas(glow, cut, cells);
     drawShadowAtlas(atlas, cut, cells);
     PakArchive shadows;
-    ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas);
-    for (int i = 0; i < cut.pieceCount; i++)
-        ok = ok && addModelEntry(shadows, std::to_string(i + 1),
-                                 shadowModel(cells[i], atlas.width, atlas.height));
+    ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas) && addPngEntry(shadows, GLOW_TEXTURE, glow) &&
+         addSmall(shadows, shop, OUTLINE_TEXTURE);
+    freeCanvas(glow);
+    for (int i = 0; i < cut.pieceCount; i++) {
+        std::string name = std::to_string(i + 1);
+        const PieceCut& piece = cut.pieces[i];
+        ok = ok &&
+             addModelEntry(shadows, name,
+                           shadowModel(piece, cells[i], atlas.width, atlas.height)) &&
+             addModelEntry(shadows, PIECE_REST_PREFIX + name,
+                           restModel(piece, cells[i], atlas.width, atlas.height));
+    }
     freeCanvas(atlas);
     const char* shadowFile =
         big ? layoutShadowArchives48[cut.layout] : layoutShadowArchives20[cut.layout];

@@ -10,16 +10,57 @@
 static constexpr double CARD_REPEAT = 3.0;
 // Width of a place's border ring, inside its outline.
 static constexpr double PLACE_RING = 0.1;
-// Where the place texture's border profile ends and its fill begins (s).
-static constexpr double PLACE_RING_S0 = 0.02, PLACE_RING_S1 = 0.7, PLACE_FILL_S = 0.95;
+// Where the place texture's border profile ends and its fill begins (s);
+// its first texels fade the hairline out, for the fringe outside the outline.
+static constexpr double PLACE_RING_S0 = 0.09, PLACE_RING_S1 = 0.72, PLACE_FILL_S = 0.95;
+static constexpr double PLACE_FRINGE_S = 0.015;
+// How far a place's soft fringe reaches outside its outline.
+static constexpr double PLACE_FRINGE = 0.035;
 // The tray rim's height above the tray (it stays under the places, 0.1 above
 // the tray) and the frame's above the picture.
 static constexpr double RIM_HEIGHT = 0.08;
 static constexpr double FRAME_LIFT = 0.015;
-// Shadows: how dark at the middle, how soft (board units), how much wider than the piece.
-static constexpr double SHADOW_ALPHA = 0.5;
-static constexpr double SHADOW_SOFTNESS = 0.12;
-static constexpr double SHADOW_GROWTH = 0.1;
+// Blurred silhouettes: the shadows' (dark) and the lifted piece's glow (light).
+static constexpr Silhouette SHADOW_LOOK = {0.1, 0.12, 0.5, rgb(0x000000)};
+static constexpr Silhouette GLOW_LOOK = {0.24, 0.14, 1.0, rgb(0xffd84a)};
+
+// The loose piece's outline band: from RIM_IN inside the cut to RIM_OUT
+// outside it, a little above the face.  Across it the outline texture has
+// a soft inner shade, the dark rim astride the cut (it covers the face's
+// own stepped edge) and a light halo that fades out.  On a 1280 x 720
+// screen a board unit is about 22 pixels, so the rim is 1 to 2 pixels
+// wide and the halo fades over another 1 to 2.
+static constexpr double RIM_IN = 0.1, RIM_OUT = 0.11;
+static constexpr double RIM_LIFT = 0.01;
+static constexpr double RIM_S0 = 0.04, RIM_S1 = 0.78; // the band's place on the texture
+// Rim profile: distance from the cut (outwards > 0), colour, opacity.
+struct RimStop {
+    double distance;
+    Rgba colour;
+};
+static constexpr Rgba RIM_DARK = rgb(0x24162c);
+static constexpr RimStop RIM_PROFILE[] = {
+    {-RIM_IN, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0}},
+    {-0.045, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0.28}},
+    {-0.022, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0.9}},
+    {0.02, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0.9}},
+    {0.045, {1, 1, 1, 0.62}},
+    {RIM_OUT, {1, 1, 1, 0}},
+};
+// The veil over a lifted piece's face: a plain light texel run.
+static constexpr double VEIL_S = 0.93, VEIL_ALPHA = 0.2, VEIL_LIFT = 0.015;
+// Shadows: where the resting one lies (just under the piece) and where the
+// lifted one falls (further off, on the ground under the raised piece, a
+// little larger); the glow round a lifted piece.
+static constexpr double REST_SHADOW_DX = 0.08, REST_SHADOW_DY = -0.1, SHADOW_DEPTH = 0.1;
+static constexpr double LIFTED_SHADOW_DX = 0.45, LIFTED_SHADOW_DY = -0.55;
+static constexpr double LIFTED_SHADOW_GROWTH = 1.15;
+static constexpr double GLOW_DEPTH = 0.05; // just under the face
+
+// Where a distance from the cut lies across the outline texture.
+static double rimS(double distance) {
+    return RIM_S0 + (distance + RIM_IN) / (RIM_IN + RIM_OUT) * (RIM_S1 - RIM_S0);
+}
 
 void boardTexCoord(double x, double y, int w, int h, double& s, double& t) {
     s = (0.5 + (x + BOARD_HALF_WIDTH) / (2 * BOARD_HALF_WIDTH) * (w - 1)) / w;
@@ -102,15 +143,76 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
                 {inner[j].x - tx, inner[j].y - ty, 0}, {inner[i].x - tx, inner[i].y - ty, 0},
                 {0, 0, 1}, st);
     }
+    // A soft fringe outside the outline: the hairline fades out over a
+    // pixel or so instead of ending in steps.
+    std::vector<Point2> fringe = offsetOutline(piece.outline, PLACE_FRINGE);
+    for (size_t i = 0; i < outer.size(); i++) {
+        size_t j = (i + 1) % outer.size();
+        const double st[8] = {PLACE_FRINGE_S, 0.5, PLACE_FRINGE_S, 0.5,
+                              PLACE_RING_S0,  0.5, PLACE_RING_S0,  0.5};
+        addQuad(place, {fringe[i].x - tx, fringe[i].y - ty, 0},
+                {fringe[j].x - tx, fringe[j].y - ty, 0}, {outer[j].x - tx, outer[j].y - ty, 0},
+                {outer[i].x - tx, outer[i].y - ty, 0}, {0, 0, 1}, st);
+    }
     return {place};
 }
 
-std::vector<MeshBuild> shadowModel(const AtlasCell& cell, int atlasWidth, int atlasHeight) {
-    MeshBuild shadow = makeMesh(SHADOW_TEXTURE, blendedMaterial());
-    addQuadXY(shadow, cell.x0, cell.x1, cell.y0, cell.y1, 0, (double)cell.x / atlasWidth,
-              (double)cell.y / atlasHeight, (double)(cell.x + cell.width) / atlasWidth,
+// The piece's blurred silhouette from an atlas (shadow or glow), grown by
+// `growth` about the piece's origin, moved by (dx, dy) and lying at depth z.
+static MeshBuild silhouetteQuad(const char* texture, const AtlasCell& cell, int atlasWidth,
+                                int atlasHeight, double growth, double dx, double dy, double z) {
+    MeshBuild quad = makeMesh(texture, blendedMaterial());
+    addQuadXY(quad, cell.x0 * growth + dx, cell.x1 * growth + dx, cell.y0 * growth + dy,
+              cell.y1 * growth + dy, z, (double)cell.x / atlasWidth, (double)cell.y / atlasHeight,
+              (double)(cell.x + cell.width) / atlasWidth,
               (double)(cell.y + cell.height) / atlasHeight);
-    return {shadow};
+    return quad;
+}
+
+// A band along the piece's outline, from `from` to `to` (distances from the
+// cut, outwards > 0) at height z, wearing the outline texture from s0 to s1.
+static void addOutlineBand(MeshBuild& mesh, const PieceCut& piece, double from, double to,
+                           double z, double s0, double s1) {
+    std::vector<Point2> a = offsetOutline(piece.outline, from);
+    std::vector<Point2> b = offsetOutline(piece.outline, to);
+    double tx = piece.target.x, ty = piece.target.y;
+    const double st[8] = {s0, 0.5, s0, 0.5, s1, 0.5, s1, 0.5};
+    for (size_t i = 0; i < a.size(); i++) {
+        size_t j = (i + 1) % a.size();
+        addQuad(mesh, {a[i].x - tx, a[i].y - ty, z}, {a[j].x - tx, a[j].y - ty, z},
+                {b[j].x - tx, b[j].y - ty, z}, {b[i].x - tx, b[i].y - ty, z}, {0, 0, 1}, st);
+    }
+}
+
+std::vector<MeshBuild> restModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
+                                 int atlasHeight) {
+    MeshBuild shadow = silhouetteQuad(SHADOW_TEXTURE, cell, atlasWidth, atlasHeight, 1.0,
+                                      REST_SHADOW_DX, REST_SHADOW_DY, -SHADOW_DEPTH);
+    // Two strips meeting at the cut, so the rim's middle lies exactly on it.
+    MeshBuild rim = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
+    addOutlineBand(rim, piece, -RIM_IN, 0, RIM_LIFT, rimS(-RIM_IN), rimS(0));
+    addOutlineBand(rim, piece, 0, RIM_OUT, RIM_LIFT, rimS(0), rimS(RIM_OUT));
+    return {shadow, rim};
+}
+
+std::vector<MeshBuild> shadowModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
+                                   int atlasHeight) {
+    // The object wearing this sits at the raised piece's origin: the
+    // shadow lies back down on the board.
+    MeshBuild shadow = silhouetteQuad(SHADOW_TEXTURE, cell, atlasWidth, atlasHeight,
+                                      LIFTED_SHADOW_GROWTH, LIFTED_SHADOW_DX, LIFTED_SHADOW_DY,
+                                      -LIFTED_PIECE_RISE - SHADOW_DEPTH);
+    MeshBuild glow =
+        silhouetteQuad(GLOW_TEXTURE, cell, atlasWidth, atlasHeight, 1.0, 0, 0, -GLOW_DEPTH);
+    MeshBuild veil = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
+    double tx = piece.target.x, ty = piece.target.y;
+    const std::vector<Point2>& tri = piece.triangles;
+    const double st[6] = {VEIL_S, 0.5, VEIL_S, 0.5, VEIL_S, 0.5};
+    for (size_t i = 0; i < tri.size(); i += 3)
+        addFlatTriangle(veil, {tri[i].x - tx, tri[i].y - ty, VEIL_LIFT},
+                        {tri[i + 1].x - tx, tri[i + 1].y - ty, VEIL_LIFT},
+                        {tri[i + 2].x - tx, tri[i + 2].y - ty, VEIL_LIFT}, {0, 0, 1}, st);
+    return {shadow, glow, veil};
 }
 
 // A raised band around the rectangle |x| <= hw, |y| <= hh: its top at `top`
@@ -212,15 +314,36 @@ void drawPlaceTexture(Canvas& canvas) {
     useUnits(canvas, 1, 1);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 1, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.0, 0.23, 0.14, 0.25, 0.55);
-    cairo_pattern_add_color_stop_rgba(g, 0.1, 0.23, 0.14, 0.25, 0.5);
-    cairo_pattern_add_color_stop_rgba(g, 0.16, 1, 1, 1, 0.95);
-    cairo_pattern_add_color_stop_rgba(g, 0.45, 1, 1, 1, 0.9);
-    cairo_pattern_add_color_stop_rgba(g, 0.72, 1, 1, 1, 0.25);
+    cairo_pattern_add_color_stop_rgba(g, 0.0, 0.23, 0.14, 0.25, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.08, 0.23, 0.14, 0.25, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 0.17, 0.23, 0.14, 0.25, 0.5);
+    cairo_pattern_add_color_stop_rgba(g, 0.23, 1, 1, 1, 0.95);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 0.9);
+    cairo_pattern_add_color_stop_rgba(g, 0.74, 1, 1, 1, 0.25);
     cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.25);
     cairo_set_source(cr, g);
     cairo_pattern_destroy(g);
     cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
+void drawOutlineTexture(Canvas& canvas) {
+    // Across s: clear, the rim profile (RIM_S0..RIM_S1), clear, the veil.
+    cairo_t* cr = canvas.cr;
+    useUnits(canvas, 1, 1);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_pattern_t* g = cairo_pattern_create_linear(rimS(-RIM_IN), 0, rimS(RIM_OUT), 0);
+    for (const RimStop& stop : RIM_PROFILE)
+        cairo_pattern_add_color_stop_rgba(g, (rimS(stop.distance) - RIM_S0) / (RIM_S1 - RIM_S0),
+                                          stop.colour.r, stop.colour.g, stop.colour.b,
+                                          stop.colour.a);
+    cairo_set_source(cr, g);
+    cairo_pattern_destroy(g);
+    cairo_rectangle(cr, 0, 0, (RIM_S1 + VEIL_S) / 2, 1);
+    cairo_fill(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, VEIL_ALPHA);
+    cairo_rectangle(cr, (RIM_S1 + VEIL_S) / 2 + 0.05, 0, 1, 1);
+    cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
@@ -309,6 +432,15 @@ static void boxBlur(std::vector<uint8_t>& alpha, int w, int h, int radius) {
 }
 
 void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>& cells) {
+    drawSilhouetteAtlas(atlas, cut, SHADOW_LOOK, cells);
+}
+
+void drawGlowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>& cells) {
+    drawSilhouetteAtlas(atlas, cut, GLOW_LOOK, cells);
+}
+
+void drawSilhouetteAtlas(Canvas& atlas, const PuzzleCut& cut, const Silhouette& look,
+                         std::vector<AtlasCell>& cells) {
     int cellW = atlas.width / cut.columns, cellH = atlas.height / cut.rows;
     // One scale for all pieces: the largest piece with its margin fits its cell.
     double ppu = 1e9;
@@ -353,7 +485,7 @@ void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>
         cairo_close_path(cr);
         cairo_set_source_rgba(cr, 0, 0, 0, 1);
         cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, 2 * SHADOW_GROWTH);
+        cairo_set_line_width(cr, 2 * look.growth);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke(cr);
         cairo_destroy(cr);
@@ -364,11 +496,15 @@ void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>
         for (int y = 0; y < cellH; y++)
             std::memcpy(&alpha[y * cellW], maskData + y * maskStride, cellW);
         cairo_surface_destroy(mask);
-        boxBlur(alpha, cellW, cellH, std::max(1, (int)std::lround(SHADOW_SOFTNESS * ppu)));
-        // Black, premultiplied: only the alpha byte carries anything.
+        boxBlur(alpha, cellW, cellH, std::max(1, (int)std::lround(look.softness * ppu)));
+        // One colour, premultiplied by the blurred alpha.
         for (int y = 0; y < cellH; y++)
             for (int x = 0; x < cellW; x++) {
-                uint32_t pixel = (uint32_t)std::lround(alpha[y * cellW + x] * SHADOW_ALPHA) << 24;
+                double a = alpha[y * cellW + x] * look.alpha;
+                uint32_t pixel = (uint32_t)std::lround(a) << 24 |
+                                 (uint32_t)std::lround(a * look.colour.r) << 16 |
+                                 (uint32_t)std::lround(a * look.colour.g) << 8 |
+                                 (uint32_t)std::lround(a * look.colour.b);
                 std::memcpy(pixels + (cell.y + y) * stride + (cell.x + x) * 4, &pixel, 4);
             }
     }

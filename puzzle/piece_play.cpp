@@ -27,7 +27,6 @@ constexpr double FLY_RISE = 5;
 constexpr double SETTLE_MS = 400;
 constexpr double SETTLE_ACTION_MS = 500;
 constexpr double SETTLE_TILT = 20;
-constexpr Vec3 SHADOW_OFFSET = {0.2, 0.2, -0.1};
 constexpr int32_t PULSE_TRACK = 1;
 constexpr const char* LIFT_SOUND = "puzzle_up.wav";
 constexpr const char* SEND_SOUND = "puzzle_move.wav";
@@ -47,10 +46,15 @@ void pieceGrabAction(void*) {
     }
     if (!currentClicked()) return;
     theAudio->play(LIFT_SOUND, false);
-    if (heldShadow) heldShadow->kill();
+    // heldShadow is there exactly while heldPiece is lifted (not yet sent).
+    bool liftedAlready = heldShadow && heldPiece == piece;
+    if (heldShadow) {
+        heldShadow->kill();
+        if (!liftedAlready) heldPiece->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
+    }
+    if (!liftedAlready) piece->move(0, 0, LIFTED_PIECE_RISE);
     heldShadow = new SceneObject;
     heldShadow->loadModel(shadowArchives[currentPicture], std::to_string(action->i0));
-    heldShadow->setPosition(SHADOW_OFFSET.x, SHADOW_OFFSET.y, SHADOW_OFFSET.z);
     piece->addChild(heldShadow);
     heldPiece = piece;
     piece->startTrack(PULSE_TRACK);
@@ -65,6 +69,13 @@ void piecePulseAction(void*) {
     }
     double s = 1 + PULSE_GROWTH * std::sin(t * PI_APPROX / PULSE_MS);
     currentObject->setScale(s, s, 1.0);
+    // The piece's meshes show at s squared, a child's at s times its own
+    // scale squared: the lifted look (its veil lies on the face) keeps up
+    // at the square root of s.
+    if (currentObject == heldPiece && heldShadow) {
+        double follow = std::sqrt(s);
+        heldShadow->setScale(follow, follow, 1.0);
+    }
 }
 
 void pieceIntroAction(void*) {
@@ -124,7 +135,8 @@ void pieceFlyAction(void* shadow) {
     action->i0 = (int32_t)action->time;
     double dx = placeX - piece->positionX(), dy = placeY - piece->positionY();
     double r = std::sqrt(dx * dx + dy * dy);
-    double rise = dt * FLY_RISE / FLY_MS;
+    // Sent pieces start raised (they were lifted): the same top as ever.
+    double rise = dt * (FLY_RISE - LIFTED_PIECE_RISE) / FLY_MS;
     if (r > 0) // standing on the spot already: only the rise, no direction to divide by
         piece->move(dx / r * action->d2 * dt, dy / r * action->d2 * dt, rise);
     else

@@ -1,5 +1,5 @@
 // Piece play: what the child does on a board.  Click a loose piece to lift
-// it (it pulses, casts a shadow, makes a sound), then click that piece's own
+// it (it rises, pulses, casts a shadow, brightens, makes a sound), then click that piece's own
 // place: the piece flies there in a straight line while it rises, drops in
 // with a short wobble and stays.  No dragging, no snapping by distance: a
 // click on any other place does nothing at all.
@@ -12,6 +12,13 @@
 // The board's variables (heldPiece, heldShadow, placedCount) belong to
 // puzzle_board; this module owns only retireHeldPiece.
 //
+// How a lifted piece looks: it stands LIFTED_PIECE_RISE above the loose
+// ones, and its shadow object (at the piece's own origin) wears the lifted
+// look from the shadow archive: a larger shadow further off, a light glow
+// round the piece and a veil that brightens its face.  A piece that is let
+// go (another one lifted) sinks back; a sent piece flies from its raised
+// height up to the same top as before and drops in as before.
+//
 // NOTE: retireHeldPiece must not outlive its board: a piece sent in the very
 // frame its board is left would otherwise retire the first piece lifted on
 // the next board, and that picture could never be finished.  buildBoard
@@ -19,6 +26,11 @@
 #pragma once
 
 struct SceneObject;
+
+constexpr double LIFTED_PIECE_RISE = 1.5; // a lifted piece over the loose ones (the art knows it too)
+// Entry prefix, in the shadow archives, of what a loose piece wears besides
+// its own model: "rest1".."rest48", its soft shadow and its outline.
+constexpr const char* PIECE_REST_PREFIX = "rest";
 
 extern bool retireHeldPiece; // a piece was sent; its watcher ends at its next run
 

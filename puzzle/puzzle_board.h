@@ -50,6 +50,14 @@ extern const char* const* placeArchives;
 extern const char* const* pictureArchives;
 extern const char* const* shadowArchives;
 
+// Half extents round its centre of the largest piece of a size, its outline
+// included: what the scatter keeps on screen (the art checks its cuts fit).
+struct PieceReach {
+    double x, y;
+};
+constexpr PieceReach PIECE_REACH_20 = {3.45, 3.1};
+constexpr PieceReach PIECE_REACH_48 = {2.25, 2.25};
+
 // Every variable above back to its start value (a new run in the same process).
 void resetPuzzleState();
 
@@ -69,10 +77,16 @@ void showPicture();
 // Tray, pieces and places of the current picture into `board`.
 void buildBoard();
 
+// The visible ground at the board's depth (half width and height, board
+// units); buildBoard sets it from the screen.  The scatter narrows its
+// strips so every piece lies wholly on it; unbounded until set.
+void setScatterGround(double halfWidth, double halfHeight);
+
 // Start spots for every piece of the board.
 void scatterPieces();
 
-// Draw one candidate spot in one of the four strips around the tray.
+// Draw one candidate spot in one of the four strips around the tray (as far
+// as each lies on the visible ground).
 void randomScatterCandidate();
 
 // Whether the candidate keeps minScatterDistance from the first n spots.
