@@ -36,7 +36,7 @@ static constexpr SmallTexture SMALL_TEXTURES[] = {
     {RIM_TEXTURE, 8, 64, false, drawRimTexture},
     {FRAME_TEXTURE, 8, 64, false, drawFrameTexture},
     {PLACE_TEXTURE, 64, 4, true, drawPlaceTexture},
-    {OUTLINE_TEXTURE, 64, 4, true, drawOutlineTexture},
+    {OUTLINE_TEXTURE, 128, 4, true, drawOutlineTexture},
 };
 
 // The encoded small textures, in the order of SMALL_TEXTURES.
@@ -85,8 +85,7 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
         ok = ok &&
              addModelEntry(shadows, name,
                            shadowModel(piece, cells[i], atlas.width, atlas.height)) &&
-             addModelEntry(shadows, PIECE_REST_PREFIX + name,
-                           restModel(piece, cells[i], atlas.width, atlas.height));
+             addModelEntry(shadows, PIECE_REST_PREFIX + name, restModel(piece));
     }
     freeCanvas(atlas);
     const char* shadowFile =

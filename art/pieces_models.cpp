@@ -24,43 +24,41 @@ static constexpr double FRAME_LIFT = 0.015;
 static constexpr Silhouette SHADOW_LOOK = {0.1, 0.12, 0.5, rgb(0x000000)};
 static constexpr Silhouette GLOW_LOOK = {0.24, 0.14, 1.0, rgb(0xffd84a)};
 
-// The loose piece's outline band: from RIM_IN inside the cut to RIM_OUT
-// outside it, a little above the face.  Across it the outline texture has
-// a soft inner shade, the dark rim astride the cut (it covers the face's
-// own stepped edge) and a light halo that fades out.  On a 1280 x 720
-// screen a board unit is about 22 pixels, so the rim is 1 to 2 pixels
-// wide and the halo fades over another 1 to 2.
-static constexpr double RIM_IN = 0.1, RIM_OUT = 0.11;
+// What a loose piece wears is two thin strips along its outline, a little
+// above the face, on the outline texture.  The rim strip runs from RIM_IN
+// inside the cut to RIM_CORE outside it: a soft inner shade, then a dark
+// rim astride the cut that covers the face's own stepped edge.  The shadow
+// strip goes on from there, fading out over SHADOW_NEAR where the light
+// falls on the piece and further, SHADOW_NEAR + SHADOW_FAR, on the side
+// away from it: a soft shadow round the piece, drawn only where it shows.
+// On a 1280 x 720 screen a board unit is about 22 pixels, so the rim is 1
+// to 2 pixels wide and its outer side fades over another 1 to 5.
+static constexpr double RIM_IN = 0.09, RIM_CORE = 0.03;
+static constexpr double SHADOW_NEAR = 0.06, SHADOW_FAR = 0.22;
+static constexpr double LIGHT_X = -0.63, LIGHT_Y = 0.77; // towards the light, in the board's plane
 static constexpr double RIM_LIFT = 0.01;
-static constexpr double RIM_S0 = 0.04, RIM_S1 = 0.78; // the band's place on the texture
-// Rim profile: distance from the cut (outwards > 0), colour, opacity.
-struct RimStop {
-    double distance;
-    Rgba colour;
+// Places on the outline texture (s): the rim profile, the shadow's fade, the veil.
+static constexpr double RIM_S0 = 0.03, RIM_S1 = 0.58;
+static constexpr double FADE_S0 = 0.62, FADE_S1 = 0.86;
+static constexpr double VEIL_S = 0.95;
+// Profiles: where across their strip (0..1), colour and opacity.
+struct ProfileStop {
+    double at;
+    double alpha;
 };
 static constexpr Rgba RIM_DARK = rgb(0x24162c);
-static constexpr RimStop RIM_PROFILE[] = {
-    {-RIM_IN, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0}},
-    {-0.045, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0.28}},
-    {-0.022, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0.9}},
-    {0.02, {RIM_DARK.r, RIM_DARK.g, RIM_DARK.b, 0.9}},
-    {0.045, {1, 1, 1, 0.62}},
-    {RIM_OUT, {1, 1, 1, 0}},
+static constexpr ProfileStop RIM_PROFILE[] = {
+    {0, 0}, {0.42, 0.25}, {0.58, 0.9}, {0.875, 0.9}, {1, 0.5},
 };
-// The veil over a lifted piece's face: a plain light texel run.
-static constexpr double VEIL_S = 0.93, VEIL_ALPHA = 0.2, VEIL_LIFT = 0.015;
-// Shadows: where the resting one lies (just under the piece) and where the
-// lifted one falls (further off, on the ground under the raised piece, a
-// little larger); the glow round a lifted piece.
-static constexpr double REST_SHADOW_DX = 0.08, REST_SHADOW_DY = -0.1, SHADOW_DEPTH = 0.1;
+static constexpr ProfileStop SHADOW_FADE[] = {{0, 0.5}, {0.35, 0.27}, {0.7, 0.08}, {1, 0}};
+// The veil over a lifted piece's face.
+static constexpr double VEIL_ALPHA = 0.2, VEIL_LIFT = 0.015;
+// The lifted piece's shadow falls further off, on the ground under the
+// raised piece, a little larger; its glow lies just under the face.
+static constexpr double SHADOW_DEPTH = 0.1;
 static constexpr double LIFTED_SHADOW_DX = 0.45, LIFTED_SHADOW_DY = -0.55;
 static constexpr double LIFTED_SHADOW_GROWTH = 1.15;
-static constexpr double GLOW_DEPTH = 0.05; // just under the face
-
-// Where a distance from the cut lies across the outline texture.
-static double rimS(double distance) {
-    return RIM_S0 + (distance + RIM_IN) / (RIM_IN + RIM_OUT) * (RIM_S1 - RIM_S0);
-}
+static constexpr double GLOW_DEPTH = 0.05;
 
 void boardTexCoord(double x, double y, int w, int h, double& s, double& t) {
     s = (0.5 + (x + BOARD_HALF_WIDTH) / (2 * BOARD_HALF_WIDTH) * (w - 1)) / w;
@@ -169,30 +167,46 @@ static MeshBuild silhouetteQuad(const char* texture, const AtlasCell& cell, int 
     return quad;
 }
 
-// A band along the piece's outline, from `from` to `to` (distances from the
-// cut, outwards > 0) at height z, wearing the outline texture from s0 to s1.
-static void addOutlineBand(MeshBuild& mesh, const PieceCut& piece, double from, double to,
-                           double z, double s0, double s1) {
-    std::vector<Point2> a = offsetOutline(piece.outline, from);
-    std::vector<Point2> b = offsetOutline(piece.outline, to);
+// A strip along the piece's outline at height z, from `from` (a distance
+// from the cut, outwards > 0) to `from` + width(direction) at each point,
+// wearing the outline texture from s0 to s1 across it.
+template <typename Width>
+static void addOutlineStrip(MeshBuild& mesh, const PieceCut& piece, double from, Width width,
+                            double z, double s0, double s1) {
+    // offsetOutline moves each point along its mitre, so a unit offset
+    // gives every point's direction and stretch.
+    const std::vector<Point2>& cut = piece.outline;
+    std::vector<Point2> unit = offsetOutline(cut, 1.0);
+    size_t n = cut.size();
+    std::vector<Point2> a(n), b(n);
+    for (size_t i = 0; i < n; i++) {
+        double ux = unit[i].x - cut[i].x, uy = unit[i].y - cut[i].y;
+        double stretch = std::hypot(ux, uy);
+        double to = from + width(ux / stretch, uy / stretch);
+        a[i] = {cut[i].x + ux * from, cut[i].y + uy * from};
+        b[i] = {cut[i].x + ux * to, cut[i].y + uy * to};
+    }
     double tx = piece.target.x, ty = piece.target.y;
     const double st[8] = {s0, 0.5, s0, 0.5, s1, 0.5, s1, 0.5};
-    for (size_t i = 0; i < a.size(); i++) {
-        size_t j = (i + 1) % a.size();
+    for (size_t i = 0; i < n; i++) {
+        size_t j = (i + 1) % n;
         addQuad(mesh, {a[i].x - tx, a[i].y - ty, z}, {a[j].x - tx, a[j].y - ty, z},
                 {b[j].x - tx, b[j].y - ty, z}, {b[i].x - tx, b[i].y - ty, z}, {0, 0, 1}, st);
     }
 }
 
-std::vector<MeshBuild> restModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
-                                 int atlasHeight) {
-    MeshBuild shadow = silhouetteQuad(SHADOW_TEXTURE, cell, atlasWidth, atlasHeight, 1.0,
-                                      REST_SHADOW_DX, REST_SHADOW_DY, -SHADOW_DEPTH);
-    // Two strips meeting at the cut, so the rim's middle lies exactly on it.
-    MeshBuild rim = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
-    addOutlineBand(rim, piece, -RIM_IN, 0, RIM_LIFT, rimS(-RIM_IN), rimS(0));
-    addOutlineBand(rim, piece, 0, RIM_OUT, RIM_LIFT, rimS(0), rimS(RIM_OUT));
-    return {shadow, rim};
+std::vector<MeshBuild> restModel(const PieceCut& piece) {
+    MeshBuild wear = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
+    addOutlineStrip(
+        wear, piece, -RIM_IN, [](double, double) { return RIM_IN + RIM_CORE; }, RIM_LIFT, RIM_S0,
+        RIM_S1);
+    addOutlineStrip(
+        wear, piece, RIM_CORE,
+        [](double nx, double ny) {
+            return SHADOW_NEAR + SHADOW_FAR * std::max(0.0, -(nx * LIGHT_X + ny * LIGHT_Y));
+        },
+        RIM_LIFT, FADE_S0, FADE_S1);
+    return {wear};
 }
 
 std::vector<MeshBuild> shadowModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
@@ -327,22 +341,29 @@ void drawPlaceTexture(Canvas& canvas) {
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
+// One profile as a gradient across s0..s1 of the current source.
+static void fillProfile(cairo_t* cr, const ProfileStop* stops, size_t count, Rgba colour,
+                        double s0, double s1) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(s0, 0, s1, 0);
+    for (size_t i = 0; i < count; i++)
+        cairo_pattern_add_color_stop_rgba(g, stops[i].at, colour.r, colour.g, colour.b,
+                                          stops[i].alpha);
+    cairo_pattern_set_extend(g, CAIRO_EXTEND_NONE);
+    cairo_set_source(cr, g);
+    cairo_pattern_destroy(g);
+    cairo_rectangle(cr, s0, 0, s1 - s0, 1);
+    cairo_fill(cr);
+}
+
 void drawOutlineTexture(Canvas& canvas) {
-    // Across s: clear, the rim profile (RIM_S0..RIM_S1), clear, the veil.
+    // Across s: clear, the rim profile, clear, the shadow's fade, clear, the veil.
     cairo_t* cr = canvas.cr;
     useUnits(canvas, 1, 1);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_pattern_t* g = cairo_pattern_create_linear(rimS(-RIM_IN), 0, rimS(RIM_OUT), 0);
-    for (const RimStop& stop : RIM_PROFILE)
-        cairo_pattern_add_color_stop_rgba(g, (rimS(stop.distance) - RIM_S0) / (RIM_S1 - RIM_S0),
-                                          stop.colour.r, stop.colour.g, stop.colour.b,
-                                          stop.colour.a);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_rectangle(cr, 0, 0, (RIM_S1 + VEIL_S) / 2, 1);
-    cairo_fill(cr);
+    fillProfile(cr, RIM_PROFILE, std::size(RIM_PROFILE), RIM_DARK, RIM_S0, RIM_S1);
+    fillProfile(cr, SHADOW_FADE, std::size(SHADOW_FADE), rgb(0x000000), FADE_S0, FADE_S1);
     cairo_set_source_rgba(cr, 1, 1, 1, VEIL_ALPHA);
-    cairo_rectangle(cr, (RIM_S1 + VEIL_S) / 2 + 0.05, 0, 1, 1);
+    cairo_rectangle(cr, VEIL_S - 0.03, 0, 0.06, 1);
     cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }

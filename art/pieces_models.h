@@ -7,12 +7,13 @@
 //           side walls between them; modelled around its target spot.
 //   place   the piece's outline on the tray: a light translucent fill with a
 //           clear border, blended so the pale picture shows through.
-//   rest    what every loose piece wears besides its own model (loaded into
-//           the piece, so it follows every move and pulse): a soft shadow
-//           just under it and its outline, a dark rim along the cut with a
-//           light halo outside that fades to nothing over a pixel or two,
-//           so the edge reads on sky and grass alike and shows no
-//           stair-steps where the GL draws without multisampling.
+//   rest    what every loose piece wears besides its own model (a child of
+//           the piece in the game): a dark rim astride the cut, then a soft
+//           shadow that fades out over a pixel or two on the lit side and
+//           further on the other, so the edge reads on sky and grass alike
+//           and shows no stair-steps where the GL draws without
+//           multisampling.  Two thin strips, so nothing is drawn (nor
+//           paid for) under the piece.
 //   shadow  the lifted look, worn by the lifted piece's shadow object at
 //           the piece's own origin: a larger, softer shadow on the ground
 //           below the raised piece, a light glow round it and a pale veil
@@ -62,9 +63,8 @@ struct AtlasCell {
 std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHeight);
 // A place on the tray for the piece.
 std::vector<MeshBuild> placeModel(const PieceCut& piece);
-// What a loose piece wears: its resting shadow, then its rim.
-std::vector<MeshBuild> restModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
-                                 int atlasHeight);
+// What a loose piece wears: its rim and soft shadow, one mesh of two strips.
+std::vector<MeshBuild> restModel(const PieceCut& piece);
 // The lifted look: the far shadow, the glow round the piece and the veil over its face.
 std::vector<MeshBuild> shadowModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
                                    int atlasHeight);

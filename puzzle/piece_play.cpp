@@ -37,6 +37,12 @@ void resetPiecePlay() {
     retireHeldPiece = false;
 }
 
+SceneObject* newPieceRest(const std::string& name) {
+    SceneObject* rest = new SceneObject;
+    rest->loadModel(shadowArchives[currentPicture], PIECE_REST_PREFIX + name);
+    return rest;
+}
+
 void pieceGrabAction(void*) {
     SceneObject* piece = currentObject;
     Action* action = currentAction;
@@ -70,12 +76,11 @@ void piecePulseAction(void*) {
     double s = 1 + PULSE_GROWTH * std::sin(t * PI_APPROX / PULSE_MS);
     currentObject->setScale(s, s, 1.0);
     // The piece's meshes show at s squared, a child's at s times its own
-    // scale squared: the lifted look (its veil lies on the face) keeps up
-    // at the square root of s.
-    if (currentObject == heldPiece && heldShadow) {
-        double follow = std::sqrt(s);
-        heldShadow->setScale(follow, follow, 1.0);
-    }
+    // scale squared: its outline and its lifted look (whose veil lies on
+    // the face) keep up at the square root of s.
+    double follow = std::sqrt(s);
+    for (SceneObject* child : currentObject->children)
+        child->setScale(follow, follow, 1.0);
 }
 
 void pieceIntroAction(void*) {
@@ -156,7 +161,10 @@ void pieceSettleAction(void* shadow) {
     double angle = t * PI_APPROX / SETTLE_MS;
     piece->setRotation(-SETTLE_TILT * std::sin(angle), SETTLE_TILT * std::sin(angle), 0);
     if (!landed) return;
+    // Shadows and outline go: the piece is part of the picture now.
     if (shadow) ((SceneObject*)shadow)->kill();
+    for (SceneObject* child : piece->children)
+        child->kill();
     // A board that is being left (another picture, a restart, a size switch)
     // no longer completes: the flag would land on the wrong picture.
     if (placedCount == pieceCount && !boardLeaving) completePicture();

@@ -12,7 +12,10 @@
 // The board's variables (heldPiece, heldShadow, placedCount) belong to
 // puzzle_board; this module owns only retireHeldPiece.
 //
-// How a lifted piece looks: it stands LIFTED_PIECE_RISE above the loose
+// How a loose piece looks: its first child, made by newPieceRest, wears
+// its outline and a soft shadow (a child, so neither counts for picking);
+// the child goes when the piece lands, so placed pieces merge into the
+// picture.  How a lifted piece looks: it stands LIFTED_PIECE_RISE above the loose
 // ones, and its shadow object (at the piece's own origin) wears the lifted
 // look from the shadow archive: a larger shadow further off, a light glow
 // round the piece and a veil that brightens its face.  A piece that is let
@@ -25,6 +28,8 @@
 // clears it through resetPiecePlay.
 #pragma once
 
+#include <string>
+
 struct SceneObject;
 
 constexpr double LIFTED_PIECE_RISE = 1.5; // a lifted piece over the loose ones (the art knows it too)
@@ -36,6 +41,10 @@ extern bool retireHeldPiece; // a piece was sent; its watcher ends at its next r
 
 // The flag back to false (every new board).
 void resetPiecePlay();
+
+// A loose piece's outline and soft shadow (entry PIECE_REST_PREFIX + name
+// of the current shadow archive), for buildBoard to add as its first child.
+SceneObject* newPieceRest(const std::string& name);
 
 // Piece track 0, endless, i0 = piece number: lift the piece when it is clicked.
 void pieceGrabAction(void* arg);

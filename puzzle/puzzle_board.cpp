@@ -268,8 +268,7 @@ void buildBoard() {
         SceneObject* piece = newModelObject(pieceArchive, name.c_str(), scatterX[i], scatterY[i],
                                             PIECE_START_DEPTH, true);
         piece->setRotation(-180, 0, 0);
-        // Its soft shadow and outline, from the cut's own shadow archive.
-        piece->loadModel(shadowArchives[currentPicture], PIECE_REST_PREFIX + name);
+        piece->addChild(newPieceRest(name));
         piece->addTrack();
         Action grab;
         grab.setTiming(0);
