@@ -76,16 +76,16 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
     drawGlowAtlas(glow, cut, cells);
     drawShadowAtlas(atlas, cut, cells);
     PakArchive shadows;
-    ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas) && addPngEntry(shadows, GLOW_TEXTURE, glow) &&
-         addSmall(shadows, shop, OUTLINE_TEXTURE);
+    ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas) &&
+         addPngEntry(shadows, GLOW_TEXTURE, glow) && addSmall(shadows, shop, OUTLINE_TEXTURE);
     freeCanvas(glow);
     for (int i = 0; i < cut.pieceCount; i++) {
         std::string name = std::to_string(i + 1);
         const PieceCut& piece = cut.pieces[i];
-        ok = ok &&
-             addModelEntry(shadows, name,
-                           shadowModel(piece, cells[i], atlas.width, atlas.height)) &&
-             addModelEntry(shadows, PIECE_REST_PREFIX + name, restModel(piece));
+        ok =
+            ok &&
+            addModelEntry(shadows, name, shadowModel(piece, cells[i], atlas.width, atlas.height)) &&
+            addModelEntry(shadows, PIECE_REST_PREFIX + name, restModel(piece));
     }
     freeCanvas(atlas);
     const char* shadowFile =

@@ -213,9 +213,9 @@ std::vector<MeshBuild> shadowModel(const PieceCut& piece, const AtlasCell& cell,
                                    int atlasHeight) {
     // The object wearing this sits at the raised piece's origin: the
     // shadow lies back down on the board.
-    MeshBuild shadow = silhouetteQuad(SHADOW_TEXTURE, cell, atlasWidth, atlasHeight,
-                                      LIFTED_SHADOW_GROWTH, LIFTED_SHADOW_DX, LIFTED_SHADOW_DY,
-                                      -LIFTED_PIECE_RISE - SHADOW_DEPTH);
+    MeshBuild shadow =
+        silhouetteQuad(SHADOW_TEXTURE, cell, atlasWidth, atlasHeight, LIFTED_SHADOW_GROWTH,
+                       LIFTED_SHADOW_DX, LIFTED_SHADOW_DY, -LIFTED_PIECE_RISE - SHADOW_DEPTH);
     MeshBuild glow =
         silhouetteQuad(GLOW_TEXTURE, cell, atlasWidth, atlasHeight, 1.0, 0, 0, -GLOW_DEPTH);
     MeshBuild veil = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
@@ -342,8 +342,8 @@ void drawPlaceTexture(Canvas& canvas) {
 }
 
 // One profile as a gradient across s0..s1 of the current source.
-static void fillProfile(cairo_t* cr, const ProfileStop* stops, size_t count, Rgba colour,
-                        double s0, double s1) {
+static void fillProfile(cairo_t* cr, const ProfileStop* stops, size_t count, Rgba colour, double s0,
+                        double s1) {
     cairo_pattern_t* g = cairo_pattern_create_linear(s0, 0, s1, 0);
     for (size_t i = 0; i < count; i++)
         cairo_pattern_add_color_stop_rgba(g, stops[i].at, colour.r, colour.g, colour.b,

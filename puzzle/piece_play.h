@@ -32,7 +32,8 @@
 
 struct SceneObject;
 
-constexpr double LIFTED_PIECE_RISE = 1.5; // a lifted piece over the loose ones (the art knows it too)
+// How far a lifted piece stands over the loose ones (the art knows it too).
+constexpr double LIFTED_PIECE_RISE = 1.5;
 // Entry prefix, in the shadow archives, of what a loose piece wears besides
 // its own model: "rest1".."rest48", its soft shadow and its outline.
 constexpr const char* PIECE_REST_PREFIX = "rest";

@@ -22,9 +22,9 @@
 
 namespace {
 
-constexpr int WALLS_MESH = 2;          // a piece's side walls run along its outline
-constexpr double CLEAR_CONTRAST = 60;  // luma steps (of 255) an outline must differ by
-constexpr double OUT_OF_SIGHT = -500;  // behind the camera's far plane
+constexpr int WALLS_MESH = 2;         // a piece's side walls run along its outline
+constexpr double CLEAR_CONTRAST = 60; // luma steps (of 255) an outline must differ by
+constexpr double OUT_OF_SIGHT = -500; // behind the camera's far plane
 
 // The screen as the player sees it, rows from the bottom.
 struct Shot {
@@ -95,7 +95,8 @@ PieceFigure measure(const std::vector<std::pair<double, double>>& outline, const
         if (length == 0) continue;
         double best = 0;
         for (int k = -1; k <= 1; ++k) {
-            int px = (int)std::lround(x + k * dy / length), py = (int)std::lround(y - k * dx / length);
+            int px = (int)std::lround(x + k * dy / length),
+                py = (int)std::lround(y - k * dx / length);
             best = std::max(best, std::fabs(shown.luma(px, py) - ground.luma(px, py)));
         }
         contrasts.push_back(best);
