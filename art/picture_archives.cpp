@@ -36,7 +36,7 @@ static constexpr SmallTexture SMALL_TEXTURES[] = {
     {RIM_TEXTURE, 8, 64, false, drawRimTexture},
     {FRAME_TEXTURE, 8, 64, false, drawFrameTexture},
     {PLACE_TEXTURE, 64, 4, true, drawPlaceTexture},
-    {OUTLINE_TEXTURE, 128, 4, true, drawOutlineTexture},
+    {OUTLINE_TEXTURE, 128, 16, true, drawOutlineTexture},
 };
 
 // The encoded small textures, in the order of SMALL_TEXTURES.

@@ -10,10 +10,10 @@
 static constexpr double CARD_REPEAT = 3.0;
 // Width of a place's border ring, inside its outline.
 static constexpr double PLACE_RING = 0.1;
-// Where the place texture's border profile ends and its fill begins (s);
-// its first texels fade the hairline out, for the fringe outside the outline.
-static constexpr double PLACE_RING_S0 = 0.09, PLACE_RING_S1 = 0.72, PLACE_FILL_S = 0.95;
-static constexpr double PLACE_FRINGE_S = 0.015;
+// The place texture across s: the ring's outer edge (a soft fringe just
+// outside the outline, so the hairline fades out instead of ending in
+// steps), its inner edge, and the fill.
+static constexpr double PLACE_RING_S0 = 0.015, PLACE_RING_S1 = 0.72, PLACE_FILL_S = 0.95;
 // How far a place's soft fringe reaches outside its outline.
 static constexpr double PLACE_FRINGE = 0.035;
 // The tray rim's height above the tray (it stays under the places, 0.1 above
@@ -24,33 +24,34 @@ static constexpr double FRAME_LIFT = 0.015;
 static constexpr Silhouette SHADOW_LOOK = {0.1, 0.12, 0.5, rgb(0x000000)};
 static constexpr Silhouette GLOW_LOOK = {0.24, 0.14, 1.0, rgb(0xffd84a)};
 
-// What a loose piece wears is two thin strips along its outline, a little
-// above the face, on the outline texture.  The rim strip runs from RIM_IN
-// inside the cut to RIM_CORE outside it: a soft inner shade, then a dark
-// rim astride the cut that covers the face's own stepped edge.  The shadow
-// strip goes on from there, fading out over SHADOW_NEAR where the light
-// falls on the piece and further, SHADOW_NEAR + SHADOW_FAR, on the side
-// away from it: a soft shadow round the piece, drawn only where it shows.
-// On a 1280 x 720 screen a board unit is about 22 pixels, so the rim is 1
-// to 2 pixels wide and its outer side fades over another 1 to 5.
+// What a loose piece wears is one thin strip along its outline, a little
+// above the face, on the outline texture.  Across it, from RIM_IN inside
+// the cut: a soft inner shade, a dark rim astride the cut that covers the
+// face's own stepped edge, then a soft shadow fading out over SHADOW_NEAR
+// where the light falls on the piece and up to SHADOW_NEAR + SHADOW_FAR on
+// the side away from it.  The texture has one row of that profile per
+// width (t 0 the narrowest), so each point of the strip picks its row and
+// the rim stays the same everywhere; nothing is drawn under the piece.  On
+// a 1280 x 720 screen a board unit is about 22 pixels: the rim is 1 to 2
+// pixels wide and its outer side fades over another 1 to 5.
 static constexpr double RIM_IN = 0.09, RIM_CORE = 0.03;
-static constexpr double SHADOW_NEAR = 0.06, SHADOW_FAR = 0.22;
+static constexpr double SHADOW_NEAR = 0.06, SHADOW_FAR = 0.2;
 static constexpr double LIGHT_X = -0.63, LIGHT_Y = 0.77; // towards the light, in the board's plane
 static constexpr double RIM_LIFT = 0.01;
-// Places on the outline texture (s): the rim profile, the shadow's fade, the veil.
-static constexpr double RIM_S0 = 0.03, RIM_S1 = 0.58;
-static constexpr double FADE_S0 = 0.62, FADE_S1 = 0.86;
+static constexpr int OUTLINE_ROWS = 16; // rows of the outline texture, one width each
+// Places on the outline texture (s): the rim and shadow profile, the veil.
+static constexpr double RIM_S0 = 0.03, RIM_S1 = 0.86;
 static constexpr double VEIL_S = 0.95;
-// Profiles: where across their strip (0..1), colour and opacity.
+// The profile: distance from the cut (outwards > 0; the shadow's stops as
+// parts of its fade instead), opacity; dark plum on the rim, black beyond.
 struct ProfileStop {
     double at;
     double alpha;
 };
 static constexpr Rgba RIM_DARK = rgb(0x24162c);
 static constexpr ProfileStop RIM_PROFILE[] = {
-    {0, 0}, {0.42, 0.25}, {0.58, 0.9}, {0.875, 0.9}, {1, 0.5},
-};
-static constexpr ProfileStop SHADOW_FADE[] = {{0, 0.5}, {0.35, 0.27}, {0.7, 0.08}, {1, 0}};
+    {-RIM_IN, 0}, {-0.04, 0.25}, {-0.02, 0.9}, {0.015, 0.9}, {RIM_CORE, 0.5}};
+static constexpr ProfileStop SHADOW_FADE[] = {{0.35, 0.27}, {0.7, 0.08}, {1, 0}};
 // The veil over a lifted piece's face.
 static constexpr double VEIL_ALPHA = 0.2, VEIL_LIFT = 0.015;
 // The lifted piece's shadow falls further off, on the ground under the
@@ -132,7 +133,7 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, fill);
     // The border ring is drawn after the fill (same mesh, later triangles).
     std::vector<Point2> inner = offsetOutline(piece.outline, -PLACE_RING);
-    const std::vector<Point2>& outer = piece.outline;
+    std::vector<Point2> outer = offsetOutline(piece.outline, PLACE_FRINGE);
     for (size_t i = 0; i < outer.size(); i++) {
         size_t j = (i + 1) % outer.size();
         const double st[8] = {PLACE_RING_S0, 0.5, PLACE_RING_S0, 0.5,
@@ -140,17 +141,6 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
         addQuad(place, {outer[i].x - tx, outer[i].y - ty, 0}, {outer[j].x - tx, outer[j].y - ty, 0},
                 {inner[j].x - tx, inner[j].y - ty, 0}, {inner[i].x - tx, inner[i].y - ty, 0},
                 {0, 0, 1}, st);
-    }
-    // A soft fringe outside the outline: the hairline fades out over a
-    // pixel or so instead of ending in steps.
-    std::vector<Point2> fringe = offsetOutline(piece.outline, PLACE_FRINGE);
-    for (size_t i = 0; i < outer.size(); i++) {
-        size_t j = (i + 1) % outer.size();
-        const double st[8] = {PLACE_FRINGE_S, 0.5, PLACE_FRINGE_S, 0.5,
-                              PLACE_RING_S0,  0.5, PLACE_RING_S0,  0.5};
-        addQuad(place, {fringe[i].x - tx, fringe[i].y - ty, 0},
-                {fringe[j].x - tx, fringe[j].y - ty, 0}, {outer[j].x - tx, outer[j].y - ty, 0},
-                {outer[i].x - tx, outer[i].y - ty, 0}, {0, 0, 1}, st);
     }
     return {place};
 }
@@ -167,45 +157,44 @@ static MeshBuild silhouetteQuad(const char* texture, const AtlasCell& cell, int 
     return quad;
 }
 
-// A strip along the piece's outline at height z, from `from` (a distance
-// from the cut, outwards > 0) to `from` + width(direction) at each point,
-// wearing the outline texture from s0 to s1 across it.
-template <typename Width>
-static void addOutlineStrip(MeshBuild& mesh, const PieceCut& piece, double from, Width width,
-                            double z, double s0, double s1) {
+// How wide the strip's shadow is (0 to 1 of SHADOW_FAR) where the outline
+// faces (nx, ny): none towards the light, all of it away from it.
+static double shadowWidth(double nx, double ny) {
+    return std::max(0.0, -(nx * LIGHT_X + ny * LIGHT_Y));
+}
+
+// Texture t of the outline texture's row for a shadow width (texel centres).
+static double outlineRowT(double width) {
+    return (0.5 + width * (OUTLINE_ROWS - 1)) / OUTLINE_ROWS;
+}
+
+std::vector<MeshBuild> restModel(const PieceCut& piece) {
     // offsetOutline moves each point along its mitre, so a unit offset
     // gives every point's direction and stretch.
     const std::vector<Point2>& cut = piece.outline;
     std::vector<Point2> unit = offsetOutline(cut, 1.0);
     size_t n = cut.size();
-    std::vector<Point2> a(n), b(n);
+    std::vector<Point2> inner(n), outer(n);
+    std::vector<double> rowT(n);
     for (size_t i = 0; i < n; i++) {
         double ux = unit[i].x - cut[i].x, uy = unit[i].y - cut[i].y;
         double stretch = std::hypot(ux, uy);
-        double to = from + width(ux / stretch, uy / stretch);
-        a[i] = {cut[i].x + ux * from, cut[i].y + uy * from};
-        b[i] = {cut[i].x + ux * to, cut[i].y + uy * to};
+        double width = shadowWidth(ux / stretch, uy / stretch);
+        double to = RIM_CORE + SHADOW_NEAR + SHADOW_FAR * width;
+        inner[i] = {cut[i].x - ux * RIM_IN, cut[i].y - uy * RIM_IN};
+        outer[i] = {cut[i].x + ux * to, cut[i].y + uy * to};
+        rowT[i] = outlineRowT(width);
     }
+    MeshBuild wear = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
     double tx = piece.target.x, ty = piece.target.y;
-    const double st[8] = {s0, 0.5, s0, 0.5, s1, 0.5, s1, 0.5};
     for (size_t i = 0; i < n; i++) {
         size_t j = (i + 1) % n;
-        addQuad(mesh, {a[i].x - tx, a[i].y - ty, z}, {a[j].x - tx, a[j].y - ty, z},
-                {b[j].x - tx, b[j].y - ty, z}, {b[i].x - tx, b[i].y - ty, z}, {0, 0, 1}, st);
+        const double st[8] = {RIM_S0, rowT[i], RIM_S0, rowT[j], RIM_S1, rowT[j], RIM_S1, rowT[i]};
+        addQuad(wear, {inner[i].x - tx, inner[i].y - ty, RIM_LIFT},
+                {inner[j].x - tx, inner[j].y - ty, RIM_LIFT},
+                {outer[j].x - tx, outer[j].y - ty, RIM_LIFT},
+                {outer[i].x - tx, outer[i].y - ty, RIM_LIFT}, {0, 0, 1}, st);
     }
-}
-
-std::vector<MeshBuild> restModel(const PieceCut& piece) {
-    MeshBuild wear = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
-    addOutlineStrip(
-        wear, piece, -RIM_IN, [](double, double) { return RIM_IN + RIM_CORE; }, RIM_LIFT, RIM_S0,
-        RIM_S1);
-    addOutlineStrip(
-        wear, piece, RIM_CORE,
-        [](double nx, double ny) {
-            return SHADOW_NEAR + SHADOW_FAR * std::max(0.0, -(nx * LIGHT_X + ny * LIGHT_Y));
-        },
-        RIM_LIFT, FADE_S0, FADE_S1);
     return {wear};
 }
 
@@ -322,17 +311,17 @@ void drawEdgeTexture(Canvas& canvas) {
 }
 
 void drawPlaceTexture(Canvas& canvas) {
-    // Across s: a dark hairline at the outline, a bright border, a soft fade,
-    // then the light veil that fills the place.
+    // Across s: clear outside, a dark hairline at the outline (s 0.2), a
+    // bright border, a soft fade, then the light veil that fills the place.
     cairo_t* cr = canvas.cr;
     useUnits(canvas, 1, 1);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 1, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.0, 0.23, 0.14, 0.25, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.08, 0.23, 0.14, 0.25, 0.55);
-    cairo_pattern_add_color_stop_rgba(g, 0.17, 0.23, 0.14, 0.25, 0.5);
-    cairo_pattern_add_color_stop_rgba(g, 0.23, 1, 1, 1, 0.95);
-    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 0.9);
+    cairo_pattern_add_color_stop_rgba(g, PLACE_RING_S0, 0.23, 0.14, 0.25, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.17, 0.23, 0.14, 0.25, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 0.26, 0.23, 0.14, 0.25, 0.5);
+    cairo_pattern_add_color_stop_rgba(g, 0.31, 1, 1, 1, 0.95);
+    cairo_pattern_add_color_stop_rgba(g, 0.53, 1, 1, 1, 0.9);
     cairo_pattern_add_color_stop_rgba(g, 0.74, 1, 1, 1, 0.25);
     cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.25);
     cairo_set_source(cr, g);
@@ -341,29 +330,30 @@ void drawPlaceTexture(Canvas& canvas) {
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
-// One profile as a gradient across s0..s1 of the current source.
-static void fillProfile(cairo_t* cr, const ProfileStop* stops, size_t count, Rgba colour, double s0,
-                        double s1) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(s0, 0, s1, 0);
-    for (size_t i = 0; i < count; i++)
-        cairo_pattern_add_color_stop_rgba(g, stops[i].at, colour.r, colour.g, colour.b,
-                                          stops[i].alpha);
-    cairo_pattern_set_extend(g, CAIRO_EXTEND_NONE);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_rectangle(cr, s0, 0, s1 - s0, 1);
-    cairo_fill(cr);
-}
-
 void drawOutlineTexture(Canvas& canvas) {
-    // Across s: clear, the rim profile, clear, the shadow's fade, clear, the veil.
+    // Across s: clear, the rim and shadow profile (one row per shadow
+    // width, as restModel picks them), clear, the veil.
     cairo_t* cr = canvas.cr;
-    useUnits(canvas, 1, 1);
+    useUnits(canvas, 1, OUTLINE_ROWS);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    fillProfile(cr, RIM_PROFILE, std::size(RIM_PROFILE), RIM_DARK, RIM_S0, RIM_S1);
-    fillProfile(cr, SHADOW_FADE, std::size(SHADOW_FADE), rgb(0x000000), FADE_S0, FADE_S1);
+    for (int row = 0; row < OUTLINE_ROWS; row++) {
+        double reach = RIM_CORE + SHADOW_NEAR + SHADOW_FAR * row / (OUTLINE_ROWS - 1);
+        auto at = [&](double distance) { return (distance + RIM_IN) / (RIM_IN + reach); };
+        cairo_pattern_t* g = cairo_pattern_create_linear(RIM_S0, 0, RIM_S1, 0);
+        for (const ProfileStop& stop : RIM_PROFILE)
+            cairo_pattern_add_color_stop_rgba(g, at(stop.at), RIM_DARK.r, RIM_DARK.g, RIM_DARK.b,
+                                              stop.alpha);
+        for (const ProfileStop& stop : SHADOW_FADE)
+            cairo_pattern_add_color_stop_rgba(g, at(RIM_CORE + stop.at * (reach - RIM_CORE)), 0,
+                                              0, 0, stop.alpha);
+        cairo_pattern_set_extend(g, CAIRO_EXTEND_NONE);
+        cairo_set_source(cr, g);
+        cairo_pattern_destroy(g);
+        cairo_rectangle(cr, 0, row, 1, 1);
+        cairo_fill(cr);
+    }
     cairo_set_source_rgba(cr, 1, 1, 1, VEIL_ALPHA);
-    cairo_rectangle(cr, VEIL_S - 0.03, 0, 0.06, 1);
+    cairo_rectangle(cr, VEIL_S - 0.03, 0, 0.06, OUTLINE_ROWS);
     cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }

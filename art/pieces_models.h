@@ -12,8 +12,8 @@
 //           shadow that fades out over a pixel or two on the lit side and
 //           further on the other, so the edge reads on sky and grass alike
 //           and shows no stair-steps where the GL draws without
-//           multisampling.  Two thin strips, so nothing is drawn (nor
-//           paid for) under the piece.
+//           multisampling.  One thin strip, so nothing is drawn (nor paid
+//           for) under the piece.
 //   shadow  the lifted look, worn by the lifted piece's shadow object at
 //           the piece's own origin: a larger, softer shadow on the ground
 //           below the raised piece, a light glow round it and a pale veil
@@ -63,7 +63,7 @@ struct AtlasCell {
 std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHeight);
 // A place on the tray for the piece.
 std::vector<MeshBuild> placeModel(const PieceCut& piece);
-// What a loose piece wears: its rim and soft shadow, one mesh of two strips.
+// What a loose piece wears: its rim and soft shadow, one strip along its outline.
 std::vector<MeshBuild> restModel(const PieceCut& piece);
 // The lifted look: the far shadow, the glow round the piece and the veil over its face.
 std::vector<MeshBuild> shadowModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
@@ -84,7 +84,7 @@ void drawEdgeTexture(Canvas& canvas);  // the cut edge of the cardboard
 void drawPlaceTexture(Canvas& canvas); // border profile and fill, across s
 void drawRimTexture(Canvas& canvas);   // the tray's rim, light to dark across t
 void drawFrameTexture(Canvas& canvas); // the frame's bevel across t
-void drawOutlineTexture(Canvas& canvas); // rim profile across s, then the veil
+void drawOutlineTexture(Canvas& canvas); // rim profiles across s (a row per width), the veil
 // The picture's pale copy for the tray, from the full picture canvas.
 void drawPalePicture(Canvas& pale, Canvas& picture);
 // A smaller copy of the picture (for the preview).

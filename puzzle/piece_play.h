@@ -1,7 +1,7 @@
 // Piece play: what the child does on a board.  Click a loose piece to lift
-// it (it rises, pulses, casts a shadow, brightens, makes a sound), then click that piece's own
-// place: the piece flies there in a straight line while it rises, drops in
-// with a short wobble and stays.  No dragging, no snapping by distance: a
+// it (it rises, pulses, casts a shadow, brightens, makes a sound), then
+// click that piece's own place: the piece flies there in a straight line
+// while it rises, drops in with a short wobble and stays.  No dragging, no snapping by distance: a
 // click on any other place does nothing at all.
 //
 // buildBoard installs the watchers: every piece has pieceGrabAction (track
@@ -15,12 +15,12 @@
 // How a loose piece looks: its first child, made by newPieceRest, wears
 // its outline and a soft shadow (a child, so neither counts for picking);
 // the child goes when the piece lands, so placed pieces merge into the
-// picture.  How a lifted piece looks: it stands LIFTED_PIECE_RISE above the loose
-// ones, and its shadow object (at the piece's own origin) wears the lifted
-// look from the shadow archive: a larger shadow further off, a light glow
-// round the piece and a veil that brightens its face.  A piece that is let
-// go (another one lifted) sinks back; a sent piece flies from its raised
-// height up to the same top as before and drops in as before.
+// picture.  How a lifted piece looks: it stands LIFTED_PIECE_RISE above
+// the loose ones, and its shadow object (at the piece's own origin) wears
+// the lifted look from the shadow archive: a larger shadow further off, a
+// warm glow round the piece and a veil that brightens its face.  A piece
+// that is let go (another one lifted) sinks back; a sent piece flies from
+// its raised height up to the same top as before and drops in as before.
 //
 // NOTE: retireHeldPiece must not outlive its board: a piece sent in the very
 // frame its board is left would otherwise retire the first piece lifted on
