@@ -344,8 +344,8 @@ void drawOutlineTexture(Canvas& canvas) {
             cairo_pattern_add_color_stop_rgba(g, at(stop.at), RIM_DARK.r, RIM_DARK.g, RIM_DARK.b,
                                               stop.alpha);
         for (const ProfileStop& stop : SHADOW_FADE)
-            cairo_pattern_add_color_stop_rgba(g, at(RIM_CORE + stop.at * (reach - RIM_CORE)), 0,
-                                              0, 0, stop.alpha);
+            cairo_pattern_add_color_stop_rgba(g, at(RIM_CORE + stop.at * (reach - RIM_CORE)), 0, 0,
+                                              0, stop.alpha);
         cairo_pattern_set_extend(g, CAIRO_EXTEND_NONE);
         cairo_set_source(cr, g);
         cairo_pattern_destroy(g);
