@@ -15,7 +15,7 @@ static constexpr double PLACE_RING = 0.1;
 // steps), its inner edge, and the fill.
 static constexpr double PLACE_RING_S0 = 0.015, PLACE_RING_S1 = 0.72, PLACE_FILL_S = 0.95;
 // How far a place's soft fringe reaches outside its outline.
-static constexpr double PLACE_FRINGE = 0.035;
+static constexpr double PLACE_FRINGE = 0.028;
 // The tray rim's height above the tray (it stays under the places, 0.1 above
 // the tray) and the frame's above the picture.
 static constexpr double RIM_HEIGHT = 0.08;
@@ -34,8 +34,8 @@ static constexpr Silhouette GLOW_LOOK = {0.24, 0.14, 1.0, rgb(0xffd84a)};
 // the rim stays the same everywhere; nothing is drawn under the piece.  On
 // a 1280 x 720 screen a board unit is about 22 pixels: the rim is 1 to 2
 // pixels wide and its outer side fades over another 1 to 5.
-static constexpr double RIM_IN = 0.045, RIM_CORE = 0.03;
-static constexpr double SHADOW_NEAR = 0.05, SHADOW_FAR = 0.15;
+static constexpr double RIM_IN = 0.032, RIM_CORE = 0.03;
+static constexpr double SHADOW_NEAR = 0.045, SHADOW_FAR = 0.12;
 static constexpr double LIGHT_X = -0.63, LIGHT_Y = 0.77; // towards the light, in the board's plane
 static constexpr double RIM_LIFT = 0.01;
 static constexpr int OUTLINE_ROWS = 16; // rows of the outline texture, one width each
@@ -50,7 +50,7 @@ struct ProfileStop {
 };
 static constexpr Rgba RIM_DARK = rgb(0x24162c);
 static constexpr ProfileStop RIM_PROFILE[] = {
-    {-RIM_IN, 0}, {-0.03, 0.3}, {-0.02, 0.9}, {0.015, 0.9}, {RIM_CORE, 0.5}};
+    {-RIM_IN, 0}, {-0.02, 0.9}, {0.015, 0.9}, {RIM_CORE, 0.5}};
 static constexpr ProfileStop SHADOW_FADE[] = {{0.35, 0.27}, {0.7, 0.08}, {1, 0}};
 // The veil over a lifted piece's face.
 static constexpr double VEIL_ALPHA = 0.2, VEIL_LIFT = 0.015;
