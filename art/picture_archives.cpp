@@ -58,7 +58,8 @@ static bool addBytes(PakArchive& pak, const char* name, const std::vector<uint8_
 }
 
 // Places and shadows of one cut; the shadow archive also holds what every
-// loose piece wears ("rest1".."restN"), since that depends only on the cut.
+// loose piece wears ("rest1".."restN") and the pieces' backs ("back1"..),
+// since they depend only on the cut.
 static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
                                 const Workshop& shop) {
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
@@ -77,7 +78,8 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
     drawShadowAtlas(atlas, cut, cells);
     PakArchive shadows;
     ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas) &&
-         addPngEntry(shadows, GLOW_TEXTURE, glow) && addSmall(shadows, shop, OUTLINE_TEXTURE);
+         addPngEntry(shadows, GLOW_TEXTURE, glow) && addSmall(shadows, shop, OUTLINE_TEXTURE) &&
+         addSmall(shadows, shop, CARD_TEXTURE);
     freeCanvas(glow);
     for (int i = 0; i < cut.pieceCount; i++) {
         std::string name = std::to_string(i + 1);
@@ -85,7 +87,8 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
         ok =
             ok &&
             addModelEntry(shadows, name, shadowModel(piece, cells[i], atlas.width, atlas.height)) &&
-            addModelEntry(shadows, PIECE_REST_PREFIX + name, restModel(piece));
+            addModelEntry(shadows, PIECE_REST_PREFIX + name, restModel(piece)) &&
+            addModelEntry(shadows, PIECE_BACK_PREFIX + name, backModel(piece));
     }
     freeCanvas(atlas);
     const char* shadowFile =
@@ -106,8 +109,8 @@ static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint
         ok = ok && addModelEntry(pak, std::to_string(i + 1),
                                  pieceModel(cut.pieces[i], PICTURE_TEX_W, PICTURE_TEX_H));
     ok = ok && addPngEntry(pak, PICTURE_TEXTURE, withCuts) &&
-         addBytes(pak, PALE_TEXTURE, palePng) && addSmall(pak, shop, CARD_TEXTURE) &&
-         addSmall(pak, shop, EDGE_TEXTURE) && addSmall(pak, shop, RIM_TEXTURE);
+         addBytes(pak, PALE_TEXTURE, palePng) && addSmall(pak, shop, EDGE_TEXTURE) &&
+         addSmall(pak, shop, RIM_TEXTURE);
     freeCanvas(withCuts);
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
     return ok &&

@@ -85,7 +85,6 @@ static Vec3 outwardNormal(Point2 p, Point2 q) {
 
 std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHeight) {
     MeshBuild front = makeMesh(PICTURE_TEXTURE, defaultMaterial());
-    MeshBuild back = makeMesh(CARD_TEXTURE, defaultMaterial());
     MeshBuild walls = makeMesh(EDGE_TEXTURE, defaultMaterial());
     double tx = piece.target.x, ty = piece.target.y;
     const std::vector<Point2>& tri = piece.triangles;
@@ -97,16 +96,6 @@ std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHe
         addFlatTriangle(front, {tri[i].x - tx, tri[i].y - ty, 0},
                         {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, st);
-        // The back is wound the other way; its pattern runs on across the whole board.
-        const int order[3] = {0, 2, 1};
-        double card[6];
-        for (int v = 0; v < 3; v++) {
-            card[2 * v] = tri[i + order[v]].x / CARD_REPEAT;
-            card[2 * v + 1] = -tri[i + order[v]].y / CARD_REPEAT;
-        }
-        addFlatTriangle(back, {tri[i].x - tx, tri[i].y - ty, -PIECE_DEPTH},
-                        {tri[i + 2].x - tx, tri[i + 2].y - ty, -PIECE_DEPTH},
-                        {tri[i + 1].x - tx, tri[i + 1].y - ty, -PIECE_DEPTH}, {0, 0, -1}, card);
     }
     const std::vector<Point2>& outline = piece.outline;
     double run = 0;
@@ -119,7 +108,26 @@ std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHe
                 st);
         run += step;
     }
-    return {front, back, walls};
+    return {front, walls};
+}
+
+std::vector<MeshBuild> backModel(const PieceCut& piece) {
+    MeshBuild back = makeMesh(CARD_TEXTURE, defaultMaterial());
+    double tx = piece.target.x, ty = piece.target.y;
+    const std::vector<Point2>& tri = piece.triangles;
+    for (size_t i = 0; i < tri.size(); i += 3) {
+        // Wound the other way from the front; the pattern runs on across the whole board.
+        const int order[3] = {0, 2, 1};
+        double card[6];
+        for (int v = 0; v < 3; v++) {
+            card[2 * v] = tri[i + order[v]].x / CARD_REPEAT;
+            card[2 * v + 1] = -tri[i + order[v]].y / CARD_REPEAT;
+        }
+        addFlatTriangle(back, {tri[i].x - tx, tri[i].y - ty, -PIECE_DEPTH},
+                        {tri[i + 2].x - tx, tri[i + 2].y - ty, -PIECE_DEPTH},
+                        {tri[i + 1].x - tx, tri[i + 1].y - ty, -PIECE_DEPTH}, {0, 0, -1}, card);
+    }
+    return {back};
 }
 
 std::vector<MeshBuild> placeModel(const PieceCut& piece) {

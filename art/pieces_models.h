@@ -2,9 +2,11 @@
 //
 // Everything here lies in the x-y plane facing +z, unrotated, in board units
 // (the board spans x -10..10, y -6..6):
-//   piece   front face at z 0 wearing its part of the picture, a cardboard
-//           back at z -PIECE_DEPTH (seen while it flies in back first) and
-//           side walls between them; modelled around its target spot.
+//   piece   front face at z 0 wearing its part of the picture and side
+//           walls down to z -PIECE_DEPTH; modelled around its target spot.
+//   back    the cardboard back at z -PIECE_DEPTH, seen while the piece
+//           flies in back first (a child of the piece the game drops once
+//           it lies face up: hidden under the face, it would only cost).
 //   place   the piece's outline on the tray: a light translucent fill with a
 //           clear border, blended so the pale picture shows through.
 //   rest    what every loose piece wears besides its own model (a child of
@@ -41,7 +43,7 @@ constexpr double FRAME_WIDTH = 0.32;  // frame of the finished picture, inside t
 
 // Image entry names inside the archives.
 constexpr const char* PICTURE_TEXTURE = "picture.png"; // the picture (piece and picture archives)
-constexpr const char* CARD_TEXTURE = "card.png";       // piece backs
+constexpr const char* CARD_TEXTURE = "card.png";       // piece backs (shadow archives)
 constexpr const char* EDGE_TEXTURE = "edge.png";       // piece side walls
 constexpr const char* PALE_TEXTURE = "pale.png";       // the tray's pale picture
 constexpr const char* RIM_TEXTURE = "rim.png";         // the tray's rim
@@ -58,9 +60,10 @@ struct AtlasCell {
     double x0, y0, x1, y1;   // the model rectangle it covers (relative to the target)
 };
 
-// A piece: front on the picture texture of texWidth x texHeight, back on the card, walls on the
-// edge.
+// A piece: front on the picture texture of texWidth x texHeight, walls on the edge.
 std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHeight);
+// A piece's cardboard back, on the card.
+std::vector<MeshBuild> backModel(const PieceCut& piece);
 // A place on the tray for the piece.
 std::vector<MeshBuild> placeModel(const PieceCut& piece);
 // What a loose piece wears: its rim and soft shadow, one strip along its outline.

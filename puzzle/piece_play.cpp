@@ -37,10 +37,10 @@ void resetPiecePlay() {
     retireHeldPiece = false;
 }
 
-SceneObject* newPieceRest(const std::string& name) {
-    SceneObject* rest = new SceneObject;
-    rest->loadModel(shadowArchives[currentPicture], PIECE_REST_PREFIX + name);
-    return rest;
+SceneObject* newPieceChild(const char* prefix, const std::string& name) {
+    SceneObject* child = new SceneObject;
+    child->loadModel(shadowArchives[currentPicture], prefix + name);
+    return child;
 }
 
 void pieceGrabAction(void*) {
@@ -83,12 +83,14 @@ void piecePulseAction(void*) {
         child->setScale(follow, follow, 1.0);
 }
 
-void pieceIntroAction(void*) {
+void pieceIntroAction(void* back) {
     Action* action = currentAction;
     double t = action->time;
     if (t > INTRO_MS) {
         action->finish();
         t = INTRO_MS;
+        // Face up from now on: the back could only be hidden under the face.
+        if (back) ((SceneObject*)back)->kill();
     }
     double angle = t * INTRO_TURN / INTRO_MS;
     currentObject->turn(angle - action->d0, 0, 0);

@@ -12,10 +12,10 @@
 // The board's variables (heldPiece, heldShadow, placedCount) belong to
 // puzzle_board; this module owns only retireHeldPiece.
 //
-// How a loose piece looks: its first child, made by newPieceRest, wears
-// its outline and a soft shadow (a child, so neither counts for picking);
-// the child goes when the piece lands, so placed pieces merge into the
-// picture.  How a lifted piece looks: it stands LIFTED_PIECE_RISE above
+// How a loose piece looks: a child wears its outline and a soft shadow (a
+// child, so neither counts for picking); it goes when the piece lands, so
+// placed pieces merge into the picture.  Another child, the cardboard
+// back, goes when the fly-in ends (pieceIntroAction's argument).  How a lifted piece looks: it stands LIFTED_PIECE_RISE above
 // the loose ones, and its shadow object (at the piece's own origin) wears
 // the lifted look from the shadow archive: a larger shadow further off, a
 // warm glow round the piece and a veil that brightens its face.  A piece
@@ -37,15 +37,19 @@ constexpr double LIFTED_PIECE_RISE = 1.5;
 // Entry prefix, in the shadow archives, of what a loose piece wears besides
 // its own model: "rest1".."rest48", its soft shadow and its outline.
 constexpr const char* PIECE_REST_PREFIX = "rest";
+// Entry prefix, in the shadow archives, of a piece's cardboard back: a child
+// of the piece while it flies in back first, dropped when it lies face up.
+constexpr const char* PIECE_BACK_PREFIX = "back";
 
 extern bool retireHeldPiece; // a piece was sent; its watcher ends at its next run
 
 // The flag back to false (every new board).
 void resetPiecePlay();
 
-// A loose piece's outline and soft shadow (entry PIECE_REST_PREFIX + name
-// of the current shadow archive), for buildBoard to add as its first child.
-SceneObject* newPieceRest(const std::string& name);
+// A child of piece `name` of the current shadow archive, from the entry
+// prefix + name: its outline and soft shadow (PIECE_REST_PREFIX) or its
+// back (PIECE_BACK_PREFIX); buildBoard adds both.
+SceneObject* newPieceChild(const char* prefix, const std::string& name);
 
 // Piece track 0, endless, i0 = piece number: lift the piece when it is clicked.
 void pieceGrabAction(void* arg);
@@ -53,7 +57,8 @@ void pieceGrabAction(void* arg);
 // Piece track 1, 300 ms: width and height swell to 1.2 and back in 200 ms.
 void piecePulseAction(void* arg);
 
-// Piece track 2, 1400 ms: from face down at depth -50 to face up at 0 in 1300 ms.
+// Piece track 2, 1400 ms, arg = the piece's back: from face down at depth -50 to
+// face up at 0 in 1300 ms; then the back is dropped.
 void pieceIntroAction(void* arg);
 
 // Place track 0, endless, arg = its piece: send the lifted piece when it is its own.

@@ -268,7 +268,9 @@ void buildBoard() {
         SceneObject* piece = newModelObject(pieceArchive, name.c_str(), scatterX[i], scatterY[i],
                                             PIECE_START_DEPTH, true);
         piece->setRotation(-180, 0, 0);
-        piece->addChild(newPieceRest(name));
+        SceneObject* back = newPieceChild(PIECE_BACK_PREFIX, name);
+        piece->addChild(back);
+        piece->addChild(newPieceChild(PIECE_REST_PREFIX, name));
         piece->addTrack();
         Action grab;
         grab.setTiming(0);
@@ -278,7 +280,7 @@ void buildBoard() {
         piece->addTrack();
         piece->addAction(makeAction(PIECE_PULSE_MS, piecePulseAction));
         piece->addTrack();
-        piece->addAction(makeAction(PIECE_INTRO_MS, pieceIntroAction));
+        piece->addAction(makeAction(PIECE_INTRO_MS, pieceIntroAction, back));
         piece->startTrack(2);
         board->addChild(piece);
 

@@ -224,6 +224,7 @@ TEST_F(ArtArchives, EveryNamedModelExistsParsesAndHasItsTextures) {
                 wanted.insert({places, std::to_string(i)});
                 wanted.insert({shadows, std::to_string(i)});
                 wanted.insert({shadows, PIECE_REST_PREFIX + std::to_string(i)});
+                wanted.insert({shadows, PIECE_BACK_PREFIX + std::to_string(i)});
             }
             wanted.insert({pictureArchivesAll[p], "final"});
             wanted.insert({pictureArchivesAll[p], "prev"});
@@ -258,11 +259,15 @@ TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
     for (int big = 0; big < 2; big++)
         for (int p = 0; p < PICTURE_TOTAL; p++)
             for (int i = 0; i < pieceCountOf(big); i++) {
-                std::vector<LoadedMesh> model;
+                std::vector<LoadedMesh> model, backModel;
+                const char* shadows = big ? shadowArchives48[p] : shadowArchives20[p];
                 ASSERT_TRUE(loadModel(pieceArchive(big, p), std::to_string(i + 1), model));
-                ASSERT_EQ(model.size(), 3u);
+                ASSERT_TRUE(
+                    loadModel(shadows, PIECE_BACK_PREFIX + std::to_string(i + 1), backModel));
+                ASSERT_EQ(model.size(), 2u);
+                ASSERT_EQ(backModel.size(), 1u);
                 const std::vector<Vertex>& front = model[0].vertices;
-                const std::vector<Vertex>& back = model[1].vertices;
+                const std::vector<Vertex>& back = backModel[0].vertices;
                 double frontArea = 0, backArea = 0;
                 for (size_t k = 0; k < front.size() / 3; k++) {
                     double a = triangleArea(front, k);
@@ -283,12 +288,12 @@ TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
                 EXPECT_NEAR(backArea, frontArea, 1e-9);
                 // Walls: every outline edge of the front is the top of a wall.
                 std::set<std::pair<double, double>> wallTops;
-                for (const Vertex& v : model[2].vertices)
+                for (const Vertex& v : model[1].vertices)
                     if (v.z == 0) wallTops.insert({v.x, v.y});
                 for (const Edge& e : outline) {
                     EXPECT_TRUE(wallTops.count({e.ax, e.ay})) << "outline point without a wall";
                 }
-                EXPECT_EQ(model[2].vertices.size(), outline.size() * 6);
+                EXPECT_EQ(model[1].vertices.size(), outline.size() * 6);
             }
 }
 
