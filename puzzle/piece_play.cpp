@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 bool retireHeldPiece = false;
 
@@ -39,30 +39,27 @@ void resetPiecePlay() {
 
 SceneObject* newPieceChild(const char* prefix, const std::string& name) {
     SceneObject* child = new SceneObject;
-    child->loadModel(shadowArchives[currentPicture], prefix + name);
+    child->loadModel(currentArchives().shadows, prefix + name);
     return child;
 }
 
 void pieceGrabAction(void*) {
     SceneObject* piece = currentObject;
     Action* action = currentAction;
-    if (retireHeldPiece && piece == heldPiece) {
+    if (retireHeldPiece && piece == thePuzzle.heldPiece) {
         retireHeldPiece = false;
         action->finish();
     }
     if (!currentClicked()) return;
     theAudio->play(LIFT_SOUND, false);
     // heldShadow is there exactly while heldPiece is lifted (not yet sent).
-    bool liftedAlready = heldShadow && heldPiece == piece;
-    if (heldShadow) {
-        heldShadow->kill();
-        if (!liftedAlready) heldPiece->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
-    }
-    if (!liftedAlready) piece->move(0, 0, LIFTED_PIECE_RISE);
-    heldShadow = new SceneObject;
-    heldShadow->loadModel(shadowArchives[currentPicture], std::to_string(action->i0));
-    piece->addChild(heldShadow);
-    heldPiece = piece;
+    SceneObject* held = thePuzzle.heldShadow ? thePuzzle.heldPiece : nullptr;
+    if (held && held != piece) held->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
+    if (held != piece) piece->move(0, 0, LIFTED_PIECE_RISE);
+    SceneObject* shadow = new SceneObject;
+    shadow->loadModel(currentArchives().shadows, std::to_string(action->i0));
+    piece->addChild(shadow);
+    holdPiece(piece, shadow);
     piece->startTrack(PULSE_TRACK);
 }
 
@@ -101,26 +98,25 @@ void pieceIntroAction(void* back) {
 }
 
 void placeClickAction(void* ownPiece) {
-    if (!currentClicked() || ownPiece != heldPiece) return;
+    if (!currentClicked() || ownPiece != thePuzzle.heldPiece) return;
     Action* action = currentAction;
     SceneObject* place = currentObject;
-    placedCount += 1;
     retireHeldPiece = true;
     theAudio->play(SEND_SOUND, false);
     Action fly;
     fly.setTiming(FLY_ACTION_MS);
-    fly.setEffect(pieceFlyAction, heldShadow, 0, 0, 0, place->positionX(), place->positionY(),
-                  flightSpeed());
-    int32_t track = heldPiece->addTrack();
-    heldPiece->addAction(fly);
-    heldPiece->startTrack(track);
+    fly.setEffect(pieceFlyAction, thePuzzle.heldShadow, 0, 0, 0, place->positionX(),
+                  place->positionY(), flightSpeed());
+    int32_t track = thePuzzle.heldPiece->addTrack();
+    thePuzzle.heldPiece->addAction(fly);
+    thePuzzle.heldPiece->startTrack(track);
     action->finish();
-    heldShadow = nullptr;
+    pieceSent();
 }
 
 double flightSpeed() {
-    double dx = heldPiece->positionX() - currentObject->positionX();
-    double dy = heldPiece->positionY() - currentObject->positionY();
+    double dx = thePuzzle.heldPiece->positionX() - currentObject->positionX();
+    double dy = thePuzzle.heldPiece->positionY() - currentObject->positionY();
     return std::sqrt(dx * dx + dy * dy) / FLY_MS;
 }
 
@@ -169,5 +165,5 @@ void pieceSettleAction(void* shadow) {
         child->kill();
     // A board that is being left (another picture, a restart, a size switch)
     // no longer completes: the flag would land on the wrong picture.
-    if (placedCount == pieceCount && !boardLeaving) completePicture();
+    if (thePuzzle.placedCount == thePuzzle.pieceCount && !thePuzzle.boardLeaving) completePicture();
 }

@@ -9,8 +9,9 @@
 // placeClickAction with its own piece as argument.  Sending a piece adds
 // track 3 (the flight) and the flight adds track 4 (the drop) on the fly.
 //
-// The board's variables (heldPiece, heldShadow, placedCount) belong to
-// puzzle_board; this module owns only retireHeldPiece.
+// The board's state (heldPiece, heldShadow, placedCount) belongs to
+// puzzle_board, and this module changes it only through holdPiece and
+// pieceSent; it owns only retireHeldPiece.
 //
 // How a loose piece looks: a child wears its outline and a soft shadow (a
 // child, so neither counts for picking); it goes when the piece lands, so

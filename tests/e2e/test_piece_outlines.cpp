@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/frame_redraw.h"
-#include "app/video_context.h"
+#include "base/video_context.h"
 #include "game_driver.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
@@ -111,7 +111,7 @@ void checkBoard(int picture, bool big) {
     record.showWelcome = false;
     record.bigPuzzle = big;
     startSession(true, &record);
-    while (currentPicture != picture) {
+    while (thePuzzle.currentPicture != picture) {
         pressKey(SDLK_LEFT);
         step(4); // the new board is built two frames on
     }
@@ -119,14 +119,14 @@ void checkBoard(int picture, bool big) {
     queueMotion(2, 2);
     Shot shown = showWholeFrame();
     std::vector<std::vector<std::pair<double, double>>> outlines;
-    for (int i = 0; i < pieceCount; ++i) {
+    for (int i = 0; i < thePuzzle.pieceCount; ++i) {
         outlines.push_back(outlineOnScreen(pieceOf(i)));
         pieceOf(i)->move(0, 0, OUT_OF_SIGHT);
     }
     Shot ground = showWholeFrame();
 
     PieceFigure weakest = {1e9, 0}, lightest = {0, -1}, darkest = {0, 1e9};
-    for (int i = 0; i < pieceCount; ++i) {
+    for (int i = 0; i < thePuzzle.pieceCount; ++i) {
         bool onScreen = true;
         for (auto [x, y] : outlines[i])
             onScreen = onScreen && x >= 0 && x < shown.width && y >= 0 && y < shown.height;
@@ -141,7 +141,7 @@ void checkBoard(int picture, bool big) {
     }
     std::printf("picture %d, %d pieces, %dx%d: outline contrast (luma steps) weakest %.0f; "
                 "on the lightest ground (%.0f) %.0f; on the darkest ground (%.0f) %.0f\n",
-                picture, pieceCount, shown.width, shown.height, weakest.contrast, lightest.ground,
+                picture, thePuzzle.pieceCount, shown.width, shown.height, weakest.contrast, lightest.ground,
                 lightest.contrast, darkest.ground, darkest.contrast);
     endSession();
 }
