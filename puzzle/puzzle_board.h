@@ -56,6 +56,14 @@ struct PuzzleState {
 
 extern const PuzzleState& thePuzzle; // read-only outside this module
 
+// Half extents round its centre of the largest piece of a size, its outline
+// included: what the scatter keeps on screen (the art checks its cuts fit).
+struct PieceReach {
+    double x, y;
+};
+constexpr PieceReach PIECE_REACH_20 = {3.45, 3.1};
+constexpr PieceReach PIECE_REACH_48 = {2.25, 2.25};
+
 // Piece play: `piece` is lifted and casts `shadow` (the last shadow killed).
 void holdPiece(SceneObject* piece, SceneObject* shadow);
 // Piece play: the held piece was sent to its place (its shadow goes with it).
@@ -85,10 +93,16 @@ void showPicture();
 // Tray, pieces and places of the current picture into `board`.
 void buildBoard();
 
+// The visible ground at the board's depth (half width and height, board
+// units); buildBoard sets it from the screen.  The scatter narrows its
+// strips so every piece lies wholly on it; unbounded until set.
+void setScatterGround(double halfWidth, double halfHeight);
+
 // Start spots for every piece of the board.
 void scatterPieces();
 
-// Draw one candidate spot in one of the four strips around the tray.
+// Draw one candidate spot in one of the four strips around the tray (as far
+// as each lies on the visible ground).
 void randomScatterCandidate();
 
 // Whether the candidate keeps minScatterDistance from the first n spots.
