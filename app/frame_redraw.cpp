@@ -165,7 +165,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
 
     bool whole = redrawEveryFrame || !valid || wholeNext || !keepsBackBuffer ||
                  seenMeshGeneration != meshGeneration ||
-                 theProceduralTextures.openCount() > 0 || ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS ||
+                 theProceduralTextures.openCount() > 0 ||
                  std::memcmp(projection, nowProjection, sizeof projection) != 0 ||
                  std::memcmp(viewport, nowViewport, sizeof viewport) != 0 ||
                  next.size() != shown.size();
@@ -189,6 +189,8 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
     if (!whole && !part.empty() &&
         rectArea(part) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
         whole = true;
+    // The periodic whole frame waits for a change: a still screen stays as it is.
+    if ((changed || !part.empty()) && ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS) whole = true;
 
     if (!whole && !changed && part.empty()) {
         // The screen already shows this frame.

@@ -12,12 +12,14 @@
 #include "app/picking.h"
 #include "app/platform.h"
 #include "app/settings.h"
+#include "app/still_rest.h"
 #include "app/video_context.h"
 #include "base/frame_clock.h"
 #include "base/random.h"
 #include "audio/audio_mixer.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
+#include "scene/action_track.h"
 #include "scene/scene_object.h"
 
 SceneObject* worldRoot = nullptr;
@@ -74,15 +76,14 @@ void runFrame() {
     theProceduralTextures.updateAll();
     glLoadIdentity();
     glTranslatef(0, 0, -WORLD_DISTANCE);
+    resetActionDeadline();
     // The walk runs every action and records what it would draw; then only
     // what changed is painted (cleared first) and swapped.
     recordOpaqueMeshes = true;
     worldRoot->draw();
     recordOpaqueMeshes = false;
-    RedrawKind kind = theRedraw.finishFrame(frameTime);
+    theRedraw.finishFrame(frameTime);
     thePicker.update();
-    // Nothing new to show: rest a moment instead of spinning.
-    if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
 }
 
 void stepFrame() {
@@ -91,8 +92,10 @@ void stepFrame() {
 }
 
 void runMainLoop() {
-    while (!worldRoot->dead)
+    while (!worldRoot->dead) {
         stepFrame();
+        restWhileStill();
+    }
 }
 
 void shutdownGame() {

@@ -4,7 +4,8 @@
 // screen, hidden pointer), audio, caption, worldRoot, music, then the objects
 // that live for the whole run and the first screen (buildPersistentObjects /
 // openFirstScreen, provided by the game's screens).  The loop polls input
-// and draws frames as fast as the display allows until worldRoot is dead;
+// and draws frames as fast as the display allows until worldRoot is dead,
+// resting between frames only while nothing moves (app/still_rest.h);
 // saveSettingsAndQuit is the only way out that keeps progress.
 #pragma once
 

@@ -4,6 +4,9 @@
 //   meadow_bench startup          process start to the first frame (forks itself)
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
+//   meadow_bench waiting [music]  a bare window waiting for events until killed,
+//                                 the mixer playing the music if asked (a floor
+//                                 for the still board's CPU, read from outside)
 //
 // Every figure is printed as "name value" (milliseconds or kilobytes);
 // scripts/bench gathers them into one table.  Nothing is asserted.
@@ -24,6 +27,7 @@
 #include "app/platform.h"
 #include "app/synthetic_input.h"
 #include "app/video_context.h"
+#include "audio/audio_mixer.h"
 #include "bench/bench_session.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -241,8 +245,28 @@ int benchIdle(double seconds) {
     return 0;
 }
 
+// What any SDL program pays while it waits for input, and with music what
+// the mixing itself costs; SIGTERM ends it.
+int benchWaiting(bool music) {
+    if (!prepareBenchRun(false)) return 1;
+    preparePlatformEnvironment();
+    theVideo = new VideoContext;
+    theVideo->openNoCursor(0, 0, 0);
+    SDL_WM_SetCaption("meadow_bench", "meadow_bench");
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+    if (music) {
+        theAudio = new AudioMixer();
+        theAudio->play("music.wav", true);
+    }
+    SDL_Event event;
+    while (SDL_WaitEvent(&event)) {
+    }
+    return 0;
+}
+
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS\n");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|waiting [music]\n");
     return 2;
 }
 
@@ -256,5 +280,6 @@ int main(int argc, char** argv) {
     if (mode == "startup-child" && argc == 3) return startupChild(argv[2]);
     if (mode == "switches") return benchSwitches();
     if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
+    if (mode == "waiting") return benchWaiting(argc == 3 && std::string(argv[2]) == "music");
     return usage();
 }
