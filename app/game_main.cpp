@@ -17,6 +17,7 @@
 #include "base/frame_clock.h"
 #include "base/random.h"
 #include "audio/audio_mixer.h"
+#include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
 #include "scene/action_track.h"
@@ -99,6 +100,7 @@ void runMainLoop() {
 }
 
 void shutdownGame() {
+    dropPrefetchedImages();
     delete worldRoot;
     worldRoot = nullptr;
     // The sounds go with their mixer, which gives their archives back: a

@@ -11,6 +11,7 @@
 #include "app/video_context.h"
 #include "puzzle/completion.h"
 #include "puzzle/piece_play.h"
+#include "resources/image_prefetch.h"
 #include "scene/scene_object.h"
 #include "screens/dialog_layer.h"
 
@@ -130,6 +131,9 @@ void switchPicture(SDLKey key, int32_t step) {
     if (boardBusy) return;
     if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
     currentPicture = (currentPicture + step + PICTURE_TOTAL) % PICTURE_TOTAL;
+    // The next board's images decode while this one leaves.
+    bool done = theSettings->pictureDone[currentPicture] == 1;
+    prefetchArchiveImages(done ? pictureArchives[currentPicture] : pieceArchives[currentPicture]);
     leaveBoard();
     showMenuTab();
 }
@@ -291,6 +295,7 @@ void startBoardTrack1(void*) {
 void rebuildBoardAction(void*) {
     currentAction->finish();
     showPicture();
+    dropPrefetchedImages();
 }
 
 SceneObject* makeMenuTabParent() {
