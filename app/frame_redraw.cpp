@@ -66,10 +66,15 @@ bool sameLook(const DrawnMesh& a, const DrawnMesh& b) {
 }
 
 // Draw a recorded frame (opaque meshes first, then the blended ones, each
-// in walk order): every mesh, or those reaching into `part`.
+// in walk order): every mesh, or those reaching into `part`.  The backdrop
+// comes last of the opaque meshes: lying behind all of them it looks the
+// same, and the depth test then skips its pixels under the board instead
+// of filling them only to be painted over.
 void drawMeshes(const std::vector<DrawnMesh>& drawn, const ScreenRect* part) {
-    for (const DrawnMesh& d : drawn)
-        if (!d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawRecorded();
+    for (bool backdrop : {false, true})
+        for (const DrawnMesh& d : drawn)
+            if (!d.deferred && d.mesh->backdrop == backdrop && (!part || rectsTouch(d.rect, *part)))
+                d.mesh->drawRecorded();
     glDepthMask(GL_FALSE);
     for (const DrawnMesh& d : drawn)
         if (d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawDeferred();

@@ -7,6 +7,7 @@
 #include "app/video_context.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
+#include "resources/mesh.h"
 #include "scene/scene_object.h"
 #include "screens/dialog_layer.h"
 #include "screens/dialogs.h"
@@ -54,6 +55,8 @@ void buildPersistentObjects() {
     SceneObject* background = new SceneObject;
     background->setRotation(-90, 0, 0);
     background->loadModel(INTERFACE_ARCHIVE, "fon");
+    for (Mesh* mesh : background->meshes)
+        mesh->backdrop = true;
     worldRoot->addChild(background);
 
     worldRoot->addChild(makeMenuTabParent());
