@@ -48,6 +48,8 @@ bool startGame() {
     loadSettings();
     useEnvironmentLanguage();
     preparePlatformEnvironment();
+    // The first screen's pictures decode while the window and GL are made.
+    prefetchFirstScreen();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
     theRedraw.probeBackBuffer();
@@ -61,6 +63,7 @@ bool startGame() {
     theAudio->play(MUSIC_ENTRY, true);
     buildPersistentObjects();
     openFirstScreen();
+    dropPrefetchedImages();
     return true;
 }
 

@@ -133,7 +133,7 @@ void switchPicture(SDLKey key, int32_t step) {
     currentPicture = (currentPicture + step + PICTURE_TOTAL) % PICTURE_TOTAL;
     // The next board's images decode while this one leaves.
     bool done = theSettings->pictureDone[currentPicture] == 1;
-    prefetchArchiveImages(done ? pictureArchives[currentPicture] : pieceArchives[currentPicture]);
+    prefetchArchiveImages({done ? pictureArchives[currentPicture] : pieceArchives[currentPicture]});
     leaveBoard();
     showMenuTab();
 }

@@ -63,12 +63,12 @@ bool hasUploadLayout(const SDL_Surface* surface, const SDL_PixelFormat& want) {
 
 constexpr const char* IMAGE_SUFFIX = ".png";
 
-// The prefetch under way or done: the archive it holds, the entries it
+// The prefetch under way or done: the archives it holds, the entries it
 // decodes in order and what came of them (null: not an image, or taken).
 // The worker writes surfaces[i], then publishes done = i + 1; the main
 // thread touches only surfaces below done until it joins the worker.
 struct Prefetch {
-    std::string archive; // "" when none is held
+    std::vector<std::string> archives; // one reference held on each
     std::vector<EntryBytes> entries;
     std::vector<SDL_Surface*> surfaces;
     std::atomic<size_t> done{0};
@@ -112,14 +112,18 @@ SDL_Surface* decodeImage(const EntryBytes& entry) {
     return surface;
 }
 
-void prefetchArchiveImages(const std::string& fileName) {
+void prefetchArchiveImages(const std::vector<std::string>& fileNames) {
     dropPrefetchedImages();
-    PakArchive* archive = thePakLibrary.open(fileName);
-    prefetch.archive = fileName;
-    if (!archive) return;
-    for (int i = 0; i < archive->entryCount(); ++i)
-        if (endsWith(archive->names[(size_t)i], IMAGE_SUFFIX) && archive->textureNames[(size_t)i] == 0)
-            prefetch.entries.push_back(archive->blobs[(size_t)i]);
+    // The decoders' own set-up happens here, on this thread, not on two at once.
+    IMG_Init(IMG_INIT_PNG);
+    for (const std::string& fileName : fileNames) {
+        PakArchive* archive = thePakLibrary.open(fileName);
+        prefetch.archives.push_back(fileName);
+        for (int i = 0; i < archive->entryCount(); ++i)
+            if (endsWith(archive->names[(size_t)i], IMAGE_SUFFIX) &&
+                archive->textureNames[(size_t)i] == 0)
+                prefetch.entries.push_back(archive->blobs[(size_t)i]);
+    }
     prefetch.surfaces.assign(prefetch.entries.size(), nullptr);
     prefetch.done.store(0);
     if (!prefetch.entries.empty()) prefetch.worker = std::thread(decodeAll, &prefetch);
@@ -145,8 +149,9 @@ void dropPrefetchedImages() {
         SDL_FreeSurface(surface);
     prefetch.surfaces.clear();
     prefetch.entries.clear();
-    if (!prefetch.archive.empty()) thePakLibrary.release(prefetch.archive);
-    prefetch.archive.clear();
+    for (const std::string& archive : prefetch.archives)
+        thePakLibrary.release(archive);
+    prefetch.archives.clear();
 }
 
 int prefetchedImageCount() {

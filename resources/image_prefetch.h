@@ -4,10 +4,12 @@
 // Decoding a picture from PNG takes longer than a frame on a slow machine,
 // and a board needs it in the frame that builds it.  When a child walks to
 // the next picture, the puzzle screen names the archive the new board will
-// draw from (prefetchArchiveImages); it is opened at once on the main thread
-// through thePakLibrary, which holds it (one reference) until the prefetch is
-// dropped, and a worker thread decodes every PNG entry into a surface in the
-// layout GL is handed.  When the board is built, the texture upload takes
+// draw from (prefetchArchiveImages); at start-up the screens name the first
+// screen's archives before the window opens, so the pictures decode while
+// the window and its GL context are made.  The archives are opened at once
+// on the main thread through thePakLibrary, which holds them (one reference
+// each) until the prefetch is dropped, and a worker thread decodes every PNG
+// entry into a surface in the layout GL is handed.  When the board is built, the texture upload takes
 // the surface decoded from those very bytes (takePrefetchedImage); one the
 // worker has not finished yet is decoded on the spot as before, never
 // waited for.  What is not taken is freed when the board stands
@@ -20,6 +22,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "resources/pak_archive.h"
 
@@ -29,8 +32,9 @@ struct SDL_Surface;
 // order; null when the bytes are not an image.  Any thread.
 SDL_Surface* decodeImage(const EntryBytes& entry);
 
-// Start decoding the archive's PNG entries (dropping an earlier prefetch).
-void prefetchArchiveImages(const std::string& fileName);
+// Start decoding the archives' PNG entries, in order (dropping an earlier
+// prefetch).
+void prefetchArchiveImages(const std::vector<std::string>& fileNames);
 // The surface decoded from exactly these bytes (the caller frees it), or null.
 SDL_Surface* takePrefetchedImage(const uint8_t* bytes);
 // Wait for the worker, free what was not taken, give the archive back.

@@ -40,7 +40,7 @@ TEST_F(ImagePrefetch, TexturesFromPrefetchedSurfacesHaveTheImagesOwnPixels) {
         {"broken.png", {0x89, 'P', 'N', 'G', 1, 2, 3}},
         {"model", {1, 2, 3, 4}},
     });
-    prefetchArchiveImages(pak);
+    prefetchArchiveImages({pak});
     EXPECT_EQ(thePakLibrary.referenceCount(pak), 1);
     EXPECT_EQ(prefetchedImageCount(), 3); // the broken one and the model give nothing
 
@@ -65,8 +65,8 @@ TEST_F(ImagePrefetch, ANewerPrefetchOrADropFreesWhatWasNotTaken) {
     std::vector<uint8_t> grey(8 * 8 * 3, 90);
     std::string first = writeArchive({{"a.png", makePng(8, 8, 3, grey)}});
     std::string second = writeArchive({{"b.png", makePng(8, 8, 3, grey)}});
-    prefetchArchiveImages(first);
-    prefetchArchiveImages(second);
+    prefetchArchiveImages({first});
+    prefetchArchiveImages({second});
     EXPECT_EQ(thePakLibrary.referenceCount(first), 0);
     EXPECT_EQ(thePakLibrary.referenceCount(second), 1);
     EXPECT_EQ(prefetchedImageCount(), 1);
