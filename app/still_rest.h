@@ -13,7 +13,8 @@
 // it at once; elsewhere it looks at the queue every EVENT_LOOK_MS.  The mixer
 // is paused while it has nothing to play.
 //
-// Only the main loop rests: tests and the benchmark step frames themselves.
+// Only the main loop rests, and only on SDL's own clock: tests and the
+// benchmark step frames themselves, a stepped clock is never waited for.
 #pragma once
 
 #include <cstdint>
