@@ -48,8 +48,6 @@ bool startGame() {
     loadSettings();
     useEnvironmentLanguage();
     preparePlatformEnvironment();
-    // The first screen's pictures decode while the window and GL are made.
-    prefetchFirstScreen();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
     theRedraw.probeBackBuffer();
@@ -63,7 +61,6 @@ bool startGame() {
     theAudio->play(MUSIC_ENTRY, true);
     buildPersistentObjects();
     openFirstScreen();
-    dropPrefetchedImages();
     return true;
 }
 

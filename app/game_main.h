@@ -24,6 +24,5 @@ void shutdownGame();       // destroy worldRoot, the mixer and its sounds, close
 int gameMain();            // startGame, runMainLoop, shutdownGame
 
 // Provided by the game's screens (screens/start_screen.cpp):
-void prefetchFirstScreen();    // start decoding its pictures (before the window opens)
 void buildPersistentObjects(); // background, menu tab holder, cursor, button bar
 void openFirstScreen();        // welcome dialog, or the puzzle in the saved size

@@ -3,21 +3,19 @@
 //
 // Decoding a picture from PNG takes longer than a frame on a slow machine,
 // and a board needs it in the frame that builds it.  When a child walks to
-// the next picture, the puzzle screen names the archive the new board will
-// draw from (prefetchArchiveImages); at start-up the screens name the first
-// screen's archives before the window opens, so the pictures decode while
-// the window and its GL context are made.  The archives are opened at once
-// on the main thread through thePakLibrary, which holds them (one reference
-// each) until the prefetch is dropped, and a worker thread decodes every PNG
-// entry into a surface in the layout GL is handed.  When the board is built, the texture upload takes
-// the surface decoded from those very bytes (takePrefetchedImage); one the
-// worker has not finished yet is decoded on the spot as before, never
-// waited for.  What is not taken is freed when the board stands
-// (dropPrefetchedImages) or a newer prefetch starts.
+// the next picture, the puzzle screen names the archives the new board will
+// draw from (prefetchArchiveImages).  They are opened at once on the main
+// thread through thePakLibrary, which holds them (one reference each) until
+// the prefetch is dropped, and a worker thread decodes every PNG entry into
+// a surface in the layout GL is handed.  When the board is built, the
+// texture upload takes the surface decoded from those very bytes
+// (takePrefetchedImage); one the worker has not finished yet is decoded on
+// the spot as before, never waited for.  What is not taken is freed when
+// the board stands (dropPrefetchedImages) or a newer prefetch starts.
 //
-// Threads: the worker touches only the archive's bytes (which never change
-// while the reference is held) and the surfaces it makes; the main thread
-// reads those only after joining it.  No GL on the worker.
+// Threads: the worker touches only the archives' bytes (which never change
+// while the references are held) and the surfaces it makes, each handed
+// over once finished.  No GL on the worker.
 #pragma once
 
 #include <cstdint>

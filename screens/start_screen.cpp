@@ -1,16 +1,12 @@
 // The objects that live for the whole run, and the first screen.
 #include "screens/start_screen.h"
 
-#include <string>
-#include <vector>
-
 #include "app/game_main.h"
 #include "app/input.h"
 #include "app/settings.h"
 #include "app/video_context.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
-#include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "scene/scene_object.h"
 #include "screens/dialog_layer.h"
@@ -49,16 +45,6 @@ void cursorFollowAction(void*) {
     double b = theVideo->halfHeightAt(CURSOR_EYE_DISTANCE) * v;
     currentObject->setPosition(-a, b, CURSOR_Z);
     currentObject->setRotation(2 * b - 90, 0, 2.5 * a);
-}
-
-void prefetchFirstScreen() {
-    std::vector<std::string> archives = {INTERFACE_ARCHIVE};
-    if (!theSettings->showWelcome) {
-        // The board openFirstScreen will build: the first picture, in the saved size.
-        const char* const* pieces = theSettings->bigPuzzle == 0 ? pieceArchives20 : pieceArchives48;
-        archives.push_back(theSettings->pictureDone[0] == 1 ? pictureArchivesAll[0] : pieces[0]);
-    }
-    prefetchArchiveImages(archives);
 }
 
 void buildPersistentObjects() {
