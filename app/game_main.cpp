@@ -8,40 +8,33 @@
 #include <ctime>
 
 #include "app/frame_redraw.h"
-#include "app/input.h"
 #include "app/language.h"
-#include "app/picking.h"
-#include "app/platform.h"
-#include "app/settings.h"
 #include "app/still_rest.h"
-#include "app/video_context.h"
-#include "base/frame_clock.h"
-#include "base/random.h"
 #include "audio/audio_mixer.h"
+#include "base/frame_clock.h"
+#include "base/input.h"
+#include "base/platform.h"
+#include "base/random.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
 #include "scene/action_track.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
-
-SceneObject* worldRoot = nullptr;
+#include "screens/start_screen.h"
 
 namespace {
 
 constexpr const char* WINDOW_CAPTION = "meadow_mosaics";
 constexpr const char* MUSIC_ENTRY = "music.wav";
-constexpr float WORLD_DISTANCE = 100.0f; // the world root's origin, in front of the eye
 
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.
 const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
 
 } // namespace
-
-void saveSettingsAndQuit() {
-    saveSettings();
-    if (worldRoot) worldRoot->kill();
-}
 
 bool startGame() {
     tuneMemoryAllocator();
@@ -55,6 +48,7 @@ bool startGame() {
     // left frameTime ahead of it, and the first frame would then jump ahead.
     if (!frameClockSource) frameClockSource = SDL_GetTicks;
     tickFrameClock();
+    setAudioSwitches(theSettings->soundOn, theSettings->musicOn);
     theAudio = new AudioMixer();
     SDL_WM_SetCaption(WINDOW_CAPTION, WINDOW_CAPTION);
     worldRoot = new SceneObject;
@@ -78,7 +72,7 @@ void runFrame() {
     tickFrameClock();
     theProceduralTextures.updateAll();
     glLoadIdentity();
-    glTranslatef(0, 0, -WORLD_DISTANCE);
+    glTranslatef(0, 0, -(float)WORLD_DISTANCE);
     resetActionDeadline();
     // The walk runs every action and records what it would draw; then only
     // what changed is painted (cleared first) and swapped.
@@ -86,7 +80,14 @@ void runFrame() {
     worldRoot->draw();
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
+    updatePicking();
+}
+
+void updatePicking() {
     thePicker.update();
+    if (thePicker.paintedX >= 0)
+        theRedraw.spoil({thePicker.paintedX, thePicker.paintedY, thePicker.paintedX + 1,
+                         thePicker.paintedY + 1});
 }
 
 void stepFrame() {

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "base/frame_clock.h"
-#include "scene/scene_object.h"
+
+Action* currentAction = nullptr;
 
 double actionDeadlineMs = HUGE_VAL;
 

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 namespace {
 

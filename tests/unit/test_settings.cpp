@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "resources/pak_archive.h"
 
 namespace {

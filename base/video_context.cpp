@@ -1,5 +1,5 @@
 // The full-screen OpenGL window, its fixed GL state and the camera.
-#include "app/video_context.h"
+#include "base/video_context.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 VideoContext* theVideo = nullptr;
 SDL_Surface* screenSurface = nullptr;
@@ -17,9 +17,7 @@ std::string videoDeviceRoot = "/dev/";
 
 namespace {
 
-// SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT.
-constexpr Uint32 MODE_FLAGS = 0x80000007u;
-constexpr GLenum MULTISAMPLE_ARB = 0x809D;
+constexpr Uint32 MODE_FLAGS = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
 constexpr int CURSOR_SIDE = 16;
 
 // Renderer names of Mesa's rasterisers that run on the CPU.
@@ -135,7 +133,7 @@ void VideoContext::setMode() {
             fatalVideoError();
         }
     } else {
-        glEnable(MULTISAMPLE_ARB);
+        glEnable(GL_MULTISAMPLE);
     }
     GLint sampleBuffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);

@@ -1,6 +1,6 @@
 // Settings: reading the progress file at start-up and writing it back
 // atomically when the game is left through its own exits.
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <istream>
 #include <ostream>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 Settings* theSettings = nullptr;
 std::string settingsPath;

@@ -1,5 +1,5 @@
 // The Linux layer: settings folder, SDL environment and the web browser.
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <fcntl.h>
 #include <malloc.h>
