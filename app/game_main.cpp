@@ -10,6 +10,7 @@
 
 #include "app/frame_redraw.h"
 #include "app/language.h"
+#include "app/still_rest.h"
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
 #include "base/input.h"
@@ -18,10 +19,12 @@
 #include "base/random.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/photo_library.h"
 #include "resources/photo_prefetch.h"
 #include "resources/procedural_texture.h"
+#include "scene/action_track.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "screens/start_screen.h"
@@ -89,15 +92,14 @@ void runFrame() {
     theProceduralTextures.updateAll();
     glLoadIdentity();
     glTranslatef(0, 0, -(float)WORLD_DISTANCE);
+    resetActionDeadline();
     // The walk runs every action and records what it would draw; then only
     // what changed is painted (cleared first) and swapped.
     recordOpaqueMeshes = true;
     worldRoot->draw();
     recordOpaqueMeshes = false;
-    RedrawKind kind = theRedraw.finishFrame(frameTime);
+    theRedraw.finishFrame(frameTime);
     updatePicking();
-    // Nothing new to show: rest a moment instead of spinning.
-    if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
 }
 
 void updatePicking() {
@@ -113,11 +115,14 @@ void stepFrame() {
 }
 
 void runMainLoop() {
-    while (!worldRoot->dead)
+    while (!worldRoot->dead) {
         stepFrame();
+        restWhileStill();
+    }
 }
 
 void shutdownGame() {
+    dropPrefetchedImages();
     delete worldRoot;
     worldRoot = nullptr;
     // The photo's pictures go while the GL that holds them is still there.

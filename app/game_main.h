@@ -5,8 +5,9 @@
 // worldRoot (the scene's), music, then the objects that live for the whole
 // run and the first screen (buildPersistentObjects / openFirstScreen, the
 // start screen's).  The loop polls input and draws frames as fast as the
-// display allows until worldRoot is dead; the screens' saveSettingsAndQuit
-// is the only way out that keeps progress.
+// display allows until worldRoot is dead, resting between frames only while
+// nothing moves (app/still_rest.h); the screens' saveSettingsAndQuit is the
+// only way out that keeps progress.
 #pragma once
 
 bool startGame();          // every start-up step up to the main loop

@@ -37,7 +37,8 @@ bool hardwareGlPossible(const std::string& deviceRoot = "/dev/");
 // glibc does not raise; below it (a decoded picture lives only until its
 // upload) the heap's memory is used again and again and its top is kept, so
 // a picture switch takes no fresh pages and resident memory does not creep
-// up with every switch.  Called once at start-up.
+// up with every switch.  Every thread shares that one heap.  Called once at
+// start-up.
 void tuneMemoryAllocator();
 
 // Start the desktop's browser on url without waiting; failure is silent.

@@ -5,6 +5,9 @@
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
 //   meadow_bench photos PHOTO     the family's photos: scan, switch hitch, peak memory
+//   meadow_bench waiting [music]  a bare window waiting for events until killed,
+//                                 the mixer playing the music if asked (a floor
+//                                 for the still board's CPU, read from outside)
 //
 // Every figure is printed as "name value" (milliseconds or kilobytes);
 // scripts/bench gathers them into one table.  Nothing is asserted.
@@ -23,6 +26,7 @@
 #include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
+#include "audio/audio_mixer.h"
 #include "base/platform.h"
 #include "base/video_context.h"
 #include "bench/bench_photos.h"
@@ -230,8 +234,29 @@ int benchIdle(double seconds) {
     return 0;
 }
 
+// What any SDL program pays while it waits for input, and with music what
+// the mixing itself costs; SIGTERM ends it.
+int benchWaiting(bool music) {
+    if (!prepareBenchRun(false)) return 1;
+    preparePlatformEnvironment();
+    theVideo = new VideoContext;
+    theVideo->openNoCursor(0, 0, 0);
+    SDL_WM_SetCaption("meadow_bench", "meadow_bench");
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+    if (music) {
+        theAudio = new AudioMixer();
+        theAudio->play("music.wav", true);
+    }
+    SDL_Event event;
+    while (SDL_WaitEvent(&event)) {
+    }
+    return 0;
+}
+
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|photos PHOTO\n");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|photos PHOTO|waiting [music]
+");
     return 2;
 }
 
@@ -246,5 +271,6 @@ int main(int argc, char** argv) {
     if (mode == "switches") return benchSwitches();
     if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
     if (mode == "photos" && argc == 3) return benchPhotos(argv[2]);
+    if (mode == "waiting") return benchWaiting(argc == 3 && std::string(argv[2]) == "music");
     return usage();
 }

@@ -12,6 +12,7 @@
 #include "puzzle/completion.h"
 #include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
+#include "resources/image_prefetch.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
 
@@ -159,6 +160,12 @@ void switchPicture(SDLKey key, int32_t step) {
     puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
     puzzle.walkDirection = step;
     requestPictureImages(puzzle.currentPicture, step);
+    // A bundled picture's next board decodes while this one leaves (a photo
+    // is made by the photo worker instead).
+    if (!isPhotoPicture(puzzle.currentPicture)) {
+        PictureArchives next = currentArchives();
+        prefetchArchiveImages({pictureFinished(puzzle.currentPicture) ? next.picture : next.pieces});
+    }
     leaveBoard();
     // A photo still being made gets its tab with its board.
     puzzle.tabWaiting = !pictureImagesReady(puzzle.currentPicture);
@@ -362,6 +369,7 @@ void rebuildBoardAction(void*) {
     if (!pictureImagesReady(thePuzzle.currentPicture)) return;
     currentAction->finish();
     showPicture();
+    dropPrefetchedImages();
 }
 
 SceneObject* makeMenuTabParent() {
