@@ -255,8 +255,7 @@ int benchWaiting(bool music) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|photos PHOTO|waiting [music]
-");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|photos PHOTO|waiting [music]\n");
     return 2;
 }
 
