@@ -20,6 +20,7 @@
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
 #include "scene/scene_object.h"
+#include "tests/support/stepped_clock.h"
 
 std::vector<PlayedSound> playedSounds;
 
@@ -63,6 +64,7 @@ void startSession(bool fresh, const Settings* record, unsigned seed) {
     audioPlayObserver = recordPlay;
     resetInput();
     std::srand(seed);
+    installSteppedClock(FRAME_STEP_MS);
     ASSERT_TRUE(startGame());
     step(2);
 }
@@ -84,14 +86,17 @@ std::vector<uint8_t> settingsFileBytes() {
 void step(int frames) {
     for (int i = 0; i < frames; ++i) {
         if (worldRoot->dead) return;
+        advanceSteppedClock();
         stepFrame();
     }
 }
 
 void waitMs(uint32_t ms) {
-    uint32_t start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < ms && !worldRoot->dead)
-        stepFrame();
+    step((int)((ms + FRAME_STEP_MS - 1) / FRAME_STEP_MS));
+}
+
+void delayNextFrame(uint32_t ms) {
+    delaySteppedClock(ms);
 }
 
 void queueKey(SDLKey key) {

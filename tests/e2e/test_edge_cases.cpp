@@ -220,7 +220,7 @@ TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     waitMs(100);
     // A slow frame: the next picture is asked for and the drop ends in it.
     queueKey(SDLK_RIGHT);
-    SDL_Delay(600);
+    delayNextFrame(600);
     step();
     EXPECT_EQ(currentPicture, 1);
     step(3);
