@@ -126,6 +126,7 @@ void pointAtPixel(int x, int y) {
 }
 
 bool pointAt(SceneObject* object, int maxFrames) {
+    if (!object) return false;
     for (int frame = 0; frame < maxFrames; ++frame) {
         int x, y;
         if (object->dying || !screenSpot(object, x, y)) return false;
@@ -141,6 +142,21 @@ bool clickObject(SceneObject* object) {
     queueLeftClick();
     step();
     return true;
+}
+
+bool runsEffect(SceneObject* object, EffectFn effect) {
+    for (const Action& action : object->animator.actions)
+        if (action.effect == effect && !action.finished) return true;
+    return false;
+}
+
+SceneObject* buttonRunning(SceneObject* root, EffectFn effect) {
+    for (SceneObject* child : root->children) {
+        if (child->dying) continue;
+        if (runsEffect(child, effect)) return child;
+        if (SceneObject* found = buttonRunning(child, effect)) return found;
+    }
+    return nullptr;
 }
 
 SceneObject* pieceOf(int i) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "scene/action_track.h"
 #include "tests/support/stepped_clock.h"
 
 struct SceneObject;
@@ -72,12 +73,20 @@ void pressKey(SDLKey key);
 
 // The object's on-screen spot (centre of its triangles), window pixels.
 bool screenSpot(SceneObject* object, int& x, int& y);
-// Move the pointer over the object and run frames until the picker finds it.
+// Move the pointer over the object and run frames until the picker finds it
+// (false for none).
 bool pointAt(SceneObject* object, int maxFrames = 30);
 // pointAt, then a left click handled in the next frame.  False when it could not be picked.
 bool clickObject(SceneObject* object);
 // Move the pointer to a window pixel and run two frames.
 void pointAtPixel(int x, int y);
+
+// Whether the object's live actions run the effect.
+bool runsEffect(SceneObject* object, EffectFn effect);
+// The first living object under root (depth first, root itself left out)
+// that runs the effect: a button found by what it does, not by where its
+// builder happened to put it among its siblings.  Null if none.
+SceneObject* buttonRunning(SceneObject* root, EffectFn effect);
 
 // Piece i and place i of the current board.
 SceneObject* pieceOf(int i);
