@@ -9,6 +9,7 @@
 
 #include "app/frame_redraw.h"
 #include "app/input.h"
+#include "app/language.h"
 #include "app/picking.h"
 #include "app/platform.h"
 #include "app/settings.h"
@@ -42,6 +43,7 @@ void saveSettingsAndQuit() {
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
+    useEnvironmentLanguage();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);

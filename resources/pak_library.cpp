@@ -1,6 +1,8 @@
 // PakLibrary: archives shared by file name with reference counts.
 #include "resources/pak_library.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 namespace {
@@ -22,6 +24,16 @@ int findKey(const std::vector<std::string>& keys, const std::string& fileName) {
 
 } // namespace
 
+std::string languageArchivePath(const std::string& path, const std::string& language) {
+    if (language.empty()) return path;
+    size_t slash = path.rfind('/');
+    size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string copy =
+        path.substr(0, nameStart) + "locale/" + language + "/" + path.substr(nameStart);
+    struct stat info;
+    return ::stat(copy.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? copy : path;
+}
+
 PakLibrary thePakLibrary;
 void (*pakOpenFailure)(const std::string& path) = exitOnPakFailure;
 
@@ -38,6 +50,7 @@ PakArchive* PakLibrary::open(const std::string& fileName) {
     }
     std::string path =
         (baseDirectory.empty() || baseDirectory[0] != '0') ? baseDirectory + fileName : fileName;
+    path = languageArchivePath(path, language);
     PakArchive* archive = new PakArchive(path);
     if (!archive->valid) {
         pakOpenFailure(path);
