@@ -64,7 +64,7 @@ game_running() {
 await_window() {
     local deadline=$((SECONDS + $1))
     while ((SECONDS < deadline)); do
-        [[ -n $(xdotool search --name "$WINDOW_NAME" 2>/dev/null) ]] && return 0
+        [[ -n $(xdotool search --onlyvisible --name "$WINDOW_NAME" 2>/dev/null) ]] && return 0
         game_running || return 1
         sleep "$POLL"
     done
@@ -76,10 +76,22 @@ screen_print() {
     import -silent -window root rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
 }
 
-# The window shows black until the archives are read and the first frame is drawn.
+# The fingerprint of a wholly black screen of this size.
+black_print=
+black_screen_print() {
+    if [[ -z $black_print ]]; then
+        local size
+        size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+        black_print=$(convert -size "$size" xc:black -depth 8 rgb:- | md5sum | cut -d' ' -f1)
+    fi
+    echo "$black_print"
+}
+
+# The window shows black until the archives are read and the first frame is
+# drawn (call once the window is mapped).
 await_first_frame() {
     local deadline=$((SECONDS + $1)) black
-    black=$(screen_print)
+    black=$(black_screen_print)
     while ((SECONDS < deadline)); do
         game_running || return 1
         [[ $(screen_print) != "$black" ]] && return 0
