@@ -20,6 +20,7 @@
 #include "resources/mesh.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "tests/support/stepped_clock.h"
 
 std::vector<PlayedSound> playedSounds;
 
@@ -63,6 +64,7 @@ void startSession(bool fresh, const Settings* record, unsigned seed) {
     audioPlayObserver = recordPlay;
     resetInput();
     std::srand(seed);
+    installSteppedClock(FRAME_STEP_MS);
     ASSERT_TRUE(startGame());
     step(2);
 }
@@ -84,14 +86,17 @@ std::vector<uint8_t> settingsFileBytes() {
 void step(int frames) {
     for (int i = 0; i < frames; ++i) {
         if (worldRoot->dead) return;
+        advanceSteppedClock();
         stepFrame();
     }
 }
 
 void waitMs(uint32_t ms) {
-    uint32_t start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < ms && !worldRoot->dead)
-        stepFrame();
+    step((int)((ms + FRAME_STEP_MS - 1) / FRAME_STEP_MS));
+}
+
+void delayNextFrame(uint32_t ms) {
+    delaySteppedClock(ms);
 }
 
 void queueKey(SDLKey key) {
@@ -121,6 +126,7 @@ void pointAtPixel(int x, int y) {
 }
 
 bool pointAt(SceneObject* object, int maxFrames) {
+    if (!object) return false;
     for (int frame = 0; frame < maxFrames; ++frame) {
         int x, y;
         if (object->dying || !screenSpot(object, x, y)) return false;
@@ -136,6 +142,21 @@ bool clickObject(SceneObject* object) {
     queueLeftClick();
     step();
     return true;
+}
+
+bool runsEffect(SceneObject* object, EffectFn effect) {
+    for (const Action& action : object->animator.actions)
+        if (action.effect == effect && !action.finished) return true;
+    return false;
+}
+
+SceneObject* buttonRunning(SceneObject* root, EffectFn effect) {
+    for (SceneObject* child : root->children) {
+        if (child->dying) continue;
+        if (runsEffect(child, effect)) return child;
+        if (SceneObject* found = buttonRunning(child, effect)) return found;
+    }
+    return nullptr;
 }
 
 SceneObject* pieceOf(int i) {

@@ -6,8 +6,11 @@
 // fixes the random seed and runs the game's own start-up.  The test then
 // pushes mouse and key events into SDL's queue and runs frames with
 // stepFrame; where to click is found by projecting the matrices a mesh saved
-// when it was last drawn onto the window.  Animations take real time, so
-// waits run frames until the clock has moved on.
+// when it was last drawn onto the window.  The game's frame clock is a
+// stepped one here: every frame is FRAME_STEP_MS after the one before (25
+// frames a second, as software rendering draws them), so a second of
+// animation is a fixed number of frames, run as fast as the machine draws
+// them, and a slow machine sees the same frames as a fast one.
 //
 // Every sound the game asks for is recorded in `playedSounds`.
 #pragma once
@@ -19,6 +22,8 @@
 #include <vector>
 
 #include "base/settings.h"
+#include "scene/action_track.h"
+#include "tests/support/stepped_clock.h"
 
 struct SceneObject;
 
@@ -40,15 +45,19 @@ void endSession();
 std::vector<uint8_t> settingsFileBytes();
 std::string settingsFilePath();
 
-// Run frames.
+constexpr uint32_t FRAME_STEP_MS = 40; // the game's clock from one frame to the next
+
+// Run frames, each FRAME_STEP_MS on the game's clock after the last.
 void step(int frames = 1);
 // Run frames until `ms` of the game's clock have passed.
 void waitMs(uint32_t ms);
-// Run frames until the condition holds or `ms` have passed; its last value.
+// The next frame comes `ms` later than it would (a frame the machine was slow to draw).
+void delayNextFrame(uint32_t ms);
+// Run frames until the condition holds or `ms` of the game's clock have
+// passed; its last value.
 template <typename Condition> bool waitUntil(Condition condition, uint32_t ms = 5000) {
-    uint32_t start = SDL_GetTicks();
-    while (!condition()) {
-        if (SDL_GetTicks() - start > ms) return false;
+    for (uint32_t waited = 0; !condition(); waited += FRAME_STEP_MS) {
+        if (waited > ms) return false;
         step();
     }
     return true;
@@ -64,12 +73,20 @@ void pressKey(SDLKey key);
 
 // The object's on-screen spot (centre of its triangles), window pixels.
 bool screenSpot(SceneObject* object, int& x, int& y);
-// Move the pointer over the object and run frames until the picker finds it.
+// Move the pointer over the object and run frames until the picker finds it
+// (false for none).
 bool pointAt(SceneObject* object, int maxFrames = 30);
 // pointAt, then a left click handled in the next frame.  False when it could not be picked.
 bool clickObject(SceneObject* object);
 // Move the pointer to a window pixel and run two frames.
 void pointAtPixel(int x, int y);
+
+// Whether the object's live actions run the effect.
+bool runsEffect(SceneObject* object, EffectFn effect);
+// The first living object under root (depth first, root itself left out)
+// that runs the effect: a button found by what it does, not by where its
+// builder happened to put it among its siblings.  Null if none.
+SceneObject* buttonRunning(SceneObject* root, EffectFn effect);
 
 // Piece i and place i of the current board.
 SceneObject* pieceOf(int i);

@@ -14,6 +14,7 @@
 #include "puzzle/puzzle_board.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "screens/dialogs.h"
 #include "screens/main_menu.h"
 #include "screens/web_links.h"
 #include "ui/dialog_layer.h"
@@ -24,15 +25,8 @@ enum BarButton { BAR_CLOSE, BAR_VIEW, BAR_BREAK, BAR_MENU, BAR_HELP };
 enum MenuChild {
     MENU_SIZE_BIRD = 2,
     MENU_SOUND,
-    MENU_MUSIC,
-    MENU_CLOSE,
-    MENU_ABOUT,
-    MENU_VISIT,
-    MENU_BREAK
+    MENU_MUSIC
 };
-constexpr int DIALOG_CANCEL = 1; // background first
-constexpr int NEXT_BUTTON = 2;   // frame, previous, next
-constexpr int PREV_BUTTON = 1;
 
 // The bar's buttons follow the background, the tab holder and the cursor.
 SceneObject* barButton(BarButton which) {
@@ -59,12 +53,6 @@ bool inSubtree(SceneObject* root, SceneObject* object) {
     if (root == object) return true;
     for (SceneObject* child : root->children)
         if (inSubtree(child, object)) return true;
-    return false;
-}
-
-bool runsEffect(SceneObject* object, EffectFn effect) {
-    for (const Action& action : object->animator.actions)
-        if (action.effect == effect && !action.finished) return true;
     return false;
 }
 
@@ -242,7 +230,7 @@ TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     waitMs(100);
     // A slow frame: the next picture is asked for and the drop ends in it.
     queueKey(SDLK_RIGHT);
-    SDL_Delay(600);
+    delayNextFrame(600);
     step();
     EXPECT_EQ(thePuzzle.currentPicture, 1);
     step(3);
@@ -303,10 +291,10 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     EXPECT_EQ(dialogTop, nullptr); // the same Escape did not open the exit dialog
 
     // Help by its button: a piece and the next button behind it cannot be clicked.
-    ASSERT_TRUE(clickObject(barButton(BAR_HELP)));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showHelpDialog)));
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
-    for (SceneObject* behind : {pieceOf(0), thePuzzle.puzzleScreen->children[NEXT_BUTTON]}) {
+    for (SceneObject* behind : {pieceOf(0), buttonRunning(thePuzzle.puzzleScreen, nextPictureClick)}) {
         int x, y;
         ASSERT_TRUE(screenSpot(behind, x, y));
         pointAtPixel(x, y);
@@ -337,10 +325,10 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     ASSERT_EQ(dialogTop, nullptr);
 
     // Menu, then about on it: Escape does nothing to either, Return closes about only.
-    ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     SceneObject* menu = dialogTop;
     waitMs(700);
-    ASSERT_TRUE(clickObject(menu->children[MENU_ABOUT]));
+    ASSERT_TRUE(clickObject(buttonRunning(menu, showAboutDialog)));
     SceneObject* about = dialogTop;
     ASSERT_NE(about, menu);
     waitMs(700);
@@ -364,8 +352,8 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
 
 TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
     startOnPuzzle(0, {0, 9});
-    SceneObject* next = thePuzzle.puzzleScreen->children[NEXT_BUTTON];
-    SceneObject* prev = thePuzzle.puzzleScreen->children[PREV_BUTTON];
+    SceneObject* next = buttonRunning(thePuzzle.puzzleScreen, nextPictureClick);
+    SceneObject* prev = buttonRunning(thePuzzle.puzzleScreen, prevPictureClick);
     EXPECT_TRUE(thePuzzle.board->hasModel); // picture 0 is finished
     ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 3000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
@@ -427,7 +415,7 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
 
     // Break the finished picture: after the zoom out, a fresh board of it.
-    ASSERT_TRUE(clickObject(barButton(BAR_BREAK)));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showBreakDialog)));
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
     pressKey(SDLK_RETURN);
@@ -441,13 +429,13 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     EXPECT_EQ(theSettings->pictureDone[3], 1);
 
     // Break all, cancelled: back on the menu, nothing changed.
-    ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     SceneObject* menu = dialogTop;
     waitMs(700);
-    ASSERT_TRUE(clickObject(menu->children[MENU_BREAK]));
+    ASSERT_TRUE(clickObject(buttonRunning(menu, showBreakAllDialog)));
     ASSERT_NE(dialogTop, menu);
     waitMs(700);
-    ASSERT_TRUE(clickObject(dialogTop->children[DIALOG_CANCEL]));
+    ASSERT_TRUE(clickObject(buttonRunning(dialogTop, closePageOnCancel)));
     step();
     EXPECT_EQ(dialogTop, menu);
     EXPECT_EQ(theSettings->pictureDone[3], 1);
@@ -455,7 +443,7 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
 
     // Break all, confirmed: every flag cleared, both pages closed.
     waitMs(700);
-    ASSERT_TRUE(clickObject(menu->children[MENU_BREAK]));
+    ASSERT_TRUE(clickObject(buttonRunning(menu, showBreakAllDialog)));
     waitMs(700);
     pressKey(SDLK_RETURN);
     for (int i = 0; i < PICTURE_COUNT; ++i)
@@ -470,7 +458,7 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
 TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     startOnPuzzle(0);
     waitMs(1500);
-    ASSERT_TRUE(clickObject(barButton(BAR_MENU)));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     SceneObject* page = dialogTop;
     waitMs(700);
 

@@ -13,6 +13,7 @@
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
+#include "screens/size_dialog.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void chooseSize(bool big) {
     ASSERT_EQ(dialogTop->children.size(), 3u); // title, small, big
     waitMs(1100);                              // the buttons glide into place
     if (big)
-        ASSERT_TRUE(clickObject(dialogTop->children[2]));
+        ASSERT_TRUE(clickObject(buttonRunning(dialogTop, bigPuzzleClick)));
     else
         pressKey(SDLK_RETURN);
     step();

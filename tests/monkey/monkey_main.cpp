@@ -7,7 +7,9 @@
 // game ends through one of its own exits it is shut down, checked to hold
 // no archive and no procedural texture, and started again on the same
 // settings folder.  AddressSanitizer stops any bad access, LeakSanitizer
-// reports what was never freed at the end.
+// reports what was never freed at the end.  The game's clock is stepped by
+// FRAME_STEP_MS a frame: the frames are played as fast as the machine draws
+// them, and a seed plays the same game on a fast machine and a slow one.
 //
 //   monkey_tests [FRAMES [SEED]]    defaults: 20000 frames, seed 1
 //
@@ -39,10 +41,12 @@
 #include "resources/procedural_texture.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "tests/support/stepped_clock.h"
 
 namespace {
 
 constexpr int DEFAULT_FRAMES = 20000;
+constexpr uint32_t FRAME_STEP_MS = 16; // the game's clock from one frame to the next
 
 // Keys the game knows, and some it does not; Escape is drawn separately.
 constexpr SDLKey KEYS[] = {SDLK_RETURN, SDLK_RIGHT, SDLK_LEFT, SDLK_SPACE, SDLK_UP,
@@ -181,6 +185,7 @@ int main(int argc, char** argv) {
     installBrowserStandIn(scratch);
 
     int starts = 0, clicksQueued = 0;
+    installSteppedClock(FRAME_STEP_MS);
     startGame();
     ++starts;
     pinLoadedLibraries();
@@ -189,6 +194,7 @@ int main(int argc, char** argv) {
         bool clicking = clickNext;
         actOnce(clickNext);
         clicksQueued += clicking;
+        advanceSteppedClock();
         stepFrame();
         if (worldRoot->dead) {
             shutdownGame();

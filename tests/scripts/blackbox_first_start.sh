@@ -4,27 +4,30 @@
 # the game ends by itself with status 0, its settings saved with the
 # welcome switched off and the small puzzle chosen.
 #
-# Needs MEADOW_GAME_DIR (the program and its archives); runs its own Xvfb.
+# Needs MEADOW_GAME_DIR (the program and its archives); runs its own virtual
+# screen.  Each key waits until the last one's effect has been drawn.
 set -euo pipefail
 
 game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
+
+here=$(cd "$(dirname "$0")/.." && pwd)
 
 if [[ ${1:-} != --inside ]]; then
     work=$(mktemp -d /tmp/meadow_blackbox_XXXXXX)
     trap 'rm -rf "$work"' EXIT
     status=0
-    xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" bash "$0" --inside "$work" || status=$?
+    "$here/support/virtual_screen.sh" 1920x1080 bash "$0" --inside "$work" || status=$?
     exit $status
 fi
 
 work=$2
+source "$here/support/game_process.sh"
 export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
 settings=$XDG_DATA_HOME/meadow_mosaics/marbleyardstudio_meadow_mosaics_cfg
+DEADLINE=60 # seconds for any one step, on a loaded machine
 
 fail() {
     echo "FAIL: $*" >&2
-    [[ -n ${pid:-} ]] && kill "$pid" 2>/dev/null
     exit 1
 }
 
@@ -34,21 +37,11 @@ screen_mean() {
     convert "$work/$1.png" -format '%[fx:mean]' info:
 }
 
-cd "$game_dir"
-./meadow_mosaics &
-pid=$!
-
-game_window() { [[ -n $(xdotool search --name meadow_mosaics 2>/dev/null) ]]; }
-
-# Wait for the window, then give the first frames time to draw.
-for _ in $(seq 1 40); do
-    game_window && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window opened"
-    sleep 0.5
-done
-game_window || fail "no game window"
-sleep 3
+start_game "$game_dir"
+await_window $DEADLINE || fail "the game ended before its window opened"
 xdotool mousemove 960 540
+await_first_frame $DEADLINE || fail "the game drew nothing"
+await_settled $DEADLINE || fail "the welcome dialog did not come to rest"
 
 mean=$(screen_mean welcome)
 echo "welcome screen mean brightness: $mean"
@@ -56,21 +49,14 @@ awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' || fail "the welcome screen is bla
 [[ -e $settings ]] && fail "settings written before the game ended"
 
 for key in Return Return Escape Return; do
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before $key"
-    xdotool key "$key"
-    sleep 3
+    game_running || fail "the game ended before $key"
+    press "$key" $DEADLINE || fail "nothing happened on $key"
 done
 
-# The game ends by itself within a few seconds.
-for _ in $(seq 1 20); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.5
-done
-if kill -0 "$pid" 2>/dev/null; then fail "the game did not end after the exit dialog"; fi
-status=0
-wait "$pid" || status=$?
-pid=
-[[ $status -eq 0 ]] || fail "exit status $status"
+# The game ends by itself.
+await_end $DEADLINE
+[[ $end_status == running ]] && fail "the game did not end after the exit dialog"
+[[ $end_status -eq 0 ]] || fail "exit status $end_status"
 
 [[ -f $settings ]] || fail "no settings file at $settings"
 size=$(stat -c %s "$settings")

@@ -9,6 +9,8 @@
 set -euo pipefail
 
 app_id=org.example.MeadowMosaics
+here=$(cd "$(dirname "$0")/.." && pwd)
+DEADLINE=60 # seconds for any one step, on a loaded machine
 
 if [[ ${1:-} != --inside ]]; then
     build_dir=${MEADOW_BUILD_DIR:?MEADOW_BUILD_DIR must name the build folder}
@@ -21,7 +23,6 @@ fi
 
 fail() {
     echo "FAIL: $*" >&2
-    [[ -n ${pid:-} ]] && kill "$pid" 2>/dev/null
     exit 1
 }
 
@@ -72,13 +73,14 @@ if [[ ${1:-} != --inside ]]; then
     ((languages >= 9)) || fail "only $languages languages besides English in $game_dir/locale"
     echo "languages: $languages besides English"
     status=0
-    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside "$work" || status=$?
+    "$here/support/virtual_screen.sh" 1024x768 bash "$0" --inside "$work" || status=$?
     exit $status
 fi
 
 # ---- Inside Xvfb: start the unpacked program as its menu entry would ---------------
 
 work=$2
+source "$here/support/game_process.sh"
 root=$work/root
 desktop=$root/usr/share/applications/$app_id.desktop
 [[ -f $desktop ]] || fail "no desktop entry in the package"
@@ -91,31 +93,13 @@ missing=$(ldd "$root$exec_line" | grep 'not found' || true)
 [[ -z $missing ]] || fail "libraries not found: $missing"
 
 export XDG_DATA_HOME=$work/data # fresh settings: the welcome dialog opens
-export SDL_AUDIODRIVER=dummy
-cd "$root$path_line"
-"$root$exec_line" &
-pid=$!
-
-for _ in $(seq 1 40); do
-    xdotool search --name meadow_mosaics >/dev/null 2>&1 && break
-    kill -0 "$pid" 2>/dev/null || fail "the installed game ended before its window opened"
-    sleep 0.5
-done
-xdotool search --name meadow_mosaics >/dev/null 2>&1 || fail "no window from the installed game"
-
+start_in "$root$path_line" "$root$exec_line"
+await_window $DEADLINE || fail "the installed game ended before its window opened"
 # The welcome dialog is up once the screen is no longer black.
-mean=0
-for _ in $(seq 1 20); do
-    sleep 1
-    kill -0 "$pid" 2>/dev/null || fail "the installed game ended while starting"
-    import -window root "$work/welcome.png"
-    mean=$(convert "$work/welcome.png" -format '%[fx:mean]' info:)
-    awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' && break
-done
+await_first_frame $DEADLINE || fail "the installed game drew nothing"
+await_settled $DEADLINE || fail "the installed game's first screen did not come to rest"
+import -window root "$work/welcome.png"
+mean=$(convert "$work/welcome.png" -format '%[fx:mean]' info:)
 echo "installed game's first screen, mean brightness: $mean"
 awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' || fail "the installed game drew nothing ($mean)"
-
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-pid=
 echo "debian package: builds, unpacks and starts: ok"

@@ -6,7 +6,7 @@
 # model entry whose counts lie makes its archive a damaged one: status 1 too.
 #
 # Needs MEADOW_GAME_DIR (the program and its archives) and MEADOW_BUILD_DIR
-# (paktool); runs its own small Xvfb screen.
+# (paktool); runs its own small virtual screen.
 set -euo pipefail
 
 game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
@@ -14,17 +14,20 @@ build_dir=${MEADOW_BUILD_DIR:?MEADOW_BUILD_DIR must name the build folder}
 paktool=$build_dir/paktool
 REPEATS=4
 
+here=$(cd "$(dirname "$0")/.." && pwd)
+
 if [[ ${1:-} != --inside ]]; then
     work=$(mktemp -d /tmp/meadow_robust_archives_XXXXXX)
     trap 'rm -rf "$work"' EXIT
     status=0
-    xvfb-run -a -s "-screen 0 640x480x24 -nolisten tcp" bash "$0" --inside "$work" || status=$?
+    "$here/support/virtual_screen.sh" 640x480 bash "$0" --inside "$work" || status=$?
     exit $status
 fi
 
 work=$2
-export SDL_AUDIODRIVER=dummy
+source "$here/support/game_process.sh"
 failures=0
+DEADLINE=60 # seconds for any one step, on a loaded machine
 
 fail() {
     echo "FAIL: $*" >&2
@@ -47,37 +50,6 @@ puzzle_settings() {
     { printf '\x01\0\0\0\0\0\0\0\0\x01\x01\x01' && head -c 40 /dev/zero && printf '\x01\0\0\0'; } \
         >"$home/meadow_mosaics/marbleyardstudio_meadow_mosaics_cfg"
     echo "$home"
-}
-
-# Start the game in the copy; set `pid`.
-start_game() {
-    (cd "$work/game" && exec ./meadow_mosaics) &
-    pid=$!
-}
-
-# Wait up to $1 seconds for the game to end; set `end_status` to its exit
-# status (128+N for signal N, "running" if it did not end and was killed).
-# Not in a subshell: only this shell can wait for its child.
-await_end() {
-    local deadline=$((SECONDS + $1))
-    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
-    end_status=0
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null || true
-        end_status=running
-        return
-    fi
-    wait "$pid" || end_status=$?
-}
-
-wait_for_window() {
-    for _ in $(seq 1 100); do
-        [[ -n $(xdotool search --name meadow_mosaics 2>/dev/null) ]] && return 0
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
 }
 
 # Replace one archive of the copy with a damaged version made by a command.
@@ -109,8 +81,8 @@ for archive in interface_my.pak buttons.pak main_menu.pak help_menu.pak; do
         for run in $(seq 1 $runs); do
             export XDG_DATA_HOME=$work/empty_data_$run
             rm -rf "$XDG_DATA_HOME"
-            start_game
-            await_end 20
+            start_game "$work/game"
+            await_end $DEADLINE
             [[ $end_status == 1 ]] || fail "$archive $kind (run $run): status $end_status, want 1"
         done
         echo "$archive $kind: exit status 1 in $runs runs"
@@ -123,18 +95,21 @@ damage puzzle_v21.pak negative_name
 XDG_DATA_HOME=$(puzzle_settings)
 export XDG_DATA_HOME
 for run in 1 2; do
-    start_game
-    if ! wait_for_window; then
+    start_game "$work/game"
+    if ! await_window $DEADLINE; then
         fail "picture switch (run $run): the game ended before its window opened"
+        await_end 0
         continue
     fi
-    # Right until the game ends: a press before the board stands is not taken.
+    # The board stands once the pieces have flown in; a press before that is
+    # not taken.  Right then walks on until the damaged picture's turn ends
+    # the game.
+    await_first_frame $DEADLINE && await_settled $DEADLINE
     for _ in $(seq 1 10); do
-        sleep 2
-        kill -0 "$pid" 2>/dev/null || break
-        xdotool key Right
+        game_running || break
+        press Right $DEADLINE || break
     done
-    await_end 20
+    await_end $DEADLINE
     [[ $end_status == 1 ]] ||
         fail "picture switch onto a damaged archive (run $run): status $end_status, want 1"
 done
@@ -156,8 +131,8 @@ mapfile -t names < <("$paktool" list "$game_dir/buttons.pak" | cut -d' ' -f1)
 XDG_DATA_HOME=$(puzzle_settings)
 export XDG_DATA_HOME
 for run in 1 2; do
-    start_game
-    await_end 20
+    start_game "$work/game"
+    await_end $DEADLINE
     [[ $end_status == 1 ]] || fail "lying model counts (run $run): status $end_status, want 1"
 done
 echo "lying model counts: exit status 1 in 2 runs"

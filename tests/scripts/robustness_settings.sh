@@ -10,12 +10,14 @@
 #    replaces the old one): the old progress is still there, and the next
 #    start reads it.
 #
-# Needs MEADOW_GAME_DIR; runs its own small Xvfb screen.  Tests run as root,
+# Needs MEADOW_GAME_DIR; runs its own small virtual screen.  Tests run as root,
 # so the read-only folder is a read-only bind mount in a mount namespace of
 # its own (or, failing that, an immutable folder).
 set -euo pipefail
 
 game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
+
+here=$(cd "$(dirname "$0")/.." && pwd)
 
 if [[ ${1:-} != --inside ]]; then
     work=$(mktemp -d /tmp/meadow_robust_settings_XXXXXX)
@@ -25,18 +27,17 @@ if [[ ${1:-} != --inside ]]; then
     }
     trap cleanup EXIT
     status=0
-    xvfb-run -a -s "-screen 0 640x480x24 -nolisten tcp" bash "$0" --inside "$work" || status=$?
+    "$here/support/virtual_screen.sh" 640x480 bash "$0" --inside "$work" || status=$?
     exit $status
 fi
 
 work=$2
-export SDL_AUDIODRIVER=dummy
+source "$here/support/game_process.sh"
 export XDG_DATA_HOME=$work/data
 folder=$XDG_DATA_HOME/meadow_mosaics
 settings=$folder/marbleyardstudio_meadow_mosaics_cfg
 failures=0
-KEY_PAUSE=1.6   # dialogs glide in for about a second
-GLIDE_IN=1.5    # after the first frame: the first dialog glides in
+DEADLINE=60 # seconds for any one step, on a loaded machine
 
 fail() {
     echo "FAIL: $*" >&2
@@ -79,43 +80,25 @@ int fsync(int fd) {
 EOF
 cc -shared -fPIC -O1 -o "$work/shims.so" "$work/shims.c" -ldl
 
-# Wait (up to 30 s) until the game has drawn its first frame: the window
-# shows black before the archives are read, however long that takes on a
-# loaded machine; then let the first dialog glide in.
-await_first_frame() {
-    local deadline=$((SECONDS + 30)) pixel
-    while ((SECONDS < deadline)) && kill -0 "$pid" 2>/dev/null; do
-        pixel=$(import -silent -window root -crop 1x1+320+240 txt:- 2>/dev/null | tail -n 1)
-        [[ -n $pixel && $pixel != *"#000000"* ]] && break
-        sleep 0.2
-    done
-    sleep "$GLIDE_IN"
+# Press keys as the game shows what each one did; set `end_status` once the
+# game has ended (128+N for signal N, "running" if it had to be killed).
+play_to_end() {
+    local key
+    if await_first_frame $DEADLINE && await_settled $DEADLINE; then
+        for key in $1; do
+            game_running || break
+            press "$key" $DEADLINE || break
+        done
+    fi
+    await_end $DEADLINE
 }
 
-# Run the game, press keys with pauses, wait for it to end; set `end_status`
-# (128+N for signal N, "running" if it had to be killed).  Extra environment
-# follows the keys, as in env(1).
+# Run the game with extra environment (as in env(1)) and play KEYS to the end.
 run_game() {
     local keys=$1
     shift
-    (cd "$game_dir" && exec env "$@" ./meadow_mosaics) &
-    pid=$!
-    await_first_frame
-    for key in $keys; do
-        kill -0 "$pid" 2>/dev/null || break
-        xdotool key "$key"
-        sleep "$KEY_PAUSE"
-    done
-    local deadline=$((SECONDS + 30))
-    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
-    end_status=0
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid"
-        wait "$pid" 2>/dev/null || true
-        end_status=running
-        return
-    fi
-    wait "$pid" || end_status=$?
+    start_game "$game_dir" "$@"
+    play_to_end "$keys"
 }
 
 WELCOME_TO_EXIT="Return Return Escape Return" # welcome ok, 20 pieces, exit dialog, confirm
@@ -170,31 +153,17 @@ fresh_folder
 record 0 1 1 1 3 1 >"$settings"
 cp "$settings" "$work/progress"
 if unshare -m true 2>/dev/null; then
-    (cd "$game_dir" && exec unshare -m sh -c 'mount --bind -o ro "$0" "$0" && exec ./meadow_mosaics' "$folder") &
-    pid=$!
+    start_in "$game_dir" unshare -m sh -c 'mount --bind -o ro "$0" "$0" && exec ./meadow_mosaics' "$folder"
     readonly_how="read-only bind mount"
 elif chattr +i "$folder" 2>/dev/null; then
-    (cd "$game_dir" && exec ./meadow_mosaics) &
-    pid=$!
+    start_game "$game_dir"
     readonly_how="immutable folder"
 else
     pid=
     echo "read-only folder: neither a mount namespace nor chattr here; skipped"
 fi
 if [[ -n $pid ]]; then
-    await_first_frame
-    for key in $PUZZLE_TO_EXIT; do
-        xdotool key "$key"
-        sleep "$KEY_PAUSE"
-    done
-    deadline=$((SECONDS + 30))
-    while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
-    end_status=0
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid"
-        end_status=running
-    fi
-    wait "$pid" 2>/dev/null || end_status=$?
+    play_to_end "$PUZZLE_TO_EXIT"
     chattr -i "$folder" 2>/dev/null || true
     [[ $end_status == 0 ]] || fail "read-only folder ($readonly_how): status $end_status, want 0"
     cmp -s "$settings" "$work/progress" || fail "read-only folder: the progress changed"

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Run one libFuzzer target for a bounded time, seeded with inputs taken from
+# Run one libFuzzer target for a fixed number of inputs from a fixed seed
+# (the same inputs every run, however loaded the machine), seeded with inputs taken from
 # the game folder's real archives (made once per build, under
 # $MEADOW_BUILD_DIR/fuzz_corpus/NAME).  Fails when the fuzzer finds a crash,
 # a leak, undefined behaviour or a broken invariant; the input that did it is
 # kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
 #
-#   run_fuzzer.sh NAME BINARY SECONDS      NAME: pak, model, settings, procedural, photo
+#   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo
 set -euo pipefail
 
 name=$1
 binary=$2
-seconds=$3
+runs=$3
 game_dir=${MEADOW_GAME_DIR:?MEADOW_GAME_DIR must name the game folder}
 build_dir=${MEADOW_BUILD_DIR:?MEADOW_BUILD_DIR must name the build folder}
 paktool=$build_dir/paktool
@@ -18,19 +19,21 @@ seeds=$build_dir/fuzz_corpus/$name
 artifacts=$build_dir/fuzz_artifacts
 max_len=65536
 
-# Every entry of every archive, extracted once for all targets.
+# Every entry of every archive, extracted once for all targets.  The targets
+# run side by side: each extracts into a folder of its own and moves it into
+# place in one step; the first one there wins.
 extract_entries() {
     local entries=$build_dir/fuzz_corpus/entries
-    if [[ ! -f $entries/.done ]]; then
-        rm -rf "$entries"
-        mkdir -p "$entries"
+    if [[ ! -d $entries ]]; then
+        local fresh
+        fresh=$(mktemp -d "$build_dir/fuzz_corpus/entries_XXXXXX")
         for pak in "$game_dir"/*.pak; do
             local base
             base=$(basename "$pak" .pak)
-            mkdir -p "$entries/$base"
-            "$paktool" extract "$pak" "$entries/$base/" >/dev/null
+            mkdir -p "$fresh/$base"
+            "$paktool" extract "$pak" "$fresh/$base/" >/dev/null
         done
-        touch "$entries/.done"
+        mv -T "$fresh" "$entries" 2>/dev/null || rm -rf "$fresh"
     fi
     echo "$entries"
 }
@@ -98,6 +101,7 @@ make_photo_seeds() {
     printf '\x01\0\0\0\xff\xff\xff\xff' >"$seeds/progress_huge"
 }
 
+mkdir -p "$build_dir/fuzz_corpus"
 if [[ ! -f $seeds/.done ]]; then
     rm -rf "$seeds"
     mkdir -p "$seeds"
@@ -108,10 +112,10 @@ fi
 mkdir -p "$artifacts"
 work=$(mktemp -d /tmp/meadow_libfuzzer_XXXXXX)
 trap 'rm -rf "$work"' EXIT
-echo "fuzz_$name: $(find "$seeds" -type f ! -name .done | wc -l) seeds, ${seconds}s"
+echo "fuzz_$name: $(find "$seeds" -type f ! -name .done | wc -l) seeds, $runs inputs"
 # New inputs go to the scratch folder; the seeds stay as made.
 status=0
-"$binary" -max_total_time="$seconds" -max_len=$max_len -timeout=10 -rss_limit_mb=2048 \
+"$binary" -runs="$runs" -seed=1 -max_len=$max_len -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$artifacts/${name}_" "$work" "$seeds" \
     >"$work/log" 2>&1 || status=$?
 if ((status != 0)); then
