@@ -4,8 +4,10 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "app/frame_redraw.h"
 #include "app/input.h"
@@ -17,6 +19,7 @@
 #include "base/random.h"
 #include "audio/audio_mixer.h"
 #include "resources/mesh.h"
+#include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
 #include "scene/scene_object.h"
 
@@ -32,19 +35,42 @@ constexpr float WORLD_DISTANCE = 100.0f; // the world root's origin, in front of
 // the entry point.
 const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
 
+// Before a lost display ends the process: the save under way, if any, ends.
+void finishSavingBeforeExit() {
+    finishSettingsWrites();
+}
+
+// An archive that cannot be used: say where it was looked for or what is
+// wrong with it, and end at once (see pak_library.h), the last save done.
+// SceneObject::loadModel reports a damaged archive by its name.
+void endOnArchiveFailure(const std::string& fileName) {
+    finishSettingsWrites();
+    std::string path = archivePath(fileName);
+    if (path.empty()) {
+        std::fprintf(stderr, "Meadow Mosaics: cannot find the archive %s %s\n",
+                     fileName.c_str(), archiveSearchText().c_str());
+    } else {
+        reportPakFailure(path);
+    }
+    std::_Exit(1);
+}
+
 } // namespace
 
 void saveSettingsAndQuit() {
-    saveSettings();
+    saveSettingsIfChanged();
     if (worldRoot) worldRoot->kill();
 }
 
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
+    pakLocate = archivePath;
+    if (pakOpenFailure == exitOnPakFailure) pakOpenFailure = endOnArchiveFailure;
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
+    watchDisplayConnection(finishSavingBeforeExit);
     theRedraw.probeBackBuffer();
     // Every clock starts from SDL's: an earlier run in this process may have
     // left frameTime ahead of it, and the first frame would then jump ahead.
@@ -81,6 +107,8 @@ void runFrame() {
     recordOpaqueMeshes = false;
     RedrawKind kind = theRedraw.finishFrame(frameTime);
     thePicker.update();
+    // Whatever this frame's effects changed goes to the file now.
+    saveSettingsIfChanged();
     // Nothing new to show: rest a moment instead of spinning.
     if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
 }
@@ -91,11 +119,13 @@ void stepFrame() {
 }
 
 void runMainLoop() {
-    while (!worldRoot->dead)
+    while (!worldRoot->dead && !endRequested())
         stepFrame();
 }
 
 void shutdownGame() {
+    saveSettingsIfChanged();
+    finishSettingsWrites();
     delete worldRoot;
     worldRoot = nullptr;
     // The sounds go with their mixer, which gives their archives back: a
@@ -107,8 +137,15 @@ void shutdownGame() {
 }
 
 int gameMain() {
+    catchEndSignals();
+    // A second copy would overwrite the first one's progress with its own.
+    if (!claimSettingsFolder()) {
+        std::fprintf(stderr, "Meadow Mosaics is already running.\n");
+        return 0;
+    }
     if (!startGame()) return 1;
     runMainLoop();
     shutdownGame();
+    releaseSettingsFolder();
     return 0;
 }

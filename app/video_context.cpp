@@ -28,12 +28,17 @@ constexpr const char* SOFTWARE_RENDERERS[] = {"llvmpipe", "softpipe", "swrast"};
 // The invisible pointer installed instead of hiding the system one.
 SDL_Cursor* blankCursor = nullptr;
 
+// Colour and depth bits of the game's own request, and of the last resort
+// (0 colour bits: whatever the display has).
+constexpr int COLOUR_BITS = 8, DEPTH_BITS = 24;
+constexpr int OFFERED_COLOUR_BITS = 0, OFFERED_DEPTH_BITS = 16;
+
 // The GL attributes of a mode request, in the order the mode wants them.
-void setGlAttributes(bool multisample) {
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+void setGlAttributes(bool multisample, int colourBits = COLOUR_BITS, int depthBits = DEPTH_BITS) {
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, colourBits);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, colourBits);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, colourBits);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
@@ -130,16 +135,22 @@ void VideoContext::setMode() {
     if (retry) {
         setGlAttributes(false);
         screenSurface = SDL_SetVideoMode(width, height, 32, flags);
+    }
+    if (retry && !screenSurface) {
+        // A display of another depth (16 bits: many VNC servers) has no
+        // visual with 8 bits a colour: take what it offers, at its own depth.
+        setGlAttributes(false, OFFERED_COLOUR_BITS, OFFERED_DEPTH_BITS);
+        screenSurface = SDL_SetVideoMode(width, height, 0, flags);
         if (!screenSurface) {
             std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
             fatalVideoError();
         }
-    } else {
-        glEnable(MULTISAMPLE_ARB);
     }
+    if (!retry) glEnable(MULTISAMPLE_ARB);
     GLint sampleBuffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
     multisampled = !retry && sampleBuffers > 0;
+    glGetIntegerv(GL_RED_BITS, &redBits);
     setFixedGlState();
     setProjection(width, height);
 }
