@@ -58,7 +58,7 @@ void endOnArchiveFailure(const std::string& fileName) {
 } // namespace
 
 void saveSettingsAndQuit() {
-    saveSettingsIfChanged();
+    settingsAreSaved(); // saves what changed; after a failed save, one more try
     if (worldRoot) worldRoot->kill();
 }
 

@@ -22,6 +22,11 @@ constexpr Uint32 MODE_FLAGS = 0x80000007u;
 constexpr GLenum MULTISAMPLE_ARB = 0x809D;
 constexpr int CURSOR_SIDE = 16;
 
+// SDL video drivers that draw nowhere anyone can see: SDL falls back on them
+// when no display can be reached, and the game would then run unseen for
+// ever, holding the settings folder's lock.
+constexpr const char* WINDOWLESS_DRIVERS[] = {"offscreen", "dummy", "evdev"};
+
 // Renderer names of Mesa's rasterisers that run on the CPU.
 constexpr const char* SOFTWARE_RENDERERS[] = {"llvmpipe", "softpipe", "swrast"};
 
@@ -87,9 +92,21 @@ void fatalVideoError() {
     std::exit(1);
 }
 
+bool isWindowlessVideoDriver(const char* driver) {
+    for (const char* name : WINDOWLESS_DRIVERS)
+        if (driver && std::strcmp(driver, name) == 0) return true;
+    return false;
+}
+
 void VideoContext::open(int w, int h, int depth) {
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        fatalVideoError();
+    }
+    char driver[32] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    if (isWindowlessVideoDriver(driver)) {
+        std::fprintf(stderr, "Video initialization failed: no display to show a window on\n");
         fatalVideoError();
     }
     if (w == 0 && h == 0 && depth == 0) {

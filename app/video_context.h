@@ -16,8 +16,9 @@
 // in front of the eye (negated for negative d); screens pin objects to the
 // screen's edges with them.
 //
-// Failures: "Video initialization failed: %s\n" or "Video mode set failed:
-// %s\n" on stderr, SDL shut down, exit status 1.
+// Failures: "Video initialization failed: %s\n" (also when SDL found no
+// display and fell back on a driver that shows nothing) or "Video mode set
+// failed: %s\n" on stderr, SDL shut down, exit status 1.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -44,6 +45,10 @@ struct VideoContext {
 
 extern VideoContext* theVideo;     // created by the start-up
 extern SDL_Surface* screenSurface; // what SDL_SetVideoMode returned
+
+// True when SDL's video driver of that name shows no window (offscreen,
+// dummy): SDL's choice when no display can be reached.
+bool isWindowlessVideoDriver(const char* driver);
 
 // True when the GL_RENDERER string names a software rasteriser.
 bool isSoftwareRenderer(const char* renderer);

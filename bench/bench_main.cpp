@@ -3,6 +3,7 @@
 //   meadow_bench frames           48-piece board: at rest, pointer moving, drawn whole; empty frame
 //   meadow_bench startup          process start to the first frame (forks itself)
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
+//   meadow_bench saves            frames around a settings save; the write itself
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
 //
 // Every figure is printed as "name value" (milliseconds or kilobytes);
@@ -12,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +24,7 @@
 #include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/platform.h"
+#include "app/settings.h"
 #include "app/synthetic_input.h"
 #include "app/video_context.h"
 #include "bench/bench_session.h"
@@ -41,6 +44,8 @@ constexpr int MEMORY_SWITCHES = 200;
 constexpr int STEADY_AFTER = 10; // every picture visited once
 constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
 constexpr int HELD_PIECE = 10;
+constexpr int SAVE_RUNS = 15;
+constexpr int FRAMES_AROUND_SAVE = 5; // timed before the change and from it on
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
 SceneObject* pieceOf(int i) {
@@ -229,6 +234,39 @@ int benchSwitches() {
     return 0;
 }
 
+// A switch flipped while the pointer moves over the board (frames that
+// draw): the longest of the frames from the change on, against the typical
+// frame just before; and the write itself (written, flushed, renamed) as it
+// would cost if the frame did it.
+int benchSaves() {
+    if (!startBenchGame(false)) return 1;
+    runFor(LANDING_MS);
+    std::vector<double> longest, typical, direct;
+    int moveStep = 0;
+    for (int run = 0; run < SAVE_RUNS; ++run) {
+        std::vector<double> before;
+        for (int i = 0; i < FRAMES_AROUND_SAVE; ++i)
+            before.push_back(movingPointerFrame(moveStep));
+        theSettings->soundOn = !theSettings->soundOn;
+        double worst = 0;
+        for (int i = 0; i < FRAMES_AROUND_SAVE; ++i)
+            worst = std::max(worst, movingPointerFrame(moveStep));
+        longest.push_back(worst);
+        typical.push_back(median(before));
+        finishSettingsWrites();
+        double start = nowMs();
+        saveSettings();
+        direct.push_back(nowMs() - start);
+    }
+    report("save_frame_ms", median(longest));
+    report("save_frame_worst_ms", maximum(longest));
+    report("save_floor_ms", median(typical));
+    report("save_write_ms", median(direct));
+    report("save_write_worst_ms", maximum(direct));
+    shutdownGame();
+    return 0;
+}
+
 int benchIdle(double seconds) {
     if (!prepareBenchRun(false)) return 1;
     preparePlatformEnvironment();
@@ -242,7 +280,7 @@ int benchIdle(double seconds) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS\n");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|saves|idle SECONDS\n");
     return 2;
 }
 
@@ -255,6 +293,7 @@ int main(int argc, char** argv) {
     if (mode == "startup") return benchStartup("/proc/self/exe");
     if (mode == "startup-child" && argc == 3) return startupChild(argv[2]);
     if (mode == "switches") return benchSwitches();
+    if (mode == "saves") return benchSaves();
     if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
     return usage();
 }

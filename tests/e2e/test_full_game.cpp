@@ -46,6 +46,11 @@ void playWholePicture(int expectedPieces) {
         EXPECT_EQ(placedCount, k + 1);
     }
     ASSERT_TRUE(waitUntil([] { return theSettings->pictureDone[currentPicture] == 1; }, 3000));
+    // On disk at once, whatever way the game ends next.
+    ASSERT_TRUE(finishSettingsWrites());
+    std::vector<uint8_t> saved = settingsFileBytes();
+    ASSERT_EQ(saved.size(), SETTINGS_FILE_SIZE);
+    EXPECT_EQ(saved[12 + 4 * currentPicture], 1);
     EXPECT_EQ(playCount("final.wav"), 1);
     EXPECT_TRUE(board->hasModel); // the finished picture
     EXPECT_TRUE(board->children.empty());

@@ -12,7 +12,8 @@
 #  - started from another folder, and installed as PREFIX/games with its
 #    archives in PREFIX/share/meadow_mosaics: the game finds its archives;
 #    with no archives anywhere it names the one missing and ends with 1;
-#  - a 16-bit display: the game starts.
+#  - a 16-bit display: the game starts; no display at all: it ends with
+#    status 1 and says so, instead of running unseen.
 #
 # Every wait has a deadline; a failure kills whatever the script started.
 # Needs MEADOW_GAME_DIR (the program and its archives).
@@ -138,6 +139,20 @@ await_end() {
     end_seconds=$((SECONDS - start))
 }
 
+# Start from folder $2 (program $3), see it drawn, end it with SIGTERM: status 0.
+starts_and_ends() {
+    start_game "$2" "${3:-$program}"
+    if ! await_game "$1"; then
+        echo "stderr: $(cat "$work/stderr")"
+        kill -9 "$pid" 2>/dev/null || true
+        return
+    fi
+    kill -TERM "$pid"
+    await_end
+    [[ $end_status == 0 ]] || fail "$1: status $end_status, want 0"
+    echo "$1: started, status $end_status"
+}
+
 expect_kept() {
     [[ $(settings_byte 8) == 0 && $(settings_byte 52) == 0 && $(stat -c %s "$settings") == 56 ]] ||
         fail "$1: the change was lost ($(od -An -tx1 "$settings" 2>/dev/null | tr -d '\n'))"
@@ -180,15 +195,7 @@ await_end
 # 3. A FIFO at the settings path: read as missing, the game starts.
 fresh_data fifo
 mkfifo "$settings"
-start_game "$game_dir"
-if await_game "FIFO"; then
-    kill -TERM "$pid"
-    await_end
-    [[ $end_status == 0 ]] || fail "FIFO: status $end_status, want 0"
-    echo "FIFO at the settings path: started, status $end_status"
-else
-    kill -9 "$pid" 2>/dev/null || true
-fi
+starts_and_ends "FIFO at the settings path" "$game_dir"
 
 # 4. Started from another folder, as built and as installed.
 fresh_data elsewhere
@@ -196,13 +203,7 @@ mkdir -p "$work/elsewhere" "$work/prefix/games" "$work/prefix/share/meadow_mosai
 for started_as in "$program" "$work/prefix/games/meadow_mosaics"; do
     cp "$program" "$work/prefix/games/"
     ln -sf "$game_dir"/*.pak "$work/prefix/share/meadow_mosaics/"
-    start_game "$work/elsewhere" "$started_as"
-    if await_game "from another folder ($started_as)"; then
-        kill -TERM "$pid"
-        await_end
-        [[ $end_status == 0 ]] || fail "from another folder ($started_as): status $end_status"
-        echo "started from another folder as $started_as: status $end_status"
-    fi
+    starts_and_ends "started from another folder as $started_as" "$work/elsewhere" "$started_as"
 done
 cp "$program" "$work/lonely/"
 start_game "$work/elsewhere" "$work/lonely/meadow_mosaics"
@@ -227,16 +228,18 @@ stop_xvfb
 # 6. A 16-bit display: the game starts and ends normally.
 start_xvfb 16
 fresh_data depth16
-start_game "$game_dir"
-if await_game "16-bit display"; then
-    kill -TERM "$pid"
-    await_end
-    [[ $end_status == 0 ]] || fail "16-bit display: status $end_status, want 0"
-    echo "16-bit display: started, status $end_status"
-else
-    echo "stderr: $(cat "$work/stderr")"
-fi
+starts_and_ends "16-bit display" "$game_dir"
 stop_xvfb
+
+# 7. No display at all (SDL would fall back on drawing offscreen).
+fresh_data nowhere
+(cd "$game_dir" && exec env -u DISPLAY -u WAYLAND_DISPLAY "$program") 2>"$work/stderr" &
+pid=$!
+started+=("$pid")
+await_end
+[[ $end_status == 1 ]] || fail "no display: status $end_status, want 1"
+grep -q "^Video initialization failed" "$work/stderr" || fail "no display: stderr was: $(cat "$work/stderr")"
+echo "no display: status $end_status"
 
 if ((failures > 0)); then
     echo "$failures failures"

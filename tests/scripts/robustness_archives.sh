@@ -127,7 +127,9 @@ export XDG_DATA_HOME
 for run in 1 2; do
     start_game
     if ! wait_for_window; then
-        fail "picture switch (run $run): the game ended before its window opened"
+        fail "picture switch (run $run): no game window"
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
         continue
     fi
     # Right until the game ends: a press before the board stands is not taken.
