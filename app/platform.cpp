@@ -1,4 +1,5 @@
-// The Linux layer: settings folder, SDL environment and the web browser.
+// The Linux layer: settings folder, where the archives are, SDL environment,
+// end signals, a lost display and the web browser.
 #include "app/platform.h"
 
 #include <dlfcn.h>
