@@ -106,7 +106,8 @@ void VideoContext::open(int w, int h, int depth) {
     char driver[32] = "";
     SDL_VideoDriverName(driver, sizeof driver);
     if (isWindowlessVideoDriver(driver)) {
-        std::fprintf(stderr, "Video initialization failed: no display to show a window on\n");
+        std::fprintf(stderr, "Video initialization failed: no display to show a window on (%s)\n",
+                     driver);
         fatalVideoError();
     }
     if (w == 0 && h == 0 && depth == 0) {
