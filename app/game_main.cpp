@@ -11,6 +11,7 @@
 
 #include "app/frame_redraw.h"
 #include "app/input.h"
+#include "app/language.h"
 #include "app/picking.h"
 #include "app/platform.h"
 #include "app/settings.h"
@@ -46,6 +47,7 @@ void finishSavingBeforeExit() {
 void endOnArchiveFailure(const std::string& fileName) {
     finishSettingsWrites();
     std::string path = archivePath(fileName);
+    if (!path.empty()) path = languageArchivePath(path, thePakLibrary.language);
     if (path.empty()) {
         std::fprintf(stderr, "Meadow Mosaics: cannot find the archive %s %s\n",
                      fileName.c_str(), archiveSearchText().c_str());
@@ -67,6 +69,7 @@ bool startGame() {
     loadSettings();
     pakLocate = archivePath;
     if (pakOpenFailure == exitOnPakFailure) pakOpenFailure = endOnArchiveFailure;
+    useEnvironmentLanguage();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);

@@ -12,14 +12,31 @@
 #include <cstdio>
 #include <cstring>
 
-// The Comic Neue files of the fonts-comic-neue package: the only fonts the art may use.
-static constexpr const char* COMIC_NEUE_FILES[] = {
-    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf",
-    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf",
-    "/usr/share/fonts/truetype/comic-neue/ComicNeue-Regular.ttf",
-    "/usr/share/fonts/truetype/comic-neue/ComicNeue-Bold.ttf",
+// The font families the art may set text in, and the Debian files that hold
+// them: Comic Neue (fonts-comic-neue) for the Latin alphabets, Comfortaa
+// (fonts-comfortaa), round and friendly too, for Cyrillic, which Comic Neue
+// lacks.  Only the family a run asks for goes into its private font set.
+struct ArtFontFamily {
+    const char* family;   // as fontconfig names it
+    const char* package;  // Debian package, for the message when it is missing
+    const char* files[4]; // Regular and Bold, as .otf or .ttf; nullptr = unused
 };
-static constexpr const char* FONT_FAMILY = "Comic Neue";
+
+static constexpr ArtFontFamily ART_FONT_FAMILIES[] = {
+    {COMIC_NEUE,
+     "fonts-comic-neue",
+     {"/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf",
+      "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf",
+      "/usr/share/fonts/truetype/comic-neue/ComicNeue-Regular.ttf",
+      "/usr/share/fonts/truetype/comic-neue/ComicNeue-Bold.ttf"}},
+    {COMFORTAA,
+     "fonts-comfortaa",
+     {"/usr/share/fonts/truetype/comfortaa/Comfortaa-Regular.ttf",
+      "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf", nullptr, nullptr}},
+};
+
+// The family every layout of this run asks for (set by initArtFonts).
+static std::string artFamily = COMIC_NEUE;
 
 // ---- Colours ----------------------------------------------------------------
 
@@ -253,14 +270,22 @@ void softGlow(cairo_t* cr, double cx, double cy, double radius, Rgba colour) {
 
 // ---- Text ---------------------------------------------------------------------
 
-bool initArtFonts() {
+bool initArtFonts(const std::string& family) {
+    const ArtFontFamily* wanted = nullptr;
+    for (const ArtFontFamily& known : ART_FONT_FAMILIES)
+        if (family == known.family) wanted = &known;
+    if (!wanted) {
+        std::fprintf(stderr, "art_gen: no font family \"%s\" is known\n", family.c_str());
+        return false;
+    }
     FcConfig* config = FcConfigCreate();
     int added = 0;
-    for (const char* file : COMIC_NEUE_FILES)
-        if (FcConfigAppFontAddFile(config, (const FcChar8*)file)) added++;
+    for (const char* file : wanted->files)
+        if (file && FcConfigAppFontAddFile(config, (const FcChar8*)file)) added++;
     if (added == 0) {
-        std::fprintf(stderr,
-                     "art_gen: no Comic Neue font files found (package fonts-comic-neue)\n");
+        std::fprintf(stderr, "art_gen: no %s font files found (package %s)\n", wanted->family,
+                     wanted->package);
+        FcConfigDestroy(config);
         return false;
     }
     FcConfigSetCurrent(config);
@@ -272,10 +297,11 @@ bool initArtFonts() {
     pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), config);
     pango_cairo_font_map_set_default(PANGO_CAIRO_FONT_MAP(map));
     g_object_unref(map);
-    std::string family = loadedFontFamily();
-    if (family != FONT_FAMILY) {
-        std::fprintf(stderr, "art_gen: text would be set in \"%s\", not %s\n", family.c_str(),
-                     FONT_FAMILY);
+    artFamily = family;
+    std::string loaded = loadedFontFamily();
+    if (loaded != family) {
+        std::fprintf(stderr, "art_gen: text would be set in \"%s\", not %s\n", loaded.c_str(),
+                     family.c_str());
         return false;
     }
     return true;
@@ -284,7 +310,9 @@ bool initArtFonts() {
 std::string loadedFontFamily() {
     PangoFontMap* map = pango_cairo_font_map_get_default();
     PangoContext* context = pango_font_map_create_context(map);
-    PangoFontDescription* wanted = pango_font_description_from_string("Comic Neue Bold 20");
+    PangoFontDescription* wanted = pango_font_description_from_string(artFamily.c_str());
+    pango_font_description_set_weight(wanted, PANGO_WEIGHT_BOLD);
+    pango_font_description_set_absolute_size(wanted, 20 * PANGO_SCALE);
     PangoFont* font = pango_font_map_load_font(map, context, wanted);
     std::string family;
     if (font) {
@@ -299,16 +327,29 @@ std::string loadedFontFamily() {
     return family;
 }
 
-// A pango layout for the text in the style's size, in the context's current units.
-static PangoLayout* makeLayout(cairo_t* cr, const std::string& text, double size, bool bold) {
+// A pango layout for the text in the style's size, in the context's current
+// units, broken at word ends to wrapWidth when that is above 0.  Metrics are
+// not hinted: hinting rounds them to the pixels of the sheet being drawn, and
+// a text must measure the same whatever the sharpness of its sheet.
+static PangoLayout* makeLayout(cairo_t* cr, const std::string& text, double size, bool bold,
+                               double wrapWidth) {
     PangoLayout* layout = pango_cairo_create_layout(cr);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
+    cairo_font_options_destroy(options);
+    pango_layout_context_changed(layout);
     PangoFontDescription* font = pango_font_description_new();
-    pango_font_description_set_family(font, FONT_FAMILY);
+    pango_font_description_set_family(font, artFamily.c_str());
     pango_font_description_set_weight(font, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_absolute_size(font, size * PANGO_SCALE);
     pango_layout_set_font_description(layout, font);
     pango_font_description_free(font);
     pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
+    if (wrapWidth > 0) {
+        pango_layout_set_width(layout, (int)(wrapWidth * PANGO_SCALE));
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+    }
     pango_layout_set_text(layout, text.c_str(), -1);
     return layout;
 }
@@ -317,17 +358,45 @@ static PangoLayout* makeLayout(cairo_t* cr, const std::string& text, double size
 // (board units) would be rounded badly, so text is laid out at 100x and scaled back.
 static constexpr double TEXT_OVERSCALE = 100.0;
 
-void measureText(cairo_t* cr, const std::string& text, const TextStyle& style, double& width,
-                 double& height) {
-    cairo_save(cr);
-    cairo_scale(cr, 1 / TEXT_OVERSCALE, 1 / TEXT_OVERSCALE);
-    PangoLayout* layout = makeLayout(cr, text, style.size * TEXT_OVERSCALE, style.bold);
+// The rectangle that holds both the letters (ink) and the line boxes, in pango units.
+static PangoRectangle layoutBox(PangoLayout* layout) {
     PangoRectangle ink, logical;
     pango_layout_get_extents(layout, &ink, &logical);
-    width = logical.width / (double)PANGO_SCALE / TEXT_OVERSCALE;
-    height = logical.height / (double)PANGO_SCALE / TEXT_OVERSCALE;
+    int x0 = std::min(ink.x, logical.x), y0 = std::min(ink.y, logical.y);
+    int x1 = std::max(ink.x + ink.width, logical.x + logical.width);
+    int y1 = std::max(ink.y + ink.height, logical.y + logical.height);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+// True when every line after the first starts just after a space, a line
+// break or a hyphen: pango breaks a word that is wider than the line inside it.
+static bool brokenAtWordEnds(PangoLayout* layout, const std::string& text) {
+    int lines = pango_layout_get_line_count(layout);
+    for (int i = 1; i < lines; i++) {
+        int start = pango_layout_get_line_readonly(layout, i)->start_index;
+        if (start <= 0 || start > (int)text.size()) return false;
+        unsigned char before = (unsigned char)text[(size_t)start - 1];
+        if (before != ' ' && before != '\n' && before != '-') return false;
+    }
+    return true;
+}
+
+TextExtents measureText(cairo_t* cr, const std::string& text, const TextStyle& style) {
+    cairo_save(cr);
+    cairo_scale(cr, 1 / TEXT_OVERSCALE, 1 / TEXT_OVERSCALE);
+    PangoLayout* layout = makeLayout(cr, text, style.size * TEXT_OVERSCALE, style.bold,
+                                     style.wrapWidth * TEXT_OVERSCALE);
+    PangoRectangle box = layoutBox(layout);
+    double unit = PANGO_SCALE * TEXT_OVERSCALE;
+    TextExtents extents;
+    extents.width = box.width / unit + style.outlineWidth;
+    extents.height = box.height / unit + style.outlineWidth;
+    extents.lines = pango_layout_get_line_count(layout);
+    extents.wordsWhole = brokenAtWordEnds(layout, text);
+    extents.missingGlyphs = pango_layout_get_unknown_glyphs_count(layout);
     g_object_unref(layout);
     cairo_restore(cr);
+    return extents;
 }
 
 void drawTextCentred(cairo_t* cr, const std::string& text, const TextStyle& style, double cx,
@@ -335,11 +404,12 @@ void drawTextCentred(cairo_t* cr, const std::string& text, const TextStyle& styl
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, 1 / TEXT_OVERSCALE, 1 / TEXT_OVERSCALE);
-    PangoLayout* layout = makeLayout(cr, text, style.size * TEXT_OVERSCALE, style.bold);
-    PangoRectangle ink, logical;
-    pango_layout_get_extents(layout, &ink, &logical);
-    double w = logical.width / (double)PANGO_SCALE, h = logical.height / (double)PANGO_SCALE;
-    cairo_move_to(cr, -w / 2 - logical.x / (double)PANGO_SCALE, -h / 2);
+    PangoLayout* layout = makeLayout(cr, text, style.size * TEXT_OVERSCALE, style.bold,
+                                     style.wrapWidth * TEXT_OVERSCALE);
+    PangoRectangle box = layoutBox(layout);
+    double x = box.x / (double)PANGO_SCALE, y = box.y / (double)PANGO_SCALE;
+    double w = box.width / (double)PANGO_SCALE, h = box.height / (double)PANGO_SCALE;
+    cairo_move_to(cr, -w / 2 - x, -h / 2 - y);
     pango_cairo_layout_path(cr, layout);
     if (style.outlineWidth > 0) {
         setColour(cr, style.outline);
@@ -352,11 +422,34 @@ void drawTextCentred(cairo_t* cr, const std::string& text, const TextStyle& styl
     cairo_restore(cr);
 }
 
-double fitTextSize(cairo_t* cr, const std::string& text, const TextStyle& style, double maxWidth) {
-    double w = 0, h = 0;
-    measureText(cr, text, style, w, h);
-    if (w <= maxWidth || w <= 0) return style.size;
-    return style.size * maxWidth / w;
+// Whether the text in this style fits the box, words whole.
+static bool fitsBox(const TextExtents& extents, double boxWidth, double boxHeight) {
+    return extents.width <= boxWidth && extents.height <= boxHeight && extents.wordsWhole;
+}
+
+TextStyle fitTextInBox(cairo_t* cr, const std::string& text, const TextStyle& style,
+                       double boxWidth, double boxHeight) {
+    // One line, shrunk in proportion until it fits (the outline shrinks with it).
+    TextStyle line = style;
+    line.wrapWidth = 0;
+    double outlineShare = style.size > 0 ? style.outlineWidth / style.size : 0;
+    for (int tries = 0; tries < 8; tries++) {
+        TextExtents extents = measureText(cr, text, line);
+        if (fitsBox(extents, boxWidth, boxHeight) || extents.width <= 0) break;
+        double scale = std::min(boxWidth / extents.width, boxHeight / extents.height);
+        line.size *= std::min(scale, 1.0) * 0.995;
+        line.outlineWidth = line.size * outlineShare;
+    }
+    // Broken into lines at word ends, when that keeps the letters bigger.
+    if (text.find_first_of(" \n") == std::string::npos) return line;
+    for (double size = style.size; size > line.size * 1.02; size *= 0.96) {
+        TextStyle wrapped = style;
+        wrapped.size = size;
+        wrapped.outlineWidth = size * outlineShare;
+        wrapped.wrapWidth = boxWidth - wrapped.outlineWidth;
+        if (fitsBox(measureText(cr, text, wrapped), boxWidth, boxHeight)) return wrapped;
+    }
+    return line;
 }
 
 // ---- Models -------------------------------------------------------------------

@@ -7,9 +7,11 @@
 // Their rows are stored unfiltered at zlib's best compression: the game
 // decodes a board's 2048 x 1024 picture while the player waits for the next
 // board, and undoing PNG's row filters took more than half of that time.
-// Text is set with pango in Comic Neue only: `initArtFonts` builds a private
-// fontconfig holding nothing but the Comic Neue files and refuses to go on if
-// anything else would load.  Models are `MeshBuild` lists (resources/
+// Text is set with pango in one family per run: `initArtFonts` builds a
+// private fontconfig holding nothing but that family's files (Comic Neue, or
+// Comfortaa for Cyrillic) and refuses to go on if anything else would load,
+// so a letter the family lacks shows up as a missing glyph, never as a
+// stand-in from some other font.  Models are `MeshBuild` lists (resources/
 // model_format.h) filled with the quad and triangle helpers below; image
 // texture coordinate t = 0 is the top row of the image.
 //
@@ -91,28 +93,41 @@ void softGlow(cairo_t* cr, double cx, double cy, double radius, Rgba colour);
 
 // ---- Text ---------------------------------------------------------------------
 
-// Build the private Comic Neue font set and make it pango's default; false
-// (with a message on stderr) when the family that loads is not Comic Neue.
-bool initArtFonts();
+constexpr const char* COMIC_NEUE = "Comic Neue"; // the Latin alphabets
+constexpr const char* COMFORTAA = "Comfortaa";   // Cyrillic
+
+// Build a private font set of one family and make it pango's default; false
+// (with a message on stderr) when its files are missing or another family loads.
+bool initArtFonts(const std::string& family = COMIC_NEUE);
 // Family name of the font pango loads for text, for the check above and the tests.
 std::string loadedFontFamily();
 
 struct TextStyle {
-    double size;         // em size in the context's current units
-    bool bold;           // Comic Neue Bold instead of Regular
-    Rgba fill;           // letter colour
-    Rgba outline;        // outline colour (drawn under the letters)
-    double outlineWidth; // 0 = no outline
+    double size;          // em size in the context's current units
+    bool bold;            // the Bold face instead of Regular
+    Rgba fill;            // letter colour
+    Rgba outline;         // outline colour (drawn under the letters)
+    double outlineWidth;  // 0 = no outline
+    double wrapWidth = 0; // lines broken at word ends to this width; 0 = one line
 };
 
-// Width and height of one line of text in the context's current units.
-void measureText(cairo_t* cr, const std::string& text, const TextStyle& style, double& width,
-                 double& height);
-// Draw text centred on (cx, cy); lines separated by '\n' are centred each.
+// The room a text takes in a style: letters, line spacing and outline.
+struct TextExtents {
+    double width = 0, height = 0; // in the context's current units
+    int lines = 0;                // lines after breaking
+    bool wordsWhole = true;       // every line break falls between words
+    int missingGlyphs = 0;        // characters the font has no letter for
+};
+
+// Lay the text out in the style and measure it.
+TextExtents measureText(cairo_t* cr, const std::string& text, const TextStyle& style);
+// Draw text centred on (cx, cy); each line is centred on its own.
 void drawTextCentred(cairo_t* cr, const std::string& text, const TextStyle& style, double cx,
                      double cy);
-// Largest size (not above style.size) at which the text fits maxWidth.
-double fitTextSize(cairo_t* cr, const std::string& text, const TextStyle& style, double maxWidth);
+// The style (size not above style.size, lines broken at word ends or not) with the
+// biggest letters at which the text, outline included, fits a box of that size.
+TextStyle fitTextInBox(cairo_t* cr, const std::string& text, const TextStyle& style,
+                       double boxWidth, double boxHeight);
 
 // ---- Models -------------------------------------------------------------------
 

@@ -14,5 +14,10 @@ bool buildPictureArchives(const std::string& outDir);
 // "exit_menu.pak", "break_menu.pak".
 bool buildInterfaceArchives(const std::string& outDir);
 
+// Only the interface archives with words in them, in the run's language
+// (art/art_language.h): "main_menu.pak", "reclama1.pak", "select_menu.pak",
+// "help_menu.pak", "about_menu.pak", "exit_menu.pak", "break_menu.pak".
+bool buildTextArchives(const std::string& outDir);
+
 // Sounds: "music.pak" and "sound.pak".
 bool buildSoundArchives(const std::string& outDir);

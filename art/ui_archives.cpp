@@ -8,13 +8,28 @@ struct InterfaceStep {
     bool (*build)(const std::string& outDir); // writes its archives into outDir
 };
 
-static constexpr InterfaceStep INTERFACE_STEPS[] = {
-    {buildInterfaceMy}, {buildButtons},     {buildMainMenu},
-    {buildSizeDialog},  {buildHelpDialogs}, {buildSmallDialogs},
+// The archives without words: the same in every language.
+static constexpr InterfaceStep PICTURE_STEPS[] = {
+    {buildInterfaceMy},
+    {buildButtons},
 };
 
-bool buildInterfaceArchives(const std::string& outDir) {
-    for (const InterfaceStep& step : INTERFACE_STEPS)
+// The archives with words: drawn once per language.
+static constexpr InterfaceStep TEXT_ARCHIVE_STEPS[] = {
+    {buildMainMenu},
+    {buildSizeDialog},
+    {buildHelpDialogs},
+    {buildSmallDialogs},
+};
+
+bool buildTextArchives(const std::string& outDir) {
+    for (const InterfaceStep& step : TEXT_ARCHIVE_STEPS)
         if (!step.build(outDir)) return false;
     return true;
+}
+
+bool buildInterfaceArchives(const std::string& outDir) {
+    for (const InterfaceStep& step : PICTURE_STEPS)
+        if (!step.build(outDir)) return false;
+    return buildTextArchives(outDir);
 }

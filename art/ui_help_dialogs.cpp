@@ -11,6 +11,7 @@
 // sits in the top-right corner, above the picture.
 #include <cmath>
 
+#include "art/art_language.h"
 #include "art/ui_archives.h"
 #include "art/ui_icons.h"
 #include "art/ui_paint.h"
@@ -25,7 +26,7 @@ constexpr double BACK_DEPTH = -64.9;
 static void badge(cairo_t* cr, const char* digit, double cx, double cy, double r) {
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
     fillGradientOutlined(cr, cy - r, rgb(0xff9ccd), cy + r, rgb(0xe05a9c), INK, LINE);
-    paintButtonLabel(cr, digit, r * 1.45, cx, cy - r * 0.05, r * 1.6);
+    paintButtonLabel(cr, digit, r * 1.45, cx, cy - r * 0.05, r * 1.6, r * 1.6);
 }
 
 // A dashed curved arrow from (x0, y0) to (x1, y1), bulging by `bend`.
@@ -89,7 +90,9 @@ static void boardHole(cairo_t* cr, double bx, double by, double bw, double bh, i
 
 static void drawHelpCard(cairo_t* cr) {
     paintPanel(cr, -6.7, -3.5, 14.2, 27.3, 1.0, LINE);
-    paintCaption(cr, "How to play", 1.35, 0.4, -2.05, 12.5);
+    // TRANSLATORS: every text is read aloud by a parent to a child of about
+    // four: short, simple words, as you would say them.
+    paintCaption(cr, tr("How to play"), 1.35, 0.4, -2.05, 12.5, 2.6);
     // Step 1: click a piece.
     badge(cr, "1", -5.1, 0.6, 0.62);
     drawPiece(cr, 0.2, 3.1, 4.4, rgb(0xffb04d), LINE);
@@ -102,7 +105,7 @@ static void drawHelpCard(cairo_t* cr) {
     cairo_set_line_width(cr, 0.14);
     cairo_stroke(cr);
     drawPointer(cr, 1.55, 3.45, 2.0, LINE * 1.3);
-    paintCaption(cr, "Click a piece", 1.0, 0.4, 6.85, 13);
+    paintCaption(cr, tr("Click a piece"), 1.0, 0.4, 6.85, 13, 1.7);
     // Step 2: click its place.
     cairo_move_to(cr, -5.5, 7.85);
     cairo_line_to(cr, 6.3, 7.85);
@@ -124,7 +127,7 @@ static void drawHelpCard(cairo_t* cr) {
     fillGradientOutlined(cr, 10.6, rgb(0xffd08a), 13.6, rgb(0xffb04d), INK, LINE);
     dashedArrow(cr, -1.9, 10.4, 2.4, 10.6, -1.2);
     drawPointer(cr, 3.7, 11.6, 2.0, LINE * 1.3);
-    paintCaption(cr, "Click its place", 1.0, 0.4, 15.2, 13);
+    paintCaption(cr, tr("Click its place"), 1.0, 0.4, 15.15, 13, 1.9);
     // Step 3: another picture.
     cairo_move_to(cr, -5.5, 16.2);
     cairo_line_to(cr, 6.3, 16.2);
@@ -141,7 +144,7 @@ static void drawHelpCard(cairo_t* cr) {
     iconArrow(cr, -3.64, 19.14, 1.4, ArrowWay::Left, LINE);
     paintRoundButton(cr, 4.4, 19.12, 1.0, TEAL_BUTTON, LINE);
     iconArrow(cr, 4.44, 19.14, 1.4, ArrowWay::Right, LINE);
-    paintCaption(cr, "More pictures", 1.0, 0.4, 22.0, 13);
+    paintCaption(cr, tr("More pictures"), 1.0, 0.4, 22.0, 13, 2.4);
 }
 
 // ---- "puz_help": a puzzle being solved --------------------------------------------
@@ -187,8 +190,9 @@ static void drawWelcome(cairo_t* cr) {
     cairo_scale(cr, -1, 1);
     drawBird(cr, 16.6, -11.5, 1.5, true, LINE);
     cairo_restore(cr);
-    paintText(cr, "Hello!", 2.3, 11.1, -11.55, 8.5, rgb(0xf08a1c), WHITE);
-    paintCaption(cr, "Welcome to Meadow Mosaics!", 0.8, 11.1, -9.05, 13.5);
+    paintText(cr, tr("Hello!"), 2.3, 11.1, -11.55, 8.0, 2.9, rgb(0xf08a1c), WHITE);
+    // TRANSLATORS: "Meadow Mosaics" is the game's name: keep it as it is.
+    paintCaption(cr, tr("Welcome to Meadow Mosaics!"), 0.8, 11.1, -9.05, 13.5, 1.3);
 }
 
 // ---- "ok" ------------------------------------------------------------------------------
@@ -196,7 +200,7 @@ static void drawWelcome(cairo_t* cr) {
 static void drawOk(cairo_t* cr) {
     paintPillButton(cr, 0, 0, 5.6, 2.4, GREEN_BUTTON, LINE);
     iconTick(cr, -1.35, 0, 1.5, LINE);
-    paintButtonLabel(cr, "OK", 1.2, 0.75, -0.02, 2.4);
+    paintButtonLabel(cr, tr("OK"), 1.2, 0.75, -0.02, 2.4, 1.8);
 }
 
 constexpr Sheet HELP_SHEETS[] = {

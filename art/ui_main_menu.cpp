@@ -15,6 +15,7 @@
 // puzzle (40) and the dialogs (34.9, or 37.9 for a page that has stepped back).
 #include <cmath>
 
+#include "art/art_language.h"
 #include "art/ui_archives.h"
 #include "art/ui_icons.h"
 #include "art/ui_paint.h"
@@ -46,18 +47,18 @@ static void miniPuzzle(cairo_t* cr, double cx, double cy, int cols, int rows) {
 
 static void drawMenuCard(cairo_t* cr) {
     paintPanel(cr, -10.45, -5.95, 20.9, 10.85, 1.0, LINE);
-    paintCaption(cr, "Menu", 1.05, -1.0, -5.0, 6);
+    paintCaption(cr, tr("Menu"), 1.05, -1.0, -5.0, 6, 1.5);
     // Sounds and music: a picture and a word beside each bird.
     iconSpeaker(cr, -8.75, -SOUND_Z, 1.15, rgb(0x7cc8ff), LINE);
     iconNote(cr, -8.75, -MUSIC_Z, 1.15, rgb(0xff9ccd), LINE);
-    paintCaption(cr, "Sounds", 0.72, -3.85, -SOUND_Z, 3.1);
-    paintCaption(cr, "Music", 0.72, -3.85, -MUSIC_Z, 3.1);
+    paintCaption(cr, tr("Sounds"), 0.72, -3.85, -SOUND_Z, 3.1, 1.5);
+    paintCaption(cr, tr("Music"), 0.72, -3.85, -MUSIC_Z, 3.1, 1.5);
     // The size switch: a track with the two spots, the numbers and two tiny puzzles.
     drawPiece(cr, -1.25, -2.42, 1.25, rgb(0x9be86a), LINE);
     roundedRect(cr, SIZE_X - 0.98, -BIG_Z - 0.86, 1.96, BIG_Z - SMALL_Z + 1.72, 0.86);
     fillOutlined(cr, rgb(0xfff3c9), rgb(0xc9a66b), LINE * 0.8);
-    paintText(cr, "20", 1.0, 2.25, -SMALL_Z, 2, rgb(0x3fa535), WHITE);
-    paintText(cr, "48", 1.0, 2.25, -BIG_Z, 2, rgb(0xf08a1c), WHITE);
+    paintText(cr, "20", 1.0, 2.25, -SMALL_Z, 2, 1.5, rgb(0x3fa535), WHITE);
+    paintText(cr, "48", 1.0, 2.25, -BIG_Z, 2, 1.5, rgb(0xf08a1c), WHITE);
     miniPuzzle(cr, 4.45, -SMALL_Z, 5, 4);
     miniPuzzle(cr, 4.45, -BIG_Z, 8, 6);
     // Flowers on the free corner.
@@ -78,21 +79,21 @@ static void drawMenuCard(cairo_t* cr) {
 constexpr double PILL_W = 5.2, PILL_H = 1.9;
 
 // A pill button with a pictogram on the left and a word on the right.
-static void pill(cairo_t* cr, ButtonColours colours, const char* word,
+static void pill(cairo_t* cr, ButtonColours colours, const std::string& word,
                  void (*icon)(cairo_t*, double, double, double, double)) {
     paintPillButton(cr, 0, 0, PILL_W, PILL_H, colours, LINE);
     icon(cr, -PILL_W / 2 + 0.95, -0.02, 1.15, LINE);
-    paintButtonLabel(cr, word, 0.78, 0.55, -0.02, PILL_W - 2.2);
+    paintButtonLabel(cr, word, 0.78, 0.55, -0.02, PILL_W - 2.2, 1.5);
 }
 
 static void aboutButton(cairo_t* cr) {
-    pill(cr, BLUE_BUTTON, "About", iconInfo);
+    pill(cr, BLUE_BUTTON, tr("About"), iconInfo);
 }
 static void visitButton(cairo_t* cr) {
-    pill(cr, GREEN_BUTTON, "Website", iconHouse);
+    pill(cr, GREEN_BUTTON, tr("Website"), iconHouse);
 }
 static void breakAllButton(cairo_t* cr) {
-    pill(cr, ORANGE_BUTTON, "Restart all", iconRestart);
+    pill(cr, ORANGE_BUTTON, tr("Restart all"), iconRestart);
 }
 static void closeButton(cairo_t* cr) {
     paintRoundButton(cr, 0, 0, 0.84, RED_BUTTON, LINE);
@@ -104,7 +105,7 @@ static void closeButton(cairo_t* cr) {
 constexpr double TILE_HALF_W = 3.6, TILE_HALF_H = 2.7;
 
 // A tile's card and caption; `picture` fills the window above the caption.
-static void tile(cairo_t* cr, const char* caption,
+static void tile(cairo_t* cr, const std::string& caption,
                  void (*picture)(cairo_t*, double, double, double, double)) {
     double w = 2 * TILE_HALF_W - 0.2, h = 2 * TILE_HALF_H - 0.2;
     paintPanel(cr, -w / 2, -h / 2, w, h, 0.55, LINE);
@@ -118,7 +119,7 @@ static void tile(cairo_t* cr, const char* caption,
     setColour(cr, INK);
     cairo_set_line_width(cr, LINE);
     cairo_stroke(cr);
-    paintCaption(cr, caption, 0.82, 0, h / 2 - 0.7, w - 0.6);
+    paintCaption(cr, caption, 0.82, 0, h / 2 - 0.7, w - 0.6, 1.2);
 }
 
 static void farmPicture(cairo_t* cr, double x, double y, double w, double h) {
@@ -230,13 +231,13 @@ static void spacePicture(cairo_t* cr, double x, double y, double w, double h) {
 }
 
 static void tileFarm(cairo_t* cr) {
-    tile(cr, "Farm Puzzles", farmPicture);
+    tile(cr, tr("Farm Puzzles"), farmPicture);
 }
 static void tileSea(cairo_t* cr) {
-    tile(cr, "Sea Puzzles", seaPicture);
+    tile(cr, tr("Sea Puzzles"), seaPicture);
 }
 static void tileSpace(cairo_t* cr) {
-    tile(cr, "Space Puzzles", spacePicture);
+    tile(cr, tr("Space Puzzles"), spacePicture);
 }
 
 // The card under the tiles, drawn in screen units (the menu shrinks it to 0.9 in x).
@@ -245,7 +246,7 @@ static void drawTileCard(cairo_t* cr) {
     paintCard(cr, -12.65, 5.75, 25.3, 8.35, 1.0, rgb(0xe6f4ff), rgb(0xbfe3ff), LINE);
     iconStar(cr, -6.3, 6.72, 0.7, rgb(0xffd04d), LINE);
     iconStar(cr, 6.3, 6.72, 0.7, rgb(0xffd04d), LINE);
-    paintCaption(cr, "More puzzles to play", 0.8, 0, 6.72, 11);
+    paintCaption(cr, tr("More puzzles to play"), 0.8, 0, 6.72, 11, 1.4);
 }
 
 // ---- The archives -------------------------------------------------------------------

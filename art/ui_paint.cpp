@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 void paintShadow(cairo_t* cr, double x, double y, double w, double h, double radius,
                  double spread) {
@@ -72,27 +73,42 @@ void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, Butt
     paintGloss(cr, x + iw / 2, y + ih * 0.28, iw * 0.86, ih * 0.42);
 }
 
-double textWidth(cairo_t* cr, const std::string& text, double size, bool bold) {
-    TextStyle style = {size, bold, INK, INK, 0};
-    double w = 0, h = 0;
-    measureText(cr, text, style, w, h);
-    return w;
-}
+std::vector<TextRecord> textRecords;
+std::string textSheet;
 
 void paintText(cairo_t* cr, const std::string& text, double size, double cx, double cy,
-               double maxWidth, Rgba fill, Rgba halo, bool bold) {
+               double boxWidth, double boxHeight, Rgba fill, Rgba halo, bool bold) {
     TextStyle style = {size, bold, fill, halo, size * 0.16};
-    style.size = fitTextSize(cr, text, style, maxWidth);
-    style.outlineWidth = style.size * 0.16;
+    style = fitTextInBox(cr, text, style, boxWidth, boxHeight);
     drawTextCentred(cr, text, style, cx, cy);
+    textRecords.push_back(
+        {textSheet, text, boxWidth, boxHeight, size, style, measureText(cr, text, style)});
+}
+
+bool recordedTextsFit() {
+    bool fit = true;
+    for (const TextRecord& record : textRecords) {
+        const TextExtents& room = record.extents;
+        if (room.missingGlyphs > 0)
+            std::fprintf(stderr, "art_gen: %s: the font lacks %d letters of \"%s\"\n",
+                         record.sheet.c_str(), room.missingGlyphs, record.text.c_str());
+        else if (room.width > record.boxWidth || room.height > record.boxHeight)
+            std::fprintf(stderr, "art_gen: %s: \"%s\" takes %.2f x %.2f of a %.2f x %.2f box\n",
+                         record.sheet.c_str(), record.text.c_str(), room.width, room.height,
+                         record.boxWidth, record.boxHeight);
+        else
+            continue;
+        fit = false;
+    }
+    return fit;
 }
 
 void paintCaption(cairo_t* cr, const std::string& text, double size, double cx, double cy,
-                  double maxWidth) {
-    paintText(cr, text, size, cx, cy, maxWidth, INK, rgb(0xffffff, 0.9));
+                  double boxWidth, double boxHeight) {
+    paintText(cr, text, size, cx, cy, boxWidth, boxHeight, INK, rgb(0xffffff, 0.9));
 }
 
 void paintButtonLabel(cairo_t* cr, const std::string& text, double size, double cx, double cy,
-                      double maxWidth) {
-    paintText(cr, text, size, cx, cy, maxWidth, WHITE, INK);
+                      double boxWidth, double boxHeight) {
+    paintText(cr, text, size, cx, cy, boxWidth, boxHeight, WHITE, INK);
 }

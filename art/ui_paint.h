@@ -5,14 +5,16 @@
 // y downwards), so sizes here are what the player sees once the model is
 // placed.  Panels are cream cards with a warm dark outline and a soft shadow;
 // buttons are glossy round or pill shapes in saturated colours with a white
-// pictogram; captions are Comic Neue with a light halo.  Line widths are
-// passed in, because the same look is used 26 units from the eye (cursor),
-// 35 (dialogs), 40 (the puzzle frame) and 99 (the button bar).
+// pictogram; captions are Comic Neue (Comfortaa for Cyrillic) with a light
+// halo.  Line widths are passed in, because the same look is used 26 units
+// from the eye (cursor), 35 (dialogs), 40 (the puzzle frame) and 99 (the
+// button bar).
 #pragma once
 
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
 #include "art/art_common.h"
 
@@ -50,14 +52,41 @@ void paintRoundButton(cairo_t* cr, double cx, double cy, double r, ButtonColours
 // Glossy pill button face centred on (cx, cy).
 void paintPillButton(cairo_t* cr, double cx, double cy, double w, double h, ButtonColours colours,
                      double line);
-// Text centred on (cx, cy), shrunk to maxWidth if needed, with a halo outline.
+
+// ---- Text ------------------------------------------------------------------------
+//
+// Every word of the interface is drawn through paintText, into a box given by
+// its centre and size.  The text gets the biggest letters at which it fits the
+// box: on one line, or broken into lines between words; it is never cut.  The
+// boxes are sized for the languages whose words run long, so English keeps
+// its one-line captions.  Each text drawn is recorded with its box, so the
+// art's tests can lay it out again and check that it fits.
+
+// One text as it was laid out.
+struct TextRecord {
+    std::string sheet;   // the sheet (model entry) it was drawn on
+    std::string text;    // what it says, in the run's language
+    double boxWidth;     // the box it had to fit, wide
+    double boxHeight;    // and high
+    double designSize;   // the size asked for
+    TextStyle style;     // the size, outline and line width it got
+    TextExtents extents; // the room it takes in that style
+};
+
+// Every text drawn so far, in order (owned here; drawSheet names the sheet).
+extern std::vector<TextRecord> textRecords;
+// The sheet whose picture is being drawn, for the records.
+extern std::string textSheet;
+// True when every recorded text fits its box with every letter in the font;
+// otherwise false, with a message per text that does not.
+bool recordedTextsFit();
+
+// Text centred in a box of boxWidth x boxHeight around (cx, cy), with a halo outline.
 void paintText(cairo_t* cr, const std::string& text, double size, double cx, double cy,
-               double maxWidth, Rgba fill, Rgba halo, bool bold = true);
+               double boxWidth, double boxHeight, Rgba fill, Rgba halo, bool bold = true);
 // Dark caption on a light panel (white halo).
 void paintCaption(cairo_t* cr, const std::string& text, double size, double cx, double cy,
-                  double maxWidth);
+                  double boxWidth, double boxHeight);
 // White label on a coloured button (dark outline).
 void paintButtonLabel(cairo_t* cr, const std::string& text, double size, double cx, double cy,
-                      double maxWidth);
-// Width of a line of text at that size.
-double textWidth(cairo_t* cr, const std::string& text, double size, bool bold = true);
+                      double boxWidth, double boxHeight);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "art/ui_paint.h"
+
 int sheetTextureSide(double wanted) {
     int side = 16;
     while (side < 2048 && side * 1.41421356 < wanted)
@@ -33,6 +35,7 @@ bool drawSheet(PakArchive& pak, const Sheet& sheet, MeshBuild& mesh) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_save(cr);
+    textSheet = sheet.name;
     sheet.draw(cr);
     cairo_restore(cr);
     std::string image = std::string(sheet.name) + ".png";

@@ -5,6 +5,7 @@
 // the sides.  There is no card behind them: each is a card of its own.  The
 // buttons are 13 x 11 units, so even grown to 1.07 under the pointer they
 // keep a gap between them and stay clear of the title and a 4:3 screen's edges.
+#include "art/art_language.h"
 #include "art/ui_archives.h"
 #include "art/ui_icons.h"
 #include "art/ui_paint.h"
@@ -17,7 +18,7 @@ static void drawTitle(cairo_t* cr) {
     paintPanel(cr, -9.8, -1.35, 19.6, 2.7, 1.2, LINE);
     drawPiece(cr, -8.1, 0, 1.6, rgb(0x9be86a), LINE);
     drawPiece(cr, 8.1, 0, 1.6, rgb(0xffb04d), LINE);
-    paintCaption(cr, "How many pieces?", 1.35, 0, 0, 13.5);
+    paintCaption(cr, tr("How many pieces?"), 1.35, 0, 0, 13.5, 2.5);
 }
 
 // A choice card: the number big, over a little picture cut into that many pieces.
@@ -31,7 +32,7 @@ static void choice(cairo_t* cr, const char* number, int cols, int rows, ButtonCo
     double pw = 9.0, ph = 5.4, px = -pw / 2, py = -h / 2 + 1.0;
     drawMeadowPicture(cr, px, py, pw, ph, LINE);
     drawJigsawSeams(cr, px, py, pw, ph, cols, rows, LINE);
-    paintText(cr, number, 3.1, 0, py + ph + 1.75, w - 2, colours.bottom, WHITE);
+    paintText(cr, number, 3.1, 0, py + ph + 1.75, w - 2, 3.5, colours.bottom, WHITE);
 }
 
 static void drawLow(cairo_t* cr) {

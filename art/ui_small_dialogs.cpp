@@ -10,6 +10,7 @@
 // 0.8 apart.  The words are short and every answer carries a picture too.
 #include <cmath>
 
+#include "art/art_language.h"
 #include "art/ui_archives.h"
 #include "art/ui_icons.h"
 #include "art/ui_paint.h"
@@ -18,44 +19,49 @@
 constexpr double LINE = 0.075;
 constexpr double BACK_DEPTH = -64.9;
 constexpr double ANSWER_W = 5.4, ANSWER_H = 2.2;
+constexpr const char* GAME_NAME = "Meadow Mosaics";
+constexpr const char* GAME_VERSION = "2.0.0";
+constexpr const char* SOUNDFONT_NAME = "FluidR3Mono GM";
 
 // ---- Buttons ---------------------------------------------------------------------------
 
 // A yes/no pill: a pictogram on the left, a word on the right.
-static void answer(cairo_t* cr, ButtonColours colours, const char* word,
+static void answer(cairo_t* cr, ButtonColours colours, const std::string& word,
                    void (*icon)(cairo_t*, double, double, double, double)) {
     paintPillButton(cr, 0, 0, ANSWER_W, ANSWER_H, colours, LINE);
     icon(cr, -ANSWER_W / 2 + 1.1, 0, 1.35, LINE);
-    paintButtonLabel(cr, word, 1.0, 0.55, -0.02, ANSWER_W - 2.5);
+    paintButtonLabel(cr, word, 1.0, 0.55, -0.02, ANSWER_W - 2.5, 1.7);
 }
 
 static void yesButton(cairo_t* cr) {
-    answer(cr, GREEN_BUTTON, "Yes", iconTick);
+    answer(cr, GREEN_BUTTON, tr("Yes"), iconTick);
 }
 static void noButton(cairo_t* cr) {
-    answer(cr, RED_BUTTON, "No", iconCross);
+    answer(cr, RED_BUTTON, tr("No"), iconCross);
 }
 static void againButton(cairo_t* cr) {
-    answer(cr, ORANGE_BUTTON, "Yes", iconRestart);
+    answer(cr, ORANGE_BUTTON, tr("Yes"), iconRestart);
 }
 static void okButton(cairo_t* cr) {
-    answer(cr, GREEN_BUTTON, "OK", iconTick);
+    answer(cr, GREEN_BUTTON, tr("OK"), iconTick);
 }
 
 // ---- Question cards ------------------------------------------------------------------
 
-// The card of a yes/no question: text above the buttons, which stand at z -1.443.
+// The card of a yes/no question: text above the buttons, which stand at z -1.443
+// (y 0.34 and below in the card's drawing).  The question and its detail each
+// have room for two lines, for the languages whose words run long.
 constexpr double QUESTION_X = -9.8, QUESTION_W = 19.6, QUESTION_TOP = -6.6, QUESTION_H = 10.55;
 
-static void questionCard(cairo_t* cr, const char* question, const char* detail) {
+static void questionCard(cairo_t* cr, const std::string& question, const std::string& detail) {
     paintPanel(cr, QUESTION_X, QUESTION_TOP, QUESTION_W, QUESTION_H, 1.1, LINE);
-    paintCaption(cr, question, 1.3, 2.0, -4.4, 13.0);
-    paintCaption(cr, detail, 0.75, 2.0, -2.85, 13.0);
+    paintCaption(cr, question, 1.3, 2.0, -4.85, 13.0, 2.6);
+    paintCaption(cr, detail, 0.75, 2.0, -2.5, 13.0, 2.1);
 }
 
 // A bird waving goodbye, under a little moon, beside the question.
-static void exitCard(cairo_t* cr, const char* detail) {
-    questionCard(cr, "Leave the game?", detail);
+static void exitCard(cairo_t* cr, const std::string& detail) {
+    questionCard(cr, tr("Leave the game?"), detail);
     drawBird(cr, -7.2, -3.7, 2.2, true, LINE);
     cairo_move_to(cr, -7.8, -3.5);
     cairo_curve_to(cr, -8.2, -4.2, -8.6, -4.7, -8.8, -5.15);
@@ -65,16 +71,16 @@ static void exitCard(cairo_t* cr, const char* detail) {
 }
 
 static void drawExit(cairo_t* cr) {
-    exitCard(cr, "Your finished pictures are kept.");
+    exitCard(cr, tr("Your finished pictures are kept."));
 }
 
 // While the progress cannot be saved (the game says why on its terminal).
 static void drawExitUnsaved(cairo_t* cr) {
-    exitCard(cr, "New pictures could not be saved.");
+    exitCard(cr, tr("New pictures could not be saved."));
 }
 
 static void drawBreakOne(cairo_t* cr) {
-    questionCard(cr, "Start this picture again?", "Its pieces fly back off the board.");
+    questionCard(cr, tr("Start this picture again?"), tr("Its pieces fly back off the board."));
     double x = -9.0, y = -5.8, w = 3.6, h = 2.16;
     drawMeadowPicture(cr, x, y, w, h, LINE);
     drawJigsawSeams(cr, x, y, w, h, 4, 3, LINE * 0.6);
@@ -83,7 +89,7 @@ static void drawBreakOne(cairo_t* cr) {
 }
 
 static void drawBreakAll(cairo_t* cr) {
-    questionCard(cr, "Start all pictures again?", "Every finished picture starts over.");
+    questionCard(cr, tr("Start all pictures again?"), tr("Every finished picture starts over."));
     for (int i = 0; i < 3; i++) {
         double x = -9.1 + i * 0.5, y = -5.9 + i * 0.55, w = 2.7, h = 1.62;
         cairo_rectangle(cr, x - 0.12, y - 0.12, w + 0.24, h + 0.24);
@@ -100,22 +106,27 @@ static void drawAbout(cairo_t* cr) {
     paintPanel(cr, -11.35, -10.05, 22.7, 16.2, 1.0, LINE);
     drawSun(cr, -8.9, -7.7, 1.05, LINE);
     drawBird(cr, 8.9, -7.6, 1.7, true, LINE);
-    paintText(cr, "Meadow Mosaics", 1.8, 0, -8.1, 14, rgb(0x3fa535), WHITE);
-    paintCaption(cr, "Version 2.0.0", 0.85, 0, -6.5, 12);
-    paintCaption(cr, "A jigsaw game for little ones", 0.8, 0, -5.25, 20);
-    paintCaption(cr, "Made by Marble Yard Studio", 0.8, 0, -4.15, 20);
-    paintCaption(cr, "Every picture, tune and button is drawn by the game itself.", 0.62, 0, -3.05,
-                 20.5);
+    // The game's name is the same in every language.
+    paintText(cr, GAME_NAME, 1.8, 0, -8.1, 14, 2.2, rgb(0x3fa535), WHITE);
+    paintCaption(cr, trFormat("Version %s", GAME_VERSION), 0.85, 0, -6.5, 12, 1.1);
+    paintCaption(cr, tr("A jigsaw game for little ones"), 0.8, 0, -5.25, 20, 1.1);
+    // TRANSLATORS: "Marble Yard Studio" is the maker's name: keep it as it is.
+    paintCaption(cr, tr("Made by Marble Yard Studio"), 0.8, 0, -4.15, 20, 1.1);
+    paintCaption(cr, tr("Every picture, tune and button is drawn by the game itself."), 0.62, 0,
+                 -3.05, 20.5, 1.1);
     cairo_move_to(cr, -9.0, -2.2);
     cairo_line_to(cr, 9.0, -2.2);
     setColour(cr, rgb(0xc9a66b, 0.7));
     cairo_set_line_width(cr, 0.05);
     cairo_stroke(cr);
-    paintCaption(cr, "Letters: Comic Neue font, SIL Open Font License 1.1", 0.62, 0, -1.3, 20.5);
-    paintCaption(cr, "Instruments: FluidR3Mono GM soundfont, MIT licence", 0.62, 0, -0.35, 20.5);
+    // TRANSLATORS: %s is the font's name; keep the licence's name as it is.
+    paintCaption(cr, trFormat("Letters: %s font, SIL Open Font License 1.1", loadedFontFamily()),
+                 0.62, 0, -1.3, 20.5, 0.9);
+    paintCaption(cr, trFormat("Instruments: %s soundfont, MIT licence", SOUNDFONT_NAME), 0.62, 0,
+                 -0.35, 20.5, 0.9);
     iconHeart(cr, -5.6, 1.45, 0.7, rgb(0xff6f9f), LINE);
     iconHeart(cr, 5.6, 1.45, 0.7, rgb(0xff6f9f), LINE);
-    paintCaption(cr, "Thank you for playing!", 0.75, 0, 1.4, 10);
+    paintCaption(cr, tr("Thank you for playing!"), 0.75, 0, 1.4, 10, 1.2);
 }
 
 // ---- The archives ------------------------------------------------------------------------

@@ -35,6 +35,16 @@ void exitOnPakFailure(const std::string& path) {
     std::_Exit(1);
 }
 
+std::string languageArchivePath(const std::string& path, const std::string& language) {
+    if (language.empty()) return path;
+    size_t slash = path.rfind('/');
+    size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string copy =
+        path.substr(0, nameStart) + "locale/" + language + "/" + path.substr(nameStart);
+    struct stat info;
+    return ::stat(copy.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? copy : path;
+}
+
 PakLibrary thePakLibrary;
 void (*pakOpenFailure)(const std::string& path) = exitOnPakFailure;
 std::string (*pakLocate)(const std::string& fileName) = nameAsItStands;
@@ -69,6 +79,7 @@ PakArchive* PakLibrary::open(const std::string& fileName) {
                            ? baseDirectory + fileName
                            : pakLocate(fileName);
     if (path.empty()) path = fileName; // nowhere: fails as missing
+    path = languageArchivePath(path, language);
     PakArchive* archive = new PakArchive(path);
     if (!archive->valid) {
         pakOpenFailure(path);

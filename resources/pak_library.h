@@ -19,6 +19,11 @@
 // art.  A truncated or malformed archive counts as unreadable, and so does a
 // model entry whose counts run past its end (SceneObject::loadModel).  Tests
 // replace `pakOpenFailure` to observe it.
+//
+// Archives with words come in one copy per language: the library reads
+// locale/<language>/<file> beside the default file when the start-up chose
+// a language (app/language.h) and that copy exists, else the default file.
+// Keys stay the file names callers pass, whichever copy was read.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +37,7 @@ struct PakLibrary {
     std::vector<PakArchive*> archives; // owned, open archives
     std::vector<std::string> keys;     // file names as callers passed them
     std::vector<int32_t> counts;       // references per archive
+    std::string language;              // "" = the default archives; else "de", "pt_BR", ...
 
     ~PakLibrary(); // deletes every archive still open
 
@@ -41,6 +47,7 @@ struct PakLibrary {
     void releaseTexture(const std::string& fileName, uint32_t glName);
     void release(const std::string& fileName); // -1; at 0 the archive goes
     void setBaseDirectory(const std::string& dir) { baseDirectory = dir; }
+    void setLanguage(const std::string& code) { language = code; }
 
     // For tests and debugging: what is open and with what count.
     int openCount() const { return (int)archives.size(); }
@@ -49,6 +56,10 @@ struct PakLibrary {
 };
 
 extern PakLibrary thePakLibrary;
+
+// The language's copy of the archive at path (its folder's locale/<language>/
+// holds one of the same name), or path itself when there is none.
+std::string languageArchivePath(const std::string& path, const std::string& language);
 
 // Called when an archive cannot be read; the default prints one line
 // (reportPakFailure) and ends the process with status 1.  If it returns, the

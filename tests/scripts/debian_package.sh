@@ -57,6 +57,20 @@ if [[ ${1:-} != --inside ]]; then
 
     root=$work/root
     dpkg -x "$deb" "$root"
+    # Every language the build drew, in the package and in its metadata.
+    languages=0
+    for folder in "$game_dir"/locale/*/; do
+        language=$(basename "$folder")
+        for pak in "$folder"*.pak; do
+            cmp -s "$pak" "$root/usr/share/meadow_mosaics/locale/$language/$(basename "$pak")" ||
+                fail "the package lacks locale/$language/$(basename "$pak")"
+        done
+        grep -q "<lang>$language</lang>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+            fail "the package's metainfo does not list $language"
+        languages=$((languages + 1))
+    done
+    ((languages >= 9)) || fail "only $languages languages besides English in $game_dir/locale"
+    echo "languages: $languages besides English"
     status=0
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --inside "$work" || status=$?
     exit $status

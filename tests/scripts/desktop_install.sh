@@ -66,6 +66,17 @@ extra=$(find "$stage$path_line" -type f ! -name '*.pak')
 [[ -z $extra ]] || fail "more than archives in the game folder: $extra"
 echo "archives: $count in $path_line"
 
+# Every language's archives with words, and the metadata naming each language.
+for folder in "$game_dir"/locale/*/; do
+    language=$(basename "$folder")
+    for pak in "$folder"*.pak; do
+        cmp -s "$pak" "$stage$path_line/locale/$language/$(basename "$pak")" ||
+            fail "locale/$language/$(basename "$pak") is missing or differs"
+    done
+    grep -q "<lang>$language</lang>" "$metainfo" || fail "the metainfo does not list $language"
+done
+grep -q "<lang>en</lang>" "$metainfo" || fail "the metainfo does not list English"
+
 # The metadata and the entry speak of the same application.
 grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
@@ -98,7 +109,7 @@ echo "icons: ok"
 
 # Nothing but the game: no art tools, test programs or libraries.
 unexpected=$(cd "$root" && find . -type f | sed 's|^\./||' | grep -v -E \
-    "^(games/meadow_mosaics|share/meadow_mosaics/[^/]+\.pak|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/$app_id\.(png|svg)|share/doc/meadow-mosaics/copyright)$" ||
+    "^(games/meadow_mosaics|share/meadow_mosaics/(locale/[a-zA-Z_]+/)?[^/]+\.pak|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/$app_id\.(png|svg)|share/doc/meadow-mosaics/copyright)$" ||
     true)
 [[ -z $unexpected ]] || fail "unexpected files installed: $unexpected"
 echo "desktop install under $prefix: ok"
