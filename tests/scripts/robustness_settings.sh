@@ -142,7 +142,7 @@ for damage in version2 cut_short absurd_reserved empty; do
     empty) : >"$settings" ;;
     esac
     run_game "$WELCOME_TO_EXIT"
-    [[ $end_status == 0 ]] || fail "$damage: status $end_status, want 0"
+    [[ $end_status == 0 ]] || fail "$damage: status $end_status, want 0 ($(cat "$work/stderr"))"
     cmp -s "$settings" "$work/after_first_start" || fail "$damage: saved $(od -An -tx1 "$settings" | tr -d '\n')"
     echo "damaged file ($damage): defaults, status $end_status"
 done
