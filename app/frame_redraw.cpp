@@ -7,10 +7,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/video_context.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/procedural_texture.h"
-#include "scene/scene_object.h"
 
 FrameRedraw theRedraw;
 bool redrawEveryFrame = false;
@@ -151,18 +150,16 @@ void FrameRedraw::spoil(const ScreenRect& r) {
     damage = unionRect(damage, r);
 }
 
-RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
-    GLdouble nowProjection[16];
-    GLint nowViewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, nowProjection);
-    glGetIntegerv(GL_VIEWPORT, nowViewport);
-
+void FrameRedraw::recordNext() {
     next.clear();
     for (Mesh* mesh : recordedMeshes)
         recordMesh(next, mesh, false);
     for (Mesh* mesh : deferredMeshes)
         recordMesh(next, mesh, true);
+}
 
+RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
+                               const GLint nowViewport[4], ScreenRect& part) {
     bool whole = redrawEveryFrame || !valid || wholeNext || !keepsBackBuffer ||
                  seenMeshGeneration != meshGeneration ||
                  theProceduralTextures.openCount() > 0 || ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS ||
@@ -170,7 +167,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
                  std::memcmp(viewport, nowViewport, sizeof viewport) != 0 ||
                  next.size() != shown.size();
     bool changed = whole;
-    ScreenRect part = damage;
+    part = damage;
     for (size_t i = 0; i < next.size() && !whole; ++i) {
         DrawnMesh& now = next[i];
         const DrawnMesh& before = shown[i];
@@ -190,41 +187,53 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
         rectArea(part) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
         whole = true;
 
-    if (!whole && !changed && part.empty()) {
-        // The screen already shows this frame.
-        recordedMeshes.clear();
-        deferredMeshes.clear();
-        lastKind = RedrawKind::Nothing;
-        return lastKind;
-    }
-
     if (whole) {
+        // The rectangles are only compared while parts may be painted.
         if (keepsBackBuffer && !redrawEveryFrame)
             for (DrawnMesh& now : next)
                 now.rect = meshScreenRect(*now.mesh, now.matrix, nowProjection, nowViewport);
+        return RedrawKind::Whole;
+    }
+    if (!changed && part.empty()) return RedrawKind::Nothing; // the screen shows this frame
+    part = clampRect(part, nowViewport);
+    return RedrawKind::Part;
+}
+
+void FrameRedraw::paint(RedrawKind kind, const ScreenRect& part) {
+    if (kind == RedrawKind::Whole) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMeshes(next, nullptr);
-        wholeTicks = ticks;
-        lastKind = RedrawKind::Whole;
-    } else {
-        part = clampRect(part, nowViewport);
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawMeshes(next, &part);
-        glDisable(GL_SCISSOR_TEST);
-        lastKind = RedrawKind::Part;
+        return;
     }
-    shown.swap(next);
-    if (onDrawn) onDrawn();
-    SDL_GL_SwapBuffers();
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawMeshes(next, &part);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
+    GLdouble nowProjection[16];
+    GLint nowViewport[4];
+    glGetDoublev(GL_PROJECTION_MATRIX, nowProjection);
+    glGetIntegerv(GL_VIEWPORT, nowViewport);
+    recordNext();
+    ScreenRect part;
+    lastKind = decide(ticks, nowProjection, nowViewport, part);
+    if (lastKind != RedrawKind::Nothing) {
+        paint(lastKind, part);
+        if (lastKind == RedrawKind::Whole) wholeTicks = ticks;
+        shown.swap(next);
+        if (onDrawn) onDrawn();
+        SDL_GL_SwapBuffers();
+        std::memcpy(projection, nowProjection, sizeof projection);
+        std::memcpy(viewport, nowViewport, sizeof viewport);
+        seenMeshGeneration = meshGeneration;
+        damage = {};
+        wholeNext = false;
+        valid = true;
+    }
     recordedMeshes.clear();
     deferredMeshes.clear();
-    std::memcpy(projection, nowProjection, sizeof projection);
-    std::memcpy(viewport, nowViewport, sizeof viewport);
-    seenMeshGeneration = meshGeneration;
-    damage = {};
-    wholeNext = false;
-    valid = true;
     return lastKind;
 }

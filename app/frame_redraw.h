@@ -81,6 +81,15 @@ struct FrameRedraw {
     // After the walk: decide, draw what is needed (clearing first) and swap
     // when anything was drawn.  Empties recordedMeshes and deferredMeshes.
     RedrawKind finishFrame(uint32_t ticks);
+    // The parts of finishFrame.  recordNext: `next` from the frame's draw
+    // lists.  decide (no GL: tests call it): what `next` needs against
+    // `shown` under this projection and viewport, with `part` the rectangle
+    // to repaint for a Part; fills next's rectangles.  paint: clear and draw
+    // that, without the swap.
+    void recordNext();
+    RedrawKind decide(uint32_t ticks, const GLdouble nowProjection[16], const GLint nowViewport[4],
+                      ScreenRect& part);
+    void paint(RedrawKind kind, const ScreenRect& part);
     void invalidate() { wholeNext = true; }
     void spoil(const ScreenRect& r); // pixels changed behind our back
     // Draw the frame last shown again, whole (tests compare it with a part).

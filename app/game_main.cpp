@@ -10,27 +10,25 @@
 #include <string>
 
 #include "app/frame_redraw.h"
-#include "app/input.h"
 #include "app/language.h"
-#include "app/picking.h"
-#include "app/platform.h"
-#include "app/settings.h"
-#include "app/video_context.h"
-#include "base/frame_clock.h"
-#include "base/random.h"
 #include "audio/audio_mixer.h"
+#include "base/frame_clock.h"
+#include "base/input.h"
+#include "base/platform.h"
+#include "base/random.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
-
-SceneObject* worldRoot = nullptr;
+#include "screens/start_screen.h"
 
 namespace {
 
 constexpr const char* WINDOW_CAPTION = "meadow_mosaics";
 constexpr const char* MUSIC_ENTRY = "music.wav";
-constexpr float WORLD_DISTANCE = 100.0f; // the world root's origin, in front of the eye
 
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.
@@ -59,11 +57,6 @@ void endOnArchiveFailure(const std::string& fileName) {
 
 } // namespace
 
-void saveSettingsAndQuit() {
-    settingsAreSaved(); // saves what changed; after a failed save, one more try
-    if (worldRoot) worldRoot->kill();
-}
-
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
@@ -79,6 +72,7 @@ bool startGame() {
     // left frameTime ahead of it, and the first frame would then jump ahead.
     if (!frameClockSource) frameClockSource = SDL_GetTicks;
     tickFrameClock();
+    setAudioSwitches(theSettings->soundOn, theSettings->musicOn);
     theAudio = new AudioMixer();
     SDL_WM_SetCaption(WINDOW_CAPTION, WINDOW_CAPTION);
     worldRoot = new SceneObject;
@@ -102,18 +96,25 @@ void runFrame() {
     tickFrameClock();
     theProceduralTextures.updateAll();
     glLoadIdentity();
-    glTranslatef(0, 0, -WORLD_DISTANCE);
+    glTranslatef(0, 0, -(float)WORLD_DISTANCE);
     // The walk runs every action and records what it would draw; then only
     // what changed is painted (cleared first) and swapped.
     recordOpaqueMeshes = true;
     worldRoot->draw();
     recordOpaqueMeshes = false;
     RedrawKind kind = theRedraw.finishFrame(frameTime);
-    thePicker.update();
+    updatePicking();
     // Whatever this frame's effects changed goes to the file now.
     saveSettingsIfChanged();
     // Nothing new to show: rest a moment instead of spinning.
     if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
+}
+
+void updatePicking() {
+    thePicker.update();
+    if (thePicker.paintedX >= 0)
+        theRedraw.spoil({thePicker.paintedX, thePicker.paintedY, thePicker.paintedX + 1,
+                         thePicker.paintedY + 1});
 }
 
 void stepFrame() {

@@ -18,7 +18,7 @@
 // and "pt" are pt_BR).  English, and anything the game does not speak, gives
 // "en", whose archives are the default ones.
 //
-// The game reads no other environment variables but the XDG paths (app/platform.h).
+// The game reads no other environment variables but the XDG paths (base/platform.h).
 #pragma once
 
 #include <string>

@@ -228,8 +228,9 @@ void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
-void fillOutlined(cairo_t* cr, Rgba fill, Rgba outline, double lineWidth) {
-    setColour(cr, fill);
+// Fill the current path with the current source, then stroke it with an
+// outline when lineWidth > 0; clears the path.
+static void fillThenOutline(cairo_t* cr, Rgba outline, double lineWidth) {
     if (lineWidth <= 0) {
         cairo_fill(cr);
         return;
@@ -240,21 +241,42 @@ void fillOutlined(cairo_t* cr, Rgba fill, Rgba outline, double lineWidth) {
     cairo_stroke(cr);
 }
 
+void fillOutlined(cairo_t* cr, Rgba fill, Rgba outline, double lineWidth) {
+    setColour(cr, fill);
+    fillThenOutline(cr, outline, lineWidth);
+}
+
+void fillPatternOutlined(cairo_t* cr, cairo_pattern_t* pattern, Rgba outline, double lineWidth) {
+    cairo_set_source(cr, pattern);
+    cairo_pattern_destroy(pattern);
+    fillThenOutline(cr, outline, lineWidth);
+}
+
 void fillGradientOutlined(cairo_t* cr, double y0, Rgba top, double y1, Rgba bottom, Rgba outline,
                           double lineWidth) {
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(gradient, 0, top.r, top.g, top.b, top.a);
     cairo_pattern_add_color_stop_rgba(gradient, 1, bottom.r, bottom.g, bottom.b, bottom.a);
-    cairo_set_source(cr, gradient);
-    cairo_pattern_destroy(gradient);
-    if (lineWidth <= 0) {
-        cairo_fill(cr);
-        return;
-    }
-    cairo_fill_preserve(cr);
-    setColour(cr, outline);
-    cairo_set_line_width(cr, lineWidth);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, gradient, outline, lineWidth);
+}
+
+void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    ellipsePath(cr, 0, 0, rx, ry);
+    cairo_restore(cr);
+    setColour(cr, rgb(0xffffff, alpha));
+    cairo_fill(cr);
+}
+
+cairo_pattern_t* sideLitGradient(double x0, double x1, Rgba edge, double lightAt, Rgba light,
+                                 Rgba shadow) {
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, 0, x1, 0);
+    cairo_pattern_add_color_stop_rgb(gradient, 0, edge.r, edge.g, edge.b);
+    cairo_pattern_add_color_stop_rgb(gradient, lightAt, light.r, light.g, light.b);
+    cairo_pattern_add_color_stop_rgb(gradient, 1, shadow.r, shadow.g, shadow.b);
+    return gradient;
 }
 
 void softGlow(cairo_t* cr, double cx, double cy, double radius, Rgba colour) {

@@ -84,10 +84,19 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
 void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 // Fill the current path with a colour and stroke it with an outline; clears the path.
 void fillOutlined(cairo_t* cr, Rgba fill, Rgba outline, double lineWidth);
+// Fill the current path with `pattern` (taken over and destroyed), then stroke it with an
+// outline when lineWidth > 0; clears the path.
+void fillPatternOutlined(cairo_t* cr, cairo_pattern_t* pattern, Rgba outline, double lineWidth);
 // Fill the current path with a vertical gradient from top colour (at y0) to bottom (at y1),
 // then stroke it with an outline when lineWidth > 0; clears the path.
 void fillGradientOutlined(cairo_t* cr, double y0, Rgba top, double y1, Rgba bottom, Rgba outline,
                           double lineWidth);
+// Soft white highlight ellipse turned by angle (radians): the shine on round things.
+void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha = 0.6);
+// A horizontal gradient across x0..x1 for a round body lit from the left: `edge` at x0,
+// `light` at the share lightAt of the way, `shadow` at x1 (alpha ignored).
+cairo_pattern_t* sideLitGradient(double x0, double x1, Rgba edge, double lightAt, Rgba light,
+                                 Rgba shadow);
 // A soft round glow: radial gradient from colour at the centre to transparent at radius.
 void softGlow(cairo_t* cr, double cx, double cy, double radius, Rgba colour);
 

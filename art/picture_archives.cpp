@@ -64,8 +64,8 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
     bool ok = addSmall(places, shop, PLACE_TEXTURE);
     for (int i = 0; i < cut.pieceCount; i++)
         ok = ok && addModelEntry(places, std::to_string(i + 1), placeModel(cut.pieces[i]));
-    const char* placeFile =
-        big ? layoutPlaceArchives48[cut.layout] : layoutPlaceArchives20[cut.layout];
+    const CutLayoutRow& files = CUT_LAYOUTS[cut.layout];
+    const char* placeFile = big ? files.placeArchive48 : files.placeArchive20;
     ok = ok && writeArchive(places, outDir, placeFile);
 
     Canvas atlas = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
@@ -77,8 +77,7 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
         ok = ok && addModelEntry(shadows, std::to_string(i + 1),
                                  shadowModel(cells[i], atlas.width, atlas.height));
     freeCanvas(atlas);
-    const char* shadowFile =
-        big ? layoutShadowArchives48[cut.layout] : layoutShadowArchives20[cut.layout];
+    const char* shadowFile = big ? files.shadowArchive48 : files.shadowArchive20;
     return ok && writeArchive(shadows, outDir, shadowFile);
 }
 
@@ -99,8 +98,7 @@ static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint
          addSmall(pak, shop, EDGE_TEXTURE) && addSmall(pak, shop, RIM_TEXTURE);
     freeCanvas(withCuts);
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
-    return ok &&
-           writeArchive(pak, outDir, big ? pieceArchives48[picture] : pieceArchives20[picture]);
+    return ok && writeArchive(pak, outDir, pictureArchivesFor(picture, big).pieces);
 }
 
 // Everything of one picture: its two piece archives and its picture archive.
@@ -115,7 +113,7 @@ static bool writePicture(int picture, const std::string& outDir, const Workshop&
     std::vector<uint8_t> palePng = canvasPng(pale);
     freeCanvas(pale);
 
-    int layout = pictureCutLayout[picture];
+    int layout = PICTURE_ROWS[picture].cutLayout;
     bool ok = writePieceArchive(picture, drawn, palePng, shop.cuts[0][layout], outDir, shop) &&
               writePieceArchive(picture, drawn, palePng, shop.cuts[1][layout], outDir, shop);
 
@@ -126,7 +124,7 @@ static bool writePicture(int picture, const std::string& outDir, const Workshop&
          addModelEntry(common, "prev", previewModel()) &&
          addPngEntry(common, PICTURE_TEXTURE, drawn) && addSmall(common, shop, FRAME_TEXTURE) &&
          addPngEntry(common, PREVIEW_TEXTURE, preview) &&
-         writeArchive(common, outDir, pictureArchivesAll[picture]);
+         writeArchive(common, outDir, PICTURE_ROWS[picture].pictureArchive);
     freeCanvas(preview);
     freeCanvas(drawn);
     return ok;
@@ -149,7 +147,7 @@ bool buildPictureArchives(const std::string& outDir) {
     for (int picture = 0; picture < PICTURE_TOTAL; picture++)
         if (!writePicture(picture, outDir, shop)) {
             std::fprintf(stderr, "art_gen: picture %d (%s) failed\n", picture,
-                         PICTURES[picture].name);
+                         PICTURE_ROWS[picture].name);
             return false;
         }
     return true;

@@ -93,12 +93,7 @@ void sun(cairo_t* cr, double x, double y, double radius) {
         cairo_pattern_create_radial(x - radius * 0.3, y - radius * 0.3, 0, x, y, radius);
     cairo_pattern_add_color_stop_rgb(disc, 0, 1.0, 0.96, 0.55);
     cairo_pattern_add_color_stop_rgb(disc, 1, 1.0, 0.76, 0.2);
-    cairo_set_source(cr, disc);
-    cairo_pattern_destroy(disc);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, disc, INK, LINE);
     happyFace(cr, x, y + radius * 0.1, radius * 1.2);
 }
 
@@ -225,6 +220,18 @@ void grassTufts(cairo_t* cr, double x0, double x1, double y, double height, Rgba
     }
 }
 
+void crownPath(cairo_t* cr, const double (*blobs)[3], int count, double x, double y, double unit) {
+    cairo_new_path(cr);
+    for (int i = 0; i < count; i++) {
+        const double* b = blobs[i];
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + b[0] * unit, y + b[1] * unit, b[2] * unit, 0, 2 * M_PI);
+    }
+    setColour(cr, INK);
+    cairo_set_line_width(cr, LINE * 2);
+    cairo_stroke_preserve(cr);
+}
+
 void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown) {
     double trunkW = height * 0.13, crownR = height * 0.3;
     double crownY = groundY - height + crownR;
@@ -239,14 +246,7 @@ void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown)
     fillGradientOutlined(cr, crownY, rgb(0xb07a4a), groundY, rgb(0x7a4b2a), INK, LINE);
     // Crown: three overlapping circles outlined as one.
     const double blobs[][3] = {{-0.55, 0.15, 0.72}, {0.55, 0.15, 0.72}, {0.0, -0.25, 0.85}};
-    cairo_new_path(cr);
-    for (const auto& b : blobs) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x + b[0] * crownR, crownY + b[1] * crownR, b[2] * crownR, 0, 2 * M_PI);
-    }
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE * 2);
-    cairo_stroke_preserve(cr);
+    crownPath(cr, blobs, 3, x, crownY, crownR);
     cairo_pattern_t* g = cairo_pattern_create_radial(x - crownR * 0.4, crownY - crownR * 0.6,
                                                      crownR * 0.1, x, crownY, crownR * 1.5);
     Rgba light = shade(crown, 0.3), dark = shade(crown, -0.25);
@@ -398,11 +398,7 @@ void fish(cairo_t* cr, double x, double y, double size, Rgba body, Rgba stripes,
 void bubble(cairo_t* cr, double x, double y, double radius) {
     cairo_new_path(cr);
     cairo_arc(cr, x, y, radius, 0, 2 * M_PI);
-    setColour(cr, rgb(0xe8f8ff, 0.25));
-    cairo_fill_preserve(cr);
-    setColour(cr, rgb(0xffffff, 0.85));
-    cairo_set_line_width(cr, radius * 0.15);
-    cairo_stroke(cr);
+    fillOutlined(cr, rgb(0xe8f8ff, 0.25), rgb(0xffffff, 0.85), radius * 0.15);
     shine(cr, x - radius * 0.35, y - radius * 0.35, radius * 0.25, radius * 0.14, -0.7, 0.9);
 }
 
@@ -465,24 +461,7 @@ void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap) {
     }
 }
 
-void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    ellipsePath(cr, 0, 0, rx, ry);
-    cairo_restore(cr);
-    setColour(cr, rgb(0xffffff, alpha));
-    cairo_fill(cr);
-}
-
-// ---- The ten pictures ----------------------------------------------------------------
-
-const PictureInfo PICTURES[10] = {
-    {"meadow", drawMeadow},     {"farm", drawFarm},     {"sea", drawSea},
-    {"space", drawSpace},       {"train", drawTrain},   {"castle", drawCastle},
-    {"beach", drawBeach},       {"forest", drawForest}, {"snowman", drawSnowman},
-    {"balloons", drawBalloons},
-};
+// ---- The pictures ----------------------------------------------------------------
 
 void drawPicture(int index, Canvas& canvas) {
     cairo_t* cr = canvas.cr;
@@ -492,6 +471,6 @@ void drawPicture(int index, Canvas& canvas) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_rectangle(cr, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT);
     cairo_clip(cr);
-    PICTURES[index].draw(cr);
+    PICTURE_DRAWERS[index](cr);
     cairo_restore(cr);
 }

@@ -15,7 +15,10 @@
 // (grass, stars, snow) take an `ArtRandom` so they come out the same each build.
 #pragma once
 
+#include <iterator>
+
 #include "art/art_common.h"
+#include "puzzle/picture_tables.h"
 
 constexpr double PICTURE_WIDTH = 20.0;  // drawing units across (board units)
 constexpr double PICTURE_HEIGHT = 12.0; // drawing units down
@@ -29,15 +32,8 @@ constexpr Rgba WHITE = rgb(0xffffff);
 // One picture: draws the whole scene in drawing units.
 using PictureDrawer = void (*)(cairo_t* cr);
 
-struct PictureInfo {
-    const char* name;   // what it shows (for messages and look files)
-    PictureDrawer draw; // the drawing
-};
-
-// The ten pictures in game order (0 flower meadow ... 9 hot-air balloons).
-extern const PictureInfo PICTURES[10];
-
-// Draw picture `index` filling the whole canvas.
+// Draw picture `index` (a row of the game's PICTURE_ROWS, in
+// puzzle/picture_tables.h) filling the whole canvas.
 void drawPicture(int index, Canvas& canvas);
 
 // ---- Picture drawers (pictures_*.cpp) -------------------------------------------------
@@ -52,6 +48,14 @@ void drawBeach(cairo_t* cr);    // 6 beach
 void drawForest(cairo_t* cr);   // 7 forest with animals
 void drawSnowman(cairo_t* cr);  // 8 snowman
 void drawBalloons(cairo_t* cr); // 9 hot-air balloons
+
+// One drawer per row of the game's picture table (PICTURE_ROWS), in its order.
+inline constexpr PictureDrawer PICTURE_DRAWERS[] = {
+    drawMeadow, drawFarm,  drawSea,    drawSpace,   drawTrain,
+    drawCastle, drawBeach, drawForest, drawSnowman, drawBalloons,
+};
+static_assert(std::size(PICTURE_DRAWERS) == PICTURE_TOTAL,
+              "every row of the picture table has its drawing");
 
 // ---- Motifs (picture_motifs.cpp) -------------------------------------------------
 
@@ -82,6 +86,9 @@ void tulip(cairo_t* cr, double x, double groundY, double height, Rgba colour);
 // Blades of grass along a line, in two greens.
 void grassTufts(cairo_t* cr, double x0, double x1, double y, double height, Rgba colour,
                 ArtRandom& random, int count);
+// A leafy crown's path: circles (x, y, radius in `unit`s from (x, y)) outlined as one
+// in thick ink; the path stays for the crown's fill.
+void crownPath(cairo_t* cr, const double (*blobs)[3], int count, double x, double y, double unit);
 // A round leafy tree standing on groundY.
 void roundTree(cairo_t* cr, double x, double groundY, double height, Rgba crown);
 // A pine tree standing on groundY, optionally with snow on its branches.
@@ -103,5 +110,3 @@ void bubble(cairo_t* cr, double x, double y, double radius);
 void bee(cairo_t* cr, double x, double y, double size, double tilt);
 // A mushroom with a spotted cap.
 void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap);
-// Soft white highlight ellipse (the shine on round things).
-void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha = 0.6);

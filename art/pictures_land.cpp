@@ -32,12 +32,7 @@ static void ladybird(cairo_t* cr, double x, double y, double size) {
         cairo_pattern_create_radial(x - s * 0.1, y - s * 0.2, s * 0.05, x, y, s * 0.6);
     cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.45, 0.38);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.82, 0.08, 0.12);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, g, INK, LINE);
     cairo_move_to(cr, x - s * 0.3, y);
     cairo_line_to(cr, x + s * 0.7, y);
     cairo_set_line_width(cr, s * 0.04);
@@ -214,16 +209,10 @@ static void barn(cairo_t* cr, double x, double groundY, double width) {
 // A round silo with a domed top.
 static void silo(cairo_t* cr, double x, double groundY, double width, double height) {
     cairo_rectangle(cr, x, groundY - height, width, height);
-    cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + width, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.78, 0.8, 0.86);
-    cairo_pattern_add_color_stop_rgb(g, 0.35, 0.97, 0.97, 1.0);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.62, 0.64, 0.72);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr,
+                        sideLitGradient(x, x + width, {0.78, 0.8, 0.86, 1}, 0.35,
+                                        {0.97, 0.97, 1.0, 1}, {0.62, 0.64, 0.72, 1}),
+                        INK, LINE);
     for (int i = 1; i < 5; i++) {
         cairo_move_to(cr, x, groundY - height * i / 5);
         cairo_line_to(cr, x + width, groundY - height * i / 5);

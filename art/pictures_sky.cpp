@@ -24,16 +24,10 @@ static void tower(cairo_t* cr, double x, double groundY, double topY, double wid
                   Rgba flag) {
     Rgba stone = rgb(0xe8dcf4);
     cairo_rectangle(cr, x - width / 2, topY, width, groundY - topY);
-    cairo_pattern_t* g = cairo_pattern_create_linear(x - width / 2, 0, x + width / 2, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.82, 0.76, 0.9);
-    cairo_pattern_add_color_stop_rgb(g, 0.4, 0.97, 0.94, 1.0);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.72, 0.66, 0.82);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr,
+                        sideLitGradient(x - width / 2, x + width / 2, {0.82, 0.76, 0.9, 1}, 0.4,
+                                        {0.97, 0.94, 1.0, 1}, {0.72, 0.66, 0.82, 1}),
+                        INK, LINE);
     // A few stones.
     for (int i = 0; i < 4; i++) {
         double sy = topY + (groundY - topY) * (0.25 + i * 0.18);

@@ -8,23 +8,26 @@
 
 // ---- 3: rocket in space --------------------------------------------------------------
 
+// Half of a planet's tilted ring, from angle `from` to `to` (radians).
+static void ringHalf(cairo_t* cr, double x, double y, double r, double from, double to) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, -0.25);
+    cairo_scale(cr, 1, 0.28);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, r * 1.75, from, to);
+    cairo_restore(cr);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, r * 0.3);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb(0xffe08a));
+    cairo_set_line_width(cr, r * 0.2);
+    cairo_stroke(cr);
+}
+
 // A planet with an optional ring.
 static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool ring) {
-    if (ring) {
-        cairo_save(cr);
-        cairo_translate(cr, x, y);
-        cairo_rotate(cr, -0.25);
-        cairo_scale(cr, 1, 0.28);
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, r * 1.75, M_PI, 2 * M_PI);
-        cairo_restore(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, r * 0.3);
-        cairo_stroke_preserve(cr);
-        setColour(cr, rgb(0xffe08a));
-        cairo_set_line_width(cr, r * 0.2);
-        cairo_stroke(cr);
-    }
+    if (ring) ringHalf(cr, x, y, r, M_PI, 2 * M_PI); // behind the planet
     cairo_new_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_pattern_t* g =
@@ -32,12 +35,7 @@ static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool 
     Rgba light = shade(colour, 0.35), dark = shade(colour, -0.35);
     cairo_pattern_add_color_stop_rgb(g, 0, light.r, light.g, light.b);
     cairo_pattern_add_color_stop_rgb(g, 1, dark.r, dark.g, dark.b);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, g, INK, LINE);
     cairo_save(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_clip(cr);
@@ -47,21 +45,7 @@ static void planet(cairo_t* cr, double x, double y, double r, Rgba colour, bool 
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    if (ring) {
-        cairo_save(cr);
-        cairo_translate(cr, x, y);
-        cairo_rotate(cr, -0.25);
-        cairo_scale(cr, 1, 0.28);
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, r * 1.75, 0, M_PI);
-        cairo_restore(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, r * 0.3);
-        cairo_stroke_preserve(cr);
-        setColour(cr, rgb(0xffe08a));
-        cairo_set_line_width(cr, r * 0.2);
-        cairo_stroke(cr);
-    }
+    if (ring) ringHalf(cr, x, y, r, 0, M_PI); // in front of it
 }
 
 // The rocket, pointing up and to the right, with a child astronaut at the window.
@@ -97,16 +81,10 @@ static void rocket(cairo_t* cr, double x, double y, double size, double tilt) {
     cairo_curve_to(cr, -s * 0.55, s * 0.1, -s * 0.45, -s * 0.8, 0, -s * 1.35);
     cairo_curve_to(cr, s * 0.45, -s * 0.8, s * 0.55, s * 0.1, s * 0.4, s * 0.9);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(-s * 0.5, 0, s * 0.5, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.82, 0.86, 0.94);
-    cairo_pattern_add_color_stop_rgb(g, 0.35, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.7, 0.74, 0.86);
-    cairo_set_source(cr, g);
-    cairo_pattern_destroy(g);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr,
+                        sideLitGradient(-s * 0.5, s * 0.5, {0.82, 0.86, 0.94, 1}, 0.35,
+                                        {1, 1, 1, 1}, {0.7, 0.74, 0.86, 1}),
+                        INK, LINE);
     // Nose cone.
     cairo_move_to(cr, -s * 0.33, -s * 0.72);
     cairo_curve_to(cr, -s * 0.25, -s * 1.0, -s * 0.15, -s * 1.2, 0, -s * 1.35);
@@ -493,14 +471,7 @@ static void forestTree(cairo_t* cr, double x, double groundY, double height, dou
     double cy = groundY - height * 0.78;
     const double blobs[][3] = {
         {-0.3, 0.05, 0.32}, {0.3, 0.05, 0.32}, {0, -0.15, 0.4}, {0, 0.12, 0.3}};
-    cairo_new_path(cr);
-    for (const auto& b : blobs) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x + b[0] * width, cy + b[1] * width, b[2] * width, 0, 2 * M_PI);
-    }
-    setColour(cr, INK);
-    cairo_set_line_width(cr, LINE * 2);
-    cairo_stroke_preserve(cr);
+    crownPath(cr, blobs, 4, x, cy, width);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - width * 0.55, 0, cy + width * 0.45);
     Rgba light = shade(crown, 0.25), dark = shade(crown, -0.2);
     cairo_pattern_add_color_stop_rgb(g, 0, light.r, light.g, light.b);
@@ -682,12 +653,7 @@ static void snowman(cairo_t* cr, double x, double groundY, double size) {
                                                          b[1] * 0.1, x, b[0], b[1] * 1.1);
         cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
         cairo_pattern_add_color_stop_rgb(g, 1, 0.8, 0.86, 0.96);
-        cairo_set_source(cr, g);
-        cairo_pattern_destroy(g);
-        cairo_fill_preserve(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, LINE);
-        cairo_stroke(cr);
+        fillPatternOutlined(cr, g, INK, LINE);
     }
     for (int i = 0; i < 3; i++) {
         cairo_new_path(cr);

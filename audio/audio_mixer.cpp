@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/settings.h"
 #include "resources/pak_library.h"
 
 MixChannel mixChannels[MIX_CHANNEL_COUNT];
+AudioSwitches audioSwitches;
 AudioMixer* theAudio = nullptr;
 void (*audioPlayObserver)(const std::string& name, bool music) = nullptr;
 
@@ -19,20 +19,18 @@ constexpr Uint8 MIX_CHANNELS_OUT = 2; // stereo
 constexpr const char* MUSIC_ARCHIVE = "music.pak";
 constexpr const char* SOUND_ARCHIVE = "sound.pak";
 
-// The switches as the player set them; the defaults (all on) before the
-// settings exist.
-bool soundSwitchOn() {
-    return !theSettings || theSettings->soundOn;
-}
-bool musicSwitchOn() {
-    return !theSettings || theSettings->musicOn;
-}
-
 bool isFree(const MixChannel& voice) {
     return voice.pos == voice.len && !voice.loop;
 }
 
 } // namespace
+
+void setAudioSwitches(bool soundOn, bool musicOn) {
+    SDL_LockAudio();
+    audioSwitches.soundOn = soundOn;
+    audioSwitches.musicOn = musicOn;
+    SDL_UnlockAudio();
+}
 
 AudioMixer::AudioMixer(bool openDevice) {
     if (!openDevice) return;
@@ -73,7 +71,7 @@ AudioMixer::~AudioMixer() {
 void AudioMixer::play(const std::string& name, bool music) {
     if (audioPlayObserver) audioPlayObserver(name, music);
     if (unavailable) return;
-    if (!soundSwitchOn() && !(music && musicSwitchOn())) return;
+    if (!audioSwitches.soundOn && !(music && audioSwitches.musicOn)) return;
     int voice = -1;
     for (int i = 0; i < MIX_CHANNEL_COUNT && voice < 0; i++)
         if (isFree(mixChannels[i])) voice = i;
@@ -109,7 +107,7 @@ void mixCallback(void*, Uint8* stream, int length) {
     for (MixChannel& voice : mixChannels) {
         if (voice.loop) {
             if (voice.pos == voice.len) voice.pos = 0;
-            if (!musicSwitchOn()) {
+            if (!audioSwitches.musicOn) {
                 voice.loop = false;
                 voice.pos = voice.len;
             }

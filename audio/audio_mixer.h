@@ -9,11 +9,13 @@
 // samples straight from the archive's memory, which the cache's reference
 // keeps open until the mixer goes (the start-up's music then costs nothing).
 // Effects need sound on; music needs sound or music on to start, and the
-// callback silences a looping voice as soon as music is off.
+// callback silences a looping voice as soon as music is off.  The mixer
+// does not read the settings: whoever changes the player's switches tells
+// it (setAudioSwitches); until then both are on.
 //
 // Threads: mixCallback runs on SDL's audio thread; the main thread changes a
-// voice only under SDL_LockAudio.  The callback reads only the voices and
-// theSettings->musicOn.
+// voice or the switches only under SDL_LockAudio.  The callback reads only
+// the voices and audioSwitches.musicOn.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -34,6 +36,17 @@ struct MixChannel {
 };
 
 extern MixChannel mixChannels[MIX_CHANNEL_COUNT];
+
+// The player's two switches as the mixer was last told them.
+struct AudioSwitches {
+    bool soundOn = true; // effects (and music) may start
+    bool musicOn = true; // music may start and keeps looping
+};
+
+extern AudioSwitches audioSwitches; // written only by setAudioSwitches
+
+// Tell the mixer the player's switches (start-up, the main menu's toggles).
+void setAudioSwitches(bool soundOn, bool musicOn);
 
 struct AudioMixer {
     bool unavailable = false;          // no device: every request is ignored

@@ -23,10 +23,10 @@
 
 #include "app/frame_redraw.h"
 #include "app/game_main.h"
-#include "app/platform.h"
-#include "app/settings.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
+#include "base/platform.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "bench/bench_session.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -49,7 +49,7 @@ constexpr int FRAMES_AROUND_SAVE = 5; // timed before the change and from it on
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
 SceneObject* pieceOf(int i) {
-    return board->children[1 + 2 * i];
+    return thePuzzle.board->children[1 + 2 * i];
 }
 
 // One frame with the pointer a step further round a circle over the board:
@@ -73,7 +73,8 @@ double wholeFrame() {
 int benchFrames() {
     if (!startBenchGame(false)) return 1;
     runFor(LANDING_MS);
-    if (!board || (int)board->children.size() != 1 + 2 * pieceCount) return 1;
+    if (!thePuzzle.board || (int)thePuzzle.board->children.size() != 1 + 2 * thePuzzle.pieceCount)
+        return 1;
     // Wall time per frame, and CPU time per frame of the main thread (the
     // game's own work and the GL calls) and of the whole process (the
     // rasteriser's threads too): the CPU figures shake less under load.
@@ -109,7 +110,7 @@ int benchFrames() {
     }
     report("width", theVideo->width);
     report("height", theVideo->height);
-    report("pieces", pieceCount);
+    report("pieces", thePuzzle.pieceCount);
     for (int kind = 0; kind < KINDS; ++kind) {
         std::string name = names[kind];
         report("frame_" + name + "_ms", median(wall[kind]));
@@ -187,11 +188,11 @@ int benchStartup(const char* self) {
 
 // Right arrow, then frames until the next board stands; returns the longest frame.
 double switchPicture(double windowMs, std::vector<double>* frames) {
-    SceneObject* old = board;
+    SceneObject* old = thePuzzle.board;
     queueKeyEvent(SDLK_RIGHT);
     double longest = 0;
     double end = nowMs() + windowMs;
-    while (nowMs() < end || board == old) {
+    while (nowMs() < end || thePuzzle.board == old) {
         double t = timedStep();
         if (t > longest) longest = t;
         if (frames) frames->push_back(t);

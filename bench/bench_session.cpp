@@ -15,12 +15,12 @@
 #include <fstream>
 
 #include "app/game_main.h"
-#include "app/input.h"
-#include "app/picking.h"
-#include "app/settings.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
 #include "base/frame_clock.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {
@@ -108,7 +108,7 @@ double emptyFrame() {
     glLoadIdentity();
     SDL_GL_SwapBuffers();
     thePicker.candidates.clear();
-    thePicker.update();
+    updatePicking();
     return nowMs() - start;
 }
 

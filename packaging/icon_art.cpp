@@ -86,17 +86,6 @@ void piecePath(cairo_t* cr) {
     cairo_close_path(cr);
 }
 
-// A soft white highlight ellipse, turned by angle (radians).
-void shine(cairo_t* cr, double x, double y, double rx, double ry, double angle, double alpha) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    ellipsePath(cr, 0, 0, rx, ry);
-    cairo_restore(cr);
-    setColour(cr, rgb(0xffffff, alpha));
-    cairo_fill(cr);
-}
-
 // The piece: a meadow-green gradient, a soft shadow below and a highlight rim.
 void drawPiece(cairo_t* cr) {
     cairo_save(cr);
@@ -185,12 +174,7 @@ void drawLadybird(cairo_t* cr, double size) {
         cairo_pattern_create_radial(-s * 0.25, -s * 0.2, s * 0.1, 0, s * 0.15, s * 0.95);
     cairo_pattern_add_color_stop_rgb(dome, 0, 1.0, 0.5, 0.42);
     cairo_pattern_add_color_stop_rgb(dome, 1, 0.8, 0.07, 0.12);
-    cairo_set_source(cr, dome);
-    cairo_pattern_destroy(dome);
-    cairo_fill_preserve(cr);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, OUTLINE * 0.8);
-    cairo_stroke(cr);
+    fillPatternOutlined(cr, dome, INK, OUTLINE * 0.8);
     cairo_move_to(cr, 0, -s * 0.68);
     cairo_line_to(cr, 0, s * 1.0);
     cairo_set_line_width(cr, THIN);

@@ -1,8 +1,8 @@
 // Completion: the fanfare, the completed flag and the zoomed finished picture.
 #include "puzzle/completion.h"
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 
@@ -28,24 +28,24 @@ void growTo(double growth) {
 
 void completePicture() {
     theAudio->play(FANFARE_SOUND, false);
-    theSettings->pictureDone[currentPicture] = 1;
+    theSettings->pictureDone[thePuzzle.currentPicture] = 1;
     showPicture();
 }
 
 void showFinishedPicture() {
-    board->loadModel(pictureArchives[currentPicture], FINISHED_MODEL);
-    board->setPosition(0, 0, BOARD_DEPTH);
-    board->addTrack();
-    board->addAction(makeAction(-1, startScreenTrack1));
-    puzzleScreen->startTrack(ZOOM_IN_TRACK);
+    thePuzzle.board->loadModel(currentArchives().picture, FINISHED_MODEL);
+    thePuzzle.board->setPosition(0, 0, BOARD_DEPTH);
+    thePuzzle.board->addTrack();
+    thePuzzle.board->addAction(makeAction(-1, startScreenTrack1));
+    thePuzzle.puzzleScreen->startTrack(ZOOM_IN_TRACK);
 }
 
 void screenZoomInAction(void*) {
     Action* action = currentAction;
-    boardBusy = true;
+    setBoardBusy(true);
     double t = action->time;
     if (t > ZOOM_IN_MS) {
-        boardBusy = false;
+        setBoardBusy(false);
         action->finish();
         t = ZOOM_IN_MS;
     }
@@ -54,11 +54,11 @@ void screenZoomInAction(void*) {
 
 void screenZoomOutAction(void*) {
     Action* action = currentAction;
-    boardBusy = true;
+    setBoardBusy(true);
     double t = action->time;
     bool done = t > ZOOM_OUT_MS;
     if (done) {
-        boardBusy = false;
+        setBoardBusy(false);
         action->finish();
         t = ZOOM_OUT_MS;
     }
@@ -68,5 +68,5 @@ void screenZoomOutAction(void*) {
 
 void startScreenTrack1(void*) {
     currentAction->finish();
-    if (puzzleScreen) puzzleScreen->startTrack(ZOOM_OUT_TRACK);
+    if (thePuzzle.puzzleScreen) thePuzzle.puzzleScreen->startTrack(ZOOM_OUT_TRACK);
 }

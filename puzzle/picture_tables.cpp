@@ -1,40 +1,6 @@
+// Picture tables: the place targets of the three cut layouts and the
+// archives of a picture in a size.
 #include "puzzle/picture_tables.h"
-
-const int32_t pictureCutLayout[PICTURE_TOTAL] = {0, 1, 2, 0, 1, 1, 0, 2, 2, 0};
-
-const char* const pieceArchives20[PICTURE_TOTAL] = {
-    "puzzle.pak",  "puzzle1.pak", "puzzle2.pak", "puzzle3.pak", "puzzle4.pak",
-    "puzzle5.pak", "puzzle6.pak", "puzzle7.pak", "puzzle8.pak", "puzzle9.pak"};
-const char* const pieceArchives48[PICTURE_TOTAL] = {
-    "puzzle_v2.pak",  "puzzle_v21.pak", "puzzle_v22.pak", "puzzle_v23.pak", "puzzle_v24.pak",
-    "puzzle_v25.pak", "puzzle_v26.pak", "puzzle_v27.pak", "puzzle_v28.pak", "puzzle_v29.pak"};
-const char* const pictureArchivesAll[PICTURE_TOTAL] = {
-    "common.pak",  "common1.pak", "common2.pak", "common3.pak", "common4.pak",
-    "common5.pak", "common6.pak", "common7.pak", "common8.pak", "common9.pak"};
-
-const char* const layoutPlaceArchives20[CUT_LAYOUT_COUNT] = {"plases.pak", "plases1.pak",
-                                                              "plases2.pak"};
-const char* const layoutPlaceArchives48[CUT_LAYOUT_COUNT] = {"plases_v2.pak", "plases_v21.pak",
-                                                              "plases_v22.pak"};
-const char* const layoutShadowArchives20[CUT_LAYOUT_COUNT] = {"puzzle_sh.pak", "puzzle_sh1.pak",
-                                                               "puzzle_sh2.pak"};
-const char* const layoutShadowArchives48[CUT_LAYOUT_COUNT] = {
-    "puzzle_v2_sh.pak", "puzzle_v2_sh1.pak", "puzzle_v2_sh2.pak"};
-
-// The place and shadow columns follow each picture's cut layout.
-const char* const placeArchives20[PICTURE_TOTAL] = {
-    "plases.pak",  "plases1.pak", "plases2.pak", "plases.pak",  "plases1.pak",
-    "plases1.pak", "plases.pak",  "plases2.pak", "plases2.pak", "plases.pak"};
-const char* const placeArchives48[PICTURE_TOTAL] = {
-    "plases_v2.pak",  "plases_v21.pak", "plases_v22.pak", "plases_v2.pak",  "plases_v21.pak",
-    "plases_v21.pak", "plases_v2.pak",  "plases_v22.pak", "plases_v22.pak", "plases_v2.pak"};
-const char* const shadowArchives20[PICTURE_TOTAL] = {
-    "puzzle_sh.pak",  "puzzle_sh1.pak", "puzzle_sh2.pak", "puzzle_sh.pak",  "puzzle_sh1.pak",
-    "puzzle_sh1.pak", "puzzle_sh.pak",  "puzzle_sh2.pak", "puzzle_sh2.pak", "puzzle_sh.pak"};
-const char* const shadowArchives48[PICTURE_TOTAL] = {
-    "puzzle_v2_sh.pak",  "puzzle_v2_sh1.pak", "puzzle_v2_sh2.pak", "puzzle_v2_sh.pak",
-    "puzzle_v2_sh1.pak", "puzzle_v2_sh1.pak", "puzzle_v2_sh.pak",  "puzzle_v2_sh2.pak",
-    "puzzle_v2_sh2.pak", "puzzle_v2_sh.pak"};
 
 const TargetSpot pieceTargets20[CUT_LAYOUT_COUNT][20] = {
     {
@@ -100,6 +66,13 @@ const TargetSpot pieceTargets48[CUT_LAYOUT_COUNT][48] = {
         {8.6295, 1.5274}, {-8.7947, 0.7348}, {-8.6767, -1.3013},
     },
 };
+
+PictureArchives pictureArchivesFor(int picture, bool big) {
+    const PictureRow& row = PICTURE_ROWS[picture];
+    const CutLayoutRow& cut = CUT_LAYOUTS[row.cutLayout];
+    if (big) return {row.pieceArchive48, cut.placeArchive48, cut.shadowArchive48, row.pictureArchive};
+    return {row.pieceArchive20, cut.placeArchive20, cut.shadowArchive20, row.pictureArchive};
+}
 
 TargetSpot pieceTargetFor(int pieceCount, int layout, int piece) {
     if (layout < 0 || layout >= CUT_LAYOUT_COUNT || piece < 0) return {0, 0};

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 bool retireHeldPiece = false;
 
@@ -41,18 +41,17 @@ void resetPiecePlay() {
 void pieceGrabAction(void*) {
     SceneObject* piece = currentObject;
     Action* action = currentAction;
-    if (retireHeldPiece && piece == heldPiece) {
+    if (retireHeldPiece && piece == thePuzzle.heldPiece) {
         retireHeldPiece = false;
         action->finish();
     }
     if (!currentClicked()) return;
     theAudio->play(LIFT_SOUND, false);
-    if (heldShadow) heldShadow->kill();
-    heldShadow = new SceneObject;
-    heldShadow->loadModel(shadowArchives[currentPicture], std::to_string(action->i0));
-    heldShadow->setPosition(SHADOW_OFFSET.x, SHADOW_OFFSET.y, SHADOW_OFFSET.z);
-    piece->addChild(heldShadow);
-    heldPiece = piece;
+    SceneObject* shadow = new SceneObject;
+    shadow->loadModel(currentArchives().shadows, std::to_string(action->i0));
+    shadow->setPosition(SHADOW_OFFSET.x, SHADOW_OFFSET.y, SHADOW_OFFSET.z);
+    piece->addChild(shadow);
+    holdPiece(piece, shadow);
     piece->startTrack(PULSE_TRACK);
 }
 
@@ -83,26 +82,25 @@ void pieceIntroAction(void*) {
 }
 
 void placeClickAction(void* ownPiece) {
-    if (!currentClicked() || ownPiece != heldPiece) return;
+    if (!currentClicked() || ownPiece != thePuzzle.heldPiece) return;
     Action* action = currentAction;
     SceneObject* place = currentObject;
-    placedCount += 1;
     retireHeldPiece = true;
     theAudio->play(SEND_SOUND, false);
     Action fly;
     fly.setTiming(FLY_ACTION_MS);
-    fly.setEffect(pieceFlyAction, heldShadow, 0, 0, 0, place->positionX(), place->positionY(),
-                  flightSpeed());
-    int32_t track = heldPiece->addTrack();
-    heldPiece->addAction(fly);
-    heldPiece->startTrack(track);
+    fly.setEffect(pieceFlyAction, thePuzzle.heldShadow, 0, 0, 0, place->positionX(),
+                  place->positionY(), flightSpeed());
+    int32_t track = thePuzzle.heldPiece->addTrack();
+    thePuzzle.heldPiece->addAction(fly);
+    thePuzzle.heldPiece->startTrack(track);
     action->finish();
-    heldShadow = nullptr;
+    pieceSent();
 }
 
 double flightSpeed() {
-    double dx = heldPiece->positionX() - currentObject->positionX();
-    double dy = heldPiece->positionY() - currentObject->positionY();
+    double dx = thePuzzle.heldPiece->positionX() - currentObject->positionX();
+    double dy = thePuzzle.heldPiece->positionY() - currentObject->positionY();
     return std::sqrt(dx * dx + dy * dy) / FLY_MS;
 }
 
@@ -147,5 +145,5 @@ void pieceSettleAction(void* shadow) {
     if (shadow) ((SceneObject*)shadow)->kill();
     // A board that is being left (another picture, a restart, a size switch)
     // no longer completes: the flag would land on the wrong picture.
-    if (placedCount == pieceCount && !boardLeaving) completePicture();
+    if (thePuzzle.placedCount == thePuzzle.pieceCount && !thePuzzle.boardLeaving) completePicture();
 }

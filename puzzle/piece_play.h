@@ -9,8 +9,9 @@
 // placeClickAction with its own piece as argument.  Sending a piece adds
 // track 3 (the flight) and the flight adds track 4 (the drop) on the fly.
 //
-// The board's variables (heldPiece, heldShadow, placedCount) belong to
-// puzzle_board; this module owns only retireHeldPiece.
+// The board's state (heldPiece, heldShadow, placedCount) belongs to
+// puzzle_board, and this module changes it only through holdPiece and
+// pieceSent; it owns only retireHeldPiece.
 //
 // NOTE: retireHeldPiece must not outlive its board: a piece sent in the very
 // frame its board is left would otherwise retire the first piece lifted on

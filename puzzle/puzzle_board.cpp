@@ -4,50 +4,34 @@
 #include <cmath>
 #include <string>
 
-#include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
+#include "base/input.h"
 #include "base/random.h"
-#include "app/video_context.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "puzzle/completion.h"
 #include "puzzle/piece_play.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
-
-int32_t currentPicture = 0;
-int32_t pieceCount = BIG_PIECE_COUNT;
-double minScatterDistance = 2.5;
-int32_t candidateX = 0, candidateY = 0;
-int32_t scatterX[MAX_PIECE_COUNT], scatterY[MAX_PIECE_COUNT];
-int32_t placedCount = 0;
-SceneObject* heldPiece = nullptr;
-SceneObject* heldShadow = nullptr;
-SceneObject* puzzleScreen = nullptr;
-SceneObject* board = nullptr;
-bool boardBusy = false;
-bool boardLeaving = false;
-SceneObject* menuTabParent = nullptr;
-SceneObject* menuTab = nullptr;
-
-const char* const* pieceArchives = pieceArchives48;
-const char* const* placeArchives = placeArchives48;
-const char* const* pictureArchives = pictureArchivesAll;
-const char* const* shadowArchives = shadowArchives48;
+#include "ui/dialog_layer.h"
 
 namespace {
 
-// One size of the puzzle: its count, spacing and archive tables.
+PuzzleState puzzle; // the one record; thePuzzle lets the others read it
+
+} // namespace
+
+const PuzzleState& thePuzzle = puzzle;
+
+namespace {
+
+// One size of the puzzle: its count and spacing.
 struct PuzzleSize {
     int32_t pieces;
     double minDistance;
-    const char* const* pieceTable;
-    const char* const* placeTable;
-    const char* const* shadowTable;
 };
 
 constexpr PuzzleSize PUZZLE_SIZES[2] = {
-    {SMALL_PIECE_COUNT, 4.0, pieceArchives20, placeArchives20, shadowArchives20},
-    {BIG_PIECE_COUNT, 2.5, pieceArchives48, placeArchives48, shadowArchives48},
+    {SMALL_PIECE_COUNT, 4.0},
+    {BIG_PIECE_COUNT, 2.5},
 };
 
 // One strip around the tray where pieces may start: x and y ranges.
@@ -101,35 +85,31 @@ constexpr int32_t JAM_CHECK_MISSES = 1000;
 // Whether any spot of the four strips keeps minScatterDistance from the
 // first n spots (leaves candidateX, candidateY as they were).
 bool anySpotFree(int32_t n) {
-    int32_t keepX = candidateX, keepY = candidateY;
+    int32_t keepX = puzzle.candidateX, keepY = puzzle.candidateY;
     bool found = false;
     for (const ScatterStrip& strip : SCATTER_STRIPS)
         for (int32_t x = 0; x < strip.xRange && !found; ++x)
             for (int32_t y = 0; y < strip.yRange && !found; ++y) {
-                candidateX = strip.xBase + x;
-                candidateY = strip.yBase + y;
+                puzzle.candidateX = strip.xBase + x;
+                puzzle.candidateY = strip.yBase + y;
                 found = candidateIsFree(n);
             }
-    candidateX = keepX;
-    candidateY = keepY;
+    puzzle.candidateX = keepX;
+    puzzle.candidateY = keepY;
     return found;
 }
 
-// Point the counts and the active tables at one size.
+// The count and spacing of one size.
 void useSize(const PuzzleSize& size) {
-    pieceCount = size.pieces;
-    minScatterDistance = size.minDistance;
-    pieceArchives = size.pieceTable;
-    placeArchives = size.placeTable;
-    pictureArchives = pictureArchivesAll;
-    shadowArchives = size.shadowTable;
+    puzzle.pieceCount = size.pieces;
+    puzzle.minScatterDistance = size.minDistance;
 }
 
 // Walk `step` pictures on, when the screen is still and the button (or its key) asks.
 void switchPicture(SDLKey key, int32_t step) {
-    if (boardBusy) return;
+    if (puzzle.boardBusy) return;
     if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
-    currentPicture = (currentPicture + step + PICTURE_TOTAL) % PICTURE_TOTAL;
+    puzzle.currentPicture = (puzzle.currentPicture + step + PICTURE_TOTAL) % PICTURE_TOTAL;
     leaveBoard();
     showMenuTab();
 }
@@ -137,17 +117,26 @@ void switchPicture(SDLKey key, int32_t step) {
 } // namespace
 
 void resetPuzzleState() {
-    useSize(PUZZLE_SIZES[1]);
-    currentPicture = 0;
-    candidateX = candidateY = 0;
-    for (int32_t i = 0; i < MAX_PIECE_COUNT; ++i)
-        scatterX[i] = scatterY[i] = 0;
-    placedCount = 0;
-    heldPiece = heldShadow = nullptr;
-    puzzleScreen = board = nullptr;
-    boardBusy = false;
-    boardLeaving = false;
-    menuTabParent = menuTab = nullptr;
+    puzzle = PuzzleState();
+}
+
+void holdPiece(SceneObject* piece, SceneObject* shadow) {
+    if (puzzle.heldShadow) puzzle.heldShadow->kill();
+    puzzle.heldShadow = shadow;
+    puzzle.heldPiece = piece;
+}
+
+void pieceSent() {
+    puzzle.placedCount += 1;
+    puzzle.heldShadow = nullptr;
+}
+
+void setBoardBusy(bool busy) {
+    puzzle.boardBusy = busy;
+}
+
+PictureArchives currentArchives() {
+    return pictureArchivesFor(puzzle.currentPicture, puzzle.pieceCount == BIG_PIECE_COUNT);
 }
 
 void selectPuzzleSize(int32_t mode) {
@@ -167,54 +156,55 @@ double pieceTargetY(int32_t layout, int32_t piece) {
 }
 
 void buildPuzzleScreen() {
-    puzzleScreen = new SceneObject;
-    puzzleScreen->addTrack();
-    puzzleScreen->addAction(makeAction(SCREEN_ZOOM_IN_MS, screenZoomInAction));
-    puzzleScreen->addTrack();
-    puzzleScreen->addAction(makeAction(SCREEN_ZOOM_OUT_MS, screenZoomOutAction));
-    worldRoot->addChild(puzzleScreen);
+    puzzle.puzzleScreen = new SceneObject;
+    puzzle.puzzleScreen->addTrack();
+    puzzle.puzzleScreen->addAction(makeAction(SCREEN_ZOOM_IN_MS, screenZoomInAction));
+    puzzle.puzzleScreen->addTrack();
+    puzzle.puzzleScreen->addAction(makeAction(SCREEN_ZOOM_OUT_MS, screenZoomOutAction));
+    worldRoot->addChild(puzzle.puzzleScreen);
     for (const ScreenPart& part : SCREEN_PARTS) {
         SceneObject* object =
             newModelObject(part.archive, part.model, part.x, part.y, part.z, part.click != nullptr);
         object->setRotation(-90, 0, 0);
         if (part.click) addMakeButtonTrack(object, part.click);
-        puzzleScreen->addChild(object);
+        puzzle.puzzleScreen->addChild(object);
     }
 }
 
 void showPicture() {
-    if (!puzzleScreen) return;
-    if (board) board->kill();
-    board = new SceneObject;
-    puzzleScreen->addChild(board);
-    heldShadow = nullptr;
-    heldPiece = nullptr;
-    boardLeaving = false;
-    if (theSettings->pictureDone[currentPicture] == 1) {
+    if (!puzzle.puzzleScreen) return;
+    if (puzzle.board) puzzle.board->kill();
+    puzzle.board = new SceneObject;
+    puzzle.puzzleScreen->addChild(puzzle.board);
+    puzzle.heldShadow = nullptr;
+    puzzle.heldPiece = nullptr;
+    puzzle.boardLeaving = false;
+    if (theSettings->pictureDone[puzzle.currentPicture] == 1) {
         showFinishedPicture();
         return;
     }
-    board->setPosition(0, 0, BOARD_DEPTH);
-    board->addTrack();
-    board->addAction(makeAction(-1, startBoardTrack1));
-    board->addTrack();
-    board->addAction(makeAction(-1, rebuildBoardAction));
+    puzzle.board->setPosition(0, 0, BOARD_DEPTH);
+    puzzle.board->addTrack();
+    puzzle.board->addAction(makeAction(-1, startBoardTrack1));
+    puzzle.board->addTrack();
+    puzzle.board->addAction(makeAction(-1, rebuildBoardAction));
     buildBoard();
 }
 
 void buildBoard() {
-    placedCount = 0;
+    puzzle.placedCount = 0;
     resetPiecePlay();
-    const char* pieceArchive = pieceArchives[currentPicture];
-    const char* placeArchive = placeArchives[currentPicture];
-    board->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
+    PictureArchives archives = currentArchives();
+    const char* pieceArchive = archives.pieces;
+    const char* placeArchive = archives.places;
+    puzzle.board->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
     scatterPieces();
-    int32_t layout = pictureCutLayout[currentPicture];
-    for (int32_t i = 0; i < pieceCount; ++i) {
+    int32_t layout = PICTURE_ROWS[puzzle.currentPicture].cutLayout;
+    for (int32_t i = 0; i < puzzle.pieceCount; ++i) {
         int32_t n = i + 1;
         std::string name = std::to_string(n);
-        SceneObject* piece = newModelObject(pieceArchive, name.c_str(), scatterX[i], scatterY[i],
-                                            PIECE_START_DEPTH, true);
+        SceneObject* piece = newModelObject(pieceArchive, name.c_str(), puzzle.scatterX[i],
+                                            puzzle.scatterY[i], PIECE_START_DEPTH, true);
         piece->setRotation(-180, 0, 0);
         piece->addTrack();
         Action grab;
@@ -227,20 +217,20 @@ void buildBoard() {
         piece->addTrack();
         piece->addAction(makeAction(PIECE_INTRO_MS, pieceIntroAction));
         piece->startTrack(2);
-        board->addChild(piece);
+        puzzle.board->addChild(piece);
 
         SceneObject* place = newModelObject(placeArchive, name.c_str(), pieceTargetX(layout, i),
                                             pieceTargetY(layout, i), PLACE_DEPTH, true);
         place->addTrack();
         place->addAction(makeAction(0, placeClickAction, piece));
         place->startTrack(0);
-        board->addChild(place);
+        puzzle.board->addChild(place);
     }
 }
 
 void scatterPieces() {
     int32_t misses = 0;
-    for (int32_t i = 0; i < pieceCount;) {
+    for (int32_t i = 0; i < puzzle.pieceCount;) {
         randomScatterCandidate();
         if (!candidateIsFree(i)) {
             // The spots drawn so far can leave no free spot at all (with 48
@@ -249,30 +239,31 @@ void scatterPieces() {
             if (++misses % JAM_CHECK_MISSES == 0 && !anySpotFree(i)) i = 0;
             continue;
         }
-        scatterX[i] = candidateX;
-        scatterY[i] = candidateY;
+        puzzle.scatterX[i] = puzzle.candidateX;
+        puzzle.scatterY[i] = puzzle.candidateY;
         ++i;
     }
 }
 
 void randomScatterCandidate() {
     const ScatterStrip& strip = SCATTER_STRIPS[randomBelow(4)];
-    candidateX = randomBelow(strip.xRange) + strip.xBase;
-    candidateY = randomBelow(strip.yRange) + strip.yBase;
+    puzzle.candidateX = randomBelow(strip.xRange) + strip.xBase;
+    puzzle.candidateY = randomBelow(strip.yRange) + strip.yBase;
 }
 
 bool candidateIsFree(int32_t n) {
     for (int32_t j = 0; j < n; ++j) {
-        int32_t dx = scatterX[j] - candidateX, dy = scatterY[j] - candidateY;
-        if (std::sqrt((double)(dx * dx + dy * dy)) < minScatterDistance) return false;
+        int32_t dx = puzzle.scatterX[j] - puzzle.candidateX,
+                dy = puzzle.scatterY[j] - puzzle.candidateY;
+        if (std::sqrt((double)(dx * dx + dy * dy)) < puzzle.minScatterDistance) return false;
     }
     return true;
 }
 
 void leaveBoard() {
-    if (!board) return;
-    boardLeaving = true;
-    board->startTrack(0);
+    if (!puzzle.board) return;
+    puzzle.boardLeaving = true;
+    puzzle.board->startTrack(0);
 }
 
 void prevPictureClick(void*) {
@@ -294,28 +285,28 @@ void rebuildBoardAction(void*) {
 }
 
 SceneObject* makeMenuTabParent() {
-    menuTabParent = new SceneObject;
-    return menuTabParent;
+    puzzle.menuTabParent = new SceneObject;
+    return puzzle.menuTabParent;
 }
 
 void showMenuTab() {
-    if (menuTab) menuTab->kill();
-    menuTab = new SceneObject;
-    double left = MENU_TAB_X - theVideo->halfWidthAt(100);
-    double top = theVideo->halfHeightAt(100);
+    if (puzzle.menuTab) puzzle.menuTab->kill();
+    puzzle.menuTab = new SceneObject;
+    double left = MENU_TAB_X - theVideo->halfWidthAt(WORLD_DISTANCE);
+    double top = theVideo->halfHeightAt(WORLD_DISTANCE);
     if (!theSettings->menuHidden) {
-        menuTab->setPosition(left, top - MENU_TAB_OPEN_Y, MENU_TAB_Z);
-        menuTab->loadModel(INTERFACE_ARCHIVE, "menu_open");
-        menuTab->loadModel(pictureArchives[currentPicture], "prev");
-        menuTab->addTrack();
-        menuTab->addAction(makeAction(MENU_TAB_SPIN_MS, menuTabSpinAction));
-        menuTab->startTrack(0);
+        puzzle.menuTab->setPosition(left, top - MENU_TAB_OPEN_Y, MENU_TAB_Z);
+        puzzle.menuTab->loadModel(INTERFACE_ARCHIVE, "menu_open");
+        puzzle.menuTab->loadModel(currentArchives().picture, "prev");
+        puzzle.menuTab->addTrack();
+        puzzle.menuTab->addAction(makeAction(MENU_TAB_SPIN_MS, menuTabSpinAction));
+        puzzle.menuTab->startTrack(0);
     } else {
-        menuTab->setPosition(left, top - MENU_TAB_CLOSED_Y, MENU_TAB_Z);
-        menuTab->setRotation(-90, 0, 0);
-        menuTab->loadModel(INTERFACE_ARCHIVE, "menu");
+        puzzle.menuTab->setPosition(left, top - MENU_TAB_CLOSED_Y, MENU_TAB_Z);
+        puzzle.menuTab->setRotation(-90, 0, 0);
+        puzzle.menuTab->loadModel(INTERFACE_ARCHIVE, "menu");
     }
-    menuTabParent->addChild(menuTab);
+    puzzle.menuTabParent->addChild(puzzle.menuTab);
 }
 
 void menuTabSpinAction(void*) {

@@ -15,12 +15,13 @@
 // zoomed back down.  Only the start-up, the size choice, the completion and
 // the end of the zoom out call showPicture directly.
 //
-// Everything here is owned by this module; the objects themselves are owned
-// by their parents in the scene tree, the pointers only name them.
+// Everything here is owned by this module, in one record; the objects
+// themselves are owned by their parents in the scene tree, the pointers only
+// name them.
 //
-// NOTE: the active archive tables are set by selectPuzzleSize; nothing may
-// build a board before it has run once (resetPuzzleState sets the 48-piece
-// tables so a stray call cannot read a null table).
+// NOTE: the size is chosen by selectPuzzleSize; nothing should build a
+// board before it has run once (resetPuzzleState sets the 48-piece size so
+// a stray call still finds archives).
 #pragma once
 
 #include <cstdint>
@@ -29,31 +30,43 @@
 
 struct SceneObject;
 
-extern int32_t currentPicture;         // the picture being played, 0..9
-extern int32_t pieceCount;             // pieces of the current size, 20 or 48
-extern double minScatterDistance;      // least distance between two start spots
-extern int32_t candidateX, candidateY; // the spot randomScatterCandidate drew last
-extern int32_t scatterX[MAX_PIECE_COUNT], scatterY[MAX_PIECE_COUNT]; // start spots of this board
-extern int32_t placedCount;        // pieces sent to their place on this board
-extern SceneObject* heldPiece;     // the lifted piece, or the last one sent
-extern SceneObject* heldShadow;    // the lifted piece's shadow
-extern SceneObject* puzzleScreen;  // frame, buttons and board
-extern SceneObject* board;         // the current board, or the finished picture
-extern bool boardBusy;             // the screen zooms: picture switching is refused
-extern bool boardLeaving;          // track 0 of this board was started: it no longer completes
-extern SceneObject* menuTabParent; // the start-up's holder of the corner tab
-extern SceneObject* menuTab;       // the tab shown in it now
+// The puzzle's state: one record, owned and written by this module.  Piece
+// play and completion change it through the few functions below; every
+// other module (and every test) only reads it, through thePuzzle.
+struct PuzzleState {
+    int32_t currentPicture = 0;             // the picture being played, a PICTURE_ROWS index
+    int32_t pieceCount = BIG_PIECE_COUNT;   // pieces of the current size, 20 or 48
+    double minScatterDistance = 2.5;        // least distance between two start spots
+    int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
+    int32_t scatterX[MAX_PIECE_COUNT] = {}; // start spots of this board
+    int32_t scatterY[MAX_PIECE_COUNT] = {};
+    int32_t placedCount = 0;             // pieces sent to their place on this board
+    SceneObject* heldPiece = nullptr;    // the lifted piece, or the last one sent
+    SceneObject* heldShadow = nullptr;   // the lifted piece's shadow
+    SceneObject* puzzleScreen = nullptr; // frame, buttons and board
+    SceneObject* board = nullptr;        // the current board, or the finished picture
+    bool boardBusy = false;              // the screen zooms: picture switching is refused
+    bool boardLeaving = false; // track 0 of this board was started: it no longer completes
+    SceneObject* menuTabParent = nullptr; // the start-up's holder of the corner tab
+    SceneObject* menuTab = nullptr;       // the tab shown in it now
+};
 
-// Active archive tables of the chosen size, indexed by picture.
-extern const char* const* pieceArchives;
-extern const char* const* placeArchives;
-extern const char* const* pictureArchives;
-extern const char* const* shadowArchives;
+extern const PuzzleState& thePuzzle; // read-only outside this module
+
+// Piece play: `piece` is lifted and casts `shadow` (the last shadow killed).
+void holdPiece(SceneObject* piece, SceneObject* shadow);
+// Piece play: the held piece was sent to its place (its shadow goes with it).
+void pieceSent();
+// Completion: the screen zooms (switching refused) or has come to rest.
+void setBoardBusy(bool busy);
+
+// The archives of the current picture in the chosen size.
+PictureArchives currentArchives();
 
 // Every variable above back to its start value (a new run in the same process).
 void resetPuzzleState();
 
-// Mode 0: 20 pieces, mode 1: 48 pieces (tables, counts, settings); others: nothing.
+// Mode 0: 20 pieces, mode 1: 48 pieces (count, spacing, settings); others: nothing.
 void selectPuzzleSize(int32_t mode);
 
 // Centre of piece `piece`'s place in cut layout `layout`, for the size in the settings.

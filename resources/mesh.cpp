@@ -7,7 +7,6 @@
 
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
-#include "scene/scene_object.h"
 
 namespace {
 
@@ -69,6 +68,7 @@ void drawOpaque(const Mesh& mesh) {
 } // namespace
 
 uint64_t meshGeneration = 0;
+std::vector<Mesh*> deferredMeshes;
 bool recordOpaqueMeshes = false;
 std::vector<Mesh*> recordedMeshes;
 
@@ -130,7 +130,7 @@ void Mesh::draw() {
             for (int n = 1; n <= SAVED_LIGHTS; ++n)
                 lightWasOn[n - 1] = n < lights && glIsEnabled(GL_LIGHT0 + n);
         }
-        deferMesh(this);
+        deferredMeshes.push_back(this);
         return;
     }
     if (recordOpaqueMeshes) {

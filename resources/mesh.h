@@ -53,9 +53,12 @@ struct Mesh {
     void drawGeometryOnly();
 };
 
-// While set (the main loop's walk of the tree), draw only records opaque
-// meshes in recordedMeshes, in order, like the blended ones in
-// deferredMeshes; the frame then decides what to paint (app/frame_redraw).
+// The frame's draw lists, owned here beside the meshes that fill them.
+// Blended meshes always queue themselves in deferredMeshes, to be drawn after
+// the tree.  While recordOpaqueMeshes is set (the main loop's walk of the
+// tree), draw only records opaque meshes in recordedMeshes too, in order;
+// the frame redraw then decides what to paint and empties both.
+extern std::vector<Mesh*> deferredMeshes; // blended meshes, drawn after the tree
 extern bool recordOpaqueMeshes;
 extern std::vector<Mesh*> recordedMeshes;
 

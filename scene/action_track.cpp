@@ -2,8 +2,11 @@
 // object's timed behaviour.
 #include "scene/action_track.h"
 
+#include <cstddef>
+
 #include "base/frame_clock.h"
-#include "scene/scene_object.h"
+
+Action* currentAction = nullptr;
 
 void Action::setTiming(double durationMs) {
     endless = durationMs == 0;

@@ -17,6 +17,9 @@
 // startTrack copies into the animator.  Track numbers come from the order of
 // addTrack.
 //
+// Owned here: currentAction, which an effect reads beside the scene's
+// currentObject to find its own record.
+//
 // NOTE: actions live in a deque, so an effect that starts a track of its own
 // object (appending to the animator while it is being updated) does not move
 // the action that is running; actions spawned during an update first run in
@@ -80,3 +83,5 @@ struct TrackSet {
     void startTrack(int32_t n);           // unknown n: nothing happens
     int32_t trackCount() const { return (int32_t)spawns.size(); }
 };
+
+extern Action* currentAction; // the action whose effect runs (set by Action::advance)

@@ -1,17 +1,14 @@
-// Scene objects: loading models, the per-frame walk of the tree, and the
-// blended pass after it.
+// Scene objects: loading models and the per-frame walk of the tree.
 #include "scene/scene_object.h"
 
 #include <GL/gl.h>
 
-#include "app/picking.h"
 #include "resources/mesh.h"
 #include "resources/model_format.h"
 #include "resources/pak_library.h"
 
+SceneObject* worldRoot = nullptr;
 SceneObject* currentObject = nullptr;
-Action* currentAction = nullptr;
-std::vector<Mesh*> deferredMeshes;
 
 namespace {
 
@@ -132,23 +129,3 @@ void SceneObject::drawForPicking() {
     for (Mesh* mesh : meshes)
         mesh->drawGeometryOnly();
 }
-
-void hookPickable(int32_t phase, void*) {
-    if (phase == PHASE_BEFORE_MESHES) thePicker.addCandidate();
-}
-
-void deferMesh(Mesh* mesh) {
-    deferredMeshes.push_back(mesh);
-}
-
-namespace Scene {
-
-void drawDeferred(std::vector<Mesh*>& list) {
-    glDepthMask(GL_FALSE);
-    for (Mesh* mesh : list)
-        mesh->drawDeferred();
-    glDepthMask(GL_TRUE);
-    list.clear();
-}
-
-} // namespace Scene

@@ -3,7 +3,7 @@
 // A node has its own placement (`transform`), an optional model made of
 // meshes read from a .pak archive, an Animator and TrackSet for its timed
 // behaviour, draw hooks, and owned children drawn in order.  The tree's root
-// is worldRoot (app/game_main.h).
+// is worldRoot, made and destroyed by the start-up and shutdown.
 //
 // Drawing a node (once per frame, parent before children):
 //   currentObject = this; push matrix; apply transform;
@@ -21,8 +21,10 @@
 // Ownership of resources: one archive reference per loadModel call (given
 // back in the destructor through pakFiles), and each mesh its texture.
 //
-// Engine variables owned here: currentObject, currentAction, deferredMeshes
-// (the frame's time, frameTime, is the frame clock's: base/frame_clock.h).
+// Engine variables owned here: worldRoot and currentObject.  Their
+// neighbours live with what sets them: currentAction with the action tracks,
+// frameTime with the frame clock (base/), deferredMeshes with the meshes
+// (resources/), the clickable objects with the picker (scene/picking.h).
 #pragma once
 
 #include <cstdint>
@@ -92,18 +94,6 @@ struct SceneObject {
     void startTrack(int32_t n) { tracks.startTrack(n); }
 };
 
-extern SceneObject* currentObject;        // the object whose draw began last
-extern Action* currentAction;             // the action whose effect runs
-extern std::vector<Mesh*> deferredMeshes; // blended meshes, drawn after the tree
+extern SceneObject* worldRoot;     // root of the scene tree; the game runs until it is dead
+extern SceneObject* currentObject; // the object whose draw began last
 
-// The engine's own draw hook: phase 1 registers currentObject with the picker.
-void hookPickable(int32_t phase, void* arg);
-
-// Queue a blended mesh for the pass after the tree.
-void deferMesh(Mesh* mesh);
-
-namespace Scene {
-// Depth writes off, each queued mesh's drawDeferred in order, depth writes
-// on, list emptied.
-void drawDeferred(std::vector<Mesh*>& list);
-} // namespace Scene

@@ -13,9 +13,7 @@
 // until clear; reset keeps it.  apply skips GL calls for zero components.
 #pragma once
 
-struct Vec3 {
-    double x, y, z;
-};
+#include "base/vec3.h"
 
 struct Transform {
     bool scaled;   // apply the scale step at all

@@ -3,14 +3,13 @@
 
 #include <iterator>
 
-#include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
 #include "screens/size_dialog.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 
@@ -134,19 +133,24 @@ void showBreakAllDialog(void*) {
     if (currentClicked()) openDialog(BREAK_ALL_DIALOG);
 }
 
+void saveSettingsAndQuit() {
+    settingsAreSaved(); // saves what changed; after a failed save, one more try
+    if (worldRoot) worldRoot->kill();
+}
+
 void exitConfirmClick(void*) {
     if (currentClicked() || shortcutPressed(SDLK_RETURN)) saveSettingsAndQuit();
 }
 
 void resetPictureClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    theSettings->pictureDone[currentPicture] = 0;
+    theSettings->pictureDone[thePuzzle.currentPicture] = 0;
     leaveBoard();
 }
 
 void resetAllPicturesClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    theSettings->pictureDone[currentPicture] = 0;
+    theSettings->pictureDone[thePuzzle.currentPicture] = 0;
     leaveBoard();
     for (int32_t& done : theSettings->pictureDone)
         done = 0;

@@ -21,6 +21,10 @@ void showExitDialog(void* arg);     // bar "close": click, or Escape with no dia
 void showBreakDialog(void* arg);    // bar "break": click
 void showBreakAllDialog(void* arg); // main menu "break": click
 
+// The one way out that keeps progress (exit "ok", the web links): write the
+// settings, kill worldRoot.
+void saveSettingsAndQuit();
+
 // Exit "ok": click or Return: save the settings and end the game.
 void exitConfirmClick(void* arg);
 // Break "break": click or Return: the current picture starts over.

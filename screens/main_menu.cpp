@@ -1,13 +1,13 @@
 // The main menu page: options, links and their replaceable birds.
 #include "screens/main_menu.h"
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
 #include "screens/dialogs.h"
 #include "screens/size_dialog.h"
 #include "screens/web_links.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 
@@ -87,6 +87,7 @@ void addToggle(SceneObject* page, const MenuToggle& toggle) {
 void flipToggle(void* page, const MenuToggle& toggle, bool on) {
     if (!currentClicked()) return;
     theSettings->*toggle.flag = on;
+    setAudioSwitches(theSettings->soundOn, theSettings->musicOn);
     if (on && toggle.flag == &Settings::musicOn) theAudio->play(MUSIC_ENTRY, true);
     currentObject->kill();
     addToggle((SceneObject*)page, toggle);

@@ -1,11 +1,11 @@
 // The size dialog and the size switches.
 #include "screens/size_dialog.h"
 
-#include "app/input.h"
-#include "app/settings.h"
+#include "base/input.h"
+#include "base/settings.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 

@@ -1,28 +1,30 @@
 // The objects that live for the whole run, and the first screen.
 #include "screens/start_screen.h"
 
-#include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
 constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr double CURSOR_SCALE = 0.8;
-constexpr double CURSOR_Z = 74;             // 26 units in front of the eye
-constexpr double CURSOR_EYE_DISTANCE = -26; // negative: the half extents come out negated
-constexpr double BAR_EYE_DISTANCE = 100;
+constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
+constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
+// Negative: the half extents come out negated, as the cursor's mirrored
+// placement wants them.
+constexpr double CURSOR_EYE_DISTANCE = -CURSOR_EYE_DEPTH;
 constexpr double BAR_Z = 0.6;
 
-// One button of the bar: x = x + xEdge * halfWidthAt(100), y = y + halfHeightAt(100).
+// One button of the bar: x = x + xEdge * halfWidthAt(WORLD_DISTANCE),
+// y = y + halfHeightAt(WORLD_DISTANCE).
 struct BarButton {
     const char* model;
     double x, xEdge, y;
@@ -68,8 +70,8 @@ void buildPersistentObjects() {
     cursor->startTrack(0);
     worldRoot->addChild(cursor);
 
-    double width = theVideo->halfWidthAt(BAR_EYE_DISTANCE);
-    double height = theVideo->halfHeightAt(BAR_EYE_DISTANCE);
+    double width = theVideo->halfWidthAt(WORLD_DISTANCE);
+    double height = theVideo->halfHeightAt(WORLD_DISTANCE);
     for (const BarButton& spec : BAR_BUTTONS) {
         SceneObject* button = newModelObject(
             BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width, spec.y + height, BAR_Z, true);

@@ -12,5 +12,9 @@
 // otherwise the puzzle screen in the saved size.
 #pragma once
 
+// The start-up's two calls into the game's screens, after worldRoot exists.
+void buildPersistentObjects(); // background, menu tab holder, cursor, button bar
+void openFirstScreen();        // welcome dialog, or the puzzle in the saved size
+
 // Cursor track 0, endless: stand under the mouse pointer, tilted with its place.
 void cursorFollowAction(void* arg);

@@ -1,10 +1,10 @@
 // Web links: the maker's addresses and the buttons that open them.
 #include "screens/web_links.h"
 
-#include "app/game_main.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "screens/dialogs.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 

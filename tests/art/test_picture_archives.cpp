@@ -165,12 +165,12 @@ int pieceCountOf(int big) {
     return big ? BIG_PIECE_COUNT : SMALL_PIECE_COUNT;
 }
 const char* pieceArchive(int big, int picture) {
-    return big ? pieceArchives48[picture] : pieceArchives20[picture];
+    return pictureArchivesFor(picture, big).pieces;
 }
 // A picture cut in the given layout (its piece archives show that cut).
 int pictureWithLayout(int layout) {
     for (int p = 0; p < PICTURE_TOTAL; p++)
-        if (pictureCutLayout[p] == layout) return p;
+        if (PICTURE_ROWS[p].cutLayout == layout) return p;
     return 0;
 }
 
@@ -214,16 +214,16 @@ TEST_F(ArtArchives, EveryNamedModelExistsParsesAndHasItsTextures) {
     std::set<std::pair<std::string, std::string>> wanted;
     for (int big = 0; big < 2; big++)
         for (int p = 0; p < PICTURE_TOTAL; p++) {
-            const char* places = big ? placeArchives48[p] : placeArchives20[p];
-            const char* shadows = big ? shadowArchives48[p] : shadowArchives20[p];
+            const char* places = pictureArchivesFor(p, big).places;
+            const char* shadows = pictureArchivesFor(p, big).shadows;
             wanted.insert({pieceArchive(big, p), "plase"});
             for (int i = 1; i <= pieceCountOf(big); i++) {
                 wanted.insert({pieceArchive(big, p), std::to_string(i)});
                 wanted.insert({places, std::to_string(i)});
                 wanted.insert({shadows, std::to_string(i)});
             }
-            wanted.insert({pictureArchivesAll[p], "final"});
-            wanted.insert({pictureArchivesAll[p], "prev"});
+            wanted.insert({PICTURE_ROWS[p].pictureArchive, "final"});
+            wanted.insert({PICTURE_ROWS[p].pictureArchive, "prev"});
         }
     std::set<std::pair<std::string, std::string>> textures;
     for (const auto& [file, entry] : wanted) {
@@ -370,8 +370,8 @@ TEST_F(ArtArchives, PlacesAndShadowsFitTheirPieces) {
     for (int big = 0; big < 2; big++)
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
             int picture = pictureWithLayout(layout);
-            const char* places = big ? placeArchives48[picture] : placeArchives20[picture];
-            const char* shadows = big ? shadowArchives48[picture] : shadowArchives20[picture];
+            const char* places = pictureArchivesFor(picture, big).places;
+            const char* shadows = pictureArchivesFor(picture, big).shadows;
             for (int i = 0; i < pieceCountOf(big); i++) {
                 std::string name = std::to_string(i + 1);
                 std::vector<LoadedMesh> piece, place, shadow;
@@ -420,7 +420,7 @@ TEST_F(ArtArchives, PlacesAndShadowsFitTheirPieces) {
 TEST_F(ArtArchives, TrayFinalAndPreviewSitWhereTheGamePutsThem) {
     for (int p = 0; p < PICTURE_TOTAL; p++) {
         std::vector<LoadedMesh> final, preview, tray;
-        ASSERT_TRUE(loadModel(pictureArchivesAll[p], "final", final));
+        ASSERT_TRUE(loadModel(PICTURE_ROWS[p].pictureArchive, "final", final));
         double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
         for (const LoadedMesh& mesh : final)
             for (const Vertex& v : mesh.vertices) {
@@ -433,7 +433,7 @@ TEST_F(ArtArchives, TrayFinalAndPreviewSitWhereTheGamePutsThem) {
         EXPECT_DOUBLE_EQ(y0, -6);
         EXPECT_DOUBLE_EQ(y1, 6);
 
-        ASSERT_TRUE(loadModel(pictureArchivesAll[p], "prev", preview));
+        ASSERT_TRUE(loadModel(PICTURE_ROWS[p].pictureArchive, "prev", preview));
         for (const LoadedMesh& mesh : preview)
             for (size_t k = 0; k < mesh.vertices.size(); k += 3) {
                 const Vertex *a = &mesh.vertices[k], *b = a + 1, *c = a + 2;

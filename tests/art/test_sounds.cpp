@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
 

@@ -11,12 +11,13 @@
 #include <iterator>
 
 #include "app/game_main.h"
-#include "app/picking.h"
-#include "app/platform.h"
-#include "app/video_context.h"
+#include "base/frame_clock.h"
+#include "base/platform.h"
+#include "base/video_context.h"
+#include "resources/mesh.h"
 #include "resources/pak_archive.h"
 #include "resources/procedural_texture.h"
-#include "base/frame_clock.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {
@@ -145,7 +146,7 @@ WorldPoint screenToWorld(double px, double py, double distance) {
     double u = px / theVideo->width * 2 - 1;
     double v = 1 - py / theVideo->height * 2;
     return {u * theVideo->halfWidthAt(distance), v * theVideo->halfHeightAt(distance),
-            100 - distance};
+            WORLD_DISTANCE - distance};
 }
 
 MeshBuild quadMesh(double left, double bottom, double right, double top, double z,
@@ -217,9 +218,17 @@ void renderScene(SceneObject* root) {
     theProceduralTextures.updateAll();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glTranslatef(0, 0, -100);
+    glTranslatef(0, 0, -(float)WORLD_DISTANCE);
     root->draw();
-    Scene::drawDeferred(deferredMeshes);
+    drawBlendedMeshes();
+}
+
+void drawBlendedMeshes() {
+    glDepthMask(GL_FALSE);
+    for (Mesh* mesh : deferredMeshes)
+        mesh->drawDeferred();
+    glDepthMask(GL_TRUE);
+    deferredMeshes.clear();
 }
 
 void readPixel(int px, int py, uint8_t out[3]) {

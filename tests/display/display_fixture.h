@@ -62,6 +62,10 @@ void drawFrame(SceneObject* root);
 // read.
 void renderScene(SceneObject* root);
 
+// The blended pass of renderScene: depth writes off, each queued mesh of
+// deferredMeshes in order, depth writes on, the list emptied.
+void drawBlendedMeshes();
+
 // Read back one pixel of the back buffer, window y from the top.  RGB.
 void readPixel(int px, int py, uint8_t out[3]);
 

@@ -3,10 +3,10 @@
 // fixture to keep 4x multisampling on the software rasteriser.
 #include <GL/gl.h>
 
-#include "app/input.h"
-#include "app/picking.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "display_fixture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // pixel, transparent texels, killed objects, the screen's edge rows.
 #include <GL/gl.h>
 
-#include "app/input.h"
-#include "app/picking.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "display_fixture.h"
 #include "resources/pak_library.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {

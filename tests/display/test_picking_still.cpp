@@ -4,10 +4,10 @@
 // pointer moving, the pick cleared from outside) makes them run again.
 #include <cstring>
 
-#include "app/input.h"
-#include "app/picking.h"
+#include "base/input.h"
 #include "display_fixture.h"
 #include "resources/pak_library.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {

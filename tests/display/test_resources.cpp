@@ -2,7 +2,7 @@
 // model headers, short and missing entries, procedural textures on meshes.
 #include <GL/gl.h>
 
-#include "app/video_context.h"
+#include "base/video_context.h"
 #include "display_fixture.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"

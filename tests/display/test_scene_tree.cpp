@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "app/picking.h"
-#include "app/video_context.h"
+#include "base/video_context.h"
 #include "display_fixture.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {
@@ -75,7 +75,7 @@ TEST_F(SceneTree, BlendedMeshesAreDrawnAfterOpaqueOnesInTraversalOrder) {
     ASSERT_EQ(deferredMeshes.size(), 2u);
     EXPECT_EQ(deferredMeshes[0], red->meshes[0]);
     EXPECT_EQ(deferredMeshes[1], blue->meshes[0]);
-    Scene::drawDeferred(deferredMeshes);
+    drawBlendedMeshes();
     EXPECT_TRUE(deferredMeshes.empty());
 
     // Red over green, then blue over that: neither blended mesh wrote depth.

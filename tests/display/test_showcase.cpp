@@ -7,12 +7,12 @@
 #include <cstdlib>
 
 #include "app/game_main.h"
-#include "app/input.h"
-#include "app/picking.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "display_fixture.h"
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {

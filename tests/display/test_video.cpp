@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "app/input.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "display_fixture.h"
 
 TEST(VideoContext, OpensAtDesktopSizeWithTheCameraOfTheGame) {

@@ -12,13 +12,13 @@
 #include <gtest/gtest.h>
 
 #include "app/game_main.h"
-#include "app/input.h"
-#include "app/picking.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
 #include "audio/audio_mixer.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 std::vector<PlayedSound> playedSounds;
@@ -139,17 +139,17 @@ bool clickObject(SceneObject* object) {
 }
 
 SceneObject* pieceOf(int i) {
-    return board->children[1 + 2 * i];
+    return thePuzzle.board->children[1 + 2 * i];
 }
 
 SceneObject* placeOf(int i) {
-    return board->children[2 + 2 * i];
+    return thePuzzle.board->children[2 + 2 * i];
 }
 
 bool sendPiece(int i) {
     SceneObject* piece = pieceOf(i);
     SceneObject* place = placeOf(i);
-    if (!clickObject(piece) || heldPiece != piece) return false;
+    if (!clickObject(piece) || thePuzzle.heldPiece != piece) return false;
     return clickObject(place);
 }
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 struct SceneObject;
 

@@ -7,15 +7,16 @@
 #include <cmath>
 
 #include "app/game_main.h"
-#include "app/picking.h"
-#include "app/settings.h"
+#include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
 #include "screens/main_menu.h"
 #include "screens/web_links.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 
@@ -90,6 +91,23 @@ int pageCount() {
 
 } // namespace
 
+// The mixer reads no settings of its own: the start-up tells it the saved
+// switches, each on its own.
+TEST(MainMenu, SavedSwitchesReachTheMixerAtStartUp) {
+    Settings record = puzzleRecord(0);
+    record.soundOn = false;
+    startSession(true, &record);
+    EXPECT_FALSE(audioSwitches.soundOn);
+    EXPECT_TRUE(audioSwitches.musicOn);
+    endSession();
+    record.soundOn = true;
+    record.musicOn = false;
+    startSession(true, &record);
+    EXPECT_TRUE(audioSwitches.soundOn);
+    EXPECT_FALSE(audioSwitches.musicOn);
+    endSession();
+}
+
 TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     startOnPuzzle(0);
     waitMs(1500);
@@ -98,14 +116,14 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     // A place clicked with nothing lifted: nothing at all.
     ASSERT_TRUE(clickObject(placeOf(1)));
     EXPECT_EQ(playedSounds.size(), sounds);
-    EXPECT_EQ(placedCount, 0);
+    EXPECT_EQ(thePuzzle.placedCount, 0);
 
     // Lift A: it pulses in width and height only, with a shadow under it.
     SceneObject* a = pieceOf(0);
     ASSERT_TRUE(clickObject(a));
-    EXPECT_EQ(heldPiece, a);
-    ASSERT_NE(heldShadow, nullptr);
-    EXPECT_EQ(a->children.back(), heldShadow);
+    EXPECT_EQ(thePuzzle.heldPiece, a);
+    ASSERT_NE(thePuzzle.heldShadow, nullptr);
+    EXPECT_EQ(a->children.back(), thePuzzle.heldShadow);
     step();
     EXPECT_GT(a->transform.scale.x, 1.0);
     EXPECT_EQ(a->transform.scale.z, 1.0);
@@ -114,22 +132,22 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     sounds = playedSounds.size();
     ASSERT_TRUE(clickObject(placeOf(1)));
     EXPECT_EQ(playedSounds.size(), sounds);
-    EXPECT_EQ(placedCount, 0);
+    EXPECT_EQ(thePuzzle.placedCount, 0);
     EXPECT_EQ(a->tracks.trackCount(), 3);
-    EXPECT_EQ(heldPiece, a);
+    EXPECT_EQ(thePuzzle.heldPiece, a);
 
     // Lift B: the shadow moves to B; A lies loose.
     SceneObject* b = pieceOf(2);
     ASSERT_TRUE(clickObject(b));
-    EXPECT_EQ(heldPiece, b);
-    EXPECT_EQ(b->children.back(), heldShadow);
+    EXPECT_EQ(thePuzzle.heldPiece, b);
+    EXPECT_EQ(b->children.back(), thePuzzle.heldShadow);
     EXPECT_EQ(liveChildren(a), 0);
 
     // B and C sent one right after the other: both fly at once, both land.
     ASSERT_TRUE(clickObject(placeOf(2)));
     SceneObject* c = pieceOf(3);
     ASSERT_TRUE(sendPiece(3));
-    EXPECT_EQ(placedCount, 2);
+    EXPECT_EQ(thePuzzle.placedCount, 2);
     EXPECT_TRUE(runsEffect(b, pieceFlyAction) || runsEffect(b, pieceSettleAction));
     EXPECT_TRUE(runsEffect(c, pieceFlyAction));
     waitMs(1300);
@@ -149,10 +167,10 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     pointAt(b);
     queueLeftClick();
     step();
-    EXPECT_NE(heldPiece, b);
+    EXPECT_NE(thePuzzle.heldPiece, b);
     EXPECT_EQ(playCount("puzzle_up.wav"), 3);
     ASSERT_TRUE(clickObject(a));
-    EXPECT_EQ(heldPiece, a);
+    EXPECT_EQ(thePuzzle.heldPiece, a);
     EXPECT_EQ(playCount("puzzle_up.wav"), 4);
     EXPECT_EQ(playCount("final.wav"), 0);
     endSession();
@@ -163,13 +181,13 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     waitMs(1500);
     ASSERT_TRUE(clickObject(pieceOf(0)));
     ASSERT_TRUE(pointAt(placeOf(0)));
-    SceneObject* oldBoard = board;
+    SceneObject* oldBoard = thePuzzle.board;
     queueLeftClick();     // send the piece ...
     queueKey(SDLK_RIGHT); // ... and leave the board in the same frame
     step();
-    EXPECT_EQ(currentPicture, 1);
-    EXPECT_EQ(placedCount, 1);
-    ASSERT_TRUE(waitUntil([&] { return board != oldBoard; }, 1000));
+    EXPECT_EQ(thePuzzle.currentPicture, 1);
+    EXPECT_EQ(thePuzzle.placedCount, 1);
+    ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != oldBoard; }, 1000));
     EXPECT_FALSE(retireHeldPiece);
     waitMs(1500);
 
@@ -180,9 +198,9 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     ASSERT_TRUE(clickObject(pieceOf(1)));
     step(3);
     ASSERT_TRUE(clickObject(a));
-    EXPECT_EQ(heldPiece, a);
+    EXPECT_EQ(thePuzzle.heldPiece, a);
     ASSERT_TRUE(clickObject(placeOf(0)));
-    EXPECT_EQ(placedCount, 1);
+    EXPECT_EQ(thePuzzle.placedCount, 1);
     endSession();
 }
 
@@ -211,24 +229,24 @@ TEST(PiecePlay, APieceSentFromItsOwnSpotStaysOnIt) {
 TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     startOnPuzzle(0);
     waitMs(1500);
-    for (int i = 0; i < pieceCount - 1; ++i)
+    for (int i = 0; i < thePuzzle.pieceCount - 1; ++i)
         ASSERT_TRUE(sendPiece(i)) << i;
     waitMs(1300); // every other piece has landed
-    SceneObject* last = pieceOf(pieceCount - 1);
-    ASSERT_TRUE(sendPiece(pieceCount - 1));
+    SceneObject* last = pieceOf(thePuzzle.pieceCount - 1);
+    ASSERT_TRUE(sendPiece(thePuzzle.pieceCount - 1));
     ASSERT_TRUE(waitUntil([&] { return runsEffect(last, pieceSettleAction); }, 2000));
     waitMs(100);
     // A slow frame: the next picture is asked for and the drop ends in it.
     queueKey(SDLK_RIGHT);
     SDL_Delay(600);
     step();
-    EXPECT_EQ(currentPicture, 1);
+    EXPECT_EQ(thePuzzle.currentPicture, 1);
     step(3);
     for (int i = 0; i < PICTURE_COUNT; ++i)
         EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
     EXPECT_EQ(playCount("final.wav"), 0);
-    ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
-    EXPECT_FALSE(board->hasModel);
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 41u; }, 2000));
+    EXPECT_FALSE(thePuzzle.board->hasModel);
     endSession();
 }
 
@@ -251,9 +269,9 @@ TEST(Dialogs, TheFirstDialogsIgnoreEscapeAndF1) {
     pressKey(SDLK_ESCAPE);
     step();
     EXPECT_EQ(dialogTop, sizePage);
-    EXPECT_EQ(puzzleScreen, nullptr);
+    EXPECT_EQ(thePuzzle.puzzleScreen, nullptr);
     pressKey(SDLK_RETURN); // the small puzzle is the default
-    EXPECT_EQ(pieceCount, 20);
+    EXPECT_EQ(thePuzzle.pieceCount, 20);
     EXPECT_EQ(theSettings->bigPuzzle, 0);
     step(2);
     EXPECT_EQ(dialogTop, nullptr);
@@ -272,7 +290,7 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     pressKey(SDLK_RIGHT);
     pressKey(SDLK_LEFT);
     pressKey(SDLK_F1);
-    EXPECT_EQ(currentPicture, 0);
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(pageCount(), 1);
     pressKey(SDLK_ESCAPE);
     step(2);
@@ -284,7 +302,7 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     ASSERT_TRUE(clickObject(barButton(BAR_HELP)));
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
-    for (SceneObject* behind : {pieceOf(0), puzzleScreen->children[NEXT_BUTTON]}) {
+    for (SceneObject* behind : {pieceOf(0), thePuzzle.puzzleScreen->children[NEXT_BUTTON]}) {
         int x, y;
         ASSERT_TRUE(screenSpot(behind, x, y));
         pointAtPixel(x, y);
@@ -292,8 +310,8 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
         queueLeftClick();
         step(2);
     }
-    EXPECT_EQ(heldPiece, nullptr);
-    EXPECT_EQ(currentPicture, 0);
+    EXPECT_EQ(thePuzzle.heldPiece, nullptr);
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(playCount("puzzle_up.wav"), 0);
     pressKey(SDLK_ESCAPE);
     step(2);
@@ -342,67 +360,67 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
 
 TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
     startOnPuzzle(0, {0, 9});
-    SceneObject* next = puzzleScreen->children[NEXT_BUTTON];
-    SceneObject* prev = puzzleScreen->children[PREV_BUTTON];
-    EXPECT_TRUE(board->hasModel); // picture 0 is finished
-    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 3000));
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    SceneObject* next = thePuzzle.puzzleScreen->children[NEXT_BUTTON];
+    SceneObject* prev = thePuzzle.puzzleScreen->children[PREV_BUTTON];
+    EXPECT_TRUE(thePuzzle.board->hasModel); // picture 0 is finished
+    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 3000));
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
     // Previous from 0 is 9; while the screen zooms out nothing more switches.
     pressKey(SDLK_LEFT);
-    EXPECT_EQ(currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, 9);
     step(2);
-    EXPECT_TRUE(boardBusy);
+    EXPECT_TRUE(thePuzzle.boardBusy);
     pressKey(SDLK_RIGHT);
     clickObject(next);
-    EXPECT_EQ(currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, 9);
 
     // Picture 9 is finished too: it zooms in, and nothing switches meanwhile.
-    SceneObject* leaving = board;
-    ASSERT_TRUE(waitUntil([&] { return board != leaving; }, 2000));
+    SceneObject* leaving = thePuzzle.board;
+    ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != leaving; }, 2000));
     step();
-    EXPECT_TRUE(boardBusy);
+    EXPECT_TRUE(thePuzzle.boardBusy);
     pressKey(SDLK_RIGHT);
-    EXPECT_EQ(currentPicture, 9);
-    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
     // Next from 9 is 0 (by the button): finished and zoomed up again.
     ASSERT_TRUE(clickObject(next));
-    EXPECT_EQ(currentPicture, 0);
-    leaving = board;
-    ASSERT_TRUE(waitUntil([&] { return board != leaving; }, 2000));
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
+    leaving = thePuzzle.board;
+    ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != leaving; }, 2000));
     step();
-    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
-    EXPECT_TRUE(board->hasModel);
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
+    EXPECT_TRUE(thePuzzle.board->hasModel);
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
     // On to picture 1: back to scale 1 and a scattered board.
     pressKey(SDLK_RIGHT);
-    EXPECT_EQ(currentPicture, 1);
-    ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
+    EXPECT_EQ(thePuzzle.currentPicture, 1);
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 41u; }, 2000));
     step(2);
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
-    EXPECT_FALSE(boardBusy);
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.0, 1e-9);
+    EXPECT_FALSE(thePuzzle.boardBusy);
 
     // The corner tab opens on the current picture's preview and follows it.
     EXPECT_TRUE(theSettings->menuHidden);
     ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
     EXPECT_FALSE(theSettings->menuHidden);
-    ASSERT_EQ(menuTab->pakFiles.size(), 2u);
-    EXPECT_EQ(menuTab->pakFiles[1], "common1.pak");
+    ASSERT_EQ(thePuzzle.menuTab->pakFiles.size(), 2u);
+    EXPECT_EQ(thePuzzle.menuTab->pakFiles[1], "common1.pak");
     ASSERT_TRUE(clickObject(prev));
-    EXPECT_EQ(currentPicture, 0);
-    EXPECT_EQ(menuTab->pakFiles[1], "common.pak");
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
+    EXPECT_EQ(thePuzzle.menuTab->pakFiles[1], "common.pak");
     ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
     EXPECT_TRUE(theSettings->menuHidden);
-    EXPECT_EQ(menuTab->pakFiles.size(), 1u);
+    EXPECT_EQ(thePuzzle.menuTab->pakFiles.size(), 1u);
     endSession();
 }
 
 TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     startOnPuzzle(0, {0, 3, 5});
-    ASSERT_TRUE(waitUntil([] { return !boardBusy; }, 2000));
+    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
 
     // Break the finished picture: after the zoom out, a fresh board of it.
     ASSERT_TRUE(clickObject(barButton(BAR_BREAK)));
@@ -412,10 +430,10 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     EXPECT_EQ(theSettings->pictureDone[0], 0);
     step(2);
     EXPECT_EQ(dialogTop, nullptr);
-    ASSERT_TRUE(waitUntil([] { return board->children.size() == 41u; }, 2000));
-    EXPECT_EQ(currentPicture, 0);
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 41u; }, 2000));
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
     step(2);
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.0, 1e-9);
     EXPECT_EQ(theSettings->pictureDone[3], 1);
 
     // Break all, cancelled: back on the menu, nothing changed.
@@ -466,12 +484,13 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     EXPECT_DOUBLE_EQ(newBird->children[0]->positionZ(), -1.6);
     EXPECT_TRUE(runsEffect(newBird, switchToSmallClick));
     EXPECT_EQ(theSettings->bigPuzzle, 1);
-    EXPECT_EQ(pieceCount, 48);
+    EXPECT_EQ(thePuzzle.pieceCount, 48);
 
     // Sound off: the toggle is replaced in the same frame, on the same spot.
     EXPECT_TRUE(runsEffect(sound, soundOffClick));
     ASSERT_TRUE(clickObject(sound));
     EXPECT_FALSE(theSettings->soundOn);
+    EXPECT_FALSE(audioSwitches.soundOn); // the mixer was told
     SceneObject* soundOff = page->children.back();
     EXPECT_TRUE(sound->dying);
     EXPECT_TRUE(runsEffect(soundOff, soundOnClick));
@@ -481,12 +500,14 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     // Music off, then on: "music.wav" is asked for as music in that very frame.
     ASSERT_TRUE(clickObject(music));
     EXPECT_FALSE(theSettings->musicOn);
+    EXPECT_FALSE(audioSwitches.musicOn);
     SceneObject* musicOff = page->children.back();
     ASSERT_TRUE(pointAt(musicOff));
     size_t before = playedSounds.size();
     queueLeftClick();
     step();
     EXPECT_TRUE(theSettings->musicOn);
+    EXPECT_TRUE(audioSwitches.musicOn);
     bool musicAsked = false;
     for (size_t i = before; i < playedSounds.size(); ++i)
         musicAsked |= playedSounds[i].name == "music.wav" && playedSounds[i].music;
@@ -494,8 +515,8 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
 
     // Closing the menu shows the same picture in 48 pieces.
     pressKey(SDLK_ESCAPE);
-    ASSERT_TRUE(waitUntil([] { return board->children.size() == 97u; }, 2000));
-    EXPECT_EQ(currentPicture, 0);
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 97u; }, 2000));
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(dialogTop, nullptr);
     endSession();
 }

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/frame_redraw.h"
-#include "app/input.h"
-#include "app/settings.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "game_driver.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -84,7 +84,7 @@ TEST_F(FrameRedrawPlay, PartsPaintedMatchTheWholeFrameThroughPlay) {
     ASSERT_TRUE(pointAt(pieceOf(5)));
     queueLeftClick();
     step();
-    ASSERT_EQ(heldPiece, pieceOf(5));
+    ASSERT_EQ(thePuzzle.heldPiece, pieceOf(5));
     for (int i = 0; i < 10; ++i)
         pointAtPixel(theVideo->width / 2 + 13 * i, theVideo->height / 3 + 7 * i);
     ASSERT_TRUE(clickObject(placeOf(5)));

@@ -7,12 +7,12 @@
 #include <cmath>
 
 #include "app/game_main.h"
-#include "app/settings.h"
+#include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 
@@ -28,35 +28,36 @@ void chooseSize(bool big) {
     else
         pressKey(SDLK_RETURN);
     step();
-    ASSERT_NE(puzzleScreen, nullptr);
+    ASSERT_NE(thePuzzle.puzzleScreen, nullptr);
     EXPECT_EQ(dialogTop, nullptr);
     waitMs(1500); // pieces fly in
 }
 
 // Every piece lifted and sent, in a shuffled order; the picture completes once.
 void playWholePicture(int expectedPieces) {
-    ASSERT_EQ(pieceCount, expectedPieces);
-    ASSERT_EQ(board->children.size(), 1u + 2u * expectedPieces);
-    for (int k = 0; k < pieceCount; ++k) {
-        int i = (k * 7) % pieceCount; // not in the art's order
+    ASSERT_EQ(thePuzzle.pieceCount, expectedPieces);
+    ASSERT_EQ(thePuzzle.board->children.size(), 1u + 2u * expectedPieces);
+    for (int k = 0; k < thePuzzle.pieceCount; ++k) {
+        int i = (k * 7) % thePuzzle.pieceCount; // not in the art's order
         int lifts = playCount("puzzle_up.wav"), sends = playCount("puzzle_move.wav");
         ASSERT_TRUE(sendPiece(i)) << "piece " << i;
         EXPECT_EQ(playCount("puzzle_up.wav"), lifts + 1);
         EXPECT_EQ(playCount("puzzle_move.wav"), sends + 1);
-        EXPECT_EQ(placedCount, k + 1);
+        EXPECT_EQ(thePuzzle.placedCount, k + 1);
     }
-    ASSERT_TRUE(waitUntil([] { return theSettings->pictureDone[currentPicture] == 1; }, 3000));
+    ASSERT_TRUE(
+        waitUntil([] { return theSettings->pictureDone[thePuzzle.currentPicture] == 1; }, 3000));
     // On disk at once, whatever way the game ends next.
     ASSERT_TRUE(finishSettingsWrites());
     std::vector<uint8_t> saved = settingsFileBytes();
     ASSERT_EQ(saved.size(), SETTINGS_FILE_SIZE);
-    EXPECT_EQ(saved[12 + 4 * currentPicture], 1);
+    EXPECT_EQ(saved[12 + 4 * thePuzzle.currentPicture], 1);
     EXPECT_EQ(playCount("final.wav"), 1);
-    EXPECT_TRUE(board->hasModel); // the finished picture
-    EXPECT_TRUE(board->children.empty());
+    EXPECT_TRUE(thePuzzle.board->hasModel); // the finished picture
+    EXPECT_TRUE(thePuzzle.board->children.empty());
     waitMs(1400);
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
-    EXPECT_FALSE(boardBusy);
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
+    EXPECT_FALSE(thePuzzle.boardBusy);
     waitMs(300);
     EXPECT_EQ(playCount("final.wav"), 1);
 }
@@ -64,11 +65,11 @@ void playWholePicture(int expectedPieces) {
 // Next picture: the screen zooms back to 1 and a scattered board follows.
 void nextPictureAfterCompletion(int expectedPieces) {
     pressKey(SDLK_RIGHT);
-    EXPECT_EQ(currentPicture, 1);
+    EXPECT_EQ(thePuzzle.currentPicture, 1);
     waitMs(1100);
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.0, 1e-9);
-    EXPECT_EQ(board->children.size(), 1u + 2u * expectedPieces);
-    EXPECT_FALSE(boardBusy);
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.0, 1e-9);
+    EXPECT_EQ(thePuzzle.board->children.size(), 1u + 2u * expectedPieces);
+    EXPECT_FALSE(thePuzzle.boardBusy);
 }
 
 // Escape, then Return on the exit dialog: saved and ended.
@@ -100,13 +101,13 @@ void expectSavedFile(int bigPuzzle) {
 void secondStartShowsFinishedPicture(int expectedPieces) {
     startSession(false);
     EXPECT_EQ(dialogTop, nullptr);
-    ASSERT_NE(puzzleScreen, nullptr);
-    EXPECT_EQ(pieceCount, expectedPieces);
-    EXPECT_EQ(currentPicture, 0);
-    EXPECT_TRUE(board->hasModel);
-    EXPECT_TRUE(board->children.empty());
+    ASSERT_NE(thePuzzle.puzzleScreen, nullptr);
+    EXPECT_EQ(thePuzzle.pieceCount, expectedPieces);
+    EXPECT_EQ(thePuzzle.currentPicture, 0);
+    EXPECT_TRUE(thePuzzle.board->hasModel);
+    EXPECT_TRUE(thePuzzle.board->children.empty());
     waitMs(1400);
-    EXPECT_NEAR(puzzleScreen->scaleX(), 1.6, 1e-9);
+    EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
     endSession();
 }
 
@@ -114,7 +115,7 @@ void playFirstStart(bool big) {
     int pieces = big ? 48 : 20;
     startSession(true);
     ASSERT_NE(dialogTop, nullptr); // the welcome dialog
-    EXPECT_EQ(puzzleScreen, nullptr);
+    EXPECT_EQ(thePuzzle.puzzleScreen, nullptr);
     EXPECT_TRUE(theSettings->showWelcome);
     waitMs(700);
     ASSERT_EQ(dialogTop->children.size(), 3u);

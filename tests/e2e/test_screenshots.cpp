@@ -11,7 +11,7 @@
 #include "puzzle/picture_tables.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
 namespace {
 
@@ -50,9 +50,9 @@ TEST(Screens, SaveEveryScreen) {
     queueMotion(5, 5);
     step();
     shoot("04_lifted_piece", 60);
-    for (int i = 0; i < pieceCount; ++i)
+    for (int i = 0; i < thePuzzle.pieceCount; ++i)
         ASSERT_TRUE(sendPiece(i)) << i;
-    ASSERT_TRUE(waitUntil([] { return board->hasModel; }, 3000));
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->hasModel; }, 3000));
     queueMotion(5, 5);
     shoot("05_finished", 1500);
 
@@ -97,8 +97,8 @@ TEST(Screens, SaveEveryScreen) {
         for (int i = 0; i < PICTURE_TOTAL; ++i) {
             pressKey(SDLK_RIGHT);
             queueMotion(5, 5);
-            std::string name = "board" + std::to_string(pieceCount) + "_picture" +
-                               std::to_string(currentPicture);
+            std::string name = "board" + std::to_string(thePuzzle.pieceCount) + "_picture" +
+                               std::to_string(thePuzzle.currentPicture);
             shoot(name.c_str(), 1800);
         }
     }

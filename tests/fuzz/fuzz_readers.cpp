@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "resources/model_format.h"
 #include "resources/pak_archive.h"
 

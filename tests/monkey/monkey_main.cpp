@@ -30,13 +30,14 @@
 #include <vector>
 
 #include "app/game_main.h"
-#include "app/input.h"
-#include "app/settings.h"
 #include "app/synthetic_input.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/settings.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 namespace {

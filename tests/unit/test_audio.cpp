@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
@@ -55,12 +54,10 @@ std::vector<uint8_t> makeWav(uint32_t rate, uint16_t channels, uint16_t bits, ui
 constexpr uint32_t MUSIC_FRAMES = 768; // 1.5 callback buffers of 512 frames
 constexpr int BUFFER_BYTES = MIX_SAMPLES * 4;
 
-// Archives in a temp folder, a mixer without a device, settings all on.
+// Archives in a temp folder, a mixer without a device, switches all on.
 class AudioTest : public ::testing::Test {
   protected:
     std::string dir;
-    Settings settings;
-    Settings* savedSettings = nullptr;
     std::string savedBase;
 
     void SetUp() override {
@@ -79,13 +76,12 @@ class AudioTest : public ::testing::Test {
 
         savedBase = thePakLibrary.baseDirectory;
         thePakLibrary.setBaseDirectory(dir);
-        savedSettings = theSettings;
-        theSettings = &settings;
+        setAudioSwitches(true, true);
         std::memset(mixChannels, 0, sizeof mixChannels);
     }
     void TearDown() override {
         std::memset(mixChannels, 0, sizeof mixChannels);
-        theSettings = savedSettings;
+        setAudioSwitches(true, true);
         while (thePakLibrary.openCount() > 0)
             thePakLibrary.release(thePakLibrary.keys[0]);
         thePakLibrary.setBaseDirectory(savedBase);
@@ -154,7 +150,7 @@ TEST_F(AudioTest, EffectsShareOneCachedBufferAndTheFourthRequestIsDropped) {
 }
 
 TEST_F(AudioTest, SoundOnMusicOffFreesTheMusicVoiceWithoutMixing) {
-    settings.musicOn = false;
+    setAudioSwitches(true, false);
     AudioMixer mixer(false);
     mixer.play("music.wav", true);
     ASSERT_TRUE(mixChannels[0].loop);
@@ -165,7 +161,7 @@ TEST_F(AudioTest, SoundOnMusicOffFreesTheMusicVoiceWithoutMixing) {
 }
 
 TEST_F(AudioTest, SoundOffMusicOnPlaysOnlyMusic) {
-    settings.soundOn = false;
+    setAudioSwitches(false, true);
     AudioMixer mixer(false);
     mixer.play("button.wav", false);
     EXPECT_EQ(mixChannels[0].data, nullptr);
@@ -174,7 +170,7 @@ TEST_F(AudioTest, SoundOffMusicOnPlaysOnlyMusic) {
     EXPECT_TRUE(mixChannels[0].loop);
     EXPECT_FALSE(isSilent(mixOnce()));
 
-    settings.musicOn = false; // both off: nothing starts at all
+    setAudioSwitches(false, false); // both off: nothing starts at all
     std::memset(mixChannels, 0, sizeof mixChannels);
     mixer.play("music.wav", true);
     EXPECT_EQ(mixChannels[0].data, nullptr);
@@ -195,7 +191,7 @@ TEST_F(AudioTest, LoopingMusicRestartsInTheCallbackAfterItsEnd) {
     mixOnce();
     EXPECT_EQ(mixChannels[0].pos, (uint32_t)BUFFER_BYTES); // started over
 
-    settings.musicOn = false;
+    setAudioSwitches(true, false);
     mixOnce();
     EXPECT_EQ(mixChannels[0].pos, mixChannels[0].len);
     EXPECT_FALSE(mixChannels[0].loop);
@@ -217,7 +213,8 @@ TEST_F(AudioTest, ObserverSeesEveryRequestAndBadSoundsAreNotCached) {
     EXPECT_EQ(mixChannels[0].data, nullptr);
     EXPECT_EQ(thePakLibrary.openCount(), 0); // failed loads keep no reference
 
-    theSettings = nullptr; // before the settings exist: everything on
+    setAudioSwitches(false, false);
+    setAudioSwitches(true, true); // switched on again: effects play
     mixer.play("button.wav", false);
     EXPECT_NE(mixChannels[0].data, nullptr);
     mixOnce();

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "audio/audio_mixer.h"
+#include "base/settings.h"
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
 

@@ -1,8 +1,10 @@
 // Screen rectangles of meshes, from which the frame decides what to repaint:
 // a box must map to the pixels it covers (with a small margin), clipped to
 // the window, and a box reaching behind the eye must claim the whole window.
+// Then the decision itself, without GL: nothing, a part, or the whole frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/frame_redraw.h"
@@ -82,6 +84,98 @@ TEST(FrameRedraw, RectangleUnionsAndOverlaps) {
     EXPECT_TRUE(rectsTouch(u, b));
     EXPECT_FALSE(rectsTouch(a, ScreenRect{10, 0, 12, 10})); // edges that only meet
     EXPECT_FALSE(rectsTouch(none, a));
+}
+
+// A redraw that has shown two small meshes at 100 from the eye on a software
+// rasteriser's window, as the game's loop leaves it after a whole frame.
+class RedrawDecision : public ::testing::Test {
+  protected:
+    Mesh left, right;
+    GLdouble projection[16], at[16];
+    FrameRedraw redraw;
+
+    void SetUp() override {
+        perspective(projection);
+        translation(at, 0, 0, -100);
+        setBox(left, -11, -1, 0, -9, 1, 0);
+        setBox(right, 9, -1, 0, 11, 1, 0);
+        redraw.keepsBackBuffer = true;
+        record();
+        ScreenRect part;
+        ASSERT_EQ(decideAt(0, part), RedrawKind::Whole); // nothing shown yet
+        show(0);
+    }
+    void TearDown() override { recordedMeshes.clear(); }
+
+    // This frame's walk: both meshes, `left` moved by dx.
+    void record(double dx = 0) {
+        recordedMeshes.clear();
+        translation(left.savedMatrix, dx, 0, -100);
+        std::copy(at, at + 16, right.savedMatrix);
+        recordedMeshes = {&left, &right};
+        redraw.recordNext();
+    }
+    RedrawKind decideAt(uint32_t ticks, ScreenRect& part) {
+        return redraw.decide(ticks, projection, VIEWPORT, part);
+    }
+    // What finishFrame notes once it has drawn and swapped.
+    void show(uint32_t ticks) {
+        redraw.shown.swap(redraw.next);
+        std::copy(projection, projection + 16, redraw.projection);
+        std::copy(VIEWPORT, VIEWPORT + 4, redraw.viewport);
+        redraw.seenMeshGeneration = meshGeneration;
+        redraw.wholeTicks = ticks;
+        redraw.damage = {};
+        redraw.valid = true;
+    }
+};
+
+TEST_F(RedrawDecision, AStillFrameDrawsNothingAndAMovedMeshOnlyItsPart) {
+    ScreenRect part;
+    record();
+    EXPECT_EQ(decideAt(16, part), RedrawKind::Nothing);
+
+    record(-2); // the left mesh moves left: where it was and where it is
+    ASSERT_EQ(decideAt(32, part), RedrawKind::Part);
+    ScreenRect before = redraw.shown[0].rect, now = redraw.next[0].rect;
+    EXPECT_EQ(part.x0, now.x0);
+    EXPECT_EQ(part.x1, before.x1);
+    EXPECT_LT(part.x1, VIEWPORT[2] / 2); // the right mesh is not in it
+    EXPECT_FALSE(rectsTouch(part, redraw.next[1].rect));
+    show(0);
+
+    // Pixels spoilt behind the frame's back (picking) are repainted too.
+    record(-2);
+    redraw.damage = {100, 100, 101, 101};
+    ASSERT_EQ(decideAt(48, part), RedrawKind::Part);
+    EXPECT_EQ(part.x0, 100);
+    EXPECT_EQ(part.y1, 101);
+}
+
+TEST_F(RedrawDecision, WholeFramesWhenPartsCannotBeTrusted) {
+    ScreenRect part;
+    record();
+    EXPECT_EQ(decideAt(WHOLE_FRAME_EVERY_MS, part), RedrawKind::Whole); // a second gone
+    record();
+    redraw.wholeNext = true; // the window was exposed
+    EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
+    redraw.wholeNext = false;
+    {
+        Mesh made; // a mesh made (or destroyed) since
+        record();
+        EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
+    }
+    show(0);
+    setBox(left, -70, -40, 0, 70, 40, 0); // grown to most of the screen, and moved
+    record(-1);
+    EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
+    record();
+    recordedMeshes.pop_back(); // another list of meshes
+    redraw.recordNext();
+    EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
+    redraw.keepsBackBuffer = false; // a back buffer that loses its pixels
+    record();
+    EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
 }
 
 } // namespace

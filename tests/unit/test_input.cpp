@@ -1,7 +1,7 @@
 // Input: how one frame's events become clicks and key presses.
 #include <gtest/gtest.h>
 
-#include "app/input.h"
+#include "base/input.h"
 
 namespace {
 

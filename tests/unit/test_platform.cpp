@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 namespace {
 

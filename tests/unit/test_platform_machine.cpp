@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 namespace {
 

@@ -19,10 +19,12 @@ bool inAStrip(int32_t x, int32_t y) {
 
 // Every pair of the board's spots is at least minScatterDistance apart.
 bool spotsApart() {
-    for (int32_t i = 0; i < pieceCount; ++i)
+    for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
         for (int32_t j = 0; j < i; ++j) {
-            int32_t dx = scatterX[i] - scatterX[j], dy = scatterY[i] - scatterY[j];
-            if (dx * dx + dy * dy < minScatterDistance * minScatterDistance) return false;
+            int32_t dx = thePuzzle.scatterX[i] - thePuzzle.scatterX[j],
+                    dy = thePuzzle.scatterY[i] - thePuzzle.scatterY[j];
+            if (dx * dx + dy * dy < thePuzzle.minScatterDistance * thePuzzle.minScatterDistance)
+                return false;
         }
     return true;
 }
@@ -35,8 +37,9 @@ TEST(Scatter, ManyBoardsOfBothSizesFinishApartAndInsideTheStrips) {
     std::srand(1);
     for (int board = 0; board < 6000; ++board) {
         scatterPieces();
-        for (int32_t i = 0; i < pieceCount; ++i)
-            ASSERT_TRUE(inAStrip(scatterX[i], scatterY[i])) << "board " << board << " piece " << i;
+        for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
+            ASSERT_TRUE(inAStrip(thePuzzle.scatterX[i], thePuzzle.scatterY[i]))
+                << "board " << board << " piece " << i;
         ASSERT_TRUE(spotsApart()) << "board " << board;
     }
     selectPuzzleSize(0);
@@ -54,19 +57,19 @@ TEST(Scatter, TheSpotsFollowTheDrawsWhileSpotsAreFree) {
     std::srand(42);
     scatterPieces();
     int32_t firstX[MAX_PIECE_COUNT], firstY[MAX_PIECE_COUNT];
-    for (int32_t i = 0; i < pieceCount; ++i) {
-        firstX[i] = scatterX[i];
-        firstY[i] = scatterY[i];
+    for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
+        firstX[i] = thePuzzle.scatterX[i];
+        firstY[i] = thePuzzle.scatterY[i];
     }
     std::srand(42);
     randomScatterCandidate();
-    EXPECT_EQ(candidateX, firstX[0]);
-    EXPECT_EQ(candidateY, firstY[0]);
+    EXPECT_EQ(thePuzzle.candidateX, firstX[0]);
+    EXPECT_EQ(thePuzzle.candidateY, firstY[0]);
     std::srand(42);
     scatterPieces();
-    for (int32_t i = 0; i < pieceCount; ++i) {
-        EXPECT_EQ(scatterX[i], firstX[i]);
-        EXPECT_EQ(scatterY[i], firstY[i]);
+    for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
+        EXPECT_EQ(thePuzzle.scatterX[i], firstX[i]);
+        EXPECT_EQ(thePuzzle.scatterY[i], firstY[i]);
     }
 }
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "resources/pak_archive.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace {
 

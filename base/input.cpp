@@ -1,5 +1,5 @@
 // Input: one frame's SDL events turned into the variables handlers poll.
-#include "app/input.h"
+#include "base/input.h"
 
 int mouseX = 0, mouseY = 0;
 bool leftClicked = false;

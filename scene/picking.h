@@ -1,7 +1,7 @@
 // Picking: which pickable object lies under the mouse pointer.
 //
-// Objects with the hookPickable draw hook register themselves while drawn
-// (addCandidate).  After the buffer swap, update runs two stages: GL
+// Objects with the hookPickable draw hook (defined here, beside what it
+// feeds) register themselves while drawn (addCandidate).  After the buffer swap, update runs two stages: GL
 // selection mode through a 2x2 pick matrix finds the candidates touching
 // the pointer, then those hits are drawn untextured with depth test, each in
 // its own red value, into the back buffer, and one pixel read at the pointer
@@ -10,6 +10,8 @@
 //
 // Both stages replay meshes with the matrices saved during the frame's
 // draw; neither walks the tree.  `picked` is only compared, never followed.
+// The colour stage paints one back-buffer pixel (paintedX, paintedY); the
+// main loop tells the frame redraw, which repaints it with the next change.
 //
 // A frame that brings what the last full update saw (the same pointer
 // position, projection, candidates in the same order, each with the same
@@ -54,6 +56,7 @@ struct PickState {
     std::vector<SceneObject*> hits;       // found by the selection stage
     SceneObject* picked = nullptr;        // under the pointer at the last update
     PickMemory memory;                    // the last full update's inputs and result
+    int paintedX = -1, paintedY = -1;     // GL pixel the last update painted; -1: none
 
     void addCandidate();          // currentObject
     bool isCurrentPicked() const; // picked == currentObject
@@ -61,3 +64,7 @@ struct PickState {
 };
 
 extern PickState thePicker;
+
+// The draw hook that makes an object clickable: phase 1 registers
+// currentObject with the picker.
+void hookPickable(int32_t phase, void* arg);

@@ -1,10 +1,9 @@
 // The dialog layer: the page stack, the close effects and button behaviour.
-#include "screens/dialog_layer.h"
+#include "ui/dialog_layer.h"
 
-#include "app/game_main.h"
-#include "app/input.h"
-#include "app/picking.h"
 #include "audio/audio_mixer.h"
+#include "base/input.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 
 SceneObject* dialogRoot = nullptr;

@@ -1,13 +1,12 @@
 // Settings: reading the progress file at start-up, writing it back
 // atomically whenever it changes (on a thread of its own), and the lock
 // that keeps a second copy of the game from overwriting it.
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <sys/file.h>
 
 #include <cerrno>
 #include <chrono>
@@ -19,7 +18,7 @@
 #include <istream>
 #include <ostream>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 Settings* theSettings = nullptr;
 std::string settingsPath;

@@ -1,13 +1,12 @@
 // Picking: which registered object is visible under the mouse pointer.
-#include "app/picking.h"
+#include "scene/picking.h"
 
 #include <GL/glu.h>
 
 #include <cstring>
 
-#include "app/frame_redraw.h"
-#include "app/input.h"
-#include "app/video_context.h"
+#include "base/input.h"
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "scene/scene_object.h"
 
@@ -15,7 +14,6 @@ PickState thePicker;
 
 namespace {
 
-constexpr GLenum MULTISAMPLE_ARB = 0x809D;
 constexpr int PICK_REGION_PIXELS = 2;
 constexpr int FIRST_PICK_RED = 2; // red 0 is the cleared background
 
@@ -103,9 +101,10 @@ GLubyte colourStage(PickState& picker) {
     // Multisampling would blend neighbouring hits' reds at an edge into a
     // third, wrong index; without it each pixel takes exactly one colour.
     bool multisampled = theVideo->multisampled;
-    if (multisampled) glDisable(MULTISAMPLE_ARB);
+    if (multisampled) glDisable(GL_MULTISAMPLE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    theRedraw.spoil({mouseX, readY, mouseX + 1, readY + 1}); // repainted with the next change
+    picker.paintedX = mouseX; // the frame redraw repaints it with the next change
+    picker.paintedY = readY;
     glLoadIdentity();
     glPushAttrib(GL_CURRENT_BIT);
     glDisable(GL_TEXTURE_2D);
@@ -118,7 +117,7 @@ GLubyte colourStage(PickState& picker) {
     glEnable(GL_TEXTURE_2D);
     glPopAttrib();
     glFlush();
-    if (multisampled) glEnable(MULTISAMPLE_ARB);
+    if (multisampled) glEnable(GL_MULTISAMPLE);
     glDisable(GL_SCISSOR_TEST);
 
     GLubyte pixel[4] = {};
@@ -181,6 +180,10 @@ void rememberInputs(PickState& picker, const GLdouble projection[16], const GLin
 
 } // namespace
 
+void hookPickable(int32_t phase, void*) {
+    if (phase == PHASE_BEFORE_MESHES) thePicker.addCandidate();
+}
+
 void PickState::addCandidate() {
     candidates.push_back(currentObject);
 }
@@ -192,6 +195,7 @@ bool PickState::isCurrentPicked() const {
 void PickState::update() {
     GLdouble projection[16];
     GLint viewport[4];
+    paintedX = paintedY = -1;
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     if (nothingChanged(*this, projection, viewport)) {

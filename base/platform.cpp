@@ -1,6 +1,6 @@
 // The Linux layer: settings folder, where the archives are, SDL environment,
 // end signals, a lost display and the web browser.
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>

@@ -1,5 +1,5 @@
 // The full-screen OpenGL window, its fixed GL state and the camera.
-#include "app/video_context.h"
+#include "base/video_context.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/platform.h"
+#include "base/platform.h"
 
 VideoContext* theVideo = nullptr;
 SDL_Surface* screenSurface = nullptr;
@@ -17,9 +17,7 @@ std::string videoDeviceRoot = "/dev/";
 
 namespace {
 
-// SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT.
-constexpr Uint32 MODE_FLAGS = 0x80000007u;
-constexpr GLenum MULTISAMPLE_ARB = 0x809D;
+constexpr Uint32 MODE_FLAGS = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
 constexpr int CURSOR_SIDE = 16;
 
 // SDL video drivers that draw nowhere anyone can see: SDL falls back on them
@@ -164,7 +162,7 @@ void VideoContext::setMode() {
             fatalVideoError();
         }
     }
-    if (!retry) glEnable(MULTISAMPLE_ARB);
+    if (!retry) glEnable(GL_MULTISAMPLE);
     GLint sampleBuffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
     multisampled = !retry && sampleBuffers > 0;

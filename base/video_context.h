@@ -25,7 +25,12 @@
 
 #include <string>
 
-#include "scene/transform.h"
+#include "base/vec3.h"
+
+// The world root's origin lies this far in front of the eye: screens pin
+// objects in the world root's frame to the screen's edges with
+// halfWidthAt(WORLD_DISTANCE) and halfHeightAt(WORLD_DISTANCE).
+constexpr double WORLD_DISTANCE = 100;
 
 struct VideoContext {
     Vec3 corner;            // eye-space point on the ray through the lower-left corner
