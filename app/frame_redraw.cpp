@@ -65,10 +65,15 @@ bool sameLook(const DrawnMesh& a, const DrawnMesh& b) {
 }
 
 // Draw a recorded frame (opaque meshes first, then the blended ones, each
-// in walk order): every mesh, or those reaching into `part`.
+// in walk order): every mesh, or those reaching into `part`.  The backdrop
+// comes last of the opaque meshes: lying behind all of them it looks the
+// same, and the depth test then skips its pixels under the board instead
+// of filling them only to be painted over.
 void drawMeshes(const std::vector<DrawnMesh>& drawn, const ScreenRect* part) {
-    for (const DrawnMesh& d : drawn)
-        if (!d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawRecorded();
+    for (bool backdrop : {false, true})
+        for (const DrawnMesh& d : drawn)
+            if (!d.deferred && d.mesh->backdrop == backdrop && (!part || rectsTouch(d.rect, *part)))
+                d.mesh->drawRecorded();
     glDepthMask(GL_FALSE);
     for (const DrawnMesh& d : drawn)
         if (d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawDeferred();
@@ -162,7 +167,7 @@ RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
                                const GLint nowViewport[4], ScreenRect& part) {
     bool whole = redrawEveryFrame || !valid || wholeNext || !keepsBackBuffer ||
                  seenMeshGeneration != meshGeneration ||
-                 theProceduralTextures.openCount() > 0 || ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS ||
+                 theProceduralTextures.openCount() > 0 ||
                  std::memcmp(projection, nowProjection, sizeof projection) != 0 ||
                  std::memcmp(viewport, nowViewport, sizeof viewport) != 0 ||
                  next.size() != shown.size();
@@ -186,6 +191,8 @@ RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
     if (!whole && !part.empty() &&
         rectArea(part) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
         whole = true;
+    // The periodic whole frame waits for a change: a still screen stays as it is.
+    if ((changed || !part.empty()) && ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS) whole = true;
 
     if (whole) {
         // The rectangles are only compared while parts may be painted.

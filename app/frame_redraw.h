@@ -11,15 +11,16 @@
 // are.  Then the list of what would be drawn (each mesh with its matrix) is
 // compared with the list of the last frame shown:
 //   - the same list, nothing else changed: nothing is drawn or swapped; the
-//     screen keeps its picture and the loop rests for a moment;
+//     screen keeps its picture and the loop rests (app/still_rest.h);
 //   - the same meshes, some of them moved: the rectangle covering where
 //     they were and where they are now is cleared and redrawn under a
 //     scissor (only meshes that reach into it), then swapped; this needs a
 //     back buffer that keeps its pixels across the swap, which a software
 //     rasteriser's does (checked once at start);
 //   - anything else (meshes made or destroyed, another camera, a changing
-//     procedural texture, an exposed window, a full second gone): the
-//     whole frame, as before.
+//     procedural texture, an exposed window, a change a full second after
+//     the last whole frame): the whole frame, as before.  A still screen is
+//     never repainted for time alone.
 // Every mesh's screen rectangle comes from its model-space box (Mesh bounds)
 // under its saved matrix and the projection.  Picking's colour stage paints
 // one back-buffer pixel after the swap; that pixel is repainted with the
@@ -99,5 +100,4 @@ struct FrameRedraw {
 extern FrameRedraw theRedraw;
 extern bool redrawEveryFrame; // every frame whole (tests, benchmark)
 
-constexpr uint32_t WHOLE_FRAME_EVERY_MS = 1000; // a full repaint at least this often
-constexpr uint32_t STILL_FRAME_REST_MS = 2;     // the loop's rest when nothing changed
+constexpr uint32_t WHOLE_FRAME_EVERY_MS = 1000; // a changing screen is repainted whole this often

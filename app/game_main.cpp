@@ -11,16 +11,22 @@
 
 #include "app/frame_redraw.h"
 #include "app/language.h"
+#include "app/still_rest.h"
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
 #include "base/input.h"
+#include "base/photo_progress.h"
 #include "base/platform.h"
 #include "base/random.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
+#include "resources/photo_library.h"
+#include "resources/photo_prefetch.h"
 #include "resources/procedural_texture.h"
+#include "scene/action_track.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "screens/start_screen.h"
@@ -55,6 +61,20 @@ void endOnArchiveFailure(const std::string& fileName) {
     std::_Exit(1);
 }
 
+// The family's photos: their folder made when missing, scanned (headers
+// only) and the finished ones read; one line says where photos go.
+void findFamilyPhotos() {
+    std::string folder = settingsFolder();
+    loadPhotoProgress(folder);
+    std::string photos = folder.empty() ? "" : folder + PHOTO_FOLDER_NAME;
+    if (!makePhotoFolder(photos)) photos = "";
+    scanPhotoFolder(photos, thePhotoLibrary);
+    if (photos.empty()) return;
+    std::printf("meadow_mosaics: %d photos to play; put JPEG or PNG photos in %s\n",
+                thePhotoLibrary.count(), printableFileName(photos).c_str());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 bool startGame() {
@@ -62,6 +82,7 @@ bool startGame() {
     loadSettings();
     pakLocate = archivePath;
     if (pakOpenFailure == exitOnPakFailure) pakOpenFailure = endOnArchiveFailure;
+    findFamilyPhotos();
     useEnvironmentLanguage();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
@@ -97,17 +118,16 @@ void runFrame() {
     theProceduralTextures.updateAll();
     glLoadIdentity();
     glTranslatef(0, 0, -(float)WORLD_DISTANCE);
+    resetActionDeadline();
     // The walk runs every action and records what it would draw; then only
     // what changed is painted (cleared first) and swapped.
     recordOpaqueMeshes = true;
     worldRoot->draw();
     recordOpaqueMeshes = false;
-    RedrawKind kind = theRedraw.finishFrame(frameTime);
+    theRedraw.finishFrame(frameTime);
     updatePicking();
     // Whatever this frame's effects changed goes to the file now.
     saveSettingsIfChanged();
-    // Nothing new to show: rest a moment instead of spinning.
-    if (kind == RedrawKind::Nothing) SDL_Delay(STILL_FRAME_REST_MS);
 }
 
 void updatePicking() {
@@ -123,15 +143,21 @@ void stepFrame() {
 }
 
 void runMainLoop() {
-    while (!worldRoot->dead && !endRequested())
+    while (!worldRoot->dead && !endRequested()) {
         stepFrame();
+        restWhileStill();
+    }
 }
 
 void shutdownGame() {
     saveSettingsIfChanged();
     finishSettingsWrites();
+    dropPrefetchedImages();
     delete worldRoot;
     worldRoot = nullptr;
+    // The photo's pictures go while the GL that holds them is still there.
+    stopPhotoPrefetch();
+    withdrawPhotoPictures(thePhotoLibrary);
     // The sounds go with their mixer, which gives their archives back: a
     // second start in the same process must not find the first one's.
     delete theAudio;

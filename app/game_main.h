@@ -7,7 +7,8 @@
 // start screen's).  The loop polls input and draws frames as fast as the
 // display allows until worldRoot is dead (the screens' saveSettingsAndQuit:
 // the exit dialog, the web links) or an end signal came (logout, Ctrl+C,
-// the terminal closed); every frame ends by saving what changed, so however
+// the terminal closed), resting between frames only while nothing moves
+// (app/still_rest.h); every frame ends by saving what changed, so however
 // the game ends no progress is waiting.  gameMain first takes the settings
 // folder's lock: a second copy ends there with status 0 and one line,
 // before it opens a window.

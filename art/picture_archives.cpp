@@ -36,6 +36,7 @@ static constexpr SmallTexture SMALL_TEXTURES[] = {
     {RIM_TEXTURE, 8, 64, false, drawRimTexture},
     {FRAME_TEXTURE, 8, 64, false, drawFrameTexture},
     {PLACE_TEXTURE, 64, 4, true, drawPlaceTexture},
+    {OUTLINE_TEXTURE, 128, 16, true, drawOutlineTexture},
 };
 
 // The encoded small textures, in the order of SMALL_TEXTURES.
@@ -56,7 +57,9 @@ static bool addBytes(PakArchive& pak, const char* name, const std::vector<uint8_
     return !bytes.empty() && pak.addEntry(name, bytes.data(), (uint32_t)bytes.size());
 }
 
-// Places and shadows of one cut.
+// Places and shadows of one cut; the shadow archive also holds what every
+// loose piece wears ("rest1".."restN") and the pieces' backs ("back1"..),
+// since they depend only on the cut.
 static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
                                 const Workshop& shop) {
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
@@ -69,13 +72,24 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
     ok = ok && writeArchive(places, outDir, placeFile);
 
     Canvas atlas = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
+    Canvas glow = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
     std::vector<AtlasCell> cells;
+    drawGlowAtlas(glow, cut, cells);
     drawShadowAtlas(atlas, cut, cells);
     PakArchive shadows;
-    ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas);
-    for (int i = 0; i < cut.pieceCount; i++)
-        ok = ok && addModelEntry(shadows, std::to_string(i + 1),
-                                 shadowModel(cells[i], atlas.width, atlas.height));
+    ok = ok && addPngEntry(shadows, SHADOW_TEXTURE, atlas) &&
+         addPngEntry(shadows, GLOW_TEXTURE, glow) && addSmall(shadows, shop, OUTLINE_TEXTURE) &&
+         addSmall(shadows, shop, CARD_TEXTURE);
+    freeCanvas(glow);
+    for (int i = 0; i < cut.pieceCount; i++) {
+        std::string name = std::to_string(i + 1);
+        const PieceCut& piece = cut.pieces[i];
+        ok =
+            ok &&
+            addModelEntry(shadows, name, shadowModel(piece, cells[i], atlas.width, atlas.height)) &&
+            addModelEntry(shadows, PIECE_REST_PREFIX + name, restModel(piece)) &&
+            addModelEntry(shadows, PIECE_BACK_PREFIX + name, backModel(piece));
+    }
     freeCanvas(atlas);
     const char* shadowFile = big ? files.shadowArchive48 : files.shadowArchive20;
     return ok && writeArchive(shadows, outDir, shadowFile);
@@ -94,8 +108,8 @@ static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint
         ok = ok && addModelEntry(pak, std::to_string(i + 1),
                                  pieceModel(cut.pieces[i], PICTURE_TEX_W, PICTURE_TEX_H));
     ok = ok && addPngEntry(pak, PICTURE_TEXTURE, withCuts) &&
-         addBytes(pak, PALE_TEXTURE, palePng) && addSmall(pak, shop, CARD_TEXTURE) &&
-         addSmall(pak, shop, EDGE_TEXTURE) && addSmall(pak, shop, RIM_TEXTURE);
+         addBytes(pak, PALE_TEXTURE, palePng) && addSmall(pak, shop, EDGE_TEXTURE) &&
+         addSmall(pak, shop, RIM_TEXTURE);
     freeCanvas(withCuts);
     bool big = cut.pieceCount == BIG_PIECE_COUNT;
     return ok && writeArchive(pak, outDir, pictureArchivesFor(picture, big).pieces);

@@ -10,16 +10,56 @@
 static constexpr double CARD_REPEAT = 3.0;
 // Width of a place's border ring, inside its outline.
 static constexpr double PLACE_RING = 0.1;
-// Where the place texture's border profile ends and its fill begins (s).
-static constexpr double PLACE_RING_S0 = 0.02, PLACE_RING_S1 = 0.7, PLACE_FILL_S = 0.95;
+// The place texture across s: the ring's outer edge (a soft fringe just
+// outside the outline, so the hairline fades out instead of ending in
+// steps), its inner edge, and the fill.
+static constexpr double PLACE_RING_S0 = 0.015, PLACE_RING_S1 = 0.72, PLACE_FILL_S = 0.95;
+// How far a place's soft fringe reaches outside its outline.
+static constexpr double PLACE_FRINGE = 0.028;
 // The tray rim's height above the tray (it stays under the places, 0.1 above
 // the tray) and the frame's above the picture.
 static constexpr double RIM_HEIGHT = 0.08;
 static constexpr double FRAME_LIFT = 0.015;
-// Shadows: how dark at the middle, how soft (board units), how much wider than the piece.
-static constexpr double SHADOW_ALPHA = 0.5;
-static constexpr double SHADOW_SOFTNESS = 0.12;
-static constexpr double SHADOW_GROWTH = 0.1;
+// Blurred silhouettes: the shadows' (dark) and the lifted piece's glow (light).
+static constexpr Silhouette SHADOW_LOOK = {0.1, 0.12, 0.5, rgb(0x000000)};
+static constexpr Silhouette GLOW_LOOK = {0.24, 0.14, 1.0, rgb(0xffd84a)};
+
+// What a loose piece wears is one thin strip along its outline, a little
+// above the face, on the outline texture.  Across it, from RIM_IN inside
+// the cut: a soft inner shade, a dark rim astride the cut that covers the
+// face's own stepped edge, then a soft shadow fading out over SHADOW_NEAR
+// where the light falls on the piece and up to SHADOW_NEAR + SHADOW_FAR on
+// the side away from it.  The texture has one row of that profile per
+// width (t 0 the narrowest), so each point of the strip picks its row and
+// the rim stays the same everywhere; nothing is drawn under the piece.  On
+// a 1280 x 720 screen a board unit is about 22 pixels: the rim is 1 to 2
+// pixels wide and its outer side fades over another 1 to 5.
+static constexpr double RIM_IN = 0.032, RIM_CORE = 0.03;
+static constexpr double SHADOW_NEAR = 0.045, SHADOW_FAR = 0.12;
+static constexpr double LIGHT_X = -0.63, LIGHT_Y = 0.77; // towards the light, in the board's plane
+static constexpr double RIM_LIFT = 0.01;
+static constexpr int OUTLINE_ROWS = 16; // rows of the outline texture, one width each
+// Places on the outline texture (s): the rim and shadow profile, the veil.
+static constexpr double RIM_S0 = 0.03, RIM_S1 = 0.86;
+static constexpr double VEIL_S = 0.95;
+// The profile: distance from the cut (outwards > 0; the shadow's stops as
+// parts of its fade instead), opacity; dark plum on the rim, black beyond.
+struct ProfileStop {
+    double at;
+    double alpha;
+};
+static constexpr Rgba RIM_DARK = rgb(0x24162c);
+static constexpr ProfileStop RIM_PROFILE[] = {
+    {-RIM_IN, 0}, {-0.02, 0.9}, {0.015, 0.9}, {RIM_CORE, 0.5}};
+static constexpr ProfileStop SHADOW_FADE[] = {{0.35, 0.27}, {0.7, 0.08}, {1, 0}};
+// The veil over a lifted piece's face.
+static constexpr double VEIL_ALPHA = 0.2, VEIL_LIFT = 0.015;
+// The lifted piece's shadow falls further off, on the ground under the
+// raised piece, a little larger; its glow lies just under the face.
+static constexpr double SHADOW_DEPTH = 0.1;
+static constexpr double LIFTED_SHADOW_DX = 0.45, LIFTED_SHADOW_DY = -0.55;
+static constexpr double LIFTED_SHADOW_GROWTH = 1.15;
+static constexpr double GLOW_DEPTH = 0.05;
 
 void boardTexCoord(double x, double y, int w, int h, double& s, double& t) {
     s = (0.5 + (x + BOARD_HALF_WIDTH) / (2 * BOARD_HALF_WIDTH) * (w - 1)) / w;
@@ -45,7 +85,6 @@ static Vec3 outwardNormal(Point2 p, Point2 q) {
 
 std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHeight) {
     MeshBuild front = makeMesh(PICTURE_TEXTURE, defaultMaterial());
-    MeshBuild back = makeMesh(CARD_TEXTURE, defaultMaterial());
     MeshBuild walls = makeMesh(EDGE_TEXTURE, defaultMaterial());
     double tx = piece.target.x, ty = piece.target.y;
     const std::vector<Point2>& tri = piece.triangles;
@@ -57,16 +96,6 @@ std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHe
         addFlatTriangle(front, {tri[i].x - tx, tri[i].y - ty, 0},
                         {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, st);
-        // The back is wound the other way; its pattern runs on across the whole board.
-        const int order[3] = {0, 2, 1};
-        double card[6];
-        for (int v = 0; v < 3; v++) {
-            card[2 * v] = tri[i + order[v]].x / CARD_REPEAT;
-            card[2 * v + 1] = -tri[i + order[v]].y / CARD_REPEAT;
-        }
-        addFlatTriangle(back, {tri[i].x - tx, tri[i].y - ty, -PIECE_DEPTH},
-                        {tri[i + 2].x - tx, tri[i + 2].y - ty, -PIECE_DEPTH},
-                        {tri[i + 1].x - tx, tri[i + 1].y - ty, -PIECE_DEPTH}, {0, 0, -1}, card);
     }
     const std::vector<Point2>& outline = piece.outline;
     double run = 0;
@@ -79,7 +108,26 @@ std::vector<MeshBuild> pieceModel(const PieceCut& piece, int texWidth, int texHe
                 st);
         run += step;
     }
-    return {front, back, walls};
+    return {front, walls};
+}
+
+std::vector<MeshBuild> backModel(const PieceCut& piece) {
+    MeshBuild back = makeMesh(CARD_TEXTURE, defaultMaterial());
+    double tx = piece.target.x, ty = piece.target.y;
+    const std::vector<Point2>& tri = piece.triangles;
+    for (size_t i = 0; i < tri.size(); i += 3) {
+        // Wound the other way from the front; the pattern runs on across the whole board.
+        const int order[3] = {0, 2, 1};
+        double card[6];
+        for (int v = 0; v < 3; v++) {
+            card[2 * v] = tri[i + order[v]].x / CARD_REPEAT;
+            card[2 * v + 1] = -tri[i + order[v]].y / CARD_REPEAT;
+        }
+        addFlatTriangle(back, {tri[i].x - tx, tri[i].y - ty, -PIECE_DEPTH},
+                        {tri[i + 2].x - tx, tri[i + 2].y - ty, -PIECE_DEPTH},
+                        {tri[i + 1].x - tx, tri[i + 1].y - ty, -PIECE_DEPTH}, {0, 0, -1}, card);
+    }
+    return {back};
 }
 
 std::vector<MeshBuild> placeModel(const PieceCut& piece) {
@@ -93,7 +141,7 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, fill);
     // The border ring is drawn after the fill (same mesh, later triangles).
     std::vector<Point2> inner = offsetOutline(piece.outline, -PLACE_RING);
-    const std::vector<Point2>& outer = piece.outline;
+    std::vector<Point2> outer = offsetOutline(piece.outline, PLACE_FRINGE);
     for (size_t i = 0; i < outer.size(); i++) {
         size_t j = (i + 1) % outer.size();
         const double st[8] = {PLACE_RING_S0, 0.5, PLACE_RING_S0, 0.5,
@@ -105,12 +153,77 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
     return {place};
 }
 
-std::vector<MeshBuild> shadowModel(const AtlasCell& cell, int atlasWidth, int atlasHeight) {
-    MeshBuild shadow = makeMesh(SHADOW_TEXTURE, blendedMaterial());
-    addQuadXY(shadow, cell.x0, cell.x1, cell.y0, cell.y1, 0, (double)cell.x / atlasWidth,
-              (double)cell.y / atlasHeight, (double)(cell.x + cell.width) / atlasWidth,
+// The piece's blurred silhouette from an atlas (shadow or glow), grown by
+// `growth` about the piece's origin, moved by (dx, dy) and lying at depth z.
+static MeshBuild silhouetteQuad(const char* texture, const AtlasCell& cell, int atlasWidth,
+                                int atlasHeight, double growth, double dx, double dy, double z) {
+    MeshBuild quad = makeMesh(texture, blendedMaterial());
+    addQuadXY(quad, cell.x0 * growth + dx, cell.x1 * growth + dx, cell.y0 * growth + dy,
+              cell.y1 * growth + dy, z, (double)cell.x / atlasWidth, (double)cell.y / atlasHeight,
+              (double)(cell.x + cell.width) / atlasWidth,
               (double)(cell.y + cell.height) / atlasHeight);
-    return {shadow};
+    return quad;
+}
+
+// How wide the strip's shadow is (0 to 1 of SHADOW_FAR) where the outline
+// faces (nx, ny): none towards the light, all of it away from it.
+static double shadowWidth(double nx, double ny) {
+    return std::max(0.0, -(nx * LIGHT_X + ny * LIGHT_Y));
+}
+
+// Texture t of the outline texture's row for a shadow width (texel centres).
+static double outlineRowT(double width) {
+    return (0.5 + width * (OUTLINE_ROWS - 1)) / OUTLINE_ROWS;
+}
+
+std::vector<MeshBuild> restModel(const PieceCut& piece) {
+    // offsetOutline moves each point along its mitre, so a unit offset
+    // gives every point's direction and stretch.
+    const std::vector<Point2>& cut = piece.outline;
+    std::vector<Point2> unit = offsetOutline(cut, 1.0);
+    size_t n = cut.size();
+    std::vector<Point2> inner(n), outer(n);
+    std::vector<double> rowT(n);
+    for (size_t i = 0; i < n; i++) {
+        double ux = unit[i].x - cut[i].x, uy = unit[i].y - cut[i].y;
+        double stretch = std::hypot(ux, uy);
+        double width = shadowWidth(ux / stretch, uy / stretch);
+        double to = RIM_CORE + SHADOW_NEAR + SHADOW_FAR * width;
+        inner[i] = {cut[i].x - ux * RIM_IN, cut[i].y - uy * RIM_IN};
+        outer[i] = {cut[i].x + ux * to, cut[i].y + uy * to};
+        rowT[i] = outlineRowT(width);
+    }
+    MeshBuild wear = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
+    double tx = piece.target.x, ty = piece.target.y;
+    for (size_t i = 0; i < n; i++) {
+        size_t j = (i + 1) % n;
+        const double st[8] = {RIM_S0, rowT[i], RIM_S0, rowT[j], RIM_S1, rowT[j], RIM_S1, rowT[i]};
+        addQuad(wear, {inner[i].x - tx, inner[i].y - ty, RIM_LIFT},
+                {inner[j].x - tx, inner[j].y - ty, RIM_LIFT},
+                {outer[j].x - tx, outer[j].y - ty, RIM_LIFT},
+                {outer[i].x - tx, outer[i].y - ty, RIM_LIFT}, {0, 0, 1}, st);
+    }
+    return {wear};
+}
+
+std::vector<MeshBuild> shadowModel(const PieceCut& piece, const AtlasCell& cell, int atlasWidth,
+                                   int atlasHeight) {
+    // The object wearing this sits at the raised piece's origin: the
+    // shadow lies back down on the board.
+    MeshBuild shadow =
+        silhouetteQuad(SHADOW_TEXTURE, cell, atlasWidth, atlasHeight, LIFTED_SHADOW_GROWTH,
+                       LIFTED_SHADOW_DX, LIFTED_SHADOW_DY, -LIFTED_PIECE_RISE - SHADOW_DEPTH);
+    MeshBuild glow =
+        silhouetteQuad(GLOW_TEXTURE, cell, atlasWidth, atlasHeight, 1.0, 0, 0, -GLOW_DEPTH);
+    MeshBuild veil = makeMesh(OUTLINE_TEXTURE, blendedMaterial());
+    double tx = piece.target.x, ty = piece.target.y;
+    const std::vector<Point2>& tri = piece.triangles;
+    const double st[6] = {VEIL_S, 0.5, VEIL_S, 0.5, VEIL_S, 0.5};
+    for (size_t i = 0; i < tri.size(); i += 3)
+        addFlatTriangle(veil, {tri[i].x - tx, tri[i].y - ty, VEIL_LIFT},
+                        {tri[i + 1].x - tx, tri[i + 1].y - ty, VEIL_LIFT},
+                        {tri[i + 2].x - tx, tri[i + 2].y - ty, VEIL_LIFT}, {0, 0, 1}, st);
+    return {shadow, glow, veil};
 }
 
 // A raised band around the rectangle |x| <= hw, |y| <= hh: its top at `top`
@@ -206,21 +319,50 @@ void drawEdgeTexture(Canvas& canvas) {
 }
 
 void drawPlaceTexture(Canvas& canvas) {
-    // Across s: a dark hairline at the outline, a bright border, a soft fade,
-    // then the light veil that fills the place.
+    // Across s: clear outside, a dark hairline at the outline (s 0.2), a
+    // bright border, a soft fade, then the light veil that fills the place.
     cairo_t* cr = canvas.cr;
     useUnits(canvas, 1, 1);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 1, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.0, 0.23, 0.14, 0.25, 0.55);
-    cairo_pattern_add_color_stop_rgba(g, 0.1, 0.23, 0.14, 0.25, 0.5);
-    cairo_pattern_add_color_stop_rgba(g, 0.16, 1, 1, 1, 0.95);
-    cairo_pattern_add_color_stop_rgba(g, 0.45, 1, 1, 1, 0.9);
-    cairo_pattern_add_color_stop_rgba(g, 0.72, 1, 1, 1, 0.25);
+    cairo_pattern_add_color_stop_rgba(g, PLACE_RING_S0, 0.23, 0.14, 0.25, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.17, 0.23, 0.14, 0.25, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 0.26, 0.23, 0.14, 0.25, 0.5);
+    cairo_pattern_add_color_stop_rgba(g, 0.31, 1, 1, 1, 0.95);
+    cairo_pattern_add_color_stop_rgba(g, 0.53, 1, 1, 1, 0.9);
+    cairo_pattern_add_color_stop_rgba(g, 0.74, 1, 1, 1, 0.25);
     cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.25);
     cairo_set_source(cr, g);
     cairo_pattern_destroy(g);
     cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
+void drawOutlineTexture(Canvas& canvas) {
+    // Across s: clear, the rim and shadow profile (one row per shadow
+    // width, as restModel picks them), clear, the veil.
+    cairo_t* cr = canvas.cr;
+    useUnits(canvas, 1, OUTLINE_ROWS);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    for (int row = 0; row < OUTLINE_ROWS; row++) {
+        double reach = RIM_CORE + SHADOW_NEAR + SHADOW_FAR * row / (OUTLINE_ROWS - 1);
+        auto at = [&](double distance) { return (distance + RIM_IN) / (RIM_IN + reach); };
+        cairo_pattern_t* g = cairo_pattern_create_linear(RIM_S0, 0, RIM_S1, 0);
+        for (const ProfileStop& stop : RIM_PROFILE)
+            cairo_pattern_add_color_stop_rgba(g, at(stop.at), RIM_DARK.r, RIM_DARK.g, RIM_DARK.b,
+                                              stop.alpha);
+        for (const ProfileStop& stop : SHADOW_FADE)
+            cairo_pattern_add_color_stop_rgba(g, at(RIM_CORE + stop.at * (reach - RIM_CORE)), 0, 0,
+                                              0, stop.alpha);
+        cairo_pattern_set_extend(g, CAIRO_EXTEND_NONE);
+        cairo_set_source(cr, g);
+        cairo_pattern_destroy(g);
+        cairo_rectangle(cr, 0, row, 1, 1);
+        cairo_fill(cr);
+    }
+    cairo_set_source_rgba(cr, 1, 1, 1, VEIL_ALPHA);
+    cairo_rectangle(cr, VEIL_S - 0.03, 0, 0.06, OUTLINE_ROWS);
+    cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 }
 
@@ -309,6 +451,15 @@ static void boxBlur(std::vector<uint8_t>& alpha, int w, int h, int radius) {
 }
 
 void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>& cells) {
+    drawSilhouetteAtlas(atlas, cut, SHADOW_LOOK, cells);
+}
+
+void drawGlowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>& cells) {
+    drawSilhouetteAtlas(atlas, cut, GLOW_LOOK, cells);
+}
+
+void drawSilhouetteAtlas(Canvas& atlas, const PuzzleCut& cut, const Silhouette& look,
+                         std::vector<AtlasCell>& cells) {
     int cellW = atlas.width / cut.columns, cellH = atlas.height / cut.rows;
     // One scale for all pieces: the largest piece with its margin fits its cell.
     double ppu = 1e9;
@@ -353,7 +504,7 @@ void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>
         cairo_close_path(cr);
         cairo_set_source_rgba(cr, 0, 0, 0, 1);
         cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, 2 * SHADOW_GROWTH);
+        cairo_set_line_width(cr, 2 * look.growth);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke(cr);
         cairo_destroy(cr);
@@ -364,11 +515,15 @@ void drawShadowAtlas(Canvas& atlas, const PuzzleCut& cut, std::vector<AtlasCell>
         for (int y = 0; y < cellH; y++)
             std::memcpy(&alpha[y * cellW], maskData + y * maskStride, cellW);
         cairo_surface_destroy(mask);
-        boxBlur(alpha, cellW, cellH, std::max(1, (int)std::lround(SHADOW_SOFTNESS * ppu)));
-        // Black, premultiplied: only the alpha byte carries anything.
+        boxBlur(alpha, cellW, cellH, std::max(1, (int)std::lround(look.softness * ppu)));
+        // One colour, premultiplied by the blurred alpha.
         for (int y = 0; y < cellH; y++)
             for (int x = 0; x < cellW; x++) {
-                uint32_t pixel = (uint32_t)std::lround(alpha[y * cellW + x] * SHADOW_ALPHA) << 24;
+                double a = alpha[y * cellW + x] * look.alpha;
+                uint32_t pixel = (uint32_t)std::lround(a) << 24 |
+                                 (uint32_t)std::lround(a * look.colour.r) << 16 |
+                                 (uint32_t)std::lround(a * look.colour.g) << 8 |
+                                 (uint32_t)std::lround(a * look.colour.b);
                 std::memcpy(pixels + (cell.y + y) * stride + (cell.x + x) * 4, &pixel, 4);
             }
     }

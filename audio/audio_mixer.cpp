@@ -100,6 +100,20 @@ void AudioMixer::play(const std::string& name, bool music) {
     if (deviceOpen) SDL_LockAudio();
     mixChannels[voice] = {sound.buf, 0, (uint32_t)sound.len_cvt, music};
     if (deviceOpen) SDL_UnlockAudio();
+    if (paused) SDL_PauseAudio(0);
+    paused = false;
+}
+
+void AudioMixer::pauseWhenSilent() {
+    if (!deviceOpen || paused) return;
+    SDL_LockAudio();
+    bool silent = true;
+    for (const MixChannel& voice : mixChannels)
+        silent = silent && isFree(voice);
+    SDL_UnlockAudio();
+    if (!silent) return;
+    SDL_PauseAudio(1);
+    paused = true;
 }
 
 void mixCallback(void*, Uint8* stream, int length) {

@@ -51,6 +51,7 @@ void setAudioSwitches(bool soundOn, bool musicOn);
 struct AudioMixer {
     bool unavailable = false;          // no device: every request is ignored
     bool deviceOpen = false;           // this mixer opened the device (and closes it)
+    bool paused = false;               // the device is paused: nothing was playing
     std::vector<SDL_AudioCVT> sounds;  // converted sounds, each owns its buf unless borrowed
     std::vector<uint8_t> borrowed;     // parallel: 1 when buf is the archive's own bytes
     std::vector<std::string> names;    // parallel to sounds
@@ -60,7 +61,10 @@ struct AudioMixer {
     ~AudioMixer(); // closes the device, frees the sounds, releases their archives
     AudioMixer(const AudioMixer&) = delete;
     AudioMixer& operator=(const AudioMixer&) = delete;
-    void play(const std::string& name, bool music);
+    void play(const std::string& name, bool music); // resumes a paused device
+    // Pause the device while every voice is free, so the callback stops
+    // mixing silence; the main loop calls it when it rests.
+    void pauseWhenSilent();
 };
 
 extern AudioMixer* theAudio;

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -54,6 +55,11 @@ constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"
 // blocks there every frame.
 constexpr int MMAP_THRESHOLD_BYTES = 8 << 20;
 constexpr int TRIM_THRESHOLD_BYTES = 256 << 20;
+// One heap for every thread: the picture decoded ahead on a worker thread
+// (resources/image_prefetch.h) then reuses the pages the main thread freed,
+// where an arena of its own would keep a second picture's worth resident.
+// The rasteriser's and the mixer's threads allocate next to nothing.
+constexpr int MALLOC_ARENAS = 1;
 
 // An environment variable, or "" when it is unset.
 std::string environment(const char* name) {
@@ -116,6 +122,27 @@ int endOnLostDisplay(void*) {
     ::_exit(1);
 }
 
+// write() until everything is out or an error occurs.
+bool writeAll(int fd, const uint8_t* bytes, size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, bytes, size);
+        if (n <= 0) return false;
+        bytes += n;
+        size -= (size_t)n;
+    }
+    return true;
+}
+
+// Make the rename itself durable; failure here loses nothing already written.
+void syncFolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 std::string archivePath(const std::string& name) {
@@ -147,6 +174,28 @@ std::string settingsFolder() {
     if (base.back() != '/') base += '/';
     std::string folder = base + GAME_FOLDER;
     return makeFolders(folder, GAME_FOLDER_MODE) ? folder : "";
+}
+
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size,
+                         int* error) {
+    int failure = ENOENT;
+    if (!path.empty()) {
+        std::string temp = path + ".tmp";
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            failure = errno;
+        } else {
+            errno = EIO; // a short write with no error of its own
+            bool ok = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
+            ok = ::close(fd) == 0 && ok;
+            ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+            failure = ok ? 0 : errno;
+            if (!ok) ::unlink(temp.c_str());
+        }
+        if (failure == 0) syncFolderOf(path);
+    }
+    if (error) *error = failure;
+    return failure == 0;
 }
 
 void preparePlatformEnvironment() {
@@ -203,6 +252,7 @@ bool hardwareGlPossible(const std::string& deviceRoot) {
 void tuneMemoryAllocator() {
     ::mallopt(M_MMAP_THRESHOLD, MMAP_THRESHOLD_BYTES);
     ::mallopt(M_TRIM_THRESHOLD, TRIM_THRESHOLD_BYTES);
+    ::mallopt(M_ARENA_MAX, MALLOC_ARENAS);
 }
 
 void openWebPage(const std::string& url) {

@@ -1,7 +1,8 @@
 // The Linux layer: the few things the game asks of the desktop.
 //
 //  - where progress is kept: $XDG_DATA_HOME/meadow_mosaics/, or
-//    $HOME/.local/share/meadow_mosaics/ (created with its parents);
+//    $HOME/.local/share/meadow_mosaics/ (created with its parents), and
+//    how a progress file is replaced without ever losing the old one;
 //  - where the archives are: beside the program, in the current folder, or
 //    in the installed data folder (../share/meadow_mosaics/ from the program);
 //  - how SDL must be set up before it starts (environment for sdl12-compat);
@@ -12,6 +13,8 @@
 //  - opening a web page in the user's browser (xdg-open, never a shell).
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The folder for the settings file, created if missing, with a trailing '/';
@@ -25,6 +28,13 @@ std::string settingsFolder();
 std::string archivePath(const std::string& name);
 // The folders archivePath looks in, in its order, for messages.
 std::string archiveSearchText();
+
+// Write `size` bytes to `path` through a temporary file beside it, flushed
+// and renamed over the old one, so a crash or a full disk part way through
+// leaves the previous file intact; false (old file kept, the errno of the
+// failure in *error) when it could not.
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size,
+                         int* error = nullptr);
 
 // Environment sdl12-compat must see before SDL_Init: render straight to the
 // window (picking reads back what was drawn), and keep SDL's own SIGINT /
@@ -57,7 +67,8 @@ bool hardwareGlPossible(const std::string& deviceRoot = "/dev/");
 // glibc does not raise; below it (a decoded picture lives only until its
 // upload) the heap's memory is used again and again and its top is kept, so
 // a picture switch takes no fresh pages and resident memory does not creep
-// up with every switch.  Called once at start-up.
+// up with every switch.  Every thread shares that one heap.  Called once at
+// start-up.
 void tuneMemoryAllocator();
 
 // Start the desktop's browser on url without waiting; failure is silent.

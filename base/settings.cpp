@@ -67,17 +67,6 @@ void encode(const Settings& s, uint8_t (&out)[SETTINGS_FILE_SIZE]) {
     putU32(p + 4 + 4 * PICTURE_COUNT, (uint32_t)s.bigPuzzle);
 }
 
-// write() until everything is out or an error occurs.
-bool writeAll(int fd, const uint8_t* bytes, size_t size) {
-    while (size > 0) {
-        ssize_t n = ::write(fd, bytes, size);
-        if (n <= 0) return false;
-        bytes += n;
-        size -= (size_t)n;
-    }
-    return true;
-}
-
 // pread() until `size` bytes at `offset` are in, or the file ends or fails.
 bool readAllAt(int fd, uint8_t* bytes, size_t size, uint64_t offset) {
     while (size > 0) {
@@ -88,16 +77,6 @@ bool readAllAt(int fd, uint8_t* bytes, size_t size, uint64_t offset) {
         offset += (uint64_t)n;
     }
     return true;
-}
-
-// Make the rename itself durable; failure here loses nothing already written.
-void syncFolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // The writer thread and what it shares with the main thread.  Made once and
@@ -303,26 +282,7 @@ bool saveSettings() {
 }
 
 bool writeSettingsFile(const Settings& settings, const std::string& path, int* error) {
-    // Written beside the old file and renamed over it, so a crash or a full
-    // disk part way through leaves the previous progress intact.
-    int failure = ENOENT;
-    if (!path.empty()) {
-        uint8_t bytes[SETTINGS_FILE_SIZE];
-        encode(settings, bytes);
-        std::string temp = path + ".tmp";
-        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            failure = errno;
-        } else {
-            errno = EIO; // a short write with no error of its own
-            bool ok = writeAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
-            ok = ::close(fd) == 0 && ok;
-            ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-            failure = ok ? 0 : errno;
-            if (!ok) ::unlink(temp.c_str());
-        }
-        if (failure == 0) syncFolderOf(path);
-    }
-    if (error) *error = failure;
-    return failure == 0;
+    uint8_t bytes[SETTINGS_FILE_SIZE];
+    encode(settings, bytes);
+    return writeFileAtomically(path, bytes, sizeof bytes, error);
 }

@@ -5,6 +5,10 @@
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
 //   meadow_bench saves            frames around a settings save; the write itself
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
+//   meadow_bench photos PHOTO     the family's photos: scan, switch hitch, peak memory
+//   meadow_bench waiting [music]  a bare window waiting for events until killed,
+//                                 the mixer playing the music if asked (a floor
+//                                 for the still board's CPU, read from outside)
 //
 // Every figure is printed as "name value" (milliseconds or kilobytes);
 // scripts/bench gathers them into one table.  Nothing is asserted.
@@ -24,9 +28,11 @@
 #include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
+#include "audio/audio_mixer.h"
 #include "base/platform.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "bench/bench_photos.h"
 #include "bench/bench_session.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -186,20 +192,6 @@ int benchStartup(const char* self) {
     return 0;
 }
 
-// Right arrow, then frames until the next board stands; returns the longest frame.
-double switchPicture(double windowMs, std::vector<double>* frames) {
-    SceneObject* old = thePuzzle.board;
-    queueKeyEvent(SDLK_RIGHT);
-    double longest = 0;
-    double end = nowMs() + windowMs;
-    while (nowMs() < end || thePuzzle.board == old) {
-        double t = timedStep();
-        if (t > longest) longest = t;
-        if (frames) frames->push_back(t);
-    }
-    return longest;
-}
-
 int benchSwitches() {
     if (!startBenchGame(false)) return 1;
     runFor(LANDING_MS);
@@ -207,7 +199,7 @@ int benchSwitches() {
     std::vector<double> hitches, typical;
     for (int s = 0; s < HITCH_SWITCHES; ++s) {
         std::vector<double> frames;
-        hitches.push_back(switchPicture(HITCH_WINDOW_MS, &frames));
+        hitches.push_back(switchToNextPicture(HITCH_WINDOW_MS, &frames));
         typical.push_back(median(frames));
     }
     report("hitch_ms", median(hitches));
@@ -216,7 +208,7 @@ int benchSwitches() {
     report("peak_after_5_kb", statusKilobytes("VmHWM"));
     double steady = 0, midway = 0;
     for (int s = HITCH_SWITCHES; s < MEMORY_SWITCHES; ++s) {
-        switchPicture(0, nullptr);
+        switchToNextPicture(0, nullptr);
         if (s + 1 == STEADY_AFTER) {
             runFor(200);
             steady = statusKilobytes("VmRSS");
@@ -281,8 +273,29 @@ int benchIdle(double seconds) {
     return 0;
 }
 
+// What any SDL program pays while it waits for input, and with music what
+// the mixing itself costs; SIGTERM ends it.
+int benchWaiting(bool music) {
+    if (!prepareBenchRun(false)) return 1;
+    preparePlatformEnvironment();
+    theVideo = new VideoContext;
+    theVideo->openNoCursor(0, 0, 0);
+    SDL_WM_SetCaption("meadow_bench", "meadow_bench");
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+    if (music) {
+        theAudio = new AudioMixer();
+        theAudio->play("music.wav", true);
+    }
+    SDL_Event event;
+    while (SDL_WaitEvent(&event)) {
+    }
+    return 0;
+}
+
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|saves|idle SECONDS\n");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|saves|idle SECONDS|photos PHOTO|"
+                         "waiting [music]\n");
     return 2;
 }
 
@@ -297,5 +310,7 @@ int main(int argc, char** argv) {
     if (mode == "switches") return benchSwitches();
     if (mode == "saves") return benchSaves();
     if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
+    if (mode == "photos" && argc == 3) return benchPhotos(argv[2]);
+    if (mode == "waiting") return benchWaiting(argc == 3 && std::string(argv[2]) == "music");
     return usage();
 }

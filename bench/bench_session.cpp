@@ -20,6 +20,7 @@
 #include "base/input.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "puzzle/puzzle_board.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 
@@ -136,4 +137,17 @@ long statusKilobytes(const char* field) {
 void report(const std::string& name, double value) {
     std::printf("%s %.3f\n", name.c_str(), value);
     std::fflush(stdout);
+}
+
+double switchToNextPicture(double windowMs, std::vector<double>* frames) {
+    SceneObject* old = thePuzzle.board;
+    queueKeyEvent(SDLK_RIGHT);
+    double longest = 0;
+    double end = nowMs() + windowMs;
+    while (nowMs() < end || thePuzzle.board == old) {
+        double t = timedStep();
+        if (t > longest) longest = t;
+        if (frames) frames->push_back(t);
+    }
+    return longest;
 }

@@ -28,6 +28,10 @@ double timedStep();     // one stepFrame, its wall time
 void runFor(double ms); // frames until ms of wall time have passed
 double emptyFrame();    // clear, swap, both picking stages with no candidates
 
+// Right arrow, then frames for windowMs and until the next board stands;
+// the longest frame (every frame's time into `frames` when given).
+double switchToNextPicture(double windowMs, std::vector<double>* frames);
+
 // Pointer over an object's centre, frames until the picker finds it.
 bool pointAtObject(SceneObject* object);
 

@@ -2,7 +2,7 @@
 #include "puzzle/completion.h"
 
 #include "audio/audio_mixer.h"
-#include "base/settings.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 
@@ -28,7 +28,7 @@ void growTo(double growth) {
 
 void completePicture() {
     theAudio->play(FANFARE_SOUND, false);
-    theSettings->pictureDone[thePuzzle.currentPicture] = 1;
+    setPictureFinished(thePuzzle.currentPicture, true);
     showPicture();
 }
 

@@ -27,7 +27,6 @@ constexpr double FLY_RISE = 5;
 constexpr double SETTLE_MS = 400;
 constexpr double SETTLE_ACTION_MS = 500;
 constexpr double SETTLE_TILT = 20;
-constexpr Vec3 SHADOW_OFFSET = {0.2, 0.2, -0.1};
 constexpr int32_t PULSE_TRACK = 1;
 constexpr const char* LIFT_SOUND = "puzzle_up.wav";
 constexpr const char* SEND_SOUND = "puzzle_move.wav";
@@ -36,6 +35,12 @@ constexpr const char* SEND_SOUND = "puzzle_move.wav";
 
 void resetPiecePlay() {
     retireHeldPiece = false;
+}
+
+SceneObject* newPieceChild(const char* prefix, const std::string& name) {
+    SceneObject* child = new SceneObject;
+    child->loadModel(currentArchives().shadows, prefix + name);
+    return child;
 }
 
 void pieceGrabAction(void*) {
@@ -47,9 +52,12 @@ void pieceGrabAction(void*) {
     }
     if (!currentClicked()) return;
     theAudio->play(LIFT_SOUND, false);
+    // heldShadow is there exactly while heldPiece is lifted (not yet sent).
+    SceneObject* held = thePuzzle.heldShadow ? thePuzzle.heldPiece : nullptr;
+    if (held && held != piece) held->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
+    if (held != piece) piece->move(0, 0, LIFTED_PIECE_RISE);
     SceneObject* shadow = new SceneObject;
     shadow->loadModel(currentArchives().shadows, std::to_string(action->i0));
-    shadow->setPosition(SHADOW_OFFSET.x, SHADOW_OFFSET.y, SHADOW_OFFSET.z);
     piece->addChild(shadow);
     holdPiece(piece, shadow);
     piece->startTrack(PULSE_TRACK);
@@ -64,14 +72,22 @@ void piecePulseAction(void*) {
     }
     double s = 1 + PULSE_GROWTH * std::sin(t * PI_APPROX / PULSE_MS);
     currentObject->setScale(s, s, 1.0);
+    // The piece's meshes show at s squared, a child's at s times its own
+    // scale squared: its outline and its lifted look (whose veil lies on
+    // the face) keep up at the square root of s.
+    double follow = std::sqrt(s);
+    for (SceneObject* child : currentObject->children)
+        child->setScale(follow, follow, 1.0);
 }
 
-void pieceIntroAction(void*) {
+void pieceIntroAction(void* back) {
     Action* action = currentAction;
     double t = action->time;
     if (t > INTRO_MS) {
         action->finish();
         t = INTRO_MS;
+        // Face up from now on: the back could only be hidden under the face.
+        if (back) ((SceneObject*)back)->kill();
     }
     double angle = t * INTRO_TURN / INTRO_MS;
     currentObject->turn(angle - action->d0, 0, 0);
@@ -122,7 +138,8 @@ void pieceFlyAction(void* shadow) {
     action->i0 = (int32_t)action->time;
     double dx = placeX - piece->positionX(), dy = placeY - piece->positionY();
     double r = std::sqrt(dx * dx + dy * dy);
-    double rise = dt * FLY_RISE / FLY_MS;
+    // Sent pieces start raised (they were lifted): the same top as ever.
+    double rise = dt * (FLY_RISE - LIFTED_PIECE_RISE) / FLY_MS;
     if (r > 0) // standing on the spot already: only the rise, no direction to divide by
         piece->move(dx / r * action->d2 * dt, dy / r * action->d2 * dt, rise);
     else
@@ -142,7 +159,10 @@ void pieceSettleAction(void* shadow) {
     double angle = t * PI_APPROX / SETTLE_MS;
     piece->setRotation(-SETTLE_TILT * std::sin(angle), SETTLE_TILT * std::sin(angle), 0);
     if (!landed) return;
+    // Shadows and outline go: the piece is part of the picture now.
     if (shadow) ((SceneObject*)shadow)->kill();
+    for (SceneObject* child : piece->children)
+        child->kill();
     // A board that is being left (another picture, a restart, a size switch)
     // no longer completes: the flag would land on the wrong picture.
     if (thePuzzle.placedCount == thePuzzle.pieceCount && !thePuzzle.boardLeaving) completePicture();

@@ -1,6 +1,7 @@
 // The puzzle screen, the board of one picture and the corner tab.
 #include "puzzle/puzzle_board.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -9,7 +10,9 @@
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "puzzle/completion.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
+#include "resources/image_prefetch.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
 
@@ -23,16 +26,24 @@ const PuzzleState& thePuzzle = puzzle;
 
 namespace {
 
-// One size of the puzzle: its count and spacing.
+// One size of the puzzle: its count, spacing and how far its pieces reach
+// round their centres.
 struct PuzzleSize {
     int32_t pieces;
     double minDistance;
+    PieceReach reach;
 };
 
 constexpr PuzzleSize PUZZLE_SIZES[2] = {
-    {SMALL_PIECE_COUNT, 4.0},
-    {BIG_PIECE_COUNT, 2.5},
+    {SMALL_PIECE_COUNT, 4.0, PIECE_REACH_20},
+    {BIG_PIECE_COUNT, 2.5, PIECE_REACH_48},
 };
+const PuzzleSize* activeSize = &PUZZLE_SIZES[1];
+
+// The visible ground at the board's depth, and whether this scatter keeps
+// to it (it gives up on a screen too small for the pieces: see scatterPieces).
+double groundHalfWidth = HUGE_VAL, groundHalfHeight = HUGE_VAL;
+bool keepOnGround = false;
 
 // One strip around the tray where pieces may start: x and y ranges.
 struct ScatterStrip {
@@ -81,19 +92,55 @@ constexpr double MENU_TAB_TIP_ANGLE = -90;
 
 // Failed draws between two checks that a free spot is left at all.
 constexpr int32_t JAM_CHECK_MISSES = 1000;
+// Fresh starts of one scatter before it stops keeping to the visible ground.
+constexpr int32_t GROUND_RESTARTS = 50;
+
+// One range of a strip (first value `base`, `range` values) narrowed to
+// the spots whose piece, reaching `reach` each way, stays within `half` of
+// the middle; a range of 0 when none does.
+void narrowRange(int32_t& base, int32_t& range, double reach, double half) {
+    double first = std::max((double)base, std::ceil(reach - half));
+    double last = std::min((double)(base + range - 1), std::floor(half - reach));
+    range = last >= first ? (int32_t)(last - first) + 1 : 0;
+    base = range > 0 ? (int32_t)first : base;
+}
+
+// The part of a strip whose spots keep the largest piece on the visible ground.
+ScatterStrip narrowedStrip(const ScatterStrip& strip) {
+    ScatterStrip seen = strip;
+    narrowRange(seen.xBase, seen.xRange, activeSize->reach.x, groundHalfWidth);
+    narrowRange(seen.yBase, seen.yRange, activeSize->reach.y, groundHalfHeight);
+    return seen;
+}
+
+// The strip this scatter draws from: on the visible ground while it keeps to it.
+ScatterStrip visibleStrip(const ScatterStrip& strip) {
+    return keepOnGround ? narrowedStrip(strip) : strip;
+}
+
+// Whether every strip keeps some spots on the visible ground.
+bool groundHoldsEveryStrip() {
+    for (const ScatterStrip& strip : SCATTER_STRIPS) {
+        ScatterStrip seen = narrowedStrip(strip);
+        if (seen.xRange == 0 || seen.yRange == 0) return false;
+    }
+    return true;
+}
 
 // Whether any spot of the four strips keeps minScatterDistance from the
 // first n spots (leaves candidateX, candidateY as they were).
 bool anySpotFree(int32_t n) {
     int32_t keepX = puzzle.candidateX, keepY = puzzle.candidateY;
     bool found = false;
-    for (const ScatterStrip& strip : SCATTER_STRIPS)
+    for (const ScatterStrip& whole : SCATTER_STRIPS) {
+        ScatterStrip strip = visibleStrip(whole);
         for (int32_t x = 0; x < strip.xRange && !found; ++x)
             for (int32_t y = 0; y < strip.yRange && !found; ++y) {
                 puzzle.candidateX = strip.xBase + x;
                 puzzle.candidateY = strip.yBase + y;
                 found = candidateIsFree(n);
             }
+    }
     puzzle.candidateX = keepX;
     puzzle.candidateY = keepY;
     return found;
@@ -101,6 +148,7 @@ bool anySpotFree(int32_t n) {
 
 // The count and spacing of one size.
 void useSize(const PuzzleSize& size) {
+    activeSize = &size;
     puzzle.pieceCount = size.pieces;
     puzzle.minScatterDistance = size.minDistance;
 }
@@ -109,8 +157,20 @@ void useSize(const PuzzleSize& size) {
 void switchPicture(SDLKey key, int32_t step) {
     if (puzzle.boardBusy) return;
     if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
-    puzzle.currentPicture = (puzzle.currentPicture + step + PICTURE_TOTAL) % PICTURE_TOTAL;
+    puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
+    puzzle.walkDirection = step;
+    requestPictureImages(puzzle.currentPicture, step);
+    // A bundled picture's next board decodes while this one leaves (a photo
+    // is made by the photo worker instead).
+    if (!isPhotoPicture(puzzle.currentPicture)) {
+        PictureArchives next = currentArchives();
+        prefetchArchiveImages({pictureFinished(puzzle.currentPicture) ? next.picture : next.pieces});
+    }
     leaveBoard();
+    // A photo still being made gets its tab with its board.
+    puzzle.tabWaiting = !pictureImagesReady(puzzle.currentPicture);
+    if (puzzle.tabWaiting) return;
+    puzzle.currentPicture = settleOnPicture(puzzle.currentPicture, step);
     showMenuTab();
 }
 
@@ -118,6 +178,9 @@ void switchPicture(SDLKey key, int32_t step) {
 
 void resetPuzzleState() {
     puzzle = PuzzleState();
+    activeSize = &PUZZLE_SIZES[1];
+    groundHalfWidth = groundHalfHeight = HUGE_VAL;
+    keepOnGround = false;
 }
 
 void holdPiece(SceneObject* piece, SceneObject* shadow) {
@@ -136,7 +199,7 @@ void setBoardBusy(bool busy) {
 }
 
 PictureArchives currentArchives() {
-    return pictureArchivesFor(puzzle.currentPicture, puzzle.pieceCount == BIG_PIECE_COUNT);
+    return walkArchivesFor(puzzle.currentPicture, puzzle.pieceCount == BIG_PIECE_COUNT);
 }
 
 void selectPuzzleSize(int32_t mode) {
@@ -173,13 +236,19 @@ void buildPuzzleScreen() {
 
 void showPicture() {
     if (!puzzle.puzzleScreen) return;
+    puzzle.currentPicture = settleOnPicture(puzzle.currentPicture, puzzle.walkDirection);
+    prefetchAhead(puzzle.currentPicture, puzzle.walkDirection);
+    if (puzzle.tabWaiting) {
+        puzzle.tabWaiting = false;
+        showMenuTab();
+    }
     if (puzzle.board) puzzle.board->kill();
     puzzle.board = new SceneObject;
     puzzle.puzzleScreen->addChild(puzzle.board);
     puzzle.heldShadow = nullptr;
     puzzle.heldPiece = nullptr;
     puzzle.boardLeaving = false;
-    if (theSettings->pictureDone[puzzle.currentPicture] == 1) {
+    if (pictureFinished(puzzle.currentPicture)) {
         showFinishedPicture();
         return;
     }
@@ -198,14 +267,20 @@ void buildBoard() {
     const char* pieceArchive = archives.pieces;
     const char* placeArchive = archives.places;
     puzzle.board->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
+    if (theVideo)
+        setScatterGround(theVideo->halfWidthAt(WORLD_DISTANCE - BOARD_DEPTH),
+                         theVideo->halfHeightAt(WORLD_DISTANCE - BOARD_DEPTH));
     scatterPieces();
-    int32_t layout = PICTURE_ROWS[puzzle.currentPicture].cutLayout;
+    int32_t layout = PICTURE_ROWS[cutRowOf(puzzle.currentPicture)].cutLayout;
     for (int32_t i = 0; i < puzzle.pieceCount; ++i) {
         int32_t n = i + 1;
         std::string name = std::to_string(n);
         SceneObject* piece = newModelObject(pieceArchive, name.c_str(), puzzle.scatterX[i],
                                             puzzle.scatterY[i], PIECE_START_DEPTH, true);
         piece->setRotation(-180, 0, 0);
+        SceneObject* back = newPieceChild(PIECE_BACK_PREFIX, name);
+        piece->addChild(back);
+        piece->addChild(newPieceChild(PIECE_REST_PREFIX, name));
         piece->addTrack();
         Action grab;
         grab.setTiming(0);
@@ -215,7 +290,7 @@ void buildBoard() {
         piece->addTrack();
         piece->addAction(makeAction(PIECE_PULSE_MS, piecePulseAction));
         piece->addTrack();
-        piece->addAction(makeAction(PIECE_INTRO_MS, pieceIntroAction));
+        piece->addAction(makeAction(PIECE_INTRO_MS, pieceIntroAction, back));
         piece->startTrack(2);
         puzzle.board->addChild(piece);
 
@@ -228,15 +303,25 @@ void buildBoard() {
     }
 }
 
+void setScatterGround(double halfWidth, double halfHeight) {
+    groundHalfWidth = halfWidth;
+    groundHalfHeight = halfHeight;
+}
+
 void scatterPieces() {
-    int32_t misses = 0;
+    keepOnGround = groundHoldsEveryStrip();
+    int32_t misses = 0, restarts = 0;
     for (int32_t i = 0; i < puzzle.pieceCount;) {
         randomScatterCandidate();
         if (!candidateIsFree(i)) {
             // The spots drawn so far can leave no free spot at all (with 48
             // pieces that happens now and then), and drawing on would never
-            // end: start the whole scatter again.
-            if (++misses % JAM_CHECK_MISSES == 0 && !anySpotFree(i)) i = 0;
+            // end: start the whole scatter again.  A screen whose ground
+            // cannot hold the pieces apart at all gets the whole strips.
+            if (++misses % JAM_CHECK_MISSES == 0 && !anySpotFree(i)) {
+                i = 0;
+                if (++restarts == GROUND_RESTARTS) keepOnGround = false;
+            }
             continue;
         }
         puzzle.scatterX[i] = puzzle.candidateX;
@@ -246,7 +331,7 @@ void scatterPieces() {
 }
 
 void randomScatterCandidate() {
-    const ScatterStrip& strip = SCATTER_STRIPS[randomBelow(4)];
+    ScatterStrip strip = visibleStrip(SCATTER_STRIPS[randomBelow(4)]);
     puzzle.candidateX = randomBelow(strip.xRange) + strip.xBase;
     puzzle.candidateY = randomBelow(strip.yRange) + strip.yBase;
 }
@@ -280,8 +365,11 @@ void startBoardTrack1(void*) {
 }
 
 void rebuildBoardAction(void*) {
+    // A photo still being made: the old board stays a frame longer.
+    if (!pictureImagesReady(thePuzzle.currentPicture)) return;
     currentAction->finish();
     showPicture();
+    dropPrefetchedImages();
 }
 
 SceneObject* makeMenuTabParent() {

@@ -1,6 +1,7 @@
 // The puzzle board: the puzzle screen, the board of one picture, the scatter
-// of its pieces, walking through the ten pictures, and the corner tab that
-// previews the current picture.
+// of its pieces, walking through the pictures (the bundled ones, then the
+// family's photos: puzzle/photo_walk.h), and the corner tab that previews
+// the current picture.
 //
 // The puzzle screen (`puzzleScreen`) is built once per run, after the size
 // is known: a frame with a previous and a next button, and under it `board`.
@@ -34,7 +35,9 @@ struct SceneObject;
 // play and completion change it through the few functions below; every
 // other module (and every test) only reads it, through thePuzzle.
 struct PuzzleState {
-    int32_t currentPicture = 0;             // the picture being played, a PICTURE_ROWS index
+    int32_t currentPicture = 0;             // the picture being played (puzzle/photo_walk.h)
+    int32_t walkDirection = 1;              // the last step through the pictures, +1 or -1
+    bool tabWaiting = false;                // the corner tab waits for the current photo's pictures
     int32_t pieceCount = BIG_PIECE_COUNT;   // pieces of the current size, 20 or 48
     double minScatterDistance = 2.5;        // least distance between two start spots
     int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
@@ -52,6 +55,14 @@ struct PuzzleState {
 };
 
 extern const PuzzleState& thePuzzle; // read-only outside this module
+
+// Half extents round its centre of the largest piece of a size, its outline
+// included: what the scatter keeps on screen (the art checks its cuts fit).
+struct PieceReach {
+    double x, y;
+};
+constexpr PieceReach PIECE_REACH_20 = {3.45, 3.1};
+constexpr PieceReach PIECE_REACH_48 = {2.25, 2.25};
 
 // Piece play: `piece` is lifted and casts `shadow` (the last shadow killed).
 void holdPiece(SceneObject* piece, SceneObject* shadow);
@@ -82,10 +93,16 @@ void showPicture();
 // Tray, pieces and places of the current picture into `board`.
 void buildBoard();
 
+// The visible ground at the board's depth (half width and height, board
+// units); buildBoard sets it from the screen.  The scatter narrows its
+// strips so every piece lies wholly on it; unbounded until set.
+void setScatterGround(double halfWidth, double halfHeight);
+
 // Start spots for every piece of the board.
 void scatterPieces();
 
-// Draw one candidate spot in one of the four strips around the tray.
+// Draw one candidate spot in one of the four strips around the tray (as far
+// as each lies on the visible ground).
 void randomScatterCandidate();
 
 // Whether the candidate keeps minScatterDistance from the first n spots.
@@ -101,7 +118,7 @@ void nextPictureClick(void* arg);
 // Board track 0 of a scattered board: finish, start track 1.
 void startBoardTrack1(void* arg);
 
-// Board track 1: finish, build the next board.
+// Board track 1: finish, build the next board (once a photo it shows is made).
 void rebuildBoardAction(void* arg);
 
 // The empty holder of the corner tab (the start-up adds it to worldRoot).

@@ -34,6 +34,7 @@ struct Mesh {
     std::string textureSource;          // archive file name, or the whole spec
     uint32_t texture = 0;               // GL texture name, 0 = none
     bool procedural = false;
+    bool backdrop = false;              // behind everything: painted after the other opaque meshes
     double savedMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     double boundsMin[3] = {}; // model-space box of the positions
     double boundsMax[3] = {};

@@ -79,6 +79,11 @@ struct PakArchive {
 int spareTextureCount();  // big textures kept for reuse
 void dropSpareTextures(); // delete them
 
+// Textures made in memory (a family photo's pictures): RGBA bytes, rows top
+// first, uploaded without alpha, through the same spares; retired the same way.
+uint32_t uploadMadeTexture(const uint8_t* rgba, int width, int height);
+void retireMadeTexture(uint32_t glName);
+
 // File buffers of closed archives kept for reuse (see above); always 0 in a
 // sanitizer build, whose archives are read into the heap.
 int spareArchiveBuffers();

@@ -23,6 +23,28 @@ int findKey(const std::vector<std::string>& keys, const std::string& fileName) {
     return -1;
 }
 
+// Index of the stand-in with this GL name, or -1.
+int findStandIn(const std::vector<TextureStandIn>& standIns, uint32_t glName) {
+    for (size_t i = 0; i < standIns.size(); i++)
+        if (standIns[i].glName == glName) return (int)i;
+    return -1;
+}
+
+// Retire every withdrawn stand-in no mesh holds any more.  A GL name offered
+// for several entries (one photo for both puzzle sizes) counts its users on
+// its first entry and goes once, with its last.
+void dropUnusedStandIns(std::vector<TextureStandIn>& standIns) {
+    for (size_t i = 0; i < standIns.size();) {
+        if (standIns[i].offered || standIns[i].users > 0) {
+            i++;
+            continue;
+        }
+        uint32_t glName = standIns[i].glName;
+        standIns.erase(standIns.begin() + (long)i);
+        if (findStandIn(standIns, glName) < 0) retireMadeTexture(glName);
+    }
+}
+
 } // namespace
 
 // The game cannot go on without its art: say which file and end with status
@@ -97,14 +119,38 @@ EntryBytes PakLibrary::entryData(const std::string& fileName, const std::string&
 }
 
 uint32_t PakLibrary::texture(const std::string& fileName, const std::string& entryName) {
-    return open(fileName)->texture(entryName);
+    PakArchive* archive = open(fileName);
+    for (TextureStandIn& standIn : standIns)
+        if (standIn.offered && standIn.fileName == fileName && standIn.entryName == entryName) {
+            // Users are counted on the first stand-in of a GL name.
+            ++standIns[(size_t)findStandIn(standIns, standIn.glName)].users;
+            return standIn.glName;
+        }
+    return archive->texture(entryName);
 }
 
 void PakLibrary::releaseTexture(const std::string& fileName, uint32_t glName) {
     int index = findKey(keys, fileName);
     if (index < 0) return;
-    archives[(size_t)index]->releaseTexture(glName);
+    int standIn = findStandIn(standIns, glName);
+    if (standIn < 0) {
+        archives[(size_t)index]->releaseTexture(glName);
+    } else {
+        --standIns[(size_t)standIn].users;
+        dropUnusedStandIns(standIns);
+    }
     release(fileName);
+}
+
+void PakLibrary::offerStandIn(const std::string& fileName, const std::string& entryName,
+                              uint32_t glName) {
+    if (glName != 0) standIns.push_back({fileName, entryName, glName, 0, true});
+}
+
+void PakLibrary::withdrawStandIns() {
+    for (TextureStandIn& standIn : standIns)
+        standIn.offered = false;
+    dropUnusedStandIns(standIns);
 }
 
 void PakLibrary::release(const std::string& fileName) {

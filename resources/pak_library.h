@@ -24,6 +24,14 @@
 // locale/<language>/<file> beside the default file when the start-up chose
 // a language (app/language.h) and that copy exists, else the default file.
 // Keys stay the file names callers pass, whichever copy was read.
+//
+// Stand-ins: a texture made in memory (a family photo turned into the
+// board's pictures) can be offered in place of one archive entry's image.
+// While offered, every texture request for that archive and entry gets the
+// stand-in instead (the archive is still opened and counted as usual); the
+// release of a stand-in's GL name counts its users down.  The library owns
+// an offered texture: once it is withdrawn and its last user lets go, it is
+// retired like an archive texture (kept as a spare when big).
 #pragma once
 
 #include <cstdint>
@@ -32,12 +40,21 @@
 
 #include "resources/pak_archive.h"
 
+struct TextureStandIn {
+    std::string fileName;  // the archive it stands in for
+    std::string entryName; // the image entry it replaces
+    uint32_t glName;       // the texture, owned by the library
+    int32_t users;         // meshes holding it
+    bool offered;          // new requests still get it
+};
+
 struct PakLibrary {
-    std::string baseDirectory = "0";  // '0' first = none; else prefixed to file names
-    std::vector<PakArchive*> archives; // owned, open archives
-    std::vector<std::string> keys;     // file names as callers passed them
-    std::vector<int32_t> counts;       // references per archive
-    std::string language;              // "" = the default archives; else "de", "pt_BR", ...
+    std::string baseDirectory = "0";      // '0' first = none; else prefixed to file names
+    std::vector<PakArchive*> archives;    // owned, open archives
+    std::vector<std::string> keys;        // file names as callers passed them
+    std::vector<int32_t> counts;          // references per archive
+    std::string language;                 // "" = the default archives; else "de", "pt_BR", ...
+    std::vector<TextureStandIn> standIns; // offered, or withdrawn and still in use
 
     ~PakLibrary(); // deletes every archive still open
 
@@ -47,12 +64,16 @@ struct PakLibrary {
     void releaseTexture(const std::string& fileName, uint32_t glName);
     void release(const std::string& fileName); // -1; at 0 the archive goes
     void setBaseDirectory(const std::string& dir) { baseDirectory = dir; }
+    // From now on, requests for fileName's entryName get glName (owned from now).
+    void offerStandIn(const std::string& fileName, const std::string& entryName, uint32_t glName);
+    void withdrawStandIns(); // requests get the archives' own images again
     void setLanguage(const std::string& code) { language = code; }
 
     // For tests and debugging: what is open and with what count.
     int openCount() const { return (int)archives.size(); }
+    int standInCount() const { return (int)standIns.size(); }
     int32_t referenceCount(const std::string& fileName) const; // 0 when not open
-    std::string describe() const; // "name=count" lines
+    std::string describe() const;                              // "name=count" lines
 };
 
 extern PakLibrary thePakLibrary;

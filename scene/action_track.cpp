@@ -2,11 +2,19 @@
 // object's timed behaviour.
 #include "scene/action_track.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 #include "base/frame_clock.h"
 
 Action* currentAction = nullptr;
+
+double actionDeadlineMs = HUGE_VAL;
+
+void resetActionDeadline() {
+    actionDeadlineMs = HUGE_VAL;
+}
 
 void Action::setTiming(double durationMs) {
     endless = durationMs == 0;
@@ -46,6 +54,10 @@ void Action::advance(double dtMs) {
     time += dtMs;
     currentAction = this;
     if (effect) effect(arg);
+    // An ending action changes the next frame (its offset goes); a timed one
+    // ends after the rest of its lifetime.
+    double left = finished ? 0 : endless ? HUGE_VAL : duration - age;
+    actionDeadlineMs = std::min(actionDeadlineMs, left);
 }
 
 Action makeAction(double durationMs, EffectFn fn, void* effectArg) {
@@ -85,6 +97,7 @@ void Animator::update() {
 void Animator::addAction(const Action& action) {
     actions.push_back(action);
     actions.back().target = &transform;
+    actionDeadlineMs = 0; // it first runs in the next frame
 }
 
 int32_t TrackSet::addTrack() {

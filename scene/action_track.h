@@ -73,6 +73,14 @@ struct Animator {
     void addAction(const Action& action);
 };
 
+// The frame's soonest timed change, in ms from frameTime: when the first
+// timed action will end (0 once one has ended or an action was added, since
+// the next frame differs then).  Endless actions wait for input and count for
+// nothing.  The main loop resets it before the walk and, when the frame drew
+// nothing, rests no longer than this.
+extern double actionDeadlineMs;
+void resetActionDeadline(); // to "no timed action"
+
 struct TrackSet {
     int32_t current = -1;                    // track that addAction appends to
     std::vector<std::vector<Action>> spawns; // one list per track

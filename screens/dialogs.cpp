@@ -6,6 +6,7 @@
 #include "base/input.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 #include "screens/size_dialog.h"
@@ -144,14 +145,12 @@ void exitConfirmClick(void*) {
 
 void resetPictureClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    theSettings->pictureDone[thePuzzle.currentPicture] = 0;
+    setPictureFinished(thePuzzle.currentPicture, false);
     leaveBoard();
 }
 
 void resetAllPicturesClick(void*) {
     if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    theSettings->pictureDone[thePuzzle.currentPicture] = 0;
+    clearFinishedPictures();
     leaveBoard();
-    for (int32_t& done : theSettings->pictureDone)
-        done = 0;
 }

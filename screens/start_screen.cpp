@@ -6,6 +6,7 @@
 #include "base/video_context.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
+#include "resources/mesh.h"
 #include "scene/scene_object.h"
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
@@ -56,6 +57,8 @@ void buildPersistentObjects() {
     SceneObject* background = new SceneObject;
     background->setRotation(-90, 0, 0);
     background->loadModel(INTERFACE_ARCHIVE, "fon");
+    for (Mesh* mesh : background->meshes)
+        mesh->backdrop = true;
     worldRoot->addChild(background);
 
     worldRoot->addChild(makeMenuTabParent());

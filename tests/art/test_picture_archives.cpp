@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "puzzle/picture_tables.h"
+#include "puzzle/piece_play.h"
+#include "puzzle/puzzle_board.h"
 #include "resources/model_format.h"
 #include "resources/pak_archive.h"
 
@@ -221,6 +223,8 @@ TEST_F(ArtArchives, EveryNamedModelExistsParsesAndHasItsTextures) {
                 wanted.insert({pieceArchive(big, p), std::to_string(i)});
                 wanted.insert({places, std::to_string(i)});
                 wanted.insert({shadows, std::to_string(i)});
+                wanted.insert({shadows, PIECE_REST_PREFIX + std::to_string(i)});
+                wanted.insert({shadows, PIECE_BACK_PREFIX + std::to_string(i)});
             }
             wanted.insert({PICTURE_ROWS[p].pictureArchive, "final"});
             wanted.insert({PICTURE_ROWS[p].pictureArchive, "prev"});
@@ -255,11 +259,15 @@ TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
     for (int big = 0; big < 2; big++)
         for (int p = 0; p < PICTURE_TOTAL; p++)
             for (int i = 0; i < pieceCountOf(big); i++) {
-                std::vector<LoadedMesh> model;
+                std::vector<LoadedMesh> model, backModel;
+                const char* shadows = pictureArchivesFor(p, big).shadows;
                 ASSERT_TRUE(loadModel(pieceArchive(big, p), std::to_string(i + 1), model));
-                ASSERT_EQ(model.size(), 3u);
+                ASSERT_TRUE(
+                    loadModel(shadows, PIECE_BACK_PREFIX + std::to_string(i + 1), backModel));
+                ASSERT_EQ(model.size(), 2u);
+                ASSERT_EQ(backModel.size(), 1u);
                 const std::vector<Vertex>& front = model[0].vertices;
-                const std::vector<Vertex>& back = model[1].vertices;
+                const std::vector<Vertex>& back = backModel[0].vertices;
                 double frontArea = 0, backArea = 0;
                 for (size_t k = 0; k < front.size() / 3; k++) {
                     double a = triangleArea(front, k);
@@ -280,12 +288,12 @@ TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
                 EXPECT_NEAR(backArea, frontArea, 1e-9);
                 // Walls: every outline edge of the front is the top of a wall.
                 std::set<std::pair<double, double>> wallTops;
-                for (const Vertex& v : model[2].vertices)
+                for (const Vertex& v : model[1].vertices)
                     if (v.z == 0) wallTops.insert({v.x, v.y});
                 for (const Edge& e : outline) {
                     EXPECT_TRUE(wallTops.count({e.ax, e.ay})) << "outline point without a wall";
                 }
-                EXPECT_EQ(model[2].vertices.size(), outline.size() * 6);
+                EXPECT_EQ(model[1].vertices.size(), outline.size() * 6);
             }
 }
 
@@ -363,26 +371,48 @@ TEST_F(ArtArchives, NeighboursShareTheirEdgesExactly) {
         }
 }
 
-// Places and shadows are the same for every picture of a layout and must
-// fit that layout's pieces: a place covers exactly its piece's area inside
-// the same outline, blended; a shadow is a blended quad around the piece.
-TEST_F(ArtArchives, PlacesAndShadowsFitTheirPieces) {
+// The box of a model-space point set, in the board's plane.
+struct Box {
+    double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+    void add(const Vertex& v) {
+        x0 = std::min(x0, v.x), x1 = std::max(x1, v.x);
+        y0 = std::min(y0, v.y), y1 = std::max(y1, v.y);
+    }
+    bool holds(const Box& inner, double margin) const {
+        return inner.x0 >= x0 - margin && inner.x1 <= x1 + margin && inner.y0 >= y0 - margin &&
+               inner.y1 <= y1 + margin;
+    }
+};
+
+Box boxOf(const LoadedMesh& mesh) {
+    Box box;
+    for (const Vertex& v : mesh.vertices)
+        box.add(v);
+    return box;
+}
+
+// Places, shadows and what loose pieces wear are the same for every picture
+// of a layout and must fit that layout's pieces: a place covers exactly its
+// piece's area inside the same outline (its soft fringe just outside),
+// blended; the resting and the lifted shadow, the glow and the rim are
+// blended and reach round the piece; the veil covers the face.  Every
+// piece, rim included, lies within the reach the scatter keeps on screen.
+TEST_F(ArtArchives, PlacesShadowsAndOutlinesFitTheirPieces) {
     for (int big = 0; big < 2; big++)
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
             int picture = pictureWithLayout(layout);
             const char* places = pictureArchivesFor(picture, big).places;
             const char* shadows = pictureArchivesFor(picture, big).shadows;
+            PieceReach reach = big ? PIECE_REACH_48 : PIECE_REACH_20;
             for (int i = 0; i < pieceCountOf(big); i++) {
                 std::string name = std::to_string(i + 1);
-                std::vector<LoadedMesh> piece, place, shadow;
+                std::vector<LoadedMesh> piece, place, lifted, rest;
                 ASSERT_TRUE(loadModel(pieceArchive(big, picture), name, piece));
                 ASSERT_TRUE(loadModel(places, name, place));
-                ASSERT_TRUE(loadModel(shadows, name, shadow));
-                double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9, pieceArea = 0;
-                for (const Vertex& v : piece[0].vertices) {
-                    x0 = std::min(x0, v.x), x1 = std::max(x1, v.x);
-                    y0 = std::min(y0, v.y), y1 = std::max(y1, v.y);
-                }
+                ASSERT_TRUE(loadModel(shadows, name, lifted));
+                ASSERT_TRUE(loadModel(shadows, PIECE_REST_PREFIX + name, rest));
+                Box face = boxOf(piece[0]);
+                double pieceArea = 0;
                 for (size_t k = 0; k < piece[0].vertices.size() / 3; k++)
                     pieceArea += triangleArea(piece[0].vertices, k);
                 ASSERT_EQ(place.size(), 1u);
@@ -394,22 +424,31 @@ TEST_F(ArtArchives, PlacesAndShadowsFitTheirPieces) {
                 for (size_t k = 0; k < fillTriangles; k++)
                     placeArea += triangleArea(place[0].vertices, k);
                 EXPECT_NEAR(placeArea, pieceArea, 1e-9);
-                for (const Vertex& v : place[0].vertices) {
-                    EXPECT_TRUE(v.x >= x0 - 1e-9 && v.x <= x1 + 1e-9 && v.y >= y0 - 1e-9 &&
-                                v.y <= y1 + 1e-9)
-                        << "place " << name << " reaches outside its piece";
-                }
-                ASSERT_EQ(shadow.size(), 1u);
-                EXPECT_TRUE(shadow[0].material.blended);
-                for (const Vertex& v : shadow[0].vertices)
-                    EXPECT_EQ(v.nz, 1.0);
-                double sx0 = 1e9, sx1 = -1e9, sy0 = 1e9, sy1 = -1e9;
-                for (const Vertex& v : shadow[0].vertices) {
-                    sx0 = std::min(sx0, v.x), sx1 = std::max(sx1, v.x);
-                    sy0 = std::min(sy0, v.y), sy1 = std::max(sy1, v.y);
-                }
-                EXPECT_TRUE(sx0 < x0 && sx1 > x1 && sy0 < y0 && sy1 > y1)
-                    << "shadow " << name << " does not reach around its piece";
+                EXPECT_TRUE(face.holds(boxOf(place[0]), 0.05))
+                    << "place " << name << " reaches outside its piece";
+
+                // Lifted: far shadow, glow, veil.  Resting: rim and shadow strips.
+                ASSERT_EQ(lifted.size(), 3u);
+                ASSERT_EQ(rest.size(), 1u);
+                for (const std::vector<LoadedMesh>* model : {&lifted, &rest})
+                    for (const LoadedMesh& mesh : *model) {
+                        EXPECT_TRUE(mesh.material.blended) << name;
+                        for (const Vertex& v : mesh.vertices)
+                            EXPECT_EQ(v.nz, 1.0);
+                    }
+                for (const LoadedMesh* around : {&lifted[0], &lifted[1], &rest[0]})
+                    EXPECT_TRUE(boxOf(*around).holds(face, -0.05))
+                        << "a shadow, glow or rim of " << name << " does not reach around it";
+                EXPECT_TRUE(face.holds(boxOf(lifted[2]), 1e-9)) << "veil " << name;
+                // Thin strips: the rim and shadow stay close round the piece.
+                Box wear = boxOf(rest[0]);
+                EXPECT_TRUE(wear.holds(face, -0.02) && face.holds(wear, 0.6)) << "rim " << name;
+                EXPECT_TRUE(std::max(-face.x0, face.x1) + 0.05 <= reach.x &&
+                            std::max(-face.y0, face.y1) + 0.05 <= reach.y)
+                    << "piece " << name << " reaches beyond what the scatter allows for";
+                // The lifted shadow lies on the board under the raised piece.
+                for (const Vertex& v : lifted[0].vertices)
+                    EXPECT_NEAR(v.z, -LIFTED_PIECE_RISE - 0.1, 1e-9);
             }
         }
 }

@@ -136,12 +136,16 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     EXPECT_EQ(a->tracks.trackCount(), 3);
     EXPECT_EQ(thePuzzle.heldPiece, a);
 
-    // Lift B: the shadow moves to B; A lies loose.
+    // Lift B: the shadow moves to B; A lies loose again, level with the
+    // others, wearing only its outline.
     SceneObject* b = pieceOf(2);
+    double bRest = b->positionZ();
     ASSERT_TRUE(clickObject(b));
     EXPECT_EQ(thePuzzle.heldPiece, b);
     EXPECT_EQ(b->children.back(), thePuzzle.heldShadow);
-    EXPECT_EQ(liveChildren(a), 0);
+    EXPECT_EQ(liveChildren(a), 1);
+    EXPECT_NEAR(a->positionZ(), 0, 1e-9);
+    EXPECT_NEAR(b->positionZ(), bRest + LIFTED_PIECE_RISE, 1e-9);
 
     // B and C sent one right after the other: both fly at once, both land.
     ASSERT_TRUE(clickObject(placeOf(2)));
@@ -158,7 +162,7 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
         EXPECT_NEAR(piece->positionZ(), 0, 1e-9);
         EXPECT_NEAR(piece->transform.rotation.x, 0, 1e-4);
         EXPECT_NEAR(piece->transform.rotation.y, 0, 1e-4);
-        EXPECT_EQ(liveChildren(piece), 0); // the shadow is gone
+        EXPECT_EQ(liveChildren(piece), 0); // shadows and outline are gone
         EXPECT_TRUE(std::isfinite(piece->positionX()));
     }
 

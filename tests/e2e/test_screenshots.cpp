@@ -104,3 +104,31 @@ TEST(Screens, SaveEveryScreen) {
     }
     endSession();
 }
+
+// The meadow and the snowman with 48 pieces, one piece lifted: the boards
+// that show best whether loose pieces stand out from the ground around them.
+TEST(Screens, SaveLiftedPieces) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    folder = dir;
+
+    Settings record;
+    record.showWelcome = false;
+    record.bigPuzzle = 1;
+    startSession(true, &record);
+    const struct {
+        int picture;
+        const char* name;
+    } boards[] = {{0, "lifted_meadow"}, {8, "lifted_snowman"}};
+    for (const auto& shown : boards) {
+        while (thePuzzle.currentPicture != shown.picture) {
+            pressKey(SDLK_LEFT);
+            step(4); // the new board is built two frames on
+        }
+        waitMs(1800);
+        ASSERT_TRUE(clickObject(pieceOf(7)));
+        queueMotion(5, 5);
+        shoot(shown.name, 120);
+    }
+    endSession();
+}

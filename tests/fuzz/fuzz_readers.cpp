@@ -1,5 +1,6 @@
 // Random, truncated and mutated input for every reader of outside data:
-// archives, model entries and the settings file.  Each input is copied into
+// archives, model entries, the settings file, photo headers and the
+// finished-photo file.  Each input is copied into
 // a buffer of exactly its own size, so under AddressSanitizer any read past
 // the end stops the test.  The generator is seeded: failures repeat.
 #include <gtest/gtest.h>
@@ -11,7 +12,9 @@
 #include <sstream>
 #include <vector>
 
+#include "base/photo_progress.h"
 #include "base/settings.h"
+#include "resources/photo_probe.h"
 #include "resources/model_format.h"
 #include "resources/pak_archive.h"
 
@@ -200,5 +203,47 @@ TEST(FuzzReaders, SettingsBytes) {
         settings.write(a);
         fromStream.write(b);
         EXPECT_EQ(a.str(), b.str());
+    });
+}
+
+TEST(FuzzReaders, PhotoHeaders) {
+    // A JPEG with an EXIF block and a frame header, then a PNG header.
+    Bytes jpeg = {0xff, 0xd8, 0xff, 0xe1, 0, 16, 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8,
+                  0,    0,    0,    0xff, 0xc2, 0, 11, 8, 0x0b, 0xb8, 0x0f, 0xa0, 1, 1, 0x11, 0};
+    Bytes png = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                 0,    0,   3,   0x20, 0,    0,    2,    0x58};
+    for (const Bytes& valid : {jpeg, png})
+        exercise(valid, 64, [](const Bytes& input) {
+            ExactCopy exact(input);
+            ImageHeader header;
+            ProbeResult result = probeImageHeader(exact.data, exact.size, header);
+            if (result == ProbeResult::Image) {
+                EXPECT_GE(header.width, 1u);
+                EXPECT_GE(header.height, 1u);
+            } else {
+                EXPECT_EQ(header.kind, ImageKind::None);
+            }
+            EXPECT_FALSE(headerProblem(result, header).empty() && result != ProbeResult::Image);
+            if (pngChunksComplete(exact.data, exact.size)) {
+                EXPECT_GE(exact.size, 20u);
+            }
+        });
+}
+
+TEST(FuzzReaders, PhotoProgressBytes) {
+    PhotoProgress sample;
+    sample.markDone("dog.jpg", 4096);
+    sample.markDone("x\nb", 1);
+    Bytes valid = encodePhotoProgress(sample);
+    exercise(valid, 64, [](const Bytes& input) {
+        ExactCopy exact(input);
+        PhotoProgress read;
+        if (!readPhotoProgressBytes(exact.data, exact.size, read)) {
+            EXPECT_TRUE(read.names.empty());
+            return;
+        }
+        // Whatever was accepted comes back byte for byte.
+        ASSERT_EQ(read.names.size(), read.sizes.size());
+        EXPECT_EQ(encodePhotoProgress(read), input);
     });
 }

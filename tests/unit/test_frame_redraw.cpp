@@ -155,7 +155,10 @@ TEST_F(RedrawDecision, AStillFrameDrawsNothingAndAMovedMeshOnlyItsPart) {
 TEST_F(RedrawDecision, WholeFramesWhenPartsCannotBeTrusted) {
     ScreenRect part;
     record();
-    EXPECT_EQ(decideAt(WHOLE_FRAME_EVERY_MS, part), RedrawKind::Whole); // a second gone
+    // A second gone: a still screen stays as it is, a change repaints it whole.
+    EXPECT_EQ(decideAt(WHOLE_FRAME_EVERY_MS, part), RedrawKind::Nothing);
+    record(-2);
+    EXPECT_EQ(decideAt(WHOLE_FRAME_EVERY_MS, part), RedrawKind::Whole);
     record();
     redraw.wholeNext = true; // the window was exposed
     EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);

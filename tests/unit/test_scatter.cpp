@@ -1,8 +1,10 @@
 // The scatter of a board's pieces: every board gets its spots, apart and
 // inside the strips around the tray, even when the draws pack the strips
-// so tightly that no free spot is left.
+// so tightly that no free spot is left, and on every screen shape from 4:3
+// to 21:9 every piece lies wholly on the visible ground.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "puzzle/puzzle_board.h"
@@ -71,6 +73,50 @@ TEST(Scatter, TheSpotsFollowTheDrawsWhileSpotsAreFree) {
         EXPECT_EQ(thePuzzle.scatterX[i], firstX[i]);
         EXPECT_EQ(thePuzzle.scatterY[i], firstY[i]);
     }
+}
+
+// Half the visible height at the board's depth: 40 units from the eye
+// under the game's 45 degree camera.
+const double GROUND_HALF_HEIGHT = 40 * std::tan(22.5 * M_PI / 180);
+
+TEST(Scatter, EveryPieceLiesWhollyOnScreenFromFourByThreeToTwentyOneByNine) {
+    for (double aspect : {4.0 / 3, 16.0 / 10, 16.0 / 9, 64.0 / 27})
+        for (int32_t mode : {0, 1}) {
+            resetPuzzleState();
+            selectPuzzleSize(mode);
+            PieceReach reach = mode ? PIECE_REACH_48 : PIECE_REACH_20;
+            double halfWidth = GROUND_HALF_HEIGHT * aspect;
+            setScatterGround(halfWidth, GROUND_HALF_HEIGHT);
+            std::srand(3);
+            for (int board = 0; board < 300; ++board) {
+                scatterPieces();
+                ASSERT_TRUE(spotsApart()) << aspect << " board " << board;
+                for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
+                    ASSERT_TRUE(inAStrip(thePuzzle.scatterX[i], thePuzzle.scatterY[i]));
+                    ASSERT_LE(std::fabs(thePuzzle.scatterX[i]) + reach.x, halfWidth)
+                        << "aspect " << aspect << ", " << thePuzzle.pieceCount << " pieces, board " << board;
+                    ASSERT_LE(std::fabs(thePuzzle.scatterY[i]) + reach.y, GROUND_HALF_HEIGHT)
+                        << "aspect " << aspect << ", " << thePuzzle.pieceCount << " pieces, board " << board;
+                }
+            }
+        }
+    resetPuzzleState();
+}
+
+TEST(Scatter, AScreenTooSmallForThePiecesStillGetsEveryPieceAStart) {
+    // Ground that keeps no strip at all, and ground that keeps a sliver of
+    // each strip, too small to hold 48 pieces apart: the scatter ends with
+    // the whole strips rather than drawing for ever.
+    for (double halfWidth : {10.0, 17.6}) {
+        resetPuzzleState();
+        setScatterGround(halfWidth, 12.4);
+        std::srand(5);
+        scatterPieces();
+        EXPECT_TRUE(spotsApart());
+        for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
+            EXPECT_TRUE(inAStrip(thePuzzle.scatterX[i], thePuzzle.scatterY[i]));
+    }
+    resetPuzzleState();
 }
 
 } // namespace

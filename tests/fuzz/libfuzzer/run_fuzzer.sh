@@ -5,7 +5,7 @@
 # a leak, undefined behaviour or a broken invariant; the input that did it is
 # kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
 #
-#   run_fuzzer.sh NAME BINARY SECONDS      NAME: pak, model, settings, procedural
+#   run_fuzzer.sh NAME BINARY SECONDS      NAME: pak, model, settings, procedural, photo
 set -euo pipefail
 
 name=$1
@@ -87,6 +87,15 @@ make_procedural_seeds() {
         printf '%s' "$recipe" >"$seeds/recipe$i"
         i=$((i + 1))
     done
+}
+
+# Photo headers of each kind and the finished-photo file.
+make_photo_seeds() {
+    printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x03\x20\0\0\x02\x58\x08\x06\0\0\0' >"$seeds/png"
+    printf '\xff\xd8\xff\xe1\0\x10Exif\0\0II*\0\x08\0\0\0\xff\xc0\0\x0b\x08\x0b\xb8\x0f\xa0\x01\x01\x11\0' >"$seeds/jpeg"
+    printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x40\0\0\0\xc0\xff\xff\xff\x01\0\x20\0' >"$seeds/bmp"
+    printf '\x01\0\0\0\x01\0\0\0\x07\0\0\0dog.jpg\0\x10\0\0\0\0\0\0' >"$seeds/progress"
+    printf '\x01\0\0\0\xff\xff\xff\xff' >"$seeds/progress_huge"
 }
 
 if [[ ! -f $seeds/.done ]]; then

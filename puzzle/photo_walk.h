@@ -1,0 +1,57 @@
+// The walk: the pictures the arrows step through, the bundled pictures
+// (PICTURE_ROWS) first and then the family's photos (thePhotoLibrary), as
+// one run of picture numbers 0 .. walkLength() - 1, going round.
+//
+// A photo is played with the cut of a bundled picture: it borrows that
+// row's archives (tray, pieces, places, shadows, finished-picture and
+// preview models), and its own pictures stand in for the row's images
+// while it is the current picture (resources/photo_library.h).  Photos take
+// the three cut layouts in turn.
+//
+// A photo is made on a worker thread (resources/photo_prefetch.h): asked
+// for when the walk reaches it, with the next one in the same direction
+// after it.  The board keeps the old board a little longer while a photo is
+// being made (pictureImagesReady), so stepping onto a photo costs the frame
+// only its upload; a board that cannot wait (the end of the finished
+// picture's zoom) has it made on the spot (settleOnPicture).
+//
+// Finished flags: a bundled picture's is in the settings file, a photo's in
+// the finished-photo file (base/photo_progress.h), written at once.
+//
+// The board module calls these; nothing here keeps state of its own.
+#pragma once
+
+#include <cstdint>
+
+#include "puzzle/picture_tables.h"
+
+// Pictures in the walk: the bundled ones and the photos offered.
+int walkLength();
+// Whether picture number `picture` is one of the family's photos.
+bool isPhotoPicture(int picture);
+// The PICTURE_ROWS row whose cut and archives picture `picture` is played with.
+int cutRowOf(int picture);
+// The archives picture `picture` is played from in one size.
+PictureArchives walkArchivesFor(int picture, bool big);
+
+bool pictureFinished(int picture);
+void setPictureFinished(int picture, bool finished);
+void clearFinishedPictures(); // every bundled picture and every photo
+
+// The picture `step` (+1 or -1) on from `from`, passing over photos already
+// found unreadable (nothing is decoded here).
+int nextInWalk(int from, int step);
+// Ask for `picture`'s images as the walk reaches it: a bundled picture's are
+// the archives' own from now; a photo goes first into the background queue,
+// the picture one further `step` on after it.
+void requestPictureImages(int picture, int step);
+// Make the photo one `step` on from `picture` ready in the background.
+void prefetchAhead(int picture, int step);
+// Whether `picture`'s images can be had without waiting for the background.
+bool pictureImagesReady(int picture);
+// Make `picture`'s images the ones its archives hand out (a photo's made
+// now if the background has not); false when the photo cannot be read.
+bool usePictureImages(int picture);
+// `picture`, or the first one `step` on from it whose images can be had;
+// its images in use.
+int settleOnPicture(int picture, int step);

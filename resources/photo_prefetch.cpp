@@ -1,0 +1,143 @@
+// Photo prefetch: one worker thread making the neighbouring photos ready.
+#include "resources/photo_prefetch.h"
+
+#include <SDL/SDL_image.h>
+
+#include <algorithm>
+
+#include "resources/photo_library.h"
+
+PhotoPrefetch thePhotoPrefetch;
+
+namespace {
+
+// Read and make one photo (either thread).
+bool makePhotoFile(const std::string& path, PhotoPictures& out, std::string& why) {
+    std::vector<uint8_t> bytes;
+    return readPhotoFile(path, bytes, why) &&
+           makePhotoPictures(bytes.data(), bytes.size(), out, why);
+}
+
+// The first wanted job nobody has started (lock held).
+PhotoJob* nextJob(PhotoPrefetch& p) {
+    for (PhotoJob* job : p.jobs)
+        if (!job->done && job != p.working) return job;
+    return nullptr;
+}
+
+bool isWanted(const PhotoPrefetch& p, const PhotoJob* job) {
+    return std::find(p.jobs.begin(), p.jobs.end(), job) != p.jobs.end();
+}
+
+void workerLoop() {
+    PhotoPrefetch& p = thePhotoPrefetch;
+    std::unique_lock<std::mutex> hold(p.lock);
+    for (;;) {
+        p.changed.wait(hold, [&p] { return p.stopping || nextJob(p) != nullptr; });
+        if (p.stopping) return;
+        PhotoJob* job = nextJob(p);
+        p.working = job;
+        std::string path = job->path;
+        hold.unlock();
+        PhotoPictures pictures;
+        std::string why;
+        bool made = makePhotoFile(path, pictures, why);
+        hold.lock();
+        p.working = nullptr;
+        ++p.madeCount;
+        if (!isWanted(p, job)) {
+            delete job; // dropped while it was being made
+        } else {
+            job->done = true;
+            job->made = made;
+            job->why = why;
+            job->pictures = std::move(pictures);
+        }
+        p.changed.notify_all();
+    }
+}
+
+// The worker, started once per run of it (decoders loaded here first).
+void startWorker(PhotoPrefetch& p) {
+    if (p.worker.joinable()) return;
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    p.stopping = false;
+    p.worker = std::thread(workerLoop);
+}
+
+} // namespace
+
+void prefetchPhotos(const std::vector<std::string>& paths) {
+    PhotoPrefetch& p = thePhotoPrefetch;
+    if (paths.empty() && !p.worker.joinable()) return; // no photos: no thread
+    startWorker(p);
+    std::lock_guard<std::mutex> hold(p.lock);
+    std::vector<PhotoJob*> wanted;
+    for (const std::string& path : paths) {
+        auto same = [&path](const PhotoJob* job) { return job->path == path; };
+        auto kept = std::find_if(p.jobs.begin(), p.jobs.end(), same);
+        if (kept != p.jobs.end()) {
+            wanted.push_back(*kept);
+            p.jobs.erase(kept);
+        } else if (std::find_if(wanted.begin(), wanted.end(), same) == wanted.end()) {
+            PhotoJob* job = new PhotoJob;
+            job->path = path;
+            wanted.push_back(job);
+        }
+    }
+    for (PhotoJob* job : p.jobs)
+        if (job != p.working) delete job; // the worker drops the one it is making
+    p.jobs = wanted;
+    p.changed.notify_all();
+}
+
+bool takePhotoPictures(const std::string& path, PhotoPictures& out, std::string& why) {
+    PhotoPrefetch& p = thePhotoPrefetch;
+    std::unique_lock<std::mutex> hold(p.lock);
+    auto same = [&path](const PhotoJob* job) { return job->path == path; };
+    auto found = std::find_if(p.jobs.begin(), p.jobs.end(), same);
+    if (found != p.jobs.end()) {
+        PhotoJob* job = *found;
+        if (job == p.working) // nearly there: wait rather than make it twice
+            p.changed.wait(hold, [&p, job] { return job->done || p.working != job; });
+        found = std::find(p.jobs.begin(), p.jobs.end(), job);
+        if (found != p.jobs.end() && job->done) {
+            p.jobs.erase(found);
+            hold.unlock();
+            bool made = job->made;
+            out = std::move(job->pictures);
+            why = job->why;
+            delete job;
+            return made;
+        }
+        if (found != p.jobs.end()) { // not started: made here instead
+            p.jobs.erase(found);
+            delete job;
+        }
+    }
+    hold.unlock();
+    return makePhotoFile(path, out, why);
+}
+
+bool photoBeingMade(const std::string& path) {
+    PhotoPrefetch& p = thePhotoPrefetch;
+    std::lock_guard<std::mutex> hold(p.lock);
+    for (const PhotoJob* job : p.jobs)
+        if (job->path == path) return !job->done;
+    return false;
+}
+
+void stopPhotoPrefetch() {
+    PhotoPrefetch& p = thePhotoPrefetch;
+    {
+        std::lock_guard<std::mutex> hold(p.lock);
+        p.stopping = true;
+        p.changed.notify_all();
+    }
+    if (p.worker.joinable()) p.worker.join();
+    std::lock_guard<std::mutex> hold(p.lock);
+    for (PhotoJob* job : p.jobs)
+        delete job;
+    p.jobs.clear();
+    p.stopping = false;
+}
