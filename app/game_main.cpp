@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "app/frame_redraw.h"
 #include "app/language.h"
@@ -21,6 +22,7 @@
 #include "base/video_context.h"
 #include "resources/image_prefetch.h"
 #include "resources/mesh.h"
+#include "resources/pak_library.h"
 #include "resources/photo_library.h"
 #include "resources/photo_prefetch.h"
 #include "resources/procedural_texture.h"
@@ -37,6 +39,27 @@ constexpr const char* MUSIC_ENTRY = "music.wav";
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.
 const bool randomSeeded = (seedRandom((unsigned)std::time(nullptr)), true);
+
+// Before a lost display ends the process: the save under way, if any, ends.
+void finishSavingBeforeExit() {
+    finishSettingsWrites();
+}
+
+// An archive that cannot be used: say where it was looked for or what is
+// wrong with it, and end at once (see pak_library.h), the last save done.
+// SceneObject::loadModel reports a damaged archive by its name.
+void endOnArchiveFailure(const std::string& fileName) {
+    finishSettingsWrites();
+    std::string path = archivePath(fileName);
+    if (!path.empty()) path = languageArchivePath(path, thePakLibrary.language);
+    if (path.empty()) {
+        std::fprintf(stderr, "Meadow Mosaics: cannot find the archive %s %s\n",
+                     fileName.c_str(), archiveSearchText().c_str());
+    } else {
+        reportPakFailure(path);
+    }
+    std::_Exit(1);
+}
 
 // The family's photos: their folder made when missing, scanned (headers
 // only) and the finished ones read; one line says where photos go.
@@ -57,11 +80,14 @@ void findFamilyPhotos() {
 bool startGame() {
     tuneMemoryAllocator();
     loadSettings();
+    pakLocate = archivePath;
+    if (pakOpenFailure == exitOnPakFailure) pakOpenFailure = endOnArchiveFailure;
     findFamilyPhotos();
     useEnvironmentLanguage();
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
+    watchDisplayConnection(finishSavingBeforeExit);
     theRedraw.probeBackBuffer();
     // Every clock starts from SDL's: an earlier run in this process may have
     // left frameTime ahead of it, and the first frame would then jump ahead.
@@ -100,6 +126,8 @@ void runFrame() {
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
     updatePicking();
+    // Whatever this frame's effects changed goes to the file now.
+    saveSettingsIfChanged();
 }
 
 void updatePicking() {
@@ -115,13 +143,15 @@ void stepFrame() {
 }
 
 void runMainLoop() {
-    while (!worldRoot->dead) {
+    while (!worldRoot->dead && !endRequested()) {
         stepFrame();
         restWhileStill();
     }
 }
 
 void shutdownGame() {
+    saveSettingsIfChanged();
+    finishSettingsWrites();
     dropPrefetchedImages();
     delete worldRoot;
     worldRoot = nullptr;
@@ -137,8 +167,15 @@ void shutdownGame() {
 }
 
 int gameMain() {
+    catchEndSignals();
+    // A second copy would overwrite the first one's progress with its own.
+    if (!claimSettingsFolder()) {
+        std::fprintf(stderr, "Meadow Mosaics is already running.\n");
+        return 0;
+    }
     if (!startGame()) return 1;
     runMainLoop();
     shutdownGame();
+    releaseSettingsFolder();
     return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
+#include "base/platform.h"
 #include "scene/action_track.h"
 
 namespace {
@@ -39,6 +40,7 @@ bool waitForEvent(uint32_t ms) {
         SDL_PumpEvents();
         SDL_Event event;
         if (SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) > 0) return true;
+        if (endRequested()) return true; // a signal cut the wait short: the loop ends the run
         uint32_t waited = SDL_GetTicks() - start;
         if (waited >= ms) return false;
         uint32_t left = ms - waited;

@@ -3,7 +3,8 @@
 // Each is a card at the page origin (its depth in its vertices, just behind
 // the buttons) with one or two buttons standing on its lower part:
 //   about: "fon_about" with "ok" at (-0.008, -4.21);
-//   exit and break: "fon_exit" / "break_puzzle" / "break_puzzles" with
+//   exit and break: "fon_exit" (or "fon_exit_unsaved" when the progress
+//   could not be saved) / "break_puzzle" / "break_puzzles" with
 //   "cancel" at (-3.372, -1.443) and "ok" / "break" at (3.232, -1.443).
 // The yes/no buttons are 5.4 x 2.2: grown under the pointer they still keep
 // 0.8 apart.  The words are short and every answer carries a picture too.
@@ -58,15 +59,24 @@ static void questionCard(cairo_t* cr, const std::string& question, const std::st
     paintCaption(cr, detail, 0.75, 2.0, -2.5, 13.0, 2.1);
 }
 
-static void drawExit(cairo_t* cr) {
-    questionCard(cr, tr("Leave the game?"), tr("Your finished pictures are kept."));
-    // A bird waving goodbye, under a little moon.
+// A bird waving goodbye, under a little moon, beside the question.
+static void exitCard(cairo_t* cr, const std::string& detail) {
+    questionCard(cr, tr("Leave the game?"), detail);
     drawBird(cr, -7.2, -3.7, 2.2, true, LINE);
     cairo_move_to(cr, -7.8, -3.5);
     cairo_curve_to(cr, -8.2, -4.2, -8.6, -4.7, -8.8, -5.15);
     setColour(cr, INK);
     cairo_set_line_width(cr, 0.12);
     cairo_stroke(cr);
+}
+
+static void drawExit(cairo_t* cr) {
+    exitCard(cr, tr("Your finished pictures are kept."));
+}
+
+// While the progress cannot be saved (the game says why on its terminal).
+static void drawExitUnsaved(cairo_t* cr) {
+    exitCard(cr, tr("New pictures could not be saved."));
 }
 
 static void drawBreakOne(cairo_t* cr) {
@@ -131,6 +141,7 @@ constexpr Sheet ABOUT_SHEETS[] = {
 };
 constexpr Sheet EXIT_SHEETS[] = {
     {"fon_exit", QX0, QX1, QZ0, QZ1, BACK_DEPTH, 48, SheetLook::Blended, drawExit},
+    {"fon_exit_unsaved", QX0, QX1, QZ0, QZ1, BACK_DEPTH, 48, SheetLook::Blended, drawExitUnsaved},
     {"cancel", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, noButton},
     {"ok", -AW, AW, -AH, AH, 0, 80, SheetLook::Blended, yesButton},
 };

@@ -1,16 +1,21 @@
-// The Linux layer: settings folder, SDL environment and the web browser.
+// The Linux layer: settings folder, where the archives are, SDL environment,
+// end signals, a lost display and the web browser.
 #include "base/platform.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <malloc.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -18,6 +23,19 @@ constexpr const char* GAME_FOLDER = "meadow_mosaics/";
 constexpr const char* FALLBACK_DATA_FOLDER = "/.local/share/"; // under $HOME
 constexpr mode_t PARENT_FOLDER_MODE = 0755;
 constexpr mode_t GAME_FOLDER_MODE = 0700; // progress is the player's own
+
+// The installed data folder, from the folder holding the program: the
+// program is installed as PREFIX/games/meadow_mosaics and its archives in
+// PREFIX/share/meadow_mosaics/ (packaging/CMakeLists.txt).
+constexpr const char* DATA_FOLDER_FROM_PROGRAM = "../share/meadow_mosaics/";
+
+// The signals that end the game in order: logout or shutdown, Ctrl+C, the
+// terminal closed.
+constexpr int END_SIGNALS[] = {SIGTERM, SIGINT, SIGHUP};
+volatile sig_atomic_t endSignal = 0; // the last of them that arrived, 0 = none
+
+// Runs before a lost display ends the process (watchDisplayConnection).
+void (*displayLostHook)() = nullptr;
 
 // Device nodes through which a hardware OpenGL driver reaches a GPU: DRM
 // (Mesa's drivers), NVIDIA's own driver, and WSL's GPU bridge.
@@ -72,6 +90,38 @@ void detachStandardStreams() {
     if (null > 2) ::close(null);
 }
 
+// The folder holding the running program, with a trailing '/'; "" when the
+// kernel does not say.
+std::string programFolder() {
+    char path[PATH_MAX];
+    ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) return "";
+    std::string program(path, (size_t)length);
+    return program.substr(0, program.rfind('/') + 1);
+}
+
+bool isRegularFile(const std::string& path) {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void noteEndSignal(int signal) {
+    endSignal = signal;
+}
+
+// Xlib's I/O error handler type, without Xlib's headers (the game does not
+// link Xlib; SDL has loaded it).
+typedef int (*XIOErrorHandler)(void* display);
+typedef XIOErrorHandler (*XSetIOErrorHandlerFn)(XIOErrorHandler handler);
+
+int endOnLostDisplay(void*) {
+    if (displayLostHook) displayLostHook();
+    static const char message[] = "Meadow Mosaics: the connection to the display is lost.\n";
+    ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    (void)written;
+    ::_exit(1);
+}
+
 // write() until everything is out or an error occurs.
 bool writeAll(int fd, const uint8_t* bytes, size_t size) {
     while (size > 0) {
@@ -95,6 +145,25 @@ void syncFolderOf(const std::string& path) {
 
 } // namespace
 
+std::string archivePath(const std::string& name) {
+    if (name.empty()) return "";
+    if (name[0] == '/') return isRegularFile(name) ? name : "";
+    std::string program = programFolder();
+    std::string candidates[] = {program.empty() ? "" : program + name, name,
+                                program.empty() ? "" : program + DATA_FOLDER_FROM_PROGRAM + name};
+    for (const std::string& path : candidates)
+        if (!path.empty() && isRegularFile(path)) return path;
+    return "";
+}
+
+std::string archiveSearchText() {
+    std::string program = programFolder();
+    char here[PATH_MAX];
+    std::string current = ::getcwd(here, sizeof here) ? std::string(here) + "/" : ".";
+    return "beside the program (" + program + "), in the current folder (" + current +
+           ") or in " + program + DATA_FOLDER_FROM_PROGRAM;
+}
+
 std::string settingsFolder() {
     std::string base = environment("XDG_DATA_HOME");
     if (base.empty() || base[0] != '/') {
@@ -107,20 +176,26 @@ std::string settingsFolder() {
     return makeFolders(folder, GAME_FOLDER_MODE) ? folder : "";
 }
 
-bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size) {
-    if (path.empty()) return false;
-    std::string temp = path + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t size,
+                         int* error) {
+    int failure = ENOENT;
+    if (!path.empty()) {
+        std::string temp = path + ".tmp";
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            failure = errno;
+        } else {
+            errno = EIO; // a short write with no error of its own
+            bool ok = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
+            ok = ::close(fd) == 0 && ok;
+            ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+            failure = ok ? 0 : errno;
+            if (!ok) ::unlink(temp.c_str());
+        }
+        if (failure == 0) syncFolderOf(path);
     }
-    syncFolderOf(path);
-    return true;
+    if (error) *error = failure;
+    return failure == 0;
 }
 
 void preparePlatformEnvironment() {
@@ -130,8 +205,40 @@ void preparePlatformEnvironment() {
     // game renders straight to the window instead.
     ::setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
     // SDL would turn SIGINT and SIGTERM into quit events, which the game
-    // ignores like every quit request; the signals must still end it.
+    // ignores like every quit request; catchEndSignals handles them instead.
     ::setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+}
+
+void catchEndSignals() {
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = noteEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : END_SIGNALS)
+        ::sigaction(signal, &action, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+}
+
+bool endRequested() {
+    return endSignal != 0;
+}
+
+void clearEndRequest() {
+    endSignal = 0;
+}
+
+bool watchDisplayConnection(void (*beforeExit)()) {
+    // The Xlib SDL already loaded, if any: never a second copy.
+    void* xlib = ::dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+    if (!xlib) return false;
+    auto setHandler = (XSetIOErrorHandlerFn)::dlsym(xlib, "XSetIOErrorHandler");
+    if (setHandler) {
+        displayLostHook = beforeExit;
+        setHandler(endOnLostDisplay);
+    }
+    ::dlclose(xlib); // SDL keeps it loaded
+    return setHandler != nullptr;
 }
 
 bool hardwareGlPossible(const std::string& deviceRoot) {
@@ -158,6 +265,7 @@ void openWebPage(const std::string& url) {
         pid_t grandchild = ::fork();
         if (grandchild == 0) {
             detachStandardStreams();
+            ::signal(SIGPIPE, SIG_DFL); // ignored by the game, not by the browser
             char* const argv[] = {(char*)"xdg-open", (char*)url.c_str(), nullptr};
             ::execvp("xdg-open", argv);
             ::_exit(127);

@@ -1,8 +1,23 @@
 // Settings: the few choices and the progress the game keeps between runs.
 //
-// Read once at start-up into *theSettings, changed freely while the game
-// runs, written only when the game is left through its own exit paths
-// (saveSettingsAndQuit).  A missing or damaged file means the defaults.
+// Read once at start-up into *theSettings and changed freely while the game
+// runs (a picture finished or restarted, the puzzle size, the sound and
+// music switches, the welcome and the preview tab).  At the end of every
+// frame saveSettingsIfChanged compares the record with what the file was
+// last given and, when they differ, hands it to a writer thread: a slow disk
+// never holds up a frame, and however the game ends nothing that changed is
+// waiting to be saved but the write under way (the exits wait for it with
+// finishSettingsWrites).  A missing or damaged file means the defaults.
+//
+// A save that fails (read-only folder, full disk, a folder in the file's
+// place) prints one line on stderr with the path and the reason, and the
+// game goes on; settingsAreSaved tells the exit dialog whether it may say
+// that the pictures are kept.
+//
+// One copy of the game at a time: the first holds an flock on a lock file
+// in the settings folder for its whole run (claimSettingsFolder); a second
+// copy finds it taken and ends before it could overwrite the first one's
+// progress with its own.
 //
 // File (little-endian, no padding):
 //   int32 version (always 1), uint32 L, L reserved bytes (skipped),
@@ -11,8 +26,10 @@
 //
 // NOTE: the file is written to a temporary file in the same folder, flushed
 // and renamed over the old one, so a crash or a full disk mid-write keeps
-// the previous progress.  Flag bytes other than 0 read as on and are written
-// back as 1.
+// the previous progress.  Flag bytes other than 0 read as on; a picture is
+// done only at 1 and the small puzzle chosen only at 0; so what is written
+// back is always 0 or 1.  Only a regular file is read, and never more of it
+// than the header and the record.
 #pragma once
 
 #include <cstddef>
@@ -22,7 +39,9 @@
 
 constexpr int PICTURE_COUNT = 10;
 constexpr const char* SETTINGS_FILE_NAME = "marbleyardstudio_meadow_mosaics_cfg";
+constexpr const char* SETTINGS_LOCK_NAME = "running.lock";
 constexpr size_t SETTINGS_FILE_SIZE = 56;
+constexpr int SETTINGS_WRITE_PATIENCE_MS = 800; // longest wait for a write under way
 
 struct Settings {
     bool showWelcome;                 // open the welcome dialog at start-up
@@ -44,9 +63,25 @@ extern std::string settingsPath;  // full path, "" when no folder could be had
 // Parse settings bytes; false (and defaults in out) when they are not valid.
 bool readSettingsBytes(const uint8_t* data, size_t size, Settings& out);
 
+// Read a settings file; false (and the defaults) when it is missing, not a
+// regular file or not valid.  Never blocks and never reads more than the
+// header and the record, whatever the reserved length says.
+bool readSettingsFile(const std::string& path, Settings& out);
 // Start-up: find the path (platform settings folder) and read the file.
 void loadSettings();
-// Write *theSettings to settingsPath atomically; false when it could not.
+// Write *theSettings to settingsPath atomically, now; false when it could not.
 bool saveSettings();
-// The same for any record and path (tests).
-bool writeSettingsFile(const Settings& settings, const std::string& path);
+// Once a frame: hand *theSettings to the writer thread if it changed.
+void saveSettingsIfChanged();
+// Wait (at most timeoutMs) until every record handed over is written;
+// false when a write is still under way.
+bool finishSettingsWrites(int timeoutMs = SETTINGS_WRITE_PATIENCE_MS);
+// True when the file holds the record as it is now; after a failed save it
+// tries once more first.  Waits for the writer (the exit dialog asks).
+bool settingsAreSaved();
+// Take the settings folder's lock; false when another copy holds it.  No
+// folder, or a read-only one without a lock file: true (nothing to guard).
+bool claimSettingsFolder();
+void releaseSettingsFolder();
+// The same for any record and path; the errno of a failure in *error.
+bool writeSettingsFile(const Settings& settings, const std::string& path, int* error = nullptr);

@@ -20,18 +20,28 @@ namespace {
 constexpr Uint32 MODE_FLAGS = SDL_OPENGL | SDL_FULLSCREEN | SDL_HWSURFACE | SDL_ASYNCBLIT;
 constexpr int CURSOR_SIDE = 16;
 
+// SDL video drivers that draw nowhere anyone can see: SDL falls back on them
+// when no display can be reached, and the game would then run unseen for
+// ever, holding the settings folder's lock.
+constexpr const char* WINDOWLESS_DRIVERS[] = {"offscreen", "dummy", "evdev"};
+
 // Renderer names of Mesa's rasterisers that run on the CPU.
 constexpr const char* SOFTWARE_RENDERERS[] = {"llvmpipe", "softpipe", "swrast"};
 
 // The invisible pointer installed instead of hiding the system one.
 SDL_Cursor* blankCursor = nullptr;
 
+// Colour and depth bits of the game's own request, and of the last resort
+// (0 colour bits: whatever the display has).
+constexpr int COLOUR_BITS = 8, DEPTH_BITS = 24;
+constexpr int OFFERED_COLOUR_BITS = 0, OFFERED_DEPTH_BITS = 16;
+
 // The GL attributes of a mode request, in the order the mode wants them.
-void setGlAttributes(bool multisample) {
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+void setGlAttributes(bool multisample, int colourBits = COLOUR_BITS, int depthBits = DEPTH_BITS) {
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, colourBits);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, colourBits);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, colourBits);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
@@ -80,9 +90,22 @@ void fatalVideoError() {
     std::exit(1);
 }
 
+bool isWindowlessVideoDriver(const char* driver) {
+    for (const char* name : WINDOWLESS_DRIVERS)
+        if (driver && std::strcmp(driver, name) == 0) return true;
+    return false;
+}
+
 void VideoContext::open(int w, int h, int depth) {
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        fatalVideoError();
+    }
+    char driver[32] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    if (isWindowlessVideoDriver(driver)) {
+        std::fprintf(stderr, "Video initialization failed: no display to show a window on (%s)\n",
+                     driver);
         fatalVideoError();
     }
     if (w == 0 && h == 0 && depth == 0) {
@@ -128,16 +151,22 @@ void VideoContext::setMode() {
     if (retry) {
         setGlAttributes(false);
         screenSurface = SDL_SetVideoMode(width, height, 32, flags);
+    }
+    if (retry && !screenSurface) {
+        // A display of another depth (16 bits: many VNC servers) has no
+        // visual with 8 bits a colour: take what it offers, at its own depth.
+        setGlAttributes(false, OFFERED_COLOUR_BITS, OFFERED_DEPTH_BITS);
+        screenSurface = SDL_SetVideoMode(width, height, 0, flags);
         if (!screenSurface) {
             std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
             fatalVideoError();
         }
-    } else {
-        glEnable(GL_MULTISAMPLE);
     }
+    if (!retry) glEnable(GL_MULTISAMPLE);
     GLint sampleBuffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
     multisampled = !retry && sampleBuffers > 0;
+    glGetIntegerv(GL_RED_BITS, &redBits);
     setFixedGlState();
     setProjection(width, height);
 }

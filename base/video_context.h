@@ -6,15 +6,19 @@
 // software rasteriser (llvmpipe, softpipe, swrast: multisampling there costs
 // most of the frame), it retries once with a fresh video subsystem and
 // neither.  A machine without any GPU device node gets the plain
-// mode at once: its visual can only be a software rasteriser.  Then the fixed GL state the whole game draws with, and a 45 degree
-// perspective camera (near 0.1, far 250).
+// mode at once: its visual can only be a software rasteriser.  When even
+// the plain mode fails (a 16-bit display has no 8-bit colour visual), it
+// takes whatever colour and a 16-bit depth buffer the display offers, at
+// the display's own depth.  Then the fixed GL state the whole game draws
+// with, and a 45 degree perspective camera (near 0.1, far 250).
 //
 // halfWidthAt(d) / halfHeightAt(d): half extents of the visible area d units
 // in front of the eye (negated for negative d); screens pin objects to the
 // screen's edges with them.
 //
-// Failures: "Video initialization failed: %s\n" or "Video mode set failed:
-// %s\n" on stderr, SDL shut down, exit status 1.
+// Failures: "Video initialization failed: %s\n" (also when SDL found no
+// display and fell back on a driver that shows nothing) or "Video mode set
+// failed: %s\n" on stderr, SDL shut down, exit status 1.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -33,6 +37,7 @@ struct VideoContext {
     int width = 0;          // window pixels
     int height = 0;
     bool multisampled = false; // 4x multisampling is on
+    int redBits = 8;           // of the window's colour buffer (5 on a 16-bit display)
 
     void open(int width, int height, int depth);
     void openNoCursor(int width, int height, int depth); // open + invisible cursor
@@ -45,6 +50,10 @@ struct VideoContext {
 
 extern VideoContext* theVideo;     // created by the start-up
 extern SDL_Surface* screenSurface; // what SDL_SetVideoMode returned
+
+// True when SDL's video driver of that name shows no window (offscreen,
+// dummy): SDL's choice when no display can be reached.
+bool isWindowlessVideoDriver(const char* driver);
 
 // True when the GL_RENDERER string names a software rasteriser.
 bool isSoftwareRenderer(const char* renderer);

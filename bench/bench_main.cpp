@@ -3,6 +3,7 @@
 //   meadow_bench frames           48-piece board: at rest, pointer moving, drawn whole; empty frame
 //   meadow_bench startup          process start to the first frame (forks itself)
 //   meadow_bench switches         picture-switch hitch, peak and steady memory
+//   meadow_bench saves            frames around a settings save; the write itself
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
 //   meadow_bench photos PHOTO     the family's photos: scan, switch hitch, peak memory
 //   meadow_bench waiting [music]  a bare window waiting for events until killed,
@@ -16,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +30,7 @@
 #include "app/synthetic_input.h"
 #include "audio/audio_mixer.h"
 #include "base/platform.h"
+#include "base/settings.h"
 #include "base/video_context.h"
 #include "bench/bench_photos.h"
 #include "bench/bench_session.h"
@@ -47,6 +50,8 @@ constexpr int MEMORY_SWITCHES = 200;
 constexpr int STEADY_AFTER = 10; // every picture visited once
 constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
 constexpr int HELD_PIECE = 10;
+constexpr int SAVE_RUNS = 15;
+constexpr int FRAMES_AROUND_SAVE = 5; // timed before the change and from it on
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
 SceneObject* pieceOf(int i) {
@@ -222,6 +227,40 @@ int benchSwitches() {
     return 0;
 }
 
+// A switch flipped while the pointer moves over the board (frames that
+// draw): the longest of the frames from the change on, against the longest
+// of as many frames just before it (no save); and the write itself
+// (written, flushed, renamed) as it would cost if the frame did it.
+int benchSaves() {
+    if (!startBenchGame(false)) return 1;
+    runFor(LANDING_MS);
+    std::vector<double> withSave, without, direct;
+    int moveStep = 0;
+    auto longestOfFrames = [&moveStep]() {
+        double longest = 0;
+        for (int i = 0; i < FRAMES_AROUND_SAVE; ++i)
+            longest = std::max(longest, movingPointerFrame(moveStep));
+        return longest;
+    };
+    for (int run = 0; run < SAVE_RUNS; ++run) {
+        without.push_back(longestOfFrames());
+        theSettings->soundOn = !theSettings->soundOn;
+        withSave.push_back(longestOfFrames());
+        finishSettingsWrites();
+        double start = nowMs();
+        saveSettings();
+        direct.push_back(nowMs() - start);
+    }
+    report("save_frame_ms", median(withSave));
+    report("save_frame_worst_ms", maximum(withSave));
+    report("save_floor_ms", median(without));
+    report("save_floor_worst_ms", maximum(without));
+    report("save_write_ms", median(direct));
+    report("save_write_worst_ms", maximum(direct));
+    shutdownGame();
+    return 0;
+}
+
 int benchIdle(double seconds) {
     if (!prepareBenchRun(false)) return 1;
     preparePlatformEnvironment();
@@ -255,7 +294,8 @@ int benchWaiting(bool music) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|idle SECONDS|photos PHOTO|waiting [music]\n");
+    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|saves|idle SECONDS|photos PHOTO|"
+                         "waiting [music]\n");
     return 2;
 }
 
@@ -268,6 +308,7 @@ int main(int argc, char** argv) {
     if (mode == "startup") return benchStartup("/proc/self/exe");
     if (mode == "startup-child" && argc == 3) return startupChild(argv[2]);
     if (mode == "switches") return benchSwitches();
+    if (mode == "saves") return benchSaves();
     if (mode == "idle" && argc == 3) return benchIdle(std::atof(argv[2]));
     if (mode == "photos" && argc == 3) return benchPhotos(argv[2]);
     if (mode == "waiting") return benchWaiting(argc == 3 && std::string(argv[2]) == "music");

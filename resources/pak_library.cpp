@@ -1,18 +1,19 @@
 // PakLibrary: archives shared by file name with reference counts.
 #include "resources/pak_library.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
-// The game cannot go on without its art: end quietly with status 1, at
-// once.  Not std::exit: that unloads libraries and runs destructors while
-// SDL's audio thread and the rasteriser's threads still run, and one of them
-// then crashes on the way out (a signal instead of status 1, now and then).
-void exitOnPakFailure(const std::string&) {
-    std::_Exit(1);
+std::string nameAsItStands(const std::string& fileName) {
+    return fileName;
 }
 
 // Index of the open archive with this key, or -1.
@@ -46,6 +47,16 @@ void dropUnusedStandIns(std::vector<TextureStandIn>& standIns) {
 
 } // namespace
 
+// The game cannot go on without its art: say which file and end with status
+// 1, at once.  Not std::exit: that unloads libraries and runs destructors
+// while SDL's audio thread and the rasteriser's threads still run, and one
+// of them then crashes on the way out (a signal instead of status 1, now
+// and then).
+void exitOnPakFailure(const std::string& path) {
+    reportPakFailure(path);
+    std::_Exit(1);
+}
+
 std::string languageArchivePath(const std::string& path, const std::string& language) {
     if (language.empty()) return path;
     size_t slash = path.rfind('/');
@@ -58,6 +69,22 @@ std::string languageArchivePath(const std::string& path, const std::string& lang
 
 PakLibrary thePakLibrary;
 void (*pakOpenFailure)(const std::string& path) = exitOnPakFailure;
+std::string (*pakLocate)(const std::string& fileName) = nameAsItStands;
+
+std::string pakProblem(const std::string& path) {
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
+    if (!S_ISREG(info.st_mode)) return "not a regular file";
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    ::close(fd);
+    return "damaged (cut short, or not a game archive)";
+}
+
+void reportPakFailure(const std::string& path) {
+    std::fprintf(stderr, "Meadow Mosaics: cannot use the archive %s: %s\n", path.c_str(),
+                 pakProblem(path).c_str());
+}
 
 PakLibrary::~PakLibrary() {
     for (PakArchive* archive : archives)
@@ -70,8 +97,10 @@ PakArchive* PakLibrary::open(const std::string& fileName) {
         counts[(size_t)index]++;
         return archives[(size_t)index];
     }
-    std::string path =
-        (baseDirectory.empty() || baseDirectory[0] != '0') ? baseDirectory + fileName : fileName;
+    std::string path = (baseDirectory.empty() || baseDirectory[0] != '0')
+                           ? baseDirectory + fileName
+                           : pakLocate(fileName);
+    if (path.empty()) path = fileName; // nowhere: fails as missing
     path = languageArchivePath(path, language);
     PakArchive* archive = new PakArchive(path);
     if (!archive->valid) {

@@ -8,11 +8,17 @@
 // loadModel, a mesh one for its texture, the sound cache one per sound
 // (never given back).
 //
-// An archive that cannot be read ends the game at once (exit status 1, no
-// message, no clean-up that could race the audio and rasteriser threads):
-// the game cannot go on without its art.  A truncated or malformed archive
-// counts as unreadable, and so does a model entry whose counts run past
-// its end (SceneObject::loadModel).  Tests replace `pakOpenFailure` to observe it.
+// Where a file name is opened: with a base directory set, there; otherwise
+// wherever `pakLocate` finds it (the game looks beside the program, in the
+// current folder and in its installed data folder; by default the name is
+// opened as it stands).
+//
+// An archive that cannot be read ends the game at once (exit status 1, one
+// line on stderr naming the file and what is wrong, no clean-up that could
+// race the audio and rasteriser threads): the game cannot go on without its
+// art.  A truncated or malformed archive counts as unreadable, and so does a
+// model entry whose counts run past its end (SceneObject::loadModel).  Tests
+// replace `pakOpenFailure` to observe it.
 //
 // Archives with words come in one copy per language: the library reads
 // locale/<language>/<file> beside the default file when the start-up chose
@@ -76,6 +82,16 @@ extern PakLibrary thePakLibrary;
 // holds one of the same name), or path itself when there is none.
 std::string languageArchivePath(const std::string& path, const std::string& language);
 
-// Called when an archive cannot be read; the default ends the process with
-// status 1.  If it returns, the library keeps an empty archive in its place.
+// Called when an archive cannot be read; the default prints one line
+// (reportPakFailure) and ends the process with status 1.  If it returns, the
+// library keeps an empty archive in its place.
 extern void (*pakOpenFailure)(const std::string& path);
+// Maps a file name to the path to open; "" when it is nowhere.
+extern std::string (*pakLocate)(const std::string& fileName);
+
+// What is wrong with the archive at path, in a few words.
+std::string pakProblem(const std::string& path);
+// "Meadow Mosaics: cannot use the archive PATH: PROBLEM" on stderr.
+void reportPakFailure(const std::string& path);
+// pakOpenFailure's default: reportPakFailure, then _Exit(1).
+void exitOnPakFailure(const std::string& path);

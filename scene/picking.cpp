@@ -17,6 +17,21 @@ namespace {
 constexpr int PICK_REGION_PIXELS = 2;
 constexpr int FIRST_PICK_RED = 2; // red 0 is the cleared background
 
+// Pick colours are counted in the red levels the window really has: with 5
+// red bits (a 16-bit display) byte values 1 to 7 would all read back as 0.
+int redLevels() {
+    int bits = theVideo ? theVideo->redBits : 8;
+    return bits > 0 && bits < 8 ? (1 << bits) - 1 : 255;
+}
+
+// The red byte for pick colour n, and the colour a red byte read back is.
+GLubyte pickRed(int n) {
+    return (GLubyte)((n * 255 + redLevels() / 2) / redLevels());
+}
+int pickColour(GLubyte red) {
+    return (red * redLevels() + 127) / 255;
+}
+
 // The normal and texture-coordinate arrays, off while bare geometry is drawn.
 void setSurfaceArrays(bool on) {
     if (on) {
@@ -95,7 +110,7 @@ GLubyte colourStage(PickState& picker) {
     glDisable(GL_TEXTURE_2D);
     setSurfaceArrays(false);
     for (size_t k = 0; k < picker.hits.size(); ++k) {
-        glColor3ub((GLubyte)(k + FIRST_PICK_RED), 255, 255);
+        glColor3ub(pickRed((int)k + FIRST_PICK_RED), 255, 255);
         picker.hits[k]->drawForPicking();
     }
     setSurfaceArrays(true);
@@ -190,10 +205,9 @@ void PickState::update() {
     rememberInputs(*this, projection, viewport);
     selectionStage(*this, projection, viewport);
     candidates.clear();
-    GLubyte red = colourStage(*this);
+    int index = pickColour(colourStage(*this)) - FIRST_PICK_RED;
     picked = nullptr;
-    if (red != 0 && red - FIRST_PICK_RED >= 0 && (size_t)(red - FIRST_PICK_RED) < hits.size())
-        picked = hits[red - FIRST_PICK_RED];
+    if (index >= 0 && (size_t)index < hits.size()) picked = hits[(size_t)index];
     memory.hits = hits;
     memory.picked = picked;
     memory.valid = true;

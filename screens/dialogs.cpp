@@ -71,6 +71,10 @@ constexpr DialogLayout ABOUT_DIALOG = {
     "about_menu.pak", {"fon_about", nullptr}, ABOUT_ITEMS, (int)std::size(ABOUT_ITEMS)};
 constexpr DialogLayout EXIT_DIALOG = {
     "exit_menu.pak", {"fon_exit", nullptr}, EXIT_ITEMS, (int)std::size(EXIT_ITEMS)};
+// The same question when the progress could not be saved: it does not
+// promise that the finished pictures are kept.
+constexpr DialogLayout EXIT_UNSAVED_DIALOG = {
+    "exit_menu.pak", {"fon_exit_unsaved", nullptr}, EXIT_ITEMS, (int)std::size(EXIT_ITEMS)};
 constexpr DialogLayout BREAK_DIALOG = {
     "break_menu.pak", {"break_puzzle", nullptr}, BREAK_ITEMS, (int)std::size(BREAK_ITEMS)};
 constexpr DialogLayout BREAK_ALL_DIALOG = {
@@ -119,7 +123,7 @@ void showAboutDialog(void*) {
 }
 
 void showExitDialog(void*) {
-    if (clickedOrKey(SDLK_ESCAPE)) openDialog(EXIT_DIALOG);
+    if (clickedOrKey(SDLK_ESCAPE)) openDialog(settingsAreSaved() ? EXIT_DIALOG : EXIT_UNSAVED_DIALOG);
 }
 
 void showBreakDialog(void*) {
@@ -131,7 +135,7 @@ void showBreakAllDialog(void*) {
 }
 
 void saveSettingsAndQuit() {
-    saveSettings();
+    settingsAreSaved(); // saves what changed; after a failed save, one more try
     if (worldRoot) worldRoot->kill();
 }
 

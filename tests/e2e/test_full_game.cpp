@@ -48,6 +48,11 @@ void playWholePicture(int expectedPieces) {
     }
     ASSERT_TRUE(
         waitUntil([] { return theSettings->pictureDone[thePuzzle.currentPicture] == 1; }, 3000));
+    // On disk at once, whatever way the game ends next.
+    ASSERT_TRUE(finishSettingsWrites());
+    std::vector<uint8_t> saved = settingsFileBytes();
+    ASSERT_EQ(saved.size(), SETTINGS_FILE_SIZE);
+    EXPECT_EQ(saved[12 + 4 * thePuzzle.currentPicture], 1);
     EXPECT_EQ(playCount("final.wav"), 1);
     EXPECT_TRUE(thePuzzle.board->hasModel); // the finished picture
     EXPECT_TRUE(thePuzzle.board->children.empty());

@@ -34,12 +34,14 @@ fail() {
     failures=$((failures + 1))
 }
 
-# A fresh copy of the game folder: links to every file, so one can be
-# replaced without touching the original.
+# A fresh copy of the game folder: links to every archive, so one can be
+# replaced without touching the original, and a copy of the program (the
+# game looks for its archives beside the program it really is).
 fresh_copy() {
     rm -rf "$work/game"
     mkdir -p "$work/game"
-    for file in "$game_dir"/*; do ln -s "$file" "$work/game/"; done
+    for file in "$game_dir"/*.pak; do ln -s "$file" "$work/game/"; done
+    cp "$game_dir/meadow_mosaics" "$work/game/"
 }
 
 # Settings that open the 48-piece puzzle at once (no welcome dialog).

@@ -5,10 +5,11 @@
 #    at the end holds nothing of the damaged bytes;
 #  - a folder where the file should be, a file where the settings folder
 #    should be, a read-only settings folder, a disk that fails the flush:
-#    the game still ends normally (status 0) and what was there stays;
-#  - the game killed right after the temporary file was written (before it
-#    replaces the old one): the old progress is still there, and the next
-#    start reads it.
+#    the game still ends normally (status 0), what was there stays, and a
+#    save that failed is said on stderr with the path and the reason;
+#  - the game killed right after the temporary file of its first save was
+#    written (before it replaces the old one): the old progress is still
+#    there, and the next start reads it.
 #
 # Needs MEADOW_GAME_DIR; runs its own small virtual screen.  Tests run as root,
 # so the read-only folder is a read-only bind mount in a mount namespace of
@@ -97,7 +98,7 @@ play_to_end() {
 run_game() {
     local keys=$1
     shift
-    start_game "$game_dir" "$@"
+    start_game "$game_dir" "$@" 2>"$work/stderr"
     play_to_end "$keys"
 }
 
@@ -124,7 +125,7 @@ for damage in version2 cut_short absurd_reserved empty; do
     empty) : >"$settings" ;;
     esac
     run_game "$WELCOME_TO_EXIT"
-    [[ $end_status == 0 ]] || fail "$damage: status $end_status, want 0"
+    [[ $end_status == 0 ]] || fail "$damage: status $end_status, want 0 ($(cat "$work/stderr"))"
     cmp -s "$settings" "$work/after_first_start" || fail "$damage: saved $(od -An -tx1 "$settings" | tr -d '\n')"
     echo "damaged file ($damage): defaults, status $end_status"
 done
@@ -135,6 +136,8 @@ mkdir "$settings"
 run_game "$WELCOME_TO_EXIT"
 [[ $end_status == 0 ]] || fail "folder in the file's place: status $end_status, want 0"
 [[ -d $settings ]] || fail "folder in the file's place: it was replaced"
+grep -q "could not save progress to $settings: Is a directory" "$work/stderr" ||
+    fail "folder in the file's place: stderr was: $(cat "$work/stderr")"
 echo "folder in the file's place: status $end_status"
 
 # 3. A file where the settings folder should be: no folder, defaults, status 0.
@@ -179,17 +182,20 @@ run_game "$WELCOME_TO_EXIT" LD_PRELOAD="$work/shims.so" MEADOW_TEST_FAIL_FSYNC=1
 [[ $end_status == 0 ]] || fail "failing flush: status $end_status, want 0"
 cmp -s "$settings" "$work/progress" || fail "failing flush: the old progress was lost"
 [[ -e $settings.tmp ]] && fail "failing flush: the temporary file was left behind"
+grep -q "could not save progress to $settings: Input/output error" "$work/stderr" ||
+    fail "failing flush: stderr was: $(cat "$work/stderr")"
 echo "failing flush: status $end_status, progress kept"
 
 # 6. Killed after the temporary file is written, before it replaces the old
-# file: the old progress is whole, and the next start reads it.
+# file (the first save: the welcome dialog closed): the old progress is
+# whole, and the next start reads it.
 fresh_folder
 record 1 1 1 1 3 1 >"$settings"
 cp "$settings" "$work/progress"
 run_game "$WELCOME_TO_EXIT" LD_PRELOAD="$work/shims.so" MEADOW_TEST_DIE_ON_RENAME=1
 [[ $end_status == 137 ]] || fail "killed mid-save: status $end_status, want 137 (SIGKILL)"
 cmp -s "$settings" "$work/progress" || fail "killed mid-save: the old progress was damaged"
-record 0 1 1 1 3 0 >"$work/after_second_start"
+record 0 1 1 1 3 1 >"$work/after_second_start"
 [[ -e $settings.tmp ]] && cmp -s "$settings.tmp" "$work/after_second_start" ||
     fail "killed mid-save: the temporary file does not hold the new record"
 echo "killed mid-save: old progress kept, the new record waits in the temporary file"

@@ -2,7 +2,7 @@
 # Run one command on a virtual X screen of its own, and take the screen down
 # with it however the command ends.
 #
-#   virtual_screen.sh WIDTHxHEIGHT COMMAND [ARGS...]
+#   virtual_screen.sh WIDTHxHEIGHT[xDEPTH] COMMAND [ARGS...]   (depth 24 unless given)
 #
 # Xvfb chooses a free display number itself (-displayfd) and writes it once
 # it takes connections, so two tests starting together never race for the
@@ -13,7 +13,8 @@
 # The command's exit status is this script's.
 set -euo pipefail
 
-size=${1:?usage: virtual_screen.sh WIDTHxHEIGHT COMMAND [ARGS...]}
+size=${1:?usage: virtual_screen.sh WIDTHxHEIGHT[xDEPTH] COMMAND [ARGS...]}
+[[ $size == *x*x* ]] || size=${size}x24
 shift
 START_DEADLINE=30 # seconds for Xvfb to take connections, however loaded the machine
 
@@ -33,7 +34,7 @@ trap 'exit 143' TERM
 trap 'exit 130' INT
 
 mkfifo "$scratch/display"
-setpriv --pdeathsig KILL Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+setpriv --pdeathsig KILL Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp -noreset \
     3>"$scratch/display" 2>"$scratch/xvfb.log" &
 server=$!
 number=

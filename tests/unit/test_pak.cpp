@@ -228,11 +228,13 @@ TEST(PakLibrary, UnreadableArchivesReachTheFailureHandler) {
     EXPECT_EQ(failedPaths.size(), 2u); // not reported again while open
 }
 
-TEST(PakLibrary, DefaultFailureEndsTheGameQuietly) {
+TEST(PakLibrary, DefaultFailureNamesTheFileAndEndsTheGame) {
     EXPECT_EXIT(
         {
             PakLibrary library;
             library.open("/nonexistent/meadow/none.pak");
         },
-        ::testing::ExitedWithCode(1), "^$");
+        ::testing::ExitedWithCode(1),
+        "^Meadow Mosaics: cannot use the archive /nonexistent/meadow/none\\.pak: No such file or "
+        "directory\n$");
 }

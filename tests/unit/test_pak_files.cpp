@@ -53,7 +53,7 @@ TEST(PakFiles, AFolderInAnArchivesPlaceEndsTheGameWithStatusOne) {
             library.setBaseDirectory(scratch.path);
             library.open("interface_my.pak");
         },
-        ::testing::ExitedWithCode(1), "^$");
+        ::testing::ExitedWithCode(1), "interface_my\\.pak: not a regular file\n$");
 }
 
 TEST(PakFiles, EntriesReadFromDiskMatchTheBuilderAndStayPutWhileOpen) {

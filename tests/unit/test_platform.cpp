@@ -1,7 +1,9 @@
-// The Linux layer: where the settings folder goes, and opening a web page
-// through a stand-in xdg-open that records what it was given.
+// The Linux layer: where the settings folder goes, where the archives are
+// looked for, the end signals, and opening a web page through a stand-in
+// xdg-open that records what it was given.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -151,4 +153,42 @@ TEST(Platform, MissingBrowserIsSilent) {
     openWebPage("https://example.org/");
     int status;
     EXPECT_EQ(waitpid(-1, &status, WNOHANG), -1);
+}
+
+TEST(Platform, ArchivesAreFoundBesideTheProgramBeforeTheCurrentFolder) {
+    TempFolder temp;
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    ASSERT_EQ(chdir(temp.path.c_str()), 0);
+    std::string program = std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/";
+    std::string name = "meadow_platform_test_" + std::to_string(getpid()) + ".pak";
+    std::ofstream(name) << "x";
+    EXPECT_EQ(archivePath(name), name); // only in the current folder
+    std::ofstream(program + name) << "x";
+    EXPECT_EQ(archivePath(name), program + name); // beside the program wins
+    std::filesystem::remove(program + name);
+    std::filesystem::remove(name);
+    std::filesystem::create_directory(name); // a folder is no archive
+    EXPECT_EQ(archivePath(name), "");
+    EXPECT_EQ(archivePath(temp.path + "none.pak"), "");
+    EXPECT_NE(archiveSearchText().find(program), std::string::npos);
+    ASSERT_EQ(chdir(here), 0);
+}
+
+TEST(Platform, EndSignalsOnlyRaiseTheFlag) {
+    struct sigaction saved[3];
+    const int signals[] = {SIGTERM, SIGINT, SIGHUP};
+    for (int i = 0; i < 3; i++)
+        sigaction(signals[i], nullptr, &saved[i]);
+    catchEndSignals();
+    for (int signal : signals) {
+        clearEndRequest();
+        EXPECT_FALSE(endRequested());
+        raise(signal); // the test goes on: the signal no longer ends the process
+        EXPECT_TRUE(endRequested()) << signal;
+    }
+    clearEndRequest();
+    for (int i = 0; i < 3; i++)
+        sigaction(signals[i], &saved[i], nullptr);
+    signal(SIGPIPE, SIG_DFL);
 }

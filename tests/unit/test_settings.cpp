@@ -1,14 +1,18 @@
 // The settings file: reading every shape of file, writing the 56-byte
-// record, and the atomic save that keeps old progress when writing fails.
+// record, the atomic save that keeps old progress when writing fails, save
+// on change and the one-copy lock.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,6 +71,14 @@ struct TempFolder {
     }
     ~TempFolder() { std::filesystem::remove_all(path); }
 };
+
+void restoreXdg(const std::string& saved) {
+    if (saved.empty()) {
+        unsetenv("XDG_DATA_HOME");
+    } else {
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    }
+}
 
 } // namespace
 
@@ -181,4 +193,122 @@ TEST(Settings, LoadAndSaveThroughTheSettingsFolder) {
     if (!savedHome.empty()) setenv("HOME", savedHome.c_str(), 1);
     if (!savedXdg.empty()) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
     theSettings->resetToDefaults();
+}
+
+TEST(Settings, OnlyARegularFileIsReadAndNeverBlocks) {
+    TempFolder temp;
+    std::string fifo = temp.path + "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    Settings s;
+    s.showWelcome = false;
+    EXPECT_FALSE(readSettingsFile(fifo, s)); // would block for ever if opened for reading
+    EXPECT_TRUE(isDefault(s));
+    EXPECT_FALSE(readSettingsFile(temp.path, s)); // a folder
+    EXPECT_FALSE(readSettingsFile("/dev/zero", s));
+    EXPECT_FALSE(readSettingsFile(temp.path + "missing", s));
+    EXPECT_TRUE(isDefault(s));
+}
+
+TEST(Settings, ReservedLengthIsCheckedAgainstTheFileNotRead) {
+    TempFolder temp;
+    uint8_t flags[4] = {0, 0, 1, 1};
+    std::string path = temp.path + SETTINGS_FILE_NAME;
+    std::vector<uint8_t> reserved5 = settingsFile(1, 5, flags, 1 << 2, 0);
+    std::ofstream(path, std::ios::binary).write((const char*)reserved5.data(), reserved5.size());
+    Settings s;
+    ASSERT_TRUE(readSettingsFile(path, s));
+    EXPECT_EQ(s.pictureDone[2], 1);
+    EXPECT_FALSE(s.showWelcome);
+
+    // A record claimed 4 GB on: a sparse file just past it would take minutes
+    // to skip through; the length alone is checked.
+    std::vector<uint8_t> huge = settingsFile(1, 0, flags, 1 << 2, 0);
+    uint32_t far = 0xfffffff0u;
+    std::memcpy(&huge[4], &far, 4);
+    std::ofstream(path, std::ios::binary).write((const char*)huge.data(), huge.size());
+    ASSERT_EQ(truncate(path.c_str(), (off_t)1 << 31), 0); // 2 GB of holes
+    EXPECT_FALSE(readSettingsFile(path, s));
+    EXPECT_TRUE(isDefault(s));
+}
+
+TEST(Settings, PictureAndSizeValuesReadAsZeroOrOne) {
+    uint8_t flags[4] = {0, 0, 0, 0};
+    std::vector<uint8_t> bytes = settingsFile(1, 0, flags, 0, 7);
+    int32_t odd[] = {2, -1, 1, 256};
+    for (int i = 0; i < 4; i++)
+        std::memcpy(&bytes[12 + 4 * i], &odd[i], 4);
+    Settings s = readBoth(bytes);
+    EXPECT_EQ(s.pictureDone[0], 0);
+    EXPECT_EQ(s.pictureDone[1], 0);
+    EXPECT_EQ(s.pictureDone[2], 1);
+    EXPECT_EQ(s.pictureDone[3], 0);
+    EXPECT_EQ(s.bigPuzzle, 1); // anything but 0 is the big puzzle, as the first screen reads it
+    std::ostringstream out;
+    s.write(out);
+    std::string written = out.str();
+    for (size_t i = 12; i < written.size(); i++)
+        EXPECT_LE((uint8_t)written[i], 1) << "byte " << i;
+}
+
+// Save on change, through the writer thread, as the frames of the game do.
+TEST(Settings, ChangesAreSavedOnceAndFailuresAreSaid) {
+    TempFolder temp;
+    std::string savedXdg = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+    setenv("XDG_DATA_HOME", temp.path.c_str(), 1);
+    loadSettings();
+    saveSettingsIfChanged(); // nothing changed: no file
+    ASSERT_TRUE(finishSettingsWrites());
+    EXPECT_EQ(access(settingsPath.c_str(), F_OK), -1);
+    EXPECT_TRUE(settingsAreSaved());
+
+    theSettings->pictureDone[5] = 1;
+    saveSettingsIfChanged();
+    ASSERT_TRUE(finishSettingsWrites());
+    Settings back;
+    ASSERT_TRUE(readSettingsFile(settingsPath, back));
+    EXPECT_EQ(back.pictureDone[5], 1);
+    EXPECT_TRUE(settingsAreSaved());
+
+    // A folder in the file's place: the game goes on, says so once per
+    // failed save, and no longer claims the pictures are kept.
+    std::filesystem::remove(settingsPath);
+    ASSERT_EQ(mkdir(settingsPath.c_str(), 0700), 0);
+    theSettings->musicOn = false;
+    testing::internal::CaptureStderr();
+    saveSettingsIfChanged();
+    ASSERT_TRUE(finishSettingsWrites());
+    saveSettingsIfChanged(); // the same record: not tried again every frame
+    ASSERT_TRUE(finishSettingsWrites());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Meadow Mosaics: could not save progress to " + settingsPath +
+                  ": Is a directory\n");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(settingsAreSaved());
+    testing::internal::GetCapturedStderr();
+    rmdir(settingsPath.c_str());
+    EXPECT_TRUE(settingsAreSaved()); // tried again: the folder is gone
+    ASSERT_TRUE(readSettingsFile(settingsPath, back));
+    EXPECT_FALSE(back.musicOn);
+
+    restoreXdg(savedXdg);
+    theSettings->resetToDefaults();
+}
+
+TEST(Settings, OneCopyHoldsTheFolder) {
+    TempFolder temp;
+    std::string savedXdg = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+    setenv("XDG_DATA_HOME", temp.path.c_str(), 1);
+    ASSERT_TRUE(claimSettingsFolder());
+    // Another copy: its own open of the lock file.
+    std::string lock = temp.path + "meadow_mosaics/" + SETTINGS_LOCK_NAME;
+    int other = open(lock.c_str(), O_RDWR);
+    ASSERT_GE(other, 0);
+    EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0); // held by the first
+    releaseSettingsFolder();
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(claimSettingsFolder()); // now the other one runs
+    close(other);
+    EXPECT_TRUE(claimSettingsFolder());
+    releaseSettingsFolder();
+    restoreXdg(savedXdg);
 }
