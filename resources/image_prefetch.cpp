@@ -6,10 +6,10 @@
 #include <SDL/SDL_image.h>
 
 #include <atomic>
-#include <thread>
 #include <vector>
 
 #include "resources/pak_library.h"
+#include "resources/worker_thread.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ struct Prefetch {
     std::vector<EntryBytes> entries;
     std::vector<SDL_Surface*> surfaces;
     std::atomic<size_t> done{0};
-    std::thread worker;
+    WorkerThread worker;
 };
 
 Prefetch prefetch;
@@ -82,7 +82,8 @@ bool endsWith(const std::string& name, const char* suffix) {
     return name.size() >= n && name.compare(name.size() - n, n, suffix) == 0;
 }
 
-void decodeAll(Prefetch* work) {
+void decodeAll(void* arg) {
+    Prefetch* work = static_cast<Prefetch*>(arg);
     for (size_t i = 0; i < work->entries.size(); ++i) {
         work->surfaces[i] = decodeImage(work->entries[i]);
         work->done.store(i + 1, std::memory_order_release);
@@ -90,7 +91,7 @@ void decodeAll(Prefetch* work) {
 }
 
 void waitForWorker() {
-    if (prefetch.worker.joinable()) prefetch.worker.join();
+    joinWorkerThread(prefetch.worker);
 }
 
 } // namespace
@@ -126,7 +127,7 @@ void prefetchArchiveImages(const std::vector<std::string>& fileNames) {
     }
     prefetch.surfaces.assign(prefetch.entries.size(), nullptr);
     prefetch.done.store(0);
-    if (!prefetch.entries.empty()) prefetch.worker = std::thread(decodeAll, &prefetch);
+    if (!prefetch.entries.empty()) startWorkerThread(prefetch.worker, decodeAll, &prefetch);
 }
 
 SDL_Surface* takePrefetchedImage(const uint8_t* bytes) {

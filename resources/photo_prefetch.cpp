@@ -29,7 +29,7 @@ bool isWanted(const PhotoPrefetch& p, const PhotoJob* job) {
     return std::find(p.jobs.begin(), p.jobs.end(), job) != p.jobs.end();
 }
 
-void workerLoop() {
+void workerLoop(void*) {
     PhotoPrefetch& p = thePhotoPrefetch;
     std::unique_lock<std::mutex> hold(p.lock);
     for (;;) {
@@ -59,17 +59,17 @@ void workerLoop() {
 
 // The worker, started once per run of it (decoders loaded here first).
 void startWorker(PhotoPrefetch& p) {
-    if (p.worker.joinable()) return;
+    if (workerThreadRunning(p.worker)) return;
     IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
     p.stopping = false;
-    p.worker = std::thread(workerLoop);
+    startWorkerThread(p.worker, workerLoop, nullptr);
 }
 
 } // namespace
 
 void prefetchPhotos(const std::vector<std::string>& paths) {
     PhotoPrefetch& p = thePhotoPrefetch;
-    if (paths.empty() && !p.worker.joinable()) return; // no photos: no thread
+    if (paths.empty() && !workerThreadRunning(p.worker)) return; // no photos: no thread
     startWorker(p);
     std::lock_guard<std::mutex> hold(p.lock);
     std::vector<PhotoJob*> wanted;
@@ -134,7 +134,7 @@ void stopPhotoPrefetch() {
         p.stopping = true;
         p.changed.notify_all();
     }
-    if (p.worker.joinable()) p.worker.join();
+    joinWorkerThread(p.worker);
     std::lock_guard<std::mutex> hold(p.lock);
     for (PhotoJob* job : p.jobs)
         delete job;

@@ -21,10 +21,10 @@
 #include <condition_variable>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "resources/photo_image.h"
+#include "resources/worker_thread.h"
 
 // One photo asked for, and what became of it.
 struct PhotoJob {
@@ -36,7 +36,7 @@ struct PhotoJob {
 };
 
 struct PhotoPrefetch {
-    std::thread worker;              // started on the first request
+    WorkerThread worker;             // started on the first request
     std::mutex lock;                 // guards everything below
     std::condition_variable changed; // a request came, a job finished, or stop
     std::vector<PhotoJob*> jobs;     // owned: wanted photos, made or waiting

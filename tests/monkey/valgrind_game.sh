@@ -40,16 +40,15 @@ mkdir -p "$XDG_DATA_HOME/meadow_mosaics"
 start_in "$game_dir" valgrind --tool=memcheck --error-exitcode=99 --errors-for-leak-kinds=none \
     --leak-check=no --num-callers=30 --suppressions="$here/valgrind.supp" \
     --log-file="$work/valgrind.%p.log" ./meadow_mosaics
-# The pieces fly in, then the exit dialog is opened and confirmed.  Return
-# again if the first one came before the dialog took keys (memcheck makes
-# the glide long enough for a still screen to mislead).
+# The pieces fly in, then the exit dialog is opened and confirmed.  Each
+# key is pressed again while the screen does not answer it: memcheck makes
+# the glide slow enough for a screen that looks still to mislead, and a key
+# that comes while the pieces still fly is not taken.
+KEY_PATIENCE=20 # seconds of an unchanged screen before a key is pressed again
 status=0
 if await_window $DEADLINE && await_first_frame $DEADLINE && await_settled $DEADLINE; then
-    press Escape $DEADLINE || true
-    for _ in 1 2 3; do
-        game_running || break
-        press Return $DEADLINE || true
-    done
+    press_until_taken Escape $DEADLINE $KEY_PATIENCE || true
+    press_until_taken Return $DEADLINE $KEY_PATIENCE || true
 fi
 await_end $DEADLINE
 if [[ $end_status == running ]]; then

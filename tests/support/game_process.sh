@@ -131,6 +131,27 @@ press() {
     await_settled $((deadline - SECONDS)) || ! game_running
 }
 
+# Press KEY until the screen changes (or the game ends), pressing it again
+# after every PATIENCE seconds of an unchanged screen: a key that came while
+# the game could not take it (pieces still flying in under a slow
+# rasteriser or memcheck) is not waited for until the deadline.  Then wait
+# for the screen to settle.
+press_until_taken() {
+    local key=$1 deadline=$((SECONDS + $2)) patience=$3 before next
+    before=$(screen_print)
+    while game_running && ((SECONDS < deadline)); do
+        xdotool key "$key"
+        next=$((SECONDS + patience))
+        while [[ $(screen_print) == "$before" ]] && game_running && ((SECONDS < next)); do
+            sleep "$POLL"
+        done
+        [[ $(screen_print) != "$before" ]] && break
+    done
+    game_running || return 0
+    ((SECONDS < deadline)) || return 1
+    await_settled $((deadline - SECONDS)) || ! game_running
+}
+
 await_end() {
     local deadline=$((SECONDS + $1))
     while game_running && ((SECONDS < deadline)); do sleep "$POLL"; done
