@@ -494,5 +494,5 @@ TEST(PhotoPrefetch, MakesNeighboursOnTheWorkerAndHandsThemOver) {
     EXPECT_TRUE(thePhotoPrefetch.jobs.empty());
     EXPECT_FALSE(takePhotoPictures(folder.path + "missing.bmp", pictures, why));
     stopPhotoPrefetch();
-    EXPECT_FALSE(thePhotoPrefetch.worker.joinable());
+    EXPECT_FALSE(workerThreadRunning(thePhotoPrefetch.worker));
 }
