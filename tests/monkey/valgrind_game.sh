@@ -26,9 +26,10 @@ fi
 
 work=$2
 source "$here/../support/game_process.sh"
-# A frame takes a good part of a second under memcheck: the screen has
-# settled only when it stays the same for longer than that.
-SETTLED_LOOKS=12
+# A frame takes a good part of a second under memcheck, and a slow frame
+# shows one still screen for as long: the screen has settled (the pieces
+# have landed) only when it stays the same for several seconds.
+SETTLED_LOOKS=60
 DEADLINE=300 # seconds for any one step under memcheck on a loaded machine
 export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=softpipe
 export XDG_DATA_HOME=$work/data
@@ -48,7 +49,13 @@ KEY_PATIENCE=20 # seconds of an unchanged screen before a key is pressed again
 status=0
 if await_window $DEADLINE && await_first_frame $DEADLINE && await_settled $DEADLINE; then
     press_until_taken Escape $DEADLINE $KEY_PATIENCE || true
-    press_until_taken Return $DEADLINE $KEY_PATIENCE || true
+    # Confirm, again while the game runs on.
+    confirm_deadline=$((SECONDS + DEADLINE))
+    while game_running && ((SECONDS < confirm_deadline)); do
+        xdotool key Return
+        patience=$((SECONDS + KEY_PATIENCE))
+        while game_running && ((SECONDS < patience)); do sleep "$POLL"; done
+    done
 fi
 await_end $DEADLINE
 if [[ $end_status == running ]]; then
