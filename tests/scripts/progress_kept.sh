@@ -52,7 +52,9 @@ wait_for() {
 # An Xvfb of depth $1 on a free display; sets DISPLAY and xvfb_pid.
 start_xvfb() {
     local depth=$1 number=$work/display.$RANDOM
-    Xvfb -displayfd 3 -screen 0 "640x480x$depth" -nolisten tcp 3>"$number" 2>/dev/null &
+    # -noreset: the server would otherwise start over each time the last game
+    # leaves, and a game that connects in that moment finds no display.
+    Xvfb -displayfd 3 -screen 0 "640x480x$depth" -nolisten tcp -noreset 3>"$number" 2>/dev/null &
     xvfb_pid=$!
     started+=("$xvfb_pid")
     wait_for test -s "$number" || { fail "Xvfb ($depth bits) did not start"; return 1; }
