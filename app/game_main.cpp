@@ -125,6 +125,7 @@ void runFrame() {
     worldRoot->draw();
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
+    if (releaseDue(theMemoryRelease, theRedraw.lastKind)) releaseFreeMemory();
     updatePicking();
     // Whatever this frame's effects changed goes to the file now.
     saveSettingsIfChanged();
