@@ -30,6 +30,7 @@
 namespace {
 
 constexpr int POINTING_FRAMES = 30;
+constexpr double SWITCH_GIVE_UP_MS = 30000; // a board that never comes ends the wait
 constexpr const char* GAME_FOLDER = "meadow_mosaics/";
 
 } // namespace
@@ -146,8 +147,13 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
     SceneObject* old = thePuzzle.board;
     queueKeyEvent(SDLK_RIGHT);
     double longest = 0;
-    double end = nowMs() + windowMs;
+    double start = nowMs(), end = start + windowMs;
     while (nowMs() < end || thePuzzle.board == old) {
+        if (nowMs() - start > SWITCH_GIVE_UP_MS) {
+            std::fprintf(stderr, "meadow_bench: no new board %.0f s after the key\n",
+                         SWITCH_GIVE_UP_MS / 1000);
+            return -1;
+        }
         double t = timedStep();
         if (t > longest) longest = t;
         // Only frames that painted are the animation's; the rest cost nothing.

@@ -31,7 +31,7 @@ double emptyFrame();    // clear, swap, both picking stages with no candidates
 // Right arrow, then frames for windowMs and until the next board stands;
 // the longest frame.  The time of every frame that painted anything (the
 // switch's own animation, not the frames at rest around it) goes into
-// `frames` when given.
+// `frames` when given.  -1 when no new board came within half a minute.
 double switchToNextPicture(double windowMs, std::vector<double>* frames);
 
 // Pointer over an object's centre, frames until the picker finds it.
