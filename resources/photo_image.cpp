@@ -255,15 +255,36 @@ BandRuns bandRuns(const PictureMapping& map, int storedHeight, int width, int he
     return runs;
 }
 
+// Have the reader decode only the stored columns the picture reads through
+// `map` (and the filter's margin), and move the mapping onto them.
+bool cropToColumnsRead(JpegReader& reader, PictureMapping& map, int width, int height) {
+    const double(&m)[3][3] = map.toSource.m;
+    double lo = 1e30, hi = -1e30;
+    for (double x : {0.5, width - 0.5})
+        for (double y : {0.5, height - 0.5}) {
+            lo = std::min(lo, m[0][0] * x + m[0][1] * y + m[0][2]);
+            hi = std::max(hi, m[0][0] * x + m[0][1] * y + m[0][2]);
+        }
+    int first = std::clamp((int)std::floor(lo - 0.5) - BAND_MARGIN, 0, reader.width - 1);
+    int end = std::clamp((int)std::floor(hi - 0.5) + 2 + BAND_MARGIN, first + 1, reader.width);
+    int count = end - first;
+    if (count == reader.width) return true;
+    if (!cropJpegColumns(reader, first, count)) return false;
+    map.toSource.m[0][2] -= first;
+    return true;
+}
+
 // Scale the reader's rows into `out` through `map`, one band at a time,
-// keeping only a band and its margins of the shrunk photo.
+// keeping only a band and its margins of the shrunk photo; rows above the
+// crop are skipped and rows below it never decoded.
 bool scaleJpegBands(JpegReader& reader, const PictureMapping& map, RgbaImage& out) {
     BandRuns runs = bandRuns(map, reader.height, out.width, out.height);
     size_t stride = (size_t)reader.width * 4;
     std::vector<uint8_t> rows((size_t)(BAND_ROWS + 2 * BAND_MARGIN) * stride);
-    int firstRow = 0, heldRows = 0; // the stored rows in `rows`
-    int bands = (reader.height + BAND_ROWS - 1) / BAND_ROWS;
-    for (int b = 0; b < bands; b++) {
+    auto [firstBand, lastBand] = std::minmax_element(runs.band.begin(), runs.band.end());
+    int firstRow = std::max(0, *firstBand * BAND_ROWS - BAND_MARGIN), heldRows = 0;
+    if (!skipJpegRows(reader, firstRow)) return false;
+    for (int b = *firstBand; b <= *lastBand; b++) {
         int from = std::max(0, b * BAND_ROWS - BAND_MARGIN);
         int to = std::min(reader.height, (b + 1) * BAND_ROWS + BAND_MARGIN);
         int kept = firstRow + heldRows - from; // the margin the last band shares
@@ -312,7 +333,9 @@ JpegMade decodeJpegPicture(JpegReader& reader, const uint8_t* data, size_t size,
     PictureMapping map = mapPicture(orientation, reader.width, reader.height, width, height);
     makeWhite(out, width, height);
     bool banded = map.stepX <= MOST_STEP_PER_PASS && map.stepY <= MOST_STEP_PER_PASS;
-    bool made = banded ? scaleJpegBands(reader, map, out) : scaleJpegWhole(reader, orientation, out);
+    bool made = banded ? cropToColumnsRead(reader, map, width, height) &&
+                             scaleJpegBands(reader, map, out)
+                       : scaleJpegWhole(reader, orientation, out);
     return made ? JpegMade::Made : JpegMade::Damaged;
 }
 

@@ -91,6 +91,27 @@ bool startJpeg(JpegReader& reader, int eighths) {
     return state->decoder.output_components == 4 && reader.width > 0 && reader.height > 0;
 }
 
+bool cropJpegColumns(JpegReader& reader, int& first, int& count) {
+    JpegReaderState* state = reader.state;
+    if (!state || reader.nextRow != 0 || first < 0 || count < 1 || first + count > reader.width)
+        return false;
+    if (setjmp(state->failed)) return false;
+    JDIMENSION* xoffset = reinterpret_cast<JDIMENSION*>(&first);
+    JDIMENSION* width = reinterpret_cast<JDIMENSION*>(&count);
+    jpeg_crop_scanline(&state->decoder, xoffset, width);
+    reader.width = (int)state->decoder.output_width;
+    return true;
+}
+
+bool skipJpegRows(JpegReader& reader, int count) {
+    JpegReaderState* state = reader.state;
+    if (!state || count < 0 || count > reader.height - reader.nextRow) return false;
+    if (setjmp(state->failed)) return false;
+    if ((int)jpeg_skip_scanlines(&state->decoder, (JDIMENSION)count) != count) return false;
+    reader.nextRow += count;
+    return true;
+}
+
 bool readJpegRows(JpegReader& reader, uint8_t* rows, size_t stride, int count) {
     JpegReaderState* state = reader.state;
     if (!state || count < 0 || count > reader.height - reader.nextRow) return false;

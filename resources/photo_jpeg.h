@@ -38,6 +38,14 @@ bool openJpeg(JpegReader& reader, const uint8_t* data, size_t size);
 // become the size of the rows handed out.
 bool startJpeg(JpegReader& reader, int eighths);
 
+// Decode only columns [first, first + count) of each row from now on (of
+// the scaled size); libjpeg widens the run to whole blocks and says so
+// through `first` and `count`, which width becomes.
+bool cropJpegColumns(JpegReader& reader, int& first, int& count);
+
+// Pass over the next `count` rows without making their pixels.
+bool skipJpegRows(JpegReader& reader, int count);
+
 // Decode the next `count` rows as R, G, B, X bytes (4 per pixel), rows
 // `stride` bytes apart; false when the file turns out to be damaged.
 bool readJpegRows(JpegReader& reader, uint8_t* rows, size_t stride, int count);
