@@ -76,6 +76,12 @@ struct PakArchive {
 // then take no fresh memory.  thePakLibrary drops them when it closes its
 // last archive (the GL context is still there then; a spare the context no
 // longer knows at that size is forgotten, never written into).
+// While above 0, archive images uploaded now are never shown wider than
+// this many pixels: each is narrowed to about that width (image_scale.h)
+// before it becomes a texture.  Set around a loadModel whose textures fill
+// a known part of the screen, and put back to 0.
+extern int textureShownWidth;
+
 int spareTextureCount();  // big textures kept for reuse
 void dropSpareTextures(); // delete them
 

@@ -1,5 +1,7 @@
-// Photo pictures: decode with SDL_image, orientation from libexif, and the
-// upright turn, crop and filtered scale in one pixman composite.
+// Photo pictures: JPEGs decoded shrunk by libjpeg and scaled into the
+// picture a band of rows at a time, other images decoded whole by
+// SDL_image; orientation from libexif, and the upright turn, crop and
+// filtered scale in pixman composites.
 #include "resources/photo_image.h"
 
 #include <SDL/SDL.h>
@@ -9,7 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
+#include "resources/photo_jpeg.h"
 #include "resources/photo_probe.h"
 
 namespace {
@@ -41,24 +45,27 @@ constexpr OrientationMap ORIENTATION_MAPS[ORIENTATION_COUNT] = {
 constexpr double MOST_STEP_PER_PASS = 2.0;
 // Rows of an RGB photo converted at a time (even, so halving pairs stay in one strip).
 constexpr int STRIP_ROWS = 64;
+// Rows of a shrunk JPEG scaled into the picture at a time, and the rows
+// kept on either side so the filter reads across a band's edge as if the
+// photo were whole (bilinear reads one row beyond; one more for rounding).
+constexpr int BAND_ROWS = 64, BAND_MARGIN = 2;
 
 // The tray's veil: warm white at 58 %, as the bundled pictures' pale copies.
 constexpr double VEIL_RED = 1.0, VEIL_GREEN = 0.99, VEIL_BLUE = 0.96, VEIL_ALPHA = 0.58;
 
-// pixman's names for R, G, B(, A) bytes in memory, which depend on byte order.
-#if SDL_BYTEORDER == SDL_BIG_ENDIAN
-constexpr pixman_format_code_t RGBA_BYTES = PIXMAN_r8g8b8a8;
-constexpr pixman_format_code_t RGB_BYTES = PIXMAN_r8g8b8;
-constexpr Uint32 RED_MASK = 0xFF000000, GREEN_MASK = 0x00FF0000, BLUE_MASK = 0x0000FF00,
-                 ALPHA_MASK = 0x000000FF;
-constexpr Uint32 RED_MASK_24 = 0xFF0000, BLUE_MASK_24 = 0x0000FF;
-#else
-constexpr pixman_format_code_t RGBA_BYTES = PIXMAN_a8b8g8r8;
-constexpr pixman_format_code_t RGB_BYTES = PIXMAN_b8g8r8;
-constexpr Uint32 RED_MASK = 0x000000FF, GREEN_MASK = 0x0000FF00, BLUE_MASK = 0x00FF0000,
-                 ALPHA_MASK = 0xFF000000;
-constexpr Uint32 RED_MASK_24 = 0x0000FF, BLUE_MASK_24 = 0xFF0000;
-#endif
+// pixman's names for R, G, B(, A or unused) bytes in memory, and SDL's
+// masks for the byte at an offset in a pixel: both depend on byte order.
+constexpr bool BIG_ENDIAN_PIXELS = SDL_BYTEORDER == SDL_BIG_ENDIAN;
+constexpr pixman_format_code_t RGBA_BYTES = BIG_ENDIAN_PIXELS ? PIXMAN_r8g8b8a8 : PIXMAN_a8b8g8r8;
+constexpr pixman_format_code_t RGBX_BYTES = BIG_ENDIAN_PIXELS ? PIXMAN_r8g8b8x8 : PIXMAN_x8b8g8r8;
+constexpr pixman_format_code_t RGB_BYTES = BIG_ENDIAN_PIXELS ? PIXMAN_r8g8b8 : PIXMAN_b8g8r8;
+
+constexpr Uint32 byteMask(int offset, int bytesPerPixel) {
+    return 0xFFu << (8 * (BIG_ENDIAN_PIXELS ? bytesPerPixel - 1 - offset : offset));
+}
+constexpr Uint32 RED_MASK = byteMask(0, 4), GREEN_MASK = byteMask(1, 4), BLUE_MASK = byteMask(2, 4),
+                 ALPHA_MASK = byteMask(3, 4);
+constexpr Uint32 RED_MASK_24 = byteMask(0, 3), BLUE_MASK_24 = byteMask(2, 3);
 
 // Pixels pixman can read in place: R, G, B(, A) bytes, rows `stride` apart
 // (a multiple of 4), alpha premultiplied.
@@ -84,9 +91,15 @@ pixman_image_t* pixmanImage(const PixelView& view) {
                                     reinterpret_cast<uint32_t*>(view.bytes), view.stride);
 }
 
-// One composite of `source` into `target` through `toSource`.
-bool composite(const PixelView& source, const pixman_f_transform& toSource, pixman_filter_t filter,
-               pixman_op_t op, const PixelView& target) {
+// A rectangle of output pixels.
+struct PixelArea {
+    int x, y, width, height;
+};
+
+// One composite of `source` into `area` of `target` through `toSource`.
+bool compositeArea(const PixelView& source, const pixman_f_transform& toSource,
+                   pixman_filter_t filter, pixman_op_t op, const PixelView& target,
+                   const PixelArea& area) {
     pixman_transform_t fixed;
     if (!pixman_transform_from_pixman_f_transform(&fixed, &toSource)) return false;
     pixman_image_t* src = pixmanImage(source);
@@ -95,12 +108,19 @@ bool composite(const PixelView& source, const pixman_f_transform& toSource, pixm
               pixman_image_set_filter(src, filter, nullptr, 0);
     if (ok) {
         pixman_image_set_repeat(src, PIXMAN_REPEAT_PAD); // edges do not fade to nothing
-        pixman_image_composite32(op, src, nullptr, dst, 0, 0, 0, 0, 0, 0, target.width,
-                                 target.height);
+        pixman_image_composite32(op, src, nullptr, dst, area.x, area.y, 0, 0, area.x, area.y,
+                                 area.width, area.height);
     }
     if (src) pixman_image_unref(src);
     if (dst) pixman_image_unref(dst);
     return ok;
+}
+
+// One composite of `source` into the whole of `target`.
+bool composite(const PixelView& source, const pixman_f_transform& toSource, pixman_filter_t filter,
+               pixman_op_t op, const PixelView& target) {
+    return compositeArea(source, toSource, filter, op, target,
+                         {0, 0, target.width, target.height});
 }
 
 // Rows [first, first + count) of a view.
@@ -128,7 +148,7 @@ bool reduce(const PixelView& source, int fx, int fy, RgbaImage& out) {
     out.height = (source.height + fy - 1) / fy;
     out.pixels.assign((size_t)out.width * out.height * 4, 0);
     pixman_f_transform halving = {{{(double)fx, 0, 0}, {0, (double)fy, 0}, {0, 0, 1}}};
-    if (source.format == RGBA_BYTES)
+    if (source.format != RGB_BYTES)
         return composite(source, halving, PIXMAN_FILTER_BILINEAR, PIXMAN_OP_SRC, viewOf(out));
     RgbaImage strip;
     strip.width = source.width;
@@ -153,7 +173,7 @@ bool reduce(const PixelView& source, int fx, int fy, RgbaImage& out) {
 bool compositeThrough(PixelView source, pixman_f_transform toSource, double stepX, double stepY,
                       RgbaImage& out) {
     RgbaImage reduced;
-    while (source.format != RGBA_BYTES || stepX > MOST_STEP_PER_PASS ||
+    while (source.format == RGB_BYTES || stepX > MOST_STEP_PER_PASS ||
            stepY > MOST_STEP_PER_PASS) {
         int fx = stepX > MOST_STEP_PER_PASS ? 2 : 1, fy = stepY > MOST_STEP_PER_PASS ? 2 : 1;
         RgbaImage next;
@@ -170,24 +190,153 @@ bool compositeThrough(PixelView source, pixman_f_transform toSource, double step
     return composite(source, toSource, PIXMAN_FILTER_BILINEAR, PIXMAN_OP_OVER, viewOf(out));
 }
 
-bool orientCropScaleView(const PixelView& source, int orientation, int width, int height,
-                         RgbaImage& out) {
-    if (orientation < 1 || orientation > ORIENTATION_COUNT) orientation = ORIENTATION_UPRIGHT;
-    if (source.width < 1 || source.height < 1 || width < 1 || height < 1) return false;
+// How a width x height picture reads a stored image: output pixel ->
+// stored pixel, and the stored pixels one output pixel spans along the
+// stored x and y axes.
+struct PictureMapping {
+    pixman_f_transform toSource;
+    double stepX, stepY;
+};
+
+// The mapping that turns a stored W x H image upright, crops its centre to
+// PHOTO_ASPECT and scales that to width x height.
+PictureMapping mapPicture(int orientation, int storedWidth, int storedHeight, int width,
+                          int height) {
     int uprightWidth = 0, uprightHeight = 0;
-    orientedSize(orientation, source.width, source.height, uprightWidth, uprightHeight);
+    orientedSize(orientation, storedWidth, storedHeight, uprightWidth, uprightHeight);
     CropRect crop = centreCrop(uprightWidth, uprightHeight, PHOTO_ASPECT);
     double stepU = crop.width / width, stepV = crop.height / height;
     const OrientationMap& m = ORIENTATION_MAPS[orientation - 1];
-    // Output (X, Y) -> upright (crop.x + X*stepU, crop.y + Y*stepV) -> stored.
-    pixman_f_transform toSource = {{
-        {m.ux * stepU, m.vx * stepV, m.ux * crop.x + m.vx * crop.y + m.wx * source.width},
-        {m.uy * stepU, m.vy * stepV, m.uy * crop.x + m.vy * crop.y + m.hy * source.height},
-        {0, 0, 1},
-    }};
     bool turned = m.ux == 0; // the stored x axis runs down the upright picture
+    // Output (X, Y) -> upright (crop.x + X*stepU, crop.y + Y*stepV) -> stored.
+    return {{{
+                {m.ux * stepU, m.vx * stepV, m.ux * crop.x + m.vx * crop.y + m.wx * storedWidth},
+                {m.uy * stepU, m.vy * stepV, m.uy * crop.x + m.vy * crop.y + m.hy * storedHeight},
+                {0, 0, 1},
+            }},
+            turned ? stepV : stepU,
+            turned ? stepU : stepV};
+}
+
+int checkedOrientation(int orientation) {
+    return orientation < 1 || orientation > ORIENTATION_COUNT ? ORIENTATION_UPRIGHT : orientation;
+}
+
+bool orientCropScaleView(const PixelView& source, int orientation, int width, int height,
+                         RgbaImage& out) {
+    if (source.width < 1 || source.height < 1 || width < 1 || height < 1) return false;
+    PictureMapping map =
+        mapPicture(checkedOrientation(orientation), source.width, source.height, width, height);
     makeWhite(out, width, height);
-    return compositeThrough(source, toSource, turned ? stepV : stepU, turned ? stepU : stepV, out);
+    return compositeThrough(source, map.toSource, map.stepX, map.stepY, out);
+}
+
+// The output pixels along the axis that crosses stored rows (columns when
+// the photo is turned, else rows), each with the band of stored rows that
+// holds the pixel it reads: bands are filled in order, so each band's
+// pixels are one run.
+struct BandRuns {
+    bool acrossColumns; // output x runs across the stored rows
+    std::vector<int> band; // per output column or row
+};
+
+BandRuns bandRuns(const PictureMapping& map, int storedHeight, int width, int height) {
+    BandRuns runs;
+    runs.acrossColumns = map.toSource.m[1][0] != 0;
+    double slope = runs.acrossColumns ? map.toSource.m[1][0] : map.toSource.m[1][1];
+    int count = runs.acrossColumns ? width : height;
+    runs.band.resize(count);
+    for (int i = 0; i < count; i++) {
+        // Bilinear reads rows floor(y - 1/2) and the one after, for pixel centres.
+        double y = slope * (i + 0.5) + map.toSource.m[1][2];
+        int row = std::clamp((int)std::floor(y - 0.5), 0, storedHeight - 1);
+        runs.band[i] = row / BAND_ROWS;
+    }
+    return runs;
+}
+
+// Have the reader decode only the stored columns the picture reads through
+// `map` (and the filter's margin), and move the mapping onto them.
+bool cropToColumnsRead(JpegReader& reader, PictureMapping& map, int width, int height) {
+    const double(&m)[3][3] = map.toSource.m;
+    double lo = 1e30, hi = -1e30;
+    for (double x : {0.5, width - 0.5})
+        for (double y : {0.5, height - 0.5}) {
+            lo = std::min(lo, m[0][0] * x + m[0][1] * y + m[0][2]);
+            hi = std::max(hi, m[0][0] * x + m[0][1] * y + m[0][2]);
+        }
+    int first = std::clamp((int)std::floor(lo - 0.5) - BAND_MARGIN, 0, reader.width - 1);
+    int end = std::clamp((int)std::floor(hi - 0.5) + 2 + BAND_MARGIN, first + 1, reader.width);
+    int count = end - first;
+    if (count == reader.width) return true;
+    if (!cropJpegColumns(reader, first, count)) return false;
+    map.toSource.m[0][2] -= first;
+    return true;
+}
+
+// Scale the reader's rows into `out` through `map`, one band at a time,
+// keeping only a band and its margins of the shrunk photo; rows above the
+// crop are skipped and rows below it never decoded.
+bool scaleJpegBands(JpegReader& reader, const PictureMapping& map, RgbaImage& out) {
+    BandRuns runs = bandRuns(map, reader.height, out.width, out.height);
+    size_t stride = (size_t)reader.width * 4;
+    std::vector<uint8_t> rows((size_t)(BAND_ROWS + 2 * BAND_MARGIN) * stride);
+    auto [firstBand, lastBand] = std::minmax_element(runs.band.begin(), runs.band.end());
+    int firstRow = std::max(0, *firstBand * BAND_ROWS - BAND_MARGIN), heldRows = 0;
+    if (!skipJpegRows(reader, firstRow)) return false;
+    for (int b = *firstBand; b <= *lastBand; b++) {
+        int from = std::max(0, b * BAND_ROWS - BAND_MARGIN);
+        int to = std::min(reader.height, (b + 1) * BAND_ROWS + BAND_MARGIN);
+        int kept = firstRow + heldRows - from; // the margin the last band shares
+        std::memmove(rows.data(), rows.data() + (size_t)(from - firstRow) * stride,
+                     (size_t)kept * stride);
+        if (!readJpegRows(reader, rows.data() + (size_t)kept * stride, stride, to - from - kept))
+            return false;
+        firstRow = from;
+        heldRows = to - from;
+        auto first = std::find(runs.band.begin(), runs.band.end(), b);
+        if (first == runs.band.end()) continue;
+        int start = (int)(first - runs.band.begin());
+        int length = (int)std::count(runs.band.begin(), runs.band.end(), b);
+        PixelArea area = runs.acrossColumns ? PixelArea{start, 0, length, out.height}
+                                            : PixelArea{0, start, out.width, length};
+        pixman_f_transform toBand = map.toSource;
+        toBand.m[1][2] -= firstRow;
+        PixelView band = {rows.data(), reader.width, heldRows, (int)stride, RGBX_BYTES};
+        if (!compositeArea(band, toBand, PIXMAN_FILTER_BILINEAR, PIXMAN_OP_SRC, viewOf(out), area))
+            return false;
+    }
+    return true;
+}
+
+// The whole shrunk photo, for the rare picture too small for its file
+// (more than twice smaller even at 1/8): reduced in passes like any image.
+bool scaleJpegWhole(JpegReader& reader, int orientation, RgbaImage& out) {
+    RgbaImage whole;
+    whole.width = reader.width;
+    whole.height = reader.height;
+    whole.pixels.resize((size_t)whole.width * whole.height * 4);
+    if (!readJpegRows(reader, whole.pixels.data(), (size_t)whole.width * 4, whole.height))
+        return false;
+    PixelView view = viewOf(whole);
+    view.format = RGBX_BYTES;
+    return orientCropScaleView(view, orientation, out.width, out.height, out);
+}
+
+JpegMade decodeJpegPicture(JpegReader& reader, const uint8_t* data, size_t size, int orientation,
+                           int width, int height, RgbaImage& out) {
+    if (!openJpeg(reader, data, size)) return JpegMade::Damaged;
+    if (!reader.usable) return JpegMade::NotHandled;
+    orientation = checkedOrientation(orientation);
+    int eighths = jpegDecodeEighths(orientation, reader.width, reader.height, width, height);
+    if (!startJpeg(reader, eighths)) return JpegMade::Damaged;
+    PictureMapping map = mapPicture(orientation, reader.width, reader.height, width, height);
+    makeWhite(out, width, height);
+    bool banded = map.stepX <= MOST_STEP_PER_PASS && map.stepY <= MOST_STEP_PER_PASS;
+    bool made = banded ? cropToColumnsRead(reader, map, width, height) &&
+                             scaleJpegBands(reader, map, out)
+                       : scaleJpegWhole(reader, orientation, out);
+    return made ? JpegMade::Made : JpegMade::Damaged;
 }
 
 // Premultiply alpha in place, as pixman expects.
@@ -264,6 +413,26 @@ CropRect centreCrop(int width, int height, double aspect) {
     return {0, (height - cropHeight) / 2, (double)width, cropHeight};
 }
 
+int jpegDecodeEighths(int orientation, int storedWidth, int storedHeight, int width,
+                      int height) {
+    int uprightWidth = 0, uprightHeight = 0;
+    orientedSize(orientation, storedWidth, storedHeight, uprightWidth, uprightHeight);
+    CropRect crop = centreCrop(uprightWidth, uprightHeight, PHOTO_ASPECT);
+    for (int eighths = 1; eighths < 8; eighths++)
+        if (crop.width * eighths / 8 >= width && crop.height * eighths / 8 >= height)
+            return eighths;
+    return 8;
+}
+
+JpegMade makeJpegPicture(const uint8_t* data, size_t size, int orientation, int width, int height,
+                         RgbaImage& out) {
+    if (width < 1 || height < 1) return JpegMade::NotHandled;
+    JpegReader reader;
+    JpegMade made = decodeJpegPicture(reader, data, size, orientation, width, height, out);
+    closeJpeg(reader);
+    return made;
+}
+
 bool orientCropScale(const RgbaImage& source, int orientation, int width, int height,
                      RgbaImage& out) {
     if ((size_t)source.width * source.height * 4 != source.pixels.size()) return false;
@@ -304,8 +473,22 @@ bool makePhotoPictures(const uint8_t* data, size_t size, PhotoPictures& out, std
         why = "damaged picture (cut short)";
         return false;
     }
-    int orientation =
-        header.kind == ImageKind::Jpeg ? readExifOrientation(data, size) : ORIENTATION_UPRIGHT;
+    int orientation = ORIENTATION_UPRIGHT;
+    if (header.kind == ImageKind::Jpeg) {
+        orientation = readExifOrientation(data, size);
+        JpegMade made = makeJpegPicture(data, size, orientation, PHOTO_PICTURE_WIDTH,
+                                        PHOTO_PICTURE_HEIGHT, out.picture);
+        if (made == JpegMade::Damaged) {
+            why = "damaged picture";
+            return false;
+        }
+        if (made == JpegMade::Made) {
+            if (makeSmallPictures(out)) return true;
+            why = "could not be scaled";
+            return false;
+        }
+        // Colours libjpeg does not turn into RGB here (CMYK): SDL_image's way.
+    }
     SDL_RWops* stream = SDL_RWFromConstMem(data, (int)size);
     SDL_Surface* surface = stream ? IMG_Load_RW(stream, 1) : nullptr;
     if (!surface) {

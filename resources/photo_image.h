@@ -2,11 +2,18 @@
 // puzzle board shows, the same sizes as the bundled pictures' textures.
 //
 // The work goes file bytes -> header check (resources/photo_probe.h) ->
-// SDL_image decode -> one pixman pass that turns the photo upright by its
-// EXIF orientation (libexif reads the tag), crops its centre to the
-// board's 20 x 12 shape and scales it, filtered, to the picture's texture
-// size; the pale tray picture and the menu-tab preview are scaled from
-// that.  Transparent parts of a photo show on white.
+// decode -> pixman composites that turn the photo upright by its EXIF
+// orientation (libexif reads the tag), crop its centre to the board's 20 x
+// 12 shape and scale it, filtered, to the picture's texture size; the pale
+// tray picture and the menu-tab preview are scaled from that.  Transparent
+// parts of a photo show on white.
+//
+// A JPEG (a phone's photo) is decoded by libjpeg already shrunk to the
+// fewest eighths of its size that still cover the picture
+// (resources/photo_jpeg.h), and its rows go into the picture a band at a
+// time: turning, cropping and scaling are one mapping, so the photo is
+// never held whole, at full size or upright.  Other images are decoded
+// whole by SDL_image and reduced in halving passes.
 //
 // Nothing here touches GL or the video: the board uploads the pixels
 // (resources/photo_library.h), and tests run it all on generated images.
@@ -67,6 +74,19 @@ bool scaleImage(const RgbaImage& source, int width, int height, RgbaImage& out);
 
 // The tray's washed-out copy: the picture scaled and veiled in warm white.
 bool makePalePicture(const RgbaImage& picture, RgbaImage& out);
+
+// How a JPEG went: made into the picture, damaged, or in colours (CMYK)
+// left to SDL_image's decode.
+enum class JpegMade { Made, Damaged, NotHandled };
+
+// The eighths of its stored size (1..8) a JPEG is decoded at for a width x
+// height picture: the fewest that keep its crop at least that big.
+int jpegDecodeEighths(int orientation, int storedWidth, int storedHeight, int width, int height);
+
+// Decode JPEG bytes shrunk by libjpeg and make them the upright, cropped,
+// filtered width x height picture, a band of rows at a time.
+JpegMade makeJpegPicture(const uint8_t* data, size_t size, int orientation, int width, int height,
+                         RgbaImage& out);
 
 // Decode a photo file's bytes and make its three pictures; `why` says what
 // was wrong when it returns false (not an image, over budget, damaged).

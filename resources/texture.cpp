@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "resources/image_prefetch.h"
+#include "resources/image_scale.h"
 #include "resources/pak_archive.h"
 
 namespace {
@@ -99,9 +100,20 @@ GLuint uploadImage(const EntryBytes& entry) {
     if (!surface) surface = decodeImage(entry);
     if (!surface) return 0;
     bool alpha = surface->format->BytesPerPixel == 4;
+    GLenum pixelFormat = alpha ? GL_RGBA : GL_RGB;
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    GLuint name =
-        uploadPixels(surface->pixels, surface->w, surface->h, alpha, alpha ? GL_RGBA : GL_RGB);
+    GLuint name = 0;
+    if (narrowedWidth(surface->w, textureShownWidth) < surface->w) {
+        std::vector<uint8_t> narrow;
+        int width = narrowImage(static_cast<const uint8_t*>(surface->pixels), surface->w,
+                                surface->h, surface->pitch, surface->format->BytesPerPixel,
+                                textureShownWidth, narrow);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1); // packed rows
+        name = uploadPixels(narrow.data(), width, surface->h, alpha, pixelFormat);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    } else {
+        name = uploadPixels(surface->pixels, surface->w, surface->h, alpha, pixelFormat);
+    }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
     return name;
@@ -128,6 +140,8 @@ void retireTexture(GLuint name) {
 }
 
 } // namespace
+
+int textureShownWidth = 0;
 
 uint32_t PakArchive::texture(const std::string& name) {
     int index = findEntry(name);

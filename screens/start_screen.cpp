@@ -8,6 +8,7 @@
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
+#include "resources/pak_archive.h"
 #include "scene/scene_object.h"
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
@@ -57,7 +58,10 @@ void buildPersistentObjects() {
 
     SceneObject* background = new SceneObject;
     background->setRotation(-90, 0, 0);
+    // Its two halves side by side fill the screen: each shows at half its width.
+    textureShownWidth = (theVideo->width + 1) / 2;
     background->loadModel(INTERFACE_ARCHIVE, "fon");
+    textureShownWidth = 0;
     for (Mesh* mesh : background->meshes)
         mesh->backdrop = true;
     worldRoot->addChild(background);

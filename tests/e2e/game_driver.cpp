@@ -45,7 +45,28 @@ void recordPlay(const std::string& name, bool music) {
 
 } // namespace
 
+// Whether a game is running: a test that stopped at a failed assertion
+// leaves its game up, and the next start (or the end of the run) shuts it
+// down first, so one failure never becomes a crash of every test after it.
+namespace {
+
+bool sessionLive = false;
+
+struct LeftoverSession : testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo&) override {
+        if (sessionLive) endSession();
+    }
+};
+
+const bool leftoverSessionsEnded = [] {
+    testing::UnitTest::GetInstance()->listeners().Append(new LeftoverSession);
+    return true;
+}();
+
+} // namespace
+
 void startSession(bool fresh, const Settings* record, unsigned seed) {
+    if (sessionLive) endSession();
     if (fresh || dataHome.empty()) {
         char pattern[] = "/tmp/meadow_e2e_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -65,6 +86,7 @@ void startSession(bool fresh, const Settings* record, unsigned seed) {
     resetInput();
     std::srand(seed);
     installSteppedClock(FRAME_STEP_MS);
+    sessionLive = true;
     ASSERT_TRUE(startGame());
     step(2);
 }
@@ -72,6 +94,7 @@ void startSession(bool fresh, const Settings* record, unsigned seed) {
 void endSession() {
     shutdownGame();
     resetInput();
+    sessionLive = false;
 }
 
 std::string settingsFilePath() {

@@ -1,9 +1,11 @@
 // The family's photos: header probing, EXIF orientation, the upright turn,
-// centre crop and filtered scale, the folder scan, and the finished-photo
-// file.  Images are generated here, a few pixels each.
+// centre crop and filtered scale, JPEGs decoded shrunk a band at a time,
+// the folder scan, and the finished-photo file.  Images are generated
+// here, a few pixels each.
 #include <gtest/gtest.h>
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,12 +14,16 @@
 #include <thread>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>
 
 #include "base/photo_progress.h"
 #include "base/platform.h"
 #include "resources/photo_image.h"
+#include "resources/photo_jpeg.h"
 #include "resources/photo_library.h"
 #include "resources/photo_prefetch.h"
 #include "resources/photo_probe.h"
@@ -147,6 +153,102 @@ Bytes bmpBytes(const RgbaImage& image) {
     if (f) std::fclose(f);
     std::remove(path.c_str());
     return b;
+}
+
+// A real JPEG of `image` written by libjpeg at quality 95 (no chroma
+// halving, so quadrant edges stay sharp), with the EXIF block of
+// jpegFront() when `orientation` is given.
+Bytes jpegBytes(const RgbaImage& image, int orientation = 0, bool progressive = false,
+                J_COLOR_SPACE colours = JCS_EXT_RGBX) {
+    jpeg_compress_struct encoder;
+    jpeg_error_mgr errors;
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &out, &size);
+    encoder.image_width = (JDIMENSION)image.width;
+    encoder.image_height = (JDIMENSION)image.height;
+    encoder.input_components = colours == JCS_GRAYSCALE ? 1 : 4;
+    encoder.in_color_space = colours;
+    jpeg_set_defaults(&encoder);
+    jpeg_set_quality(&encoder, 95, TRUE);
+    for (int c = 0; c < encoder.num_components; c++)
+        encoder.comp_info[c].h_samp_factor = encoder.comp_info[c].v_samp_factor = 1;
+    if (progressive) jpeg_simple_progression(&encoder);
+    jpeg_start_compress(&encoder, TRUE);
+    if (orientation) {
+        Bytes front = jpegFront(orientation, false, 0, 1, 1);
+        size_t length = (size_t)front[4] << 8 | front[5];
+        jpeg_write_marker(&encoder, JPEG_APP0 + 1, front.data() + 6, (unsigned)(length - 2));
+    }
+    Bytes row((size_t)image.width * 4);
+    while (encoder.next_scanline < encoder.image_height) {
+        const uint8_t* pixels = pixelAt(image, 0, (int)encoder.next_scanline);
+        for (int x = 0; x < image.width; x++)
+            row[x] = colours == JCS_GRAYSCALE ? pixels[x * 4] : 0;
+        JSAMPROW pointer = colours == JCS_GRAYSCALE ? row.data() : const_cast<uint8_t*>(pixels);
+        if (colours == JCS_CMYK) { // full ink is what libjpeg's readers take for white
+            for (int x = 0; x < image.width * 4; x++) row[x] = 255;
+            pointer = row.data();
+        }
+        jpeg_write_scanlines(&encoder, &pointer, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    jpeg_destroy_compress(&encoder);
+    Bytes bytes(out, out + size);
+    std::free(out);
+    return bytes;
+}
+
+// A smooth picture with no two rows or columns alike: red across, green
+// down, blue along the diagonal.
+RgbaImage gradient(int width, int height) {
+    RgbaImage image;
+    image.width = width;
+    image.height = height;
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++)
+            image.pixels.insert(image.pixels.end(),
+                                {(uint8_t)(x * 255 / width), (uint8_t)(y * 255 / height),
+                                 (uint8_t)((x + y) * 255 / (width + height)), 255});
+    return image;
+}
+
+// A JPEG decoded whole at its full size, by libjpeg through SDL_image.
+RgbaImage decodedWhole(const Bytes& jpeg) {
+    SDL_Surface* loaded = IMG_Load_RW(SDL_RWFromConstMem(jpeg.data(), (int)jpeg.size()), 1);
+    RgbaImage image;
+    if (!loaded) return image;
+    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, loaded->w, loaded->h, 32, 0xff,
+                                             0xff00, 0xff0000, 0xff000000);
+    SDL_BlitSurface(loaded, nullptr, rgba, nullptr);
+    image.width = rgba->w;
+    image.height = rgba->h;
+    for (int y = 0; y < rgba->h; y++) {
+        const uint8_t* row = static_cast<const uint8_t*>(rgba->pixels) + (size_t)y * rgba->pitch;
+        image.pixels.insert(image.pixels.end(), row, row + rgba->w * 4);
+    }
+    SDL_FreeSurface(loaded);
+    SDL_FreeSurface(rgba);
+    for (size_t i = 3; i < image.pixels.size(); i += 4)
+        image.pixels[i] = 255;
+    return image;
+}
+
+// Largest difference of any colour byte, and the mean difference.
+void expectAlike(const RgbaImage& a, const RgbaImage& b, int most, double mean) {
+    ASSERT_EQ(a.width, b.width);
+    ASSERT_EQ(a.height, b.height);
+    int worst = 0;
+    double sum = 0;
+    for (size_t i = 0; i < a.pixels.size(); i++) {
+        int d = std::abs(a.pixels[i] - b.pixels[i]);
+        worst = std::max(worst, d);
+        sum += d;
+    }
+    EXPECT_LE(worst, most);
+    EXPECT_LE(sum / a.pixels.size(), mean);
 }
 
 void writeFile(const std::string& path, const Bytes& bytes) {
@@ -356,6 +458,130 @@ TEST(PhotoPictures, DecodesAFileIntoTheThreeBoardPictures) {
     Bytes huge = pngHeader(20000, 20000);
     EXPECT_FALSE(makePhotoPictures(huge.data(), huge.size(), pictures, why));
     EXPECT_EQ(why, "too many pixels (20000 x 20000)");
+}
+
+TEST(PhotoJpeg, DecodesAtTheFewestEighthsThatCoverThePicture) {
+    // A phone photo held upright: its crop is 3000 x 1800, 6/8 of which is
+    // the first to cover 2048 x 1024; held sideways, 5/8 of 4000 x 2400.
+    EXPECT_EQ(jpegDecodeEighths(6, 4000, 3000, PHOTO_PICTURE_WIDTH, PHOTO_PICTURE_HEIGHT), 6);
+    EXPECT_EQ(jpegDecodeEighths(1, 4000, 3000, PHOTO_PICTURE_WIDTH, PHOTO_PICTURE_HEIGHT), 5);
+    // Small photos are decoded whole, big ones as small as the file allows.
+    EXPECT_EQ(jpegDecodeEighths(1, 640, 480, PHOTO_PICTURE_WIDTH, PHOTO_PICTURE_HEIGHT), 8);
+    EXPECT_EQ(jpegDecodeEighths(1, 16000, 9600, 100, 60), 1);
+}
+
+TEST(PhotoJpeg, AllEightOrientationsComeUprightFromAShrunkDecode) {
+    const Quadrant topLeft[8] = {TL, TR, BR, BL, TL, BL, BR, TR};
+    const Quadrant bottomRight[8] = {BR, BL, TL, TR, BR, TR, TL, BL};
+    RgbaImage stored = quadrants(320, 192);
+    for (int o = 1; o <= 8; o++) {
+        SCOPED_TRACE("orientation " + std::to_string(o));
+        Bytes jpeg = jpegBytes(stored, o);
+        PhotoPictures pictures;
+        std::string why;
+        ASSERT_TRUE(makePhotoPictures(jpeg.data(), jpeg.size(), pictures, why)) << why;
+        expectColour(pictures.picture, 40, 40, QUADRANT_COLOURS[topLeft[o - 1]], 12);
+        expectColour(pictures.picture, PHOTO_PICTURE_WIDTH - 40, PHOTO_PICTURE_HEIGHT - 40,
+                     QUADRANT_COLOURS[bottomRight[o - 1]], 12);
+        expectColour(pictures.preview, 5, 5, QUADRANT_COLOURS[topLeft[o - 1]], 12);
+    }
+}
+
+TEST(PhotoJpeg, BandsOfRowsMakeThePictureAWholeDecodeWould) {
+    // 480 x 320 shrunk to 4/8 or 5/8 for a 200 x 120 picture is three or
+    // four bands of rows.  Against the same shrunk decode held whole, a
+    // band read one row off, or without its margins, shows in the fine
+    // stripes of blue.
+    RgbaImage stored = gradient(480, 320);
+    for (int y = 0; y < 320; y++)
+        for (int x = 0; x < 480; x++)
+            stored.pixels[((size_t)y * 480 + x) * 4 + 2] = (x / 5 + y / 3) % 2 ? 255 : 0;
+    Bytes striped = jpegBytes(stored);
+    for (int o = 1; o <= 8; o++) {
+        SCOPED_TRACE("orientation " + std::to_string(o));
+        JpegReader reader;
+        ASSERT_TRUE(openJpeg(reader, striped.data(), striped.size()));
+        ASSERT_TRUE(startJpeg(reader, jpegDecodeEighths(o, 480, 320, 200, 120)));
+        EXPECT_LT(reader.width, 480);
+        RgbaImage shrunk;
+        shrunk.width = reader.width;
+        shrunk.height = reader.height;
+        shrunk.pixels.resize((size_t)reader.width * reader.height * 4);
+        ASSERT_TRUE(readJpegRows(reader, shrunk.pixels.data(), (size_t)reader.width * 4,
+                                 reader.height));
+        closeJpeg(reader);
+        RgbaImage banded, reference;
+        ASSERT_EQ(makeJpegPicture(striped.data(), striped.size(), o, 200, 120, banded),
+                  JpegMade::Made);
+        ASSERT_TRUE(orientCropScale(shrunk, o, 200, 120, reference));
+        expectAlike(banded, reference, 2, 0.05);
+    }
+    // The shrunk decode shows what a whole-size one does, turned and
+    // cropped alike.
+    Bytes smooth = jpegBytes(gradient(480, 320));
+    RgbaImage whole = decodedWhole(smooth);
+    ASSERT_EQ(whole.width, 480);
+    RgbaImage shrunk, reference;
+    ASSERT_EQ(makeJpegPicture(smooth.data(), smooth.size(), 6, 200, 120, shrunk), JpegMade::Made);
+    ASSERT_TRUE(orientCropScale(whole, 6, 200, 120, reference));
+    expectAlike(shrunk, reference, 8, 1.5);
+    // So small a picture that even 1/8 is more than twice its size: the
+    // shrunk photo is reduced further in passes, and the stripes average
+    // out as they do from the whole size (picked pixels would show them).
+    RgbaImage wholeStriped = decodedWhole(striped);
+    ASSERT_EQ(makeJpegPicture(striped.data(), striped.size(), 7, 10, 6, shrunk), JpegMade::Made);
+    ASSERT_TRUE(orientCropScale(wholeStriped, 7, 10, 6, reference));
+    expectAlike(shrunk, reference, 4, 1.05);
+}
+
+TEST(PhotoJpeg, GreyProgressiveAndCmykFilesAreReadOrHandedOn) {
+    RgbaImage stored = quadrants(160, 96);
+    RgbaImage out;
+    Bytes progressive = jpegBytes(stored, 0, true);
+    ASSERT_EQ(makeJpegPicture(progressive.data(), progressive.size(), 8, 100, 60, out),
+              JpegMade::Made);
+    expectColour(out, 5, 5, QUADRANT_COLOURS[TR], 12);
+    Bytes grey = jpegBytes(stored, 0, false, JCS_GRAYSCALE);
+    ASSERT_EQ(makeJpegPicture(grey.data(), grey.size(), 1, 100, 60, out), JpegMade::Made);
+    expectColour(out, 95, 5, {0, 0, 0}, 4); // green's red byte, as grey
+    expectColour(out, 5, 5, {255, 255, 255}, 4);
+    Bytes cmyk = jpegBytes(stored, 0, false, JCS_CMYK);
+    EXPECT_EQ(makeJpegPicture(cmyk.data(), cmyk.size(), 1, 100, 60, out), JpegMade::NotHandled);
+    PhotoPictures pictures;
+    std::string why;
+    EXPECT_TRUE(makePhotoPictures(cmyk.data(), cmyk.size(), pictures, why)) << why;
+}
+
+TEST(PhotoJpeg, DamagedFilesFailOrAreFinishedInGreyNeverWorse) {
+    Bytes jpeg = jpegBytes(gradient(320, 200), 6);
+    RgbaImage out;
+    // Cut inside the headers: nothing to show.
+    for (size_t cut : {(size_t)0, (size_t)2, (size_t)40, (size_t)200})
+        EXPECT_EQ(makeJpegPicture(jpeg.data(), cut, 1, 100, 60, out), JpegMade::Damaged) << cut;
+    // Cut inside the picture: the rest is grey, as any photo viewer shows it.
+    ASSERT_EQ(makeJpegPicture(jpeg.data(), jpeg.size() / 2, 1, 100, 60, out), JpegMade::Made);
+    expectColour(out, 50, 59, {128, 128, 128}, 2);
+    // Bytes overwritten anywhere: made or refused, and libjpeg's memory freed
+    // either way (the memcheck and sanitizer runs would see a leak).
+    std::mt19937 rng(16);
+    int made = 0, refused = 0;
+    for (int round = 0; round < 200; round++) {
+        Bytes broken = jpeg;
+        for (int i = 0; i < 4; i++)
+            broken[rng() % broken.size()] = (uint8_t)rng();
+        JpegMade result = makeJpegPicture(broken.data(), broken.size(), 1, 100, 60, out);
+        (result == JpegMade::Made ? made : refused)++;
+    }
+    EXPECT_GT(made, 0);
+    EXPECT_GT(refused, 0);
+    // Cut just before the scan: the header check passes, the decode cannot.
+    size_t scan = 2;
+    while (scan + 1 < jpeg.size() && !(jpeg[scan] == 0xff && jpeg[scan + 1] == 0xda))
+        scan++;
+    PhotoPictures pictures;
+    std::string why;
+    EXPECT_FALSE(makePhotoPictures(jpeg.data(), scan, pictures, why));
+    EXPECT_EQ(why, "damaged picture");
 }
 
 TEST(PhotoFolder, OffersImagesInByteOrderAndSkipsTheRestWithOneLineEach) {

@@ -92,13 +92,17 @@ make_procedural_seeds() {
     done
 }
 
-# Photo headers of each kind and the finished-photo file.
+# Photo headers of each kind, real JPEGs and the finished-photo file.
 make_photo_seeds() {
     printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x03\x20\0\0\x02\x58\x08\x06\0\0\0' >"$seeds/png"
     printf '\xff\xd8\xff\xe1\0\x10Exif\0\0II*\0\x08\0\0\0\xff\xc0\0\x0b\x08\x0b\xb8\x0f\xa0\x01\x01\x11\0' >"$seeds/jpeg"
     printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x40\0\0\0\xc0\xff\xff\xff\x01\0\x20\0' >"$seeds/bmp"
     printf '\x01\0\0\0\x01\0\0\0\x07\0\0\0dog.jpg\0\x10\0\0\0\0\0\0' >"$seeds/progress"
     printf '\x01\0\0\0\xff\xff\xff\xff' >"$seeds/progress_huge"
+    # Small real JPEGs for the reader: baseline, progressive, grey.
+    convert -size 48x32 gradient:red-blue -quality 80 "$seeds/real.jpg"
+    convert -seed 3 -size 40x24 plasma:fractal -interlace JPEG "$seeds/progressive.jpg"
+    convert -size 24x16 gradient: -colorspace Gray "$seeds/grey.jpg"
 }
 
 mkdir -p "$build_dir/fuzz_corpus"

@@ -1,0 +1,35 @@
+// Narrowing an image to the width it is shown at.
+#include "resources/image_scale.h"
+
+#include <cstring>
+
+int narrowedWidth(int width, int shownWidth) {
+    if (shownWidth <= 0) return width;
+    while (width % 2 == 0 && width / 2 >= shownWidth)
+        width /= 2;
+    return width;
+}
+
+int narrowImage(const uint8_t* pixels, int width, int height, int pitch, int bytesPerPixel,
+                int shownWidth, std::vector<uint8_t>& out) {
+    int narrow = narrowedWidth(width, shownWidth);
+    int step = width / narrow; // a power of two: columns averaged into one
+    size_t rowBytes = (size_t)narrow * bytesPerPixel;
+    out.resize(rowBytes * (size_t)height);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = pixels + (size_t)y * pitch;
+        uint8_t* to = out.data() + rowBytes * (size_t)y;
+        if (step == 1) {
+            std::memcpy(to, row, rowBytes);
+            continue;
+        }
+        for (int x = 0; x < narrow; ++x)
+            for (int c = 0; c < bytesPerPixel; ++c) {
+                unsigned sum = 0;
+                for (int k = 0; k < step; ++k)
+                    sum += row[((size_t)x * step + k) * bytesPerPixel + c];
+                to[(size_t)x * bytesPerPixel + c] = (uint8_t)((sum + step / 2) / step);
+            }
+    }
+    return narrow;
+}
