@@ -144,6 +144,18 @@ void report(const std::string& name, double value) {
 }
 
 double switchToNextPicture(double windowMs, std::vector<double>* frames) {
+    // The game takes no arrow while a board is leaving, arriving or zooming
+    // (a child's extra presses are ignored); on a slow machine the last
+    // switch may still be under way, so wait for the board to be still.
+    double waitStart = nowMs();
+    while (thePuzzle.boardBusy) {
+        if (nowMs() - waitStart > SWITCH_GIVE_UP_MS) {
+            std::fprintf(stderr, "meadow_bench: the board stayed busy %.0f s\n",
+                         SWITCH_GIVE_UP_MS / 1000);
+            return -1;
+        }
+        timedStep();
+    }
     SceneObject* old = thePuzzle.board;
     queueKeyEvent(SDLK_RIGHT);
     double longest = 0;

@@ -73,6 +73,7 @@ constexpr ScreenPart SCREEN_PARTS[3] = {
 
 constexpr double SCREEN_ZOOM_IN_MS = 1300;
 constexpr double SCREEN_ZOOM_OUT_MS = 1000;
+constexpr double PHOTO_WAIT_POLL_MS = 15; // how often a board waiting for a photo looks again
 constexpr double BOARD_DEPTH = 60;
 constexpr double TRAY_DEPTH = -0.2;
 constexpr double PLACE_DEPTH = -0.1;
@@ -256,7 +257,9 @@ void showPicture() {
     puzzle.board->addTrack();
     puzzle.board->addAction(makeAction(-1, startBoardTrack1));
     puzzle.board->addTrack();
-    puzzle.board->addAction(makeAction(-1, rebuildBoardAction));
+    // Endless: it rebuilds once the pictures are ready, however many frames
+    // a photo still being made takes.
+    puzzle.board->addAction(makeAction(0, rebuildBoardAction));
     buildBoard();
 }
 
@@ -365,8 +368,12 @@ void startBoardTrack1(void*) {
 }
 
 void rebuildBoardAction(void*) {
-    // A photo still being made: the old board stays a frame longer.
-    if (!pictureImagesReady(thePuzzle.currentPicture)) return;
+    // A photo still being made: the old board stays until it is ready, and
+    // the still screen is looked at again soon even if no input comes.
+    if (!pictureImagesReady(thePuzzle.currentPicture)) {
+        actionDeadlineMs = std::min(actionDeadlineMs, PHOTO_WAIT_POLL_MS);
+        return;
+    }
     currentAction->finish();
     showPicture();
     dropPrefetchedImages();

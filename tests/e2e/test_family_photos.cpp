@@ -237,3 +237,40 @@ TEST(FamilyPhotos, RestartAllClearsTheFinishedPhotos) {
     EXPECT_FALSE(pictureFinished(GLASS));
     endSession();
 }
+
+// A child holding an arrow key down walks through photos faster than they
+// are made: every press lands on some picture, and once the key is let go
+// the last one's board stands, with its tab, whatever was being made.
+TEST(FamilyPhotos, ArrowsFasterThanThePhotosAreMadeEndOnAStandingBoard) {
+    Settings record;
+    record.showWelcome = false;
+    startSession(true, &record);
+    endSession();
+    fillPhotoFolder(dataFolder() + "pictures/");
+    startSession(false);
+    ASSERT_EQ(thePhotoLibrary.count(), 3);
+    waitMs(1500);
+    for (SDLKey key : {SDLK_LEFT, SDLK_RIGHT}) {
+        for (int press = 0; press < 3 * walkLength(); ++press) {
+            pressKey(key);
+            if (press % 3 == 0) step(); // now and then a frame between two presses
+        }
+        EXPECT_TRUE(waitUntil(
+            [] {
+                return !thePuzzle.tabWaiting && !thePuzzle.boardLeaving && thePuzzle.board &&
+                       !thePuzzle.board->dying && thePuzzle.board->children.size() > 1;
+            },
+            8000))
+            << "picture " << thePuzzle.currentPicture << " never got its board: tab waiting "
+            << thePuzzle.tabWaiting << ", leaving " << thePuzzle.boardLeaving << ", ready "
+            << pictureImagesReady(thePuzzle.currentPicture) << ", offered "
+            << thePhotoLibrary.offered << ", board children "
+            << (thePuzzle.board ? (int)thePuzzle.board->children.size() : -1);
+        waitMs(1600);
+        // The board still standing is the current picture's, and the arrows still work.
+        int before = thePuzzle.currentPicture;
+        walk(key);
+        EXPECT_NE(thePuzzle.currentPicture, before);
+    }
+    endSession();
+}
