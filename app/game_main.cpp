@@ -84,6 +84,8 @@ bool startGame() {
     if (pakOpenFailure == exitOnPakFailure) pakOpenFailure = endOnArchiveFailure;
     findFamilyPhotos();
     useEnvironmentLanguage();
+    // The first screen's pictures decode on a worker while the window opens.
+    prefetchArchiveImages(firstScreenArchives());
     preparePlatformEnvironment();
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
@@ -100,6 +102,7 @@ bool startGame() {
     theAudio->play(MUSIC_ENTRY, true);
     buildPersistentObjects();
     openFirstScreen();
+    dropPrefetchedImages();
     return true;
 }
 
@@ -125,6 +128,7 @@ void runFrame() {
     worldRoot->draw();
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
+    if (releaseDue(theMemoryRelease, theRedraw.lastKind)) releaseFreeMemory();
     updatePicking();
     // Whatever this frame's effects changed goes to the file now.
     saveSettingsIfChanged();

@@ -168,12 +168,15 @@ double timeStartup(const char* self, const char* kind, const std::string& dataHo
         _exit(127);
     }
     close(pipeEnds[1]);
-    char text[64] = {};
-    ssize_t n = read(pipeEnds[0], text, sizeof text - 1);
+    // Read to the end: the game says a line of its own at start-up, and a
+    // pipe closed early would kill the child before it reached its figure.
+    std::string text = readUntilEnd(pipeEnds[0]);
     close(pipeEnds[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    return n > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? std::atof(text) : -1;
+    bool finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    double ms = 0;
+    return finished && lastLineNumber(text, ms) ? ms : -1;
 }
 
 int benchStartup(const char* self) {

@@ -8,12 +8,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
 
+#include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
 #include "base/frame_clock.h"
@@ -27,6 +30,7 @@
 namespace {
 
 constexpr int POINTING_FRAMES = 30;
+constexpr double SWITCH_GIVE_UP_MS = 30000; // a board that never comes ends the wait
 constexpr const char* GAME_FOLDER = "meadow_mosaics/";
 
 } // namespace
@@ -143,11 +147,41 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
     SceneObject* old = thePuzzle.board;
     queueKeyEvent(SDLK_RIGHT);
     double longest = 0;
-    double end = nowMs() + windowMs;
+    double start = nowMs(), end = start + windowMs;
     while (nowMs() < end || thePuzzle.board == old) {
+        if (nowMs() - start > SWITCH_GIVE_UP_MS) {
+            std::fprintf(stderr, "meadow_bench: no new board %.0f s after the key\n",
+                         SWITCH_GIVE_UP_MS / 1000);
+            return -1;
+        }
         double t = timedStep();
         if (t > longest) longest = t;
-        if (frames) frames->push_back(t);
+        // Only frames that painted are the animation's; the rest cost nothing.
+        if (frames && theRedraw.lastKind != RedrawKind::Nothing) frames->push_back(t);
     }
     return longest;
+}
+
+std::string readUntilEnd(int fd) {
+    std::string text;
+    char buffer[512];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return text;
+        text.append(buffer, (size_t)n);
+    }
+}
+
+bool lastLineNumber(const std::string& text, double& value) {
+    size_t end = text.find_last_not_of(" \t\r\n");
+    if (end == std::string::npos) return false;
+    size_t start = text.find_last_of('\n', end);
+    start = start == std::string::npos ? 0 : start + 1;
+    std::string line = text.substr(start, end + 1 - start);
+    char* rest = nullptr;
+    double parsed = std::strtod(line.c_str(), &rest);
+    if (rest == line.c_str() || *rest != '\0' || !std::isfinite(parsed)) return false;
+    value = parsed;
+    return true;
 }

@@ -29,13 +29,21 @@ void runFor(double ms); // frames until ms of wall time have passed
 double emptyFrame();    // clear, swap, both picking stages with no candidates
 
 // Right arrow, then frames for windowMs and until the next board stands;
-// the longest frame (every frame's time into `frames` when given).
+// the longest frame.  The time of every frame that painted anything (the
+// switch's own animation, not the frames at rest around it) goes into
+// `frames` when given.  -1 when no new board came within half a minute.
 double switchToNextPicture(double windowMs, std::vector<double>* frames);
 
 // Pointer over an object's centre, frames until the picker finds it.
 bool pointAtObject(SceneObject* object);
 
 long statusKilobytes(const char* field); // "VmRSS", "VmHWM" from /proc/self/status
+
+// Everything a pipe or file gives until its end.
+std::string readUntilEnd(int fd);
+// The last non-blank line of text when it is a number and nothing else;
+// false otherwise (value untouched).
+bool lastLineNumber(const std::string& text, double& value);
 
 // One "name value" line on stdout, read by scripts/bench.
 void report(const std::string& name, double value);

@@ -62,6 +62,7 @@ bool hasUploadLayout(const SDL_Surface* surface, const SDL_PixelFormat& want) {
 }
 
 constexpr const char* IMAGE_SUFFIX = ".png";
+constexpr Uint32 WORKER_LOOK_MS = 1; // between two looks at the worker's progress
 
 // The prefetch under way or done: the archives it holds, the entries it
 // decodes in order and what came of them (null: not an image, or taken).
@@ -134,9 +135,12 @@ SDL_Surface* takePrefetchedImage(const uint8_t* bytes) {
     if (!bytes) return nullptr;
     for (size_t i = 0; i < prefetch.entries.size(); ++i) {
         if (prefetch.entries[i].bytes != bytes) continue;
-        // Not decoded yet: the caller decodes it now rather than wait (the
-        // worker's copy is freed with the rest).
-        if (i >= prefetch.done.load(std::memory_order_acquire)) return nullptr;
+        // The worker is on it now: waiting for the rest of it costs less
+        // than starting over.  Not reached yet: the caller decodes it now
+        // rather than wait (the worker's copy is freed with the rest).
+        while (i == prefetch.done.load(std::memory_order_acquire))
+            SDL_Delay(WORKER_LOOK_MS);
+        if (i > prefetch.done.load(std::memory_order_acquire)) return nullptr;
         SDL_Surface* surface = prefetch.surfaces[i];
         prefetch.surfaces[i] = nullptr;
         return surface;

@@ -9,8 +9,10 @@
 // the prefetch is dropped, and a worker thread decodes every PNG entry into
 // a surface in the layout GL is handed.  When the board is built, the
 // texture upload takes the surface decoded from those very bytes
-// (takePrefetchedImage); one the worker has not finished yet is decoded on
-// the spot as before, never waited for.  What is not taken is freed when
+// (takePrefetchedImage); one the worker is decoding at that moment is
+// waited for (the rest of one decode is never longer than a whole one), one
+// it has not reached yet is decoded on the spot.  Start-up uses the same
+// path for the first screen's pictures while the window opens.  What is not taken is freed when
 // the board stands (dropPrefetchedImages) or a newer prefetch starts.
 //
 // Threads: the worker touches only the archives' bytes (which never change

@@ -4,6 +4,7 @@
 #include "base/input.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
@@ -97,4 +98,13 @@ void openFirstScreen() {
     selectPuzzleSize(theSettings->bigPuzzle == 0 ? 0 : 1);
     buildPuzzleScreen();
     showPicture();
+}
+
+std::vector<std::string> firstScreenArchives() {
+    std::vector<std::string> names = {INTERFACE_ARCHIVE};
+    if (theSettings->showWelcome) return names;
+    // The board opens on the walk's first picture, in the saved size.
+    PictureArchives first = walkArchivesFor(0, theSettings->bigPuzzle != 0);
+    names.push_back(pictureFinished(0) ? first.picture : first.pieces);
+    return names;
 }

@@ -12,9 +12,17 @@
 // otherwise the puzzle screen in the saved size.
 #pragma once
 
+#include <string>
+#include <vector>
+
 // The start-up's two calls into the game's screens, after worldRoot exists.
 void buildPersistentObjects(); // background, menu tab holder, cursor, button bar
 void openFirstScreen();        // welcome dialog, or the puzzle in the saved size
+
+// The archives whose pictures the first screen shows, in the order it needs
+// them (the meadow, then the first board unless the welcome comes first).
+// Needs only the settings: start-up decodes them while the window opens.
+std::vector<std::string> firstScreenArchives();
 
 // Cursor track 0, endless: stand under the mouse pointer, tilted with its place.
 void cursorFollowAction(void* arg);

@@ -3,6 +3,9 @@
 // archive is held exactly while the prefetch lasts; what is not an image is
 // left alone, and a newer prefetch or a drop frees what was not taken.
 #include <GL/gl.h>
+#include <SDL/SDL.h>
+
+#include <cstring>
 
 #include "display_fixture.h"
 #include "resources/image_prefetch.h"
@@ -75,4 +78,26 @@ TEST_F(ImagePrefetch, ANewerPrefetchOrADropFreesWhatWasNotTaken) {
     dropPrefetchedImages();
     EXPECT_EQ(prefetchedImageCount(), 0);
     EXPECT_EQ(thePakLibrary.openCount(), 0);
+}
+
+TEST_F(ImagePrefetch, TheImageTheWorkerIsOnIsWaitedForNotDecodedAgain) {
+    // Big enough that its decode is still under way when it is asked for
+    // at once; noise, so the PNG does not shrink to nothing.
+    const int side = 1024;
+    std::vector<uint8_t> noise((size_t)side * side * 3);
+    uint32_t state = 12345;
+    for (uint8_t& byte : noise) {
+        state = state * 1664525u + 1013904223u;
+        byte = (uint8_t)(state >> 24);
+    }
+    std::string pak = writeArchive({{"first.png", makePng(side, side, 3, noise)}});
+    prefetchArchiveImages({pak});
+    EntryBytes entry = thePakLibrary.entryData(pak, "first.png");
+    SDL_Surface* surface = takePrefetchedImage(entry.bytes);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->w, side);
+    EXPECT_EQ(0, std::memcmp(surface->pixels, noise.data(), (size_t)side * 3));
+    SDL_FreeSurface(surface);
+    EXPECT_EQ(prefetchedImageCount(), 0);
+    thePakLibrary.release(pak); // entryData's reference
 }
