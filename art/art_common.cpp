@@ -489,6 +489,12 @@ MeshMaterial blendedMaterial() {
     return m;
 }
 
+MeshMaterial unseenMaterial() {
+    MeshMaterial m = defaultMaterial();
+    m.unseen = 1;
+    return m;
+}
+
 MeshMaterial alphaTestMaterial() {
     MeshMaterial m = defaultMaterial();
     m.alphaTest = 1;

@@ -150,6 +150,8 @@ MeshBuild makeMesh(const std::string& textureName, const MeshMaterial& material)
 MeshMaterial blendedMaterial();
 // Material of a hard-edged cut-out drawn with the alpha test (alpha > 0.9 kept).
 MeshMaterial alphaTestMaterial();
+// Material of a mesh never drawn, there only for the pointer to find.
+MeshMaterial unseenMaterial();
 // One triangle with a normal per vertex and texture coordinates (s, t) per vertex.
 void addTriangle(MeshBuild& mesh, const Vec3 p[3], const Vec3 n[3], const double st[6]);
 // One triangle with one normal for all three vertices.

@@ -14,6 +14,8 @@ static constexpr double PLACE_RING = 0.1;
 // outside the outline, so the hairline fades out instead of ending in
 // steps), its inner edge, and the fill.
 static constexpr double PLACE_RING_S0 = 0.015, PLACE_RING_S1 = 0.72, PLACE_FILL_S = 0.95;
+// The fill's opacity, as the place texture holds it in 8 bits.
+static constexpr double PLACE_VEIL = 64.0 / 255;
 // How far a place's soft fringe reaches outside its outline.
 static constexpr double PLACE_FRINGE = 0.028;
 // The tray rim's height above the tray (it stays under the places, 0.1 above
@@ -131,15 +133,18 @@ std::vector<MeshBuild> backModel(const PieceCut& piece) {
 }
 
 std::vector<MeshBuild> placeModel(const PieceCut& piece) {
-    MeshBuild place = makeMesh(PLACE_TEXTURE, blendedMaterial());
+    // The places tile the tray, so their light fill is already in the tray's
+    // pale picture (PLACE_VEIL): the fill is only there to be clicked, and
+    // just the border ring is blended over the tray.
+    MeshBuild area = makeMesh(PLACE_TEXTURE, unseenMaterial());
     double tx = piece.target.x, ty = piece.target.y;
     const std::vector<Point2>& tri = piece.triangles;
     const double fill[6] = {PLACE_FILL_S, 0.5, PLACE_FILL_S, 0.5, PLACE_FILL_S, 0.5};
     for (size_t i = 0; i < tri.size(); i += 3)
-        addFlatTriangle(place, {tri[i].x - tx, tri[i].y - ty, 0},
+        addFlatTriangle(area, {tri[i].x - tx, tri[i].y - ty, 0},
                         {tri[i + 1].x - tx, tri[i + 1].y - ty, 0},
                         {tri[i + 2].x - tx, tri[i + 2].y - ty, 0}, {0, 0, 1}, fill);
-    // The border ring is drawn after the fill (same mesh, later triangles).
+    MeshBuild place = makeMesh(PLACE_TEXTURE, blendedMaterial());
     std::vector<Point2> inner = offsetOutline(piece.outline, -PLACE_RING);
     std::vector<Point2> outer = offsetOutline(piece.outline, PLACE_FRINGE);
     for (size_t i = 0; i < outer.size(); i++) {
@@ -150,7 +155,7 @@ std::vector<MeshBuild> placeModel(const PieceCut& piece) {
                 {inner[j].x - tx, inner[j].y - ty, 0}, {inner[i].x - tx, inner[i].y - ty, 0},
                 {0, 0, 1}, st);
     }
-    return {place};
+    return {area, place};
 }
 
 // The piece's blurred silhouette from an atlas (shadow or glow), grown by
@@ -330,8 +335,8 @@ void drawPlaceTexture(Canvas& canvas) {
     cairo_pattern_add_color_stop_rgba(g, 0.26, 0.23, 0.14, 0.25, 0.5);
     cairo_pattern_add_color_stop_rgba(g, 0.31, 1, 1, 1, 0.95);
     cairo_pattern_add_color_stop_rgba(g, 0.53, 1, 1, 1, 0.9);
-    cairo_pattern_add_color_stop_rgba(g, 0.74, 1, 1, 1, 0.25);
-    cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.25);
+    cairo_pattern_add_color_stop_rgba(g, 0.74, 1, 1, 1, PLACE_VEIL);
+    cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, PLACE_VEIL);
     cairo_set_source(cr, g);
     cairo_pattern_destroy(g);
     cairo_paint(cr);
@@ -399,6 +404,9 @@ void drawPalePicture(Canvas& pale, Canvas& picture) {
     cairo_identity_matrix(cr);
     // Washed out towards a warm white so the places and pieces stand out on it.
     cairo_set_source_rgba(cr, 1.0, 0.99, 0.96, 0.58);
+    cairo_paint(cr);
+    // Then the places' own light fill, which tiles the whole tray.
+    cairo_set_source_rgba(cr, 1, 1, 1, PLACE_VEIL);
     cairo_paint(cr);
     cairo_restore(cr);
 }

@@ -120,8 +120,13 @@ bool Mesh::isAlphaTested() const {
     return material && material[0] != 0;
 }
 
+bool Mesh::isUnseen() const {
+    return material && material[2] != 0;
+}
+
 void Mesh::draw() {
-    glGetDoublev(GL_MODELVIEW_MATRIX, savedMatrix);
+    glGetDoublev(GL_MODELVIEW_MATRIX, savedMatrix); // also where it is pointed at
+    if (isUnseen()) return;
     if (isBlended()) {
         depthTestWasOn = glIsEnabled(GL_DEPTH_TEST);
         lightingWasOn = glIsEnabled(GL_LIGHTING);

@@ -48,6 +48,7 @@ struct Mesh {
     bool parse(const uint8_t*& cursor, const uint8_t* end, const std::string& pakFile);
     bool isBlended() const;
     bool isAlphaTested() const;
+    bool isUnseen() const;
     void draw();
     void drawRecorded(); // an opaque mesh recorded by draw, with its saved matrix
     void drawDeferred();

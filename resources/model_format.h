@@ -25,7 +25,8 @@
 struct MeshMaterial {            // 60 bytes in the file
     uint8_t alphaTest;           // draw with GL_ALPHA_TEST
     uint8_t blended;             // queue for the blended pass
-    uint8_t reserved[2];
+    uint8_t unseen;              // never drawn: only there to be pointed at
+    uint8_t reserved[1];
     float ambient[4];
     float diffuse[4];
     float specular[4];

@@ -52,6 +52,9 @@ constexpr int BAND_ROWS = 64, BAND_MARGIN = 2;
 
 // The tray's veil: warm white at 58 %, as the bundled pictures' pale copies.
 constexpr double VEIL_RED = 1.0, VEIL_GREEN = 0.99, VEIL_BLUE = 0.96, VEIL_ALPHA = 0.58;
+// Then the places' light fill (white), which tiles the tray and is drawn
+// as part of it.
+constexpr double PLACE_VEIL = 64.0 / 255;
 
 // pixman's names for R, G, B(, A or unused) bytes in memory, and SDL's
 // masks for the byte at an offset in a pixel: both depend on byte order.
@@ -450,11 +453,11 @@ bool scaleImage(const RgbaImage& source, int width, int height, RgbaImage& out) 
     return compositeThrough(viewOf(source), toSource, stepX, stepY, out);
 }
 
-bool makePalePicture(const RgbaImage& picture, RgbaImage& out) {
-    if (!scaleImage(picture, PHOTO_PALE_WIDTH, PHOTO_PALE_HEIGHT, out)) return false;
-    auto channel = [](double value) { return (uint16_t)std::lround(value * VEIL_ALPHA * 0xffff); };
-    pixman_color_t veil = {channel(VEIL_RED), channel(VEIL_GREEN), channel(VEIL_BLUE),
-                           (uint16_t)std::lround(VEIL_ALPHA * 0xffff)};
+// One solid colour (premultiplied by pixman's rule) laid over the whole image.
+static bool layVeil(RgbaImage& out, double red, double green, double blue, double alpha) {
+    auto channel = [alpha](double value) { return (uint16_t)std::lround(value * alpha * 0xffff); };
+    pixman_color_t veil = {channel(red), channel(green), channel(blue),
+                           (uint16_t)std::lround(alpha * 0xffff)};
     pixman_image_t* solid = pixman_image_create_solid_fill(&veil);
     pixman_image_t* dst = pixmanImage(viewOf(out));
     if (solid && dst)
@@ -463,6 +466,12 @@ bool makePalePicture(const RgbaImage& picture, RgbaImage& out) {
     if (solid) pixman_image_unref(solid);
     if (dst) pixman_image_unref(dst);
     return solid && dst;
+}
+
+bool makePalePicture(const RgbaImage& picture, RgbaImage& out) {
+    return scaleImage(picture, PHOTO_PALE_WIDTH, PHOTO_PALE_HEIGHT, out) &&
+           layVeil(out, VEIL_RED, VEIL_GREEN, VEIL_BLUE, VEIL_ALPHA) &&
+           layVeil(out, 1, 1, 1, PLACE_VEIL);
 }
 
 bool makePhotoPictures(const uint8_t* data, size_t size, PhotoPictures& out, std::string& why) {

@@ -98,6 +98,30 @@ TEST_F(Picking, ATransparentTexelIsStillPicked) {
     EXPECT_EQ(pickAt(900, 500), ghost);
 }
 
+TEST_F(Picking, AnUnseenMeshDrawsNothingYetIsPicked) {
+    // Opaque white, blended or not: an unseen mesh leaves the screen black
+    // (the blended pass included), and the pointer still finds it.
+    for (int blended = 0; blended <= 1; ++blended) {
+        MeshBuild mesh = screenQuad(800, 400, 1000, 600, 100, "white");
+        mesh.material.unseen = 1;
+        mesh.material.blended = (uint8_t)blended;
+        std::string pak = writeArchive(
+            {{"q", buildModelEntry({mesh})}, {"white", makePng(1, 1, 4, {255, 255, 255, 255})}});
+        SceneObject* area = new SceneObject;
+        area->addDrawHook(hookPickable, nullptr);
+        area->loadModel(pak, "q");
+        root.addChild(area);
+        renderScene(&root);
+        uint8_t pixel[3];
+        readPixel(900, 500, pixel);
+        EXPECT_EQ(pixel[0] + pixel[1] + pixel[2], 0) << "blended " << blended;
+        resetEngine();
+        EXPECT_EQ(pickAt(900, 500), area) << "blended " << blended;
+        EXPECT_EQ(pickAt(700, 500), nullptr) << "blended " << blended;
+        TearDown();
+    }
+}
+
 TEST_F(Picking, AKilledObjectIsNotPickableFromTheNextFrame) {
     SceneObject* quad = pickableQuad(800, 400, 1000, 600, 100);
     root.addChild(quad);
