@@ -128,7 +128,6 @@ void runFrame() {
     worldRoot->draw();
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
-    if (releaseDue(theMemoryRelease, theRedraw.lastKind)) releaseFreeMemory();
     updatePicking();
     // Whatever this frame's effects changed goes to the file now.
     saveSettingsIfChanged();

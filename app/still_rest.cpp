@@ -13,8 +13,6 @@
 #include "base/platform.h"
 #include "scene/action_track.h"
 
-MemoryRelease theMemoryRelease;
-
 namespace {
 
 // The X display's connection, or -1 (another window system, no window).
@@ -61,11 +59,4 @@ void restWhileStill() {
     if (theAudio) theAudio->pauseWhenSilent();
     uint32_t spent = SDL_GetTicks() - frameTime; // the frame itself
     if (spent < rest) waitForEvent(rest - spent);
-}
-
-bool releaseDue(MemoryRelease& release, RedrawKind kind) {
-    if (kind == RedrawKind::Whole) release.pending = true;
-    if (kind != RedrawKind::Nothing || !release.pending) return false;
-    release.pending = false;
-    return true;
 }

@@ -34,17 +34,3 @@ bool waitForEvent(uint32_t ms);
 // After a frame: when it drew nothing, pause the silent mixer and rest
 // until input or the next timed change.
 void restWhileStill();
-
-// Giving memory back once things stop: a whole frame means meshes were made
-// or dropped (a board built, a screen opened or closed), which takes and
-// frees memory; the first frame after such frames that draws nothing is the
-// moment to hand the free heap back (base/platform.h releaseFreeMemory).
-// Frames that only paint a part (a pointer moving, a piece pulsing) allocate
-// nothing that lasts, so they never call for it on their own.
-struct MemoryRelease {
-    bool pending = false; // a whole frame since the last release
-};
-extern MemoryRelease theMemoryRelease;
-
-// Told each frame's kind: true once, on the first still frame after whole ones.
-bool releaseDue(MemoryRelease& release, RedrawKind kind);

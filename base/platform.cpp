@@ -51,9 +51,8 @@ constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"
 // once: in the heap it reuses pages that are already there, where a fresh
 // mapping would fault in every page anew at each picture switch (on a
 // virtual machine that took longer than decoding the picture).  The heap's
-// top is not trimmed on every free (the rasteriser frees and takes large
-// blocks there every frame); it is given back once the screen is still
-// (releaseFreeMemory).
+// top is kept rather than trimmed: the rasteriser frees and takes large
+// blocks there every frame.
 constexpr int MMAP_THRESHOLD_BYTES = 8 << 20;
 constexpr int TRIM_THRESHOLD_BYTES = 256 << 20;
 // One heap for every thread: the picture decoded ahead on a worker thread
@@ -254,10 +253,6 @@ void tuneMemoryAllocator() {
     ::mallopt(M_MMAP_THRESHOLD, MMAP_THRESHOLD_BYTES);
     ::mallopt(M_TRIM_THRESHOLD, TRIM_THRESHOLD_BYTES);
     ::mallopt(M_ARENA_MAX, MALLOC_ARENAS);
-}
-
-void releaseFreeMemory() {
-    ::malloc_trim(0);
 }
 
 void openWebPage(const std::string& url) {

@@ -71,12 +71,5 @@ bool hardwareGlPossible(const std::string& deviceRoot = "/dev/");
 // start-up.
 void tuneMemoryAllocator();
 
-// Hand the heap's free pages back to the system (its top and the holes
-// inside it): what a picture switch or the start-up took for a while (the
-// decoded pictures, the rasteriser's shader compiles) stops counting as
-// resident.  Costs a walk of the heap's free lists; meant for a moment when
-// nothing moves.
-void releaseFreeMemory();
-
 // Start the desktop's browser on url without waiting; failure is silent.
 void openWebPage(const std::string& url);

@@ -59,20 +59,3 @@ TEST(StillRest, OnlyAStillFrameRestsAndNeverPastTheDeadline) {
     EXPECT_EQ(stillRestMs(RedrawKind::Nothing, HUGE_VAL), STILL_REST_LONGEST_MS);
     EXPECT_EQ(stillRestMs(RedrawKind::Nothing, NAN), 0u);
 }
-
-TEST(StillRest, MemoryGoesBackOnceWhenThingsStopAfterAChange) {
-    MemoryRelease release;
-    // Still from the start, or only parts painted: nothing was made or dropped.
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Nothing));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Part));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Nothing));
-    // A board built (whole frames), then pieces flying in (parts): not yet.
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Whole));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Whole));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Part));
-    // The first still frame, once; later still frames leave it alone.
-    EXPECT_TRUE(releaseDue(release, RedrawKind::Nothing));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Nothing));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Part));
-    EXPECT_FALSE(releaseDue(release, RedrawKind::Nothing));
-}
