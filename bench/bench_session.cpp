@@ -167,9 +167,12 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
             return -1;
         }
         double t = timedStep();
+        // Only frames that painted are the animation's.  A still frame may
+        // hand memory back, which the game does only when nothing is due
+        // for a while (nothing on screen waits for it).
+        if (theRedraw.lastKind == RedrawKind::Nothing) continue;
         if (t > longest) longest = t;
-        // Only frames that painted are the animation's; the rest cost nothing.
-        if (frames && theRedraw.lastKind != RedrawKind::Nothing) frames->push_back(t);
+        if (frames) frames->push_back(t);
     }
     return longest;
 }
