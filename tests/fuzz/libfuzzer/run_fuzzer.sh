@@ -7,7 +7,9 @@
 # kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
 #
 #   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo
-set -euo pipefail
+set -Eeuo pipefail
+# A step that fails says which, rather than ending the script without a word.
+trap 'echo "run_fuzzer: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 
 name=$1
 binary=$2
@@ -18,6 +20,14 @@ paktool=$build_dir/paktool
 seeds=$build_dir/fuzz_corpus/$name
 artifacts=$build_dir/fuzz_artifacts
 max_len=65536
+
+# The first N lines of the input, read to its end.  `head` stops reading
+# early, and the writer before it in a pipeline may then die of SIGPIPE,
+# which pipefail turns into a silent failure of this whole script, or not,
+# as the timing falls.
+first_lines() {
+    sed -n "1,$1p"
+}
 
 # Every entry of every archive, extracted once for all targets.  The targets
 # run side by side: each extracts into a folder of its own and moves it into
@@ -47,7 +57,7 @@ make_pak_seeds() {
         local base
         base=$(basename "$folder")
         mapfile -t small < <(cd "$folder" && find . -maxdepth 1 -type f -size -16k -printf '%s %P\n' |
-            sort -n | head -3 | cut -d' ' -f2-)
+            sort -n | first_lines 3 | cut -d' ' -f2-)
         if ((${#small[@]} > 0)); then
             (cd "$folder" && "$paktool" build "$seeds/$base.pak" "${small[@]}" >/dev/null)
         fi
@@ -63,7 +73,7 @@ make_model_seeds() {
         local base
         base=$(basename "$folder")
         find "$folder" -maxdepth 1 -type f ! -name '*.png' ! -name '*.wav' ! -name '*.bmp' \
-            -size -$((max_len / 1024))k | sort | head -6 |
+            -size -$((max_len / 1024))k | sort | first_lines 6 |
             while read -r entry; do cp "$entry" "$seeds/${base}_$(basename "$entry")"; done
     done
 }
