@@ -388,7 +388,10 @@ int readExifOrientation(const uint8_t* data, size_t size) {
     if (!data || size < 4 || size > 0xffffffffu) return ORIENTATION_UPRIGHT;
     ExifData* exif = exif_data_new();
     if (!exif) return ORIENTATION_UPRIGHT;
-    exif_data_unset_option(exif, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION); // read, never fix up
+    // libexif's option bit 1 rewrites tags it thinks malformed while loading;
+    // the photo's tags are read as stored, never fixed up.
+    constexpr ExifDataOption REWRITE_TAGS_WHILE_LOADING = (ExifDataOption)(1 << 1);
+    exif_data_unset_option(exif, REWRITE_TAGS_WHILE_LOADING);
     exif_data_load_data(exif, data, (unsigned int)size);
     int orientation = ORIENTATION_UPRIGHT;
     ExifEntry* entry = exif_data_get_entry(exif, EXIF_TAG_ORIENTATION);
