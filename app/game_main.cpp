@@ -45,6 +45,14 @@ void finishSavingBeforeExit() {
     finishSettingsWrites();
 }
 
+// No window could be opened: the first screen's pictures are still being
+// decoded on a worker, and exit would unload the decoder under it.
+void stopWorkersBeforeVideoExit() {
+    finishSettingsWrites();
+    stopPhotoPrefetch();
+    dropPrefetchedImages();
+}
+
 // An archive that cannot be used: say where it was looked for or what is
 // wrong with it, and end at once (see pak_library.h), the last save done.
 // SceneObject::loadModel reports a damaged archive by its name.
@@ -87,6 +95,7 @@ bool startGame() {
     // The first screen's pictures decode on a worker while the window opens.
     prefetchArchiveImages(firstScreenArchives());
     preparePlatformEnvironment();
+    beforeVideoFailureExit = stopWorkersBeforeVideoExit;
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
     watchDisplayConnection(finishSavingBeforeExit);

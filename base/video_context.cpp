@@ -102,7 +102,10 @@ bool isSoftwareRenderer(const char* renderer) {
     return false;
 }
 
+void (*beforeVideoFailureExit)() = nullptr;
+
 void fatalVideoError() {
+    if (beforeVideoFailureExit) beforeVideoFailureExit();
     SDL_Quit();
     std::exit(1);
 }

@@ -65,4 +65,8 @@ extern bool videoKeepMultisampleOnSoftware;
 // out to be a software rasteriser.
 extern std::string videoDeviceRoot;
 
-void fatalVideoError(); // SDL_Quit, exit(1)
+// No window can be had: beforeVideoFailureExit (when set) stops whatever
+// runs beside the main thread, then SDL_Quit and exit(1).  Libraries are
+// unloaded on the way out, so no worker may still be inside one of them.
+void fatalVideoError();
+extern void (*beforeVideoFailureExit)();

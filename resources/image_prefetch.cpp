@@ -73,6 +73,7 @@ struct Prefetch {
     std::vector<EntryBytes> entries;
     std::vector<SDL_Surface*> surfaces;
     std::atomic<size_t> done{0};
+    std::atomic<bool> stop{false}; // nobody will take the rest
     WorkerThread worker;
 };
 
@@ -86,6 +87,7 @@ bool endsWith(const std::string& name, const char* suffix) {
 void decodeAll(void* arg) {
     Prefetch* work = static_cast<Prefetch*>(arg);
     for (size_t i = 0; i < work->entries.size(); ++i) {
+        if (work->stop.load(std::memory_order_acquire)) return;
         work->surfaces[i] = decodeImage(work->entries[i]);
         work->done.store(i + 1, std::memory_order_release);
     }
@@ -149,7 +151,9 @@ SDL_Surface* takePrefetchedImage(const uint8_t* bytes) {
 }
 
 void dropPrefetchedImages() {
+    prefetch.stop.store(true, std::memory_order_release);
     waitForWorker();
+    prefetch.stop.store(false);
     for (SDL_Surface* surface : prefetch.surfaces)
         SDL_FreeSurface(surface);
     prefetch.surfaces.clear();

@@ -37,7 +37,8 @@ SDL_Surface* decodeImage(const EntryBytes& entry);
 void prefetchArchiveImages(const std::vector<std::string>& fileNames);
 // The surface decoded from exactly these bytes (the caller frees it), or null.
 SDL_Surface* takePrefetchedImage(const uint8_t* bytes);
-// Wait for the worker, free what was not taken, give the archive back.
+// Stop the worker (after the picture it is on), free what was not taken,
+// give the archives back.
 void dropPrefetchedImages();
 // Surfaces decoded and not yet taken (tests).
 int prefetchedImageCount();
