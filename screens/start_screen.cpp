@@ -1,6 +1,8 @@
 // The objects that live for the whole run, and the first screen.
 #include "screens/start_screen.h"
 
+#include <cmath>
+
 #include "base/input.h"
 #include "base/settings.h"
 #include "base/video_context.h"
@@ -25,6 +27,9 @@ constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world r
 // placement wants them.
 constexpr double CURSOR_EYE_DISTANCE = -CURSOR_EYE_DEPTH;
 constexpr double BAR_Z = 0.6;
+// Each half of the meadow is this wide, at the world's distance from the eye;
+// the screen sees about half of each (more on a very wide screen).
+constexpr double BACKGROUND_HALF_UNITS = 150;
 
 // One button of the bar: x = x + xEdge * halfWidthAt(WORLD_DISTANCE),
 // y = y + halfHeightAt(WORLD_DISTANCE).
@@ -58,8 +63,10 @@ void buildPersistentObjects() {
 
     SceneObject* background = new SceneObject;
     background->setRotation(-90, 0, 0);
-    // Its two halves side by side fill the screen: each shows at half its width.
-    textureShownWidth = (theVideo->width + 1) / 2;
+    // A half's texture keeps a column for every pixel its whole width would
+    // cover on this screen: halved only on a small window.
+    double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE));
+    textureShownWidth = (int)std::ceil(theVideo->width * BACKGROUND_HALF_UNITS / seenUnits);
     background->loadModel(INTERFACE_ARCHIVE, "fon");
     textureShownWidth = 0;
     for (Mesh* mesh : background->meshes)

@@ -240,3 +240,29 @@ TEST(Layout, BarAndArrowsLeaveTheBoardFree) {
     }
     endSession();
 }
+
+// The meadow behind everything is as sharp as its art on any screen: its
+// texture keeps at least a column for every pixel a half covers.
+TEST(Layout, TheMeadowKeepsAColumnForEveryPixelItCovers) {
+    Settings record;
+    record.showWelcome = false;
+    startSession(true, &record);
+    settle();
+    const SceneObject* meadow = nullptr;
+    for (const SceneObject* child : worldRoot->children)
+        if (!child->meshes.empty() && child->meshes[0]->backdrop) meadow = child;
+    ASSERT_NE(meadow, nullptr);
+    ASSERT_EQ(meadow->meshes.size(), 2u);
+    double halfPixels = (meshBox(meadow).x1 - meshBox(meadow).x0) / 2;
+    int width, height;
+    windowSize(width, height);
+    EXPECT_GT(halfPixels, width / 2.0); // more of it lies beyond the edges
+    for (const Mesh* half : meadow->meshes) {
+        GLint columns = 0;
+        glBindTexture(GL_TEXTURE_2D, half->texture);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &columns);
+        EXPECT_GE(columns, halfPixels) << "of " << halfPixels << " pixels on a " << width << " wide window";
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    endSession();
+}

@@ -9,8 +9,8 @@
 TEST(ImageScale, WidthHalvesOnlyWhileTheHalfStillCoversTheShownWidth) {
     EXPECT_EQ(narrowedWidth(2048, 0), 2048);   // no limit
     EXPECT_EQ(narrowedWidth(2048, -5), 2048);
-    EXPECT_EQ(narrowedWidth(2048, 960), 1024); // 1920 wide screen, half each
-    EXPECT_EQ(narrowedWidth(2048, 640), 1024); // 1280: 512 would be too narrow
+    EXPECT_EQ(narrowedWidth(2048, 960), 1024); // shown 960 wide
+    EXPECT_EQ(narrowedWidth(2048, 640), 1024); // 512 would be too narrow
     EXPECT_EQ(narrowedWidth(2048, 1024), 1024);
     EXPECT_EQ(narrowedWidth(2048, 1025), 2048);
     EXPECT_EQ(narrowedWidth(2048, 300), 512);
