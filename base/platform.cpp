@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <malloc.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -47,18 +48,21 @@ constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"
 // in the heap and leave holes it never returns; a fixed limit keeps the
 // rule.  Archives do not come from malloc (resources/pak_archive.h) and big
 // textures are reused (resources/texture.cpp), so what lies below the limit
-// and is large is mostly a decoded picture (6 MB at most), freed again at
-// once: in the heap it reuses pages that are already there, where a fresh
-// mapping would fault in every page anew at each picture switch (on a
-// virtual machine that took longer than decoding the picture).  The heap's
-// top is kept rather than trimmed: the rasteriser frees and takes large
-// blocks there every frame.
-constexpr int MMAP_THRESHOLD_BYTES = 8 << 20;
+// and is large is a texture's storage (8 MB for the biggest) or a decoded
+// picture (6 MB at most), freed again soon: in the heap it reuses pages that
+// are already there, where a fresh mapping would fault in every page anew at
+// each picture switch (on a virtual machine that took longer than decoding
+// the picture).  The heap's top is kept rather than trimmed: the rasteriser
+// frees and takes large blocks there every frame.
+constexpr int MMAP_THRESHOLD_BYTES = 32 << 20;
 constexpr int TRIM_THRESHOLD_BYTES = 256 << 20;
-// One heap for every thread: the picture decoded ahead on a worker thread
-// (resources/image_prefetch.h) then reuses the pages the main thread freed,
-// where an arena of its own would keep a second picture's worth resident.
-// The rasteriser's and the mixer's threads allocate next to nothing.
+// Start-up writes some 80 MB of fresh memory (the GL's compiled shaders,
+// textures, decoded pictures).  With 4 KB pages each is a page fault, and
+// those were a third of the start-up's time; the heap's first HEAP_RESERVE
+// bytes are therefore asked to come in 2 MB pages (where the system gives
+// them only on request).  It costs a few MB of resident memory.
+constexpr int HEAP_RESERVE_BYTES = 96 << 20;
+constexpr int HUGE_PAGE_BYTES = 2 << 20;
 constexpr int MALLOC_ARENAS = 1;
 
 // An environment variable, or "" when it is unset.
@@ -253,6 +257,17 @@ void tuneMemoryAllocator() {
     ::mallopt(M_MMAP_THRESHOLD, MMAP_THRESHOLD_BYTES);
     ::mallopt(M_TRIM_THRESHOLD, TRIM_THRESHOLD_BYTES);
     ::mallopt(M_ARENA_MAX, MALLOC_ARENAS);
+    // The heap is grown once to its working size and marked for huge pages
+    // before anything is written there; freed at once, the block stays the
+    // heap's top (it is below the trim threshold) for what comes next.
+    ::mallopt(M_MMAP_THRESHOLD, HEAP_RESERVE_BYTES + HUGE_PAGE_BYTES);
+    void* block = std::malloc(HEAP_RESERVE_BYTES);
+    ::mallopt(M_MMAP_THRESHOLD, MMAP_THRESHOLD_BYTES);
+    if (!block) return;
+    uintptr_t first = ((uintptr_t)block + HUGE_PAGE_BYTES - 1) & ~(uintptr_t)(HUGE_PAGE_BYTES - 1);
+    uintptr_t last = ((uintptr_t)block + HEAP_RESERVE_BYTES) & ~(uintptr_t)(HUGE_PAGE_BYTES - 1);
+    if (last > first) ::madvise((void*)first, last - first, MADV_HUGEPAGE);
+    std::free(block);
 }
 
 void openWebPage(const std::string& url) {

@@ -62,13 +62,14 @@ bool watchDisplayConnection(void (*beforeExit)());
 // Mesa then rasterises on the CPU whatever visual is asked for.
 bool hardwareGlPossible(const std::string& deviceRoot = "/dev/");
 
-// Very large buffers (full-size textures, the window's buffers) are mapped
-// from the system and handed back when freed, at a fixed size limit that
-// glibc does not raise; below it (a decoded picture lives only until its
-// upload) the heap's memory is used again and again and its top is kept, so
-// a picture switch takes no fresh pages and resident memory does not creep
-// up with every switch.  Every thread shares that one heap.  Called once at
-// start-up.
+// Very large buffers (the window's buffers) are mapped from the system and
+// handed back when freed, at a fixed size limit that glibc does not raise;
+// below it (textures, a decoded picture that lives only until its upload)
+// the heap's memory is used again and again and its top is kept, so a
+// picture switch takes no fresh pages and resident memory does not creep up
+// with every switch.  Every thread shares that one heap, whose working size
+// is asked for in huge pages (fewer page faults at start-up).  Called once
+// at start-up.
 void tuneMemoryAllocator();
 
 // Start the desktop's browser on url without waiting; failure is silent.
