@@ -42,8 +42,8 @@ void (*displayLostHook)() = nullptr;
 // (Mesa's drivers), NVIDIA's own driver, and WSL's GPU bridge.
 constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"};
 
-// Allocations from this size up are mapped apart from the heap, and go back
-// to the system when freed.  glibc's default raises the limit after each
+// Allocations from this size up that the heap's free top cannot hold are
+// mapped apart from the heap, and go back to the system when freed.  glibc's default raises the limit after each
 // such free (up to 32 MB), after which long-lived buffers of every size land
 // in the heap and leave holes it never returns; a fixed limit keeps the
 // rule.  Archives do not come from malloc (resources/pak_archive.h) and big
