@@ -1,6 +1,8 @@
 // Narrowing an image to the width it is shown at.
 #include "resources/image_scale.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 int narrowedWidth(int width, int shownWidth) {
@@ -8,6 +10,20 @@ int narrowedWidth(int width, int shownWidth) {
     while (width % 2 == 0 && width / 2 >= shownWidth)
         width /= 2;
     return width;
+}
+
+void keptColumns(int width, double seenFirst, double seenLast, int& first, int& kept) {
+    first = 0;
+    kept = width;
+    if (width <= 0 || !(seenFirst < seenLast)) return;
+    // A column more on each side: the filter reaches half a texel past the part.
+    int from = std::max(0, (int)std::floor(std::max(0.0, seenFirst) * width) - 1);
+    int to = std::min(width, (int)std::ceil(std::min(1.0, seenLast) * width) + 1);
+    if (to <= from) return;
+    int needed = to - from;
+    while (kept % 2 == 0 && kept / 2 >= needed)
+        kept /= 2;
+    first = std::clamp(from - (kept - needed) / 2, 0, width - kept);
 }
 
 int narrowImage(const uint8_t* pixels, int width, int height, int pitch, int bytesPerPixel,

@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "resources/pak_library.h"
@@ -24,10 +26,60 @@ void applyMaterial(const uint8_t* block) {
 // Point the three client arrays at the mesh and draw its triangles.
 void drawArrays(const Mesh& mesh) {
     if (mesh.triangleCount <= 0) return;
+    bool cropped = mesh.uScale != 1 || mesh.uOffset != 0;
+    if (cropped) {
+        glMatrixMode(GL_TEXTURE);
+        glLoadIdentity();
+        glTranslated(mesh.uOffset, 0, 0);
+        glScaled(mesh.uScale, 1, 1);
+        glMatrixMode(GL_MODELVIEW);
+    }
     glTexCoordPointer(2, GL_DOUBLE, 0, mesh.texCoords);
     glVertexPointer(3, GL_DOUBLE, 0, mesh.positions);
     glNormalPointer(GL_DOUBLE, 0, mesh.normals);
     glDrawArrays(GL_TRIANGLES, 0, 3 * mesh.triangleCount);
+    if (cropped) {
+        glMatrixMode(GL_TEXTURE);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+    }
+}
+
+constexpr double U_ALONG_X_SLACK = 1e-4; // texture coordinates are stored as doubles
+
+// The part of the mesh's texture width (fractions, left to right) over
+// meshSeenSpan; false when nothing is asked or u is not a rising linear
+// function of x across the mesh (a flat sheet facing the eye).
+bool seenPartOf(const Mesh& mesh, double& first, double& last) {
+    if (!(meshSeenSpan.first < meshSeenSpan.last) || mesh.triangleCount <= 0) return false;
+    auto vertex = [&mesh](int32_t v, double& x, double& u) {
+        double p[3], uv[2];
+        std::memcpy(p, mesh.positions + (size_t)v * sizeof p, sizeof p);
+        std::memcpy(uv, mesh.texCoords + (size_t)v * sizeof uv, sizeof uv);
+        x = p[0], u = uv[0];
+    };
+    // u = u0 + slope * (x - x0), from the first vertex and one apart from it in x.
+    double x0, u0, slope = 0;
+    vertex(0, x0, u0);
+    for (int32_t v = 1; v < 3 * mesh.triangleCount && slope == 0; ++v) {
+        double x, u;
+        vertex(v, x, u);
+        if (x != x0) slope = (u - u0) / (x - x0);
+    }
+    if (!(slope > 0)) return false;
+    for (int32_t v = 0; v < 3 * mesh.triangleCount; ++v) {
+        double x, u;
+        vertex(v, x, u);
+        if (std::fabs(u - (u0 + slope * (x - x0))) > U_ALONG_X_SLACK) return false;
+    }
+    // What can be seen of the mesh itself: beyond its edges the texture may
+    // hold a strip the mesh never shows.
+    double left = std::max(meshSeenSpan.first, mesh.boundsMin[0]);
+    double right = std::min(meshSeenSpan.last, mesh.boundsMax[0]);
+    if (!(left < right)) return false;
+    first = u0 + slope * (left - x0);
+    last = u0 + slope * (right - x0);
+    return true;
 }
 
 // Number of lights this GL has; lights beyond it read as off.
@@ -68,6 +120,7 @@ void drawOpaque(const Mesh& mesh) {
 } // namespace
 
 uint64_t meshGeneration = 0;
+SeenSpan meshSeenSpan;
 std::vector<Mesh*> deferredMeshes;
 bool recordOpaqueMeshes = false;
 std::vector<Mesh*> recordedMeshes;
@@ -106,8 +159,16 @@ bool Mesh::parse(const uint8_t*& cursor, const uint8_t* end, const std::string& 
             procedural = true;
         }
     } else {
+        textureSeenPart = SeenPart();
+        seenPartOf(*this, textureSeenPart.first, textureSeenPart.last);
         texture = thePakLibrary.texture(pakFile, name);
         textureSource = pakFile; // the archive reference is held even for 0
+        const TextureColumns& kept = textureSeenPart.answer;
+        if (texture != 0 && kept.kept > 0 && kept.kept < kept.width) {
+            uScale = (double)kept.width / kept.kept;
+            uOffset = -(double)kept.first / kept.kept;
+        }
+        textureSeenPart = SeenPart();
     }
     return true;
 }

@@ -14,6 +14,12 @@
 // drawRecorded).
 // drawDeferred draws a queued mesh after the tree with its saved matrix and
 // blending on.  drawGeometryOnly draws positions only, for picking.
+//
+// A model bigger than anything the screen can show of it (the meadow, made
+// wide enough for the widest screens) is loaded with meshSeenSpan set to
+// the model-space x range that can be seen: a mesh whose texture runs left
+// to right across its width then keeps only the columns over that range,
+// and draws its u coordinates scaled onto them (uScale, uOffset).
 #pragma once
 
 #include <cstdint>
@@ -35,6 +41,7 @@ struct Mesh {
     uint32_t texture = 0;               // GL texture name, 0 = none
     bool procedural = false;
     bool backdrop = false;              // behind everything: painted after the other opaque meshes
+    double uScale = 1, uOffset = 0;     // u is drawn as u * uScale + uOffset (columns kept)
     double savedMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     double boundsMin[3] = {}; // model-space box of the positions
     double boundsMax[3] = {};
@@ -54,6 +61,13 @@ struct Mesh {
     void drawDeferred();
     void drawGeometryOnly();
 };
+
+// The model-space x range that can be seen of the models loaded now (see
+// above); first >= last: all of every texture.  Set around a loadModel.
+struct SeenSpan {
+    double first = 0, last = 0;
+};
+extern SeenSpan meshSeenSpan;
 
 // The frame's draw lists, owned here beside the meshes that fill them.
 // Blended meshes always queue themselves in deferredMeshes, to be drawn after

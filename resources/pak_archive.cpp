@@ -239,6 +239,7 @@ PakArchive::PakArchive(const std::string& path) {
         blobs.push_back({entry.bytes, entry.size});
         names.push_back(entry.name);
         textureNames.push_back(0);
+        textureColumns.emplace_back();
         textureCounts.push_back(0);
     }
 }
@@ -265,6 +266,7 @@ bool PakArchive::addEntry(const std::string& name, const void* bytes, uint32_t s
     blobs.push_back({copies.back().get(), size});
     names.push_back(name);
     textureNames.push_back(0);
+    textureColumns.emplace_back();
     textureCounts.push_back(0);
     return true;
 }

@@ -39,8 +39,15 @@ struct EntryBytes {
     uint32_t size;
 };
 
+// Which columns of an image its texture holds: `kept` columns from `first`
+// of the image's `width` (kept 0: no texture; kept == width: all of them).
+struct TextureColumns {
+    int first = 0, kept = 0, width = 0;
+};
+
 struct PakArchive {
     std::vector<uint32_t> textureNames;             // GL name per entry, 0 = none yet
+    std::vector<TextureColumns> textureColumns;     // the columns each texture holds
     std::vector<int32_t> textureCounts;             // users of that texture
     std::vector<EntryBytes> blobs;                  // entry bytes, in fileBytes or in copies
     std::vector<std::string> names;                 // entry names, file order
@@ -80,6 +87,17 @@ struct PakArchive {
 // this many pixels: each is narrowed to about that width (image_scale.h)
 // before it becomes a texture.  Set around a loadModel whose textures fill
 // a known part of the screen, and put back to 0.
+//
+// While textureSeenPart is narrower than 0..1, an image uploaded now keeps
+// only the columns that hold that part of its width (keptColumns), and
+// textureSeenPart's answer says which it kept, for the mesh to draw its
+// texture coordinates onto them.  The answer of an image uploaded before
+// is the one it got then.  Mesh::parse sets it around its own image.
+struct SeenPart {
+    double first = 0, last = 1; // fractions of the image's width
+    TextureColumns answer;      // what the texture holds
+};
+extern SeenPart textureSeenPart;
 extern int textureShownWidth;
 
 int spareTextureCount();  // big textures kept for reuse

@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <cmath>
 #include <vector>
 
 #include "resources/image_prefetch.h"
@@ -93,8 +94,10 @@ GLuint uploadPixels(const void* pixels, int width, int height, bool alpha, GLenu
     return name;
 }
 
-// Decode an entry's bytes and upload them; 0 when they are not an image.
-GLuint uploadImage(const EntryBytes& entry) {
+// Decode an entry's bytes and upload the columns textureSeenPart asks for,
+// narrowed to their shown width; 0 when they are not an image.  `columns`
+// says which columns the texture holds.
+GLuint uploadImage(const EntryBytes& entry, TextureColumns& columns) {
     // Decoded ahead while the last board left, or now.
     SDL_Surface* surface = takePrefetchedImage(entry.bytes);
     if (!surface) surface = decodeImage(entry);
@@ -102,18 +105,25 @@ GLuint uploadImage(const EntryBytes& entry) {
     bool alpha = surface->format->BytesPerPixel == 4;
     GLenum pixelFormat = alpha ? GL_RGBA : GL_RGB;
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    int first = 0, kept = surface->w;
+    keptColumns(surface->w, textureSeenPart.first, textureSeenPart.last, first, kept);
+    // The kept columns are shown over their share of the whole width.
+    int shown = textureShownWidth <= 0 ? 0
+                                       : (int)std::ceil((double)textureShownWidth * kept / surface->w);
     GLuint name = 0;
-    if (narrowedWidth(surface->w, textureShownWidth) < surface->w) {
+    if (kept < surface->w || narrowedWidth(kept, shown) < kept) {
         std::vector<uint8_t> narrow;
-        int width = narrowImage(static_cast<const uint8_t*>(surface->pixels), surface->w,
-                                surface->h, surface->pitch, surface->format->BytesPerPixel,
-                                textureShownWidth, narrow);
+        int bytesPerPixel = surface->format->BytesPerPixel;
+        const uint8_t* pixels = static_cast<const uint8_t*>(surface->pixels);
+        int width = narrowImage(pixels + (size_t)first * bytesPerPixel, kept, surface->h,
+                                surface->pitch, bytesPerPixel, shown, narrow);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1); // packed rows
         name = uploadPixels(narrow.data(), width, surface->h, alpha, pixelFormat);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     } else {
         name = uploadPixels(surface->pixels, surface->w, surface->h, alpha, pixelFormat);
     }
+    columns = {first, kept, surface->w};
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_FreeSurface(surface);
     return name;
@@ -142,15 +152,19 @@ void retireTexture(GLuint name) {
 } // namespace
 
 int textureShownWidth = 0;
+SeenPart textureSeenPart;
 
 uint32_t PakArchive::texture(const std::string& name) {
     int index = findEntry(name);
     if (index < 0) return 0;
     if (textureNames[index] == 0) {
-        GLuint uploaded = uploadImage(blobs[index]);
+        TextureColumns columns;
+        GLuint uploaded = uploadImage(blobs[index], columns);
         if (uploaded == 0) return 0; // not an image: nothing recorded
         textureNames[index] = uploaded;
+        textureColumns[index] = columns;
     }
+    textureSeenPart.answer = textureColumns[index];
     ++textureCounts[index];
     return textureNames[index];
 }
@@ -162,6 +176,7 @@ void PakArchive::releaseTexture(uint32_t glName) {
         if (--textureCounts[i] == 0) {
             retireTexture(glName);
             textureNames[i] = 0;
+            textureColumns[i] = TextureColumns();
         }
     }
 }

@@ -65,10 +65,14 @@ void buildPersistentObjects() {
     background->setRotation(-90, 0, 0);
     // A half's texture keeps a column for every pixel its whole width would
     // cover on this screen: halved only on a small window.
+    // Only the columns over the part the screen can see are kept (the art
+    // is made wide enough for the widest screens).
     double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE));
     textureShownWidth = (int)std::ceil(theVideo->width * BACKGROUND_HALF_UNITS / seenUnits);
+    meshSeenSpan = {-seenUnits / 2, seenUnits / 2};
     background->loadModel(INTERFACE_ARCHIVE, "fon");
     textureShownWidth = 0;
+    meshSeenSpan = SeenSpan();
     for (Mesh* mesh : background->meshes)
         mesh->backdrop = true;
     worldRoot->addChild(background);

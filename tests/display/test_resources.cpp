@@ -222,3 +222,69 @@ TEST_F(Resources, ProceduralMeshTexturesAreSharedByRecipe) {
     }
     EXPECT_EQ(theProceduralTextures.openCount(), 0);
 }
+
+TEST_F(Resources, AWideSheetKeepsOnlyTheColumnsSeenAndLooksTheSame) {
+    // A sheet reaching past the window's edge on the left, and one three
+    // times as wide as the window with the window over its second sixth: drawn
+    // from every column, and from only the columns over the seen span, the
+    // window shows the same pixels.
+    constexpr int COLUMNS = 256, ROWS = 4;
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < ROWS; ++y)
+        for (int x = 0; x < COLUMNS; ++x)
+            rgb.insert(rgb.end(), {(uint8_t)x, (uint8_t)(x * 7), (uint8_t)(255 - x / 2)});
+    std::vector<uint8_t> image = makePng(COLUMNS, ROWS, 3, rgb);
+    constexpr double DISTANCE = 100;
+    WorldPoint topLeft = screenToWorld(0, 0, DISTANCE);
+    WorldPoint bottomRight = screenToWorld(theVideo->width, theVideo->height, DISTANCE);
+    double seen = bottomRight.x, top = topLeft.y, bottom = bottomRight.y, z = topLeft.z;
+    double middle = (top + bottom) / 2;
+    // Edges on the outer texels' centres, as the art has them: the filter
+    // never wraps round to the far side.
+    MeshBuild sheets[2] = {quadMesh(-3 * seen, middle, 0, top, z, "left"),
+                           quadMesh(-2 * seen, bottom, 4 * seen, middle, z, "wide")};
+    for (MeshBuild& sheet : sheets)
+        for (size_t i = 0; i < sheet.texCoords.size(); i += 2)
+            sheet.texCoords[i] = (0.5 + sheet.texCoords[i] * (COLUMNS - 1)) / COLUMNS;
+    std::vector<uint8_t> model = buildModelEntry({sheets[0], sheets[1]});
+    int rowsRead[2] = {theVideo->height / 4, theVideo->height * 3 / 4};
+    std::vector<uint8_t> rows[2];
+    for (int cropped = 0; cropped <= 1; ++cropped) {
+        SCOPED_TRACE(cropped ? "seen columns" : "every column");
+        std::string pak = writeArchive({{"left", image}, {"wide", image}, {"sheets", model}});
+        if (cropped) meshSeenSpan = {-seen, seen};
+        SceneObject root;
+        SceneObject* sheet = new SceneObject;
+        sheet->loadModel(pak, "sheets");
+        meshSeenSpan = SeenSpan();
+        root.addChild(sheet);
+        ASSERT_EQ(sheet->meshes.size(), 2u);
+        for (const Mesh* mesh : sheet->meshes) {
+            GLint width = 0;
+            glBindTexture(GL_TEXTURE_2D, mesh->texture);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+            EXPECT_EQ(width, cropped ? COLUMNS / 2 : COLUMNS);
+        }
+        renderScene(&root);
+        glReadBuffer(GL_BACK);
+        for (int row : rowsRead) {
+            std::vector<uint8_t> pixels((size_t)theVideo->width * 3);
+            glReadPixels(0, row, theVideo->width, 1, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+            rows[cropped].insert(rows[cropped].end(), pixels.begin(), pixels.end());
+        }
+        delete sheet;
+        root.children.clear();
+    }
+    int worst = 0;
+    size_t where = 0;
+    for (size_t i = 0; i < rows[0].size(); ++i)
+        if (std::abs(rows[0][i] - rows[1][i]) > worst) {
+            worst = std::abs(rows[0][i] - rows[1][i]);
+            where = i;
+        }
+    EXPECT_LE(worst, 2) << "the seen columns are drawn where they were (pixel " << where / 3 << ")";
+    // The wide sheet's row reaches across, the left one's to the middle.
+    size_t last = 3 * (size_t)(theVideo->width - 1);
+    EXPECT_GT(rows[0][last] + rows[0][last + 1], 0) << "nothing was drawn";
+    EXPECT_GT(rows[0][last + 3] + rows[0][last + 4], 0) << "nothing was drawn";
+}

@@ -53,3 +53,29 @@ TEST(ImageScale, AnImageAlreadyNarrowEnoughIsCopiedPacked) {
     const std::vector<uint8_t> expected = {1, 2, 3, 4, 5, 6};
     EXPECT_EQ(out, expected);
 }
+
+TEST(ImageScale, KeptColumnsHoldTheSeenPartInAPowerOfTwoInsideTheImage) {
+    struct Case {
+        int width;
+        double seenFirst, seenLast;
+        int first, kept;
+    } cases[] = {
+        {2048, 0, 1, 0, 2048},                  // all of it seen
+        {2048, 0, 0.433, 0, 1024},              // the meadow's right half on 16:9
+        {2048, 0.449, 0.882, 851, 1024},        // its left half: centred on the part
+        {2048, 0.9, 1.3, 1792, 256},            // past the right edge: kept inside
+        {2048, -0.5, 0.1, 0, 256},              // past the left edge
+        {2048, 0.25, 0.7502, 0, 2048},          // one column more than half
+        {2048, 0.5, 0.5, 0, 2048},              // nothing asked for: all of it
+        {2048, 0.7, 0.2, 0, 2048},              // backwards: all of it
+        {6, 0.1, 0.3, 0, 3},                    // an odd half stops the halving
+        {0, 0, 1, 0, 0},                        // no image
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " " << c.seenFirst << ".." << c.seenLast);
+        int first = -1, kept = -1;
+        keptColumns(c.width, c.seenFirst, c.seenLast, first, kept);
+        EXPECT_EQ(first, c.first);
+        EXPECT_EQ(kept, c.kept);
+    }
+}
