@@ -43,10 +43,10 @@ void (*displayLostHook)() = nullptr;
 constexpr const char* GPU_DEVICE_NODES[] = {"dri", "nvidia0", "nvidiactl", "dxg"};
 
 // Allocations from this size up that the heap's free top cannot hold are
-// mapped apart from the heap, and go back to the system when freed.  glibc's default raises the limit after each
-// such free (up to 32 MB), after which long-lived buffers of every size land
-// in the heap and leave holes it never returns; a fixed limit keeps the
-// rule.  Archives do not come from malloc (resources/pak_archive.h) and big
+// mapped apart from the heap, and go back to the system when freed.
+// glibc's default raises the limit after each such free (up to 32 MB),
+// after which long-lived buffers of every size land in the heap and leave
+// holes it never returns; a fixed limit keeps the rule.  Archives do not come from malloc (resources/pak_archive.h) and big
 // textures are reused (resources/texture.cpp), so what lies below the limit
 // and is large is a texture's storage (8 MB for the biggest) or a decoded
 // picture (6 MB at most), freed again soon: in the heap it reuses pages that

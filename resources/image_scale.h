@@ -18,9 +18,9 @@ int narrowedWidth(int width, int shownWidth);
 // The columns of an image `width` wide that hold the part of it between
 // the fractions seenFirst and seenLast of its width (left to right), and a
 // column to spare on each side for the filter: a run of `kept` columns from
-// `first`, halved from the whole width while half
-// still holds that part (and the width is even), so a power-of-two image
-// stays one, at the art's own density.  The run is centred on the part and
+// `first`, halved from the whole width while half still holds that part
+// (and the width is even), so a power-of-two image stays one, at the art's
+// own density.  The run is centred on the part and
 // kept inside the image.
 void keptColumns(int width, double seenFirst, double seenLast, int& first, int& kept);
 
