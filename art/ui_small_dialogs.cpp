@@ -102,6 +102,9 @@ static void drawBreakAll(cairo_t* cr) {
 
 // ---- About ---------------------------------------------------------------------------
 
+// The photo folder as most homes have it ($XDG_DATA_HOME is seldom moved).
+constexpr const char* PHOTO_FOLDER_SHOWN = "~/.local/share/meadow_mosaics/pictures";
+
 static void drawAbout(cairo_t* cr) {
     paintPanel(cr, -11.35, -10.05, 22.7, 16.2, 1.0, LINE);
     drawSun(cr, -8.9, -7.7, 1.05, LINE);
@@ -121,12 +124,16 @@ static void drawAbout(cairo_t* cr) {
     cairo_stroke(cr);
     // TRANSLATORS: %s is the font's name; keep the licence's name as it is.
     paintCaption(cr, trFormat("Letters: %s font, SIL Open Font License 1.1", loadedFontFamily()),
-                 0.62, 0, -1.3, 20.5, 0.9);
+                 0.62, 0, -1.5, 20.5, 0.8);
     paintCaption(cr, trFormat("Instruments: %s soundfont, MIT licence", SOUNDFONT_NAME), 0.62, 0,
-                 -0.35, 20.5, 0.9);
-    iconHeart(cr, -5.6, 1.45, 0.7, rgb(0xff6f9f), LINE);
-    iconHeart(cr, 5.6, 1.45, 0.7, rgb(0xff6f9f), LINE);
-    paintCaption(cr, tr("Thank you for playing!"), 0.75, 0, 1.4, 10, 1.2);
+                 -0.7, 20.5, 0.8);
+    // Where a grown-up puts the family's own photos (the usual place; the
+    // game also prints the folder it really uses when it starts).
+    paintCaption(cr, tr("Photos put in this folder become puzzles too:"), 0.62, 0, 0.3, 20.5, 0.8);
+    paintText(cr, PHOTO_FOLDER_SHOWN, 0.6, 0, 1.05, 20.5, 0.8, rgb(0x2f7fb0), WHITE);
+    iconHeart(cr, -5.6, 2.15, 0.7, rgb(0xff6f9f), LINE);
+    iconHeart(cr, 5.6, 2.15, 0.7, rgb(0xff6f9f), LINE);
+    paintCaption(cr, tr("Thank you for playing!"), 0.75, 0, 2.1, 10, 1.1);
 }
 
 // ---- The archives ------------------------------------------------------------------------

@@ -13,12 +13,15 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "art/art_common.h"
+#include "base/platform.h"
+#include "resources/photo_library.h"
 
 namespace {
 
@@ -195,4 +198,31 @@ TEST(TextFit, EveryLanguageSaysTheSameThingsInItsOwnWords) {
     // Cyrillic is set in a family that has it.
     EXPECT_EQ(readReport("ru").family, "Comfortaa");
     EXPECT_EQ(readReport("uk").family, "Comfortaa");
+}
+
+// The about page tells grown-ups where photos go: the folder it draws must be
+// the one the game reads on a usual home (no XDG_DATA_HOME), in every language.
+TEST(TextFit, TheAboutPageShowsTheFolderTheGameReadsPhotosFrom) {
+    char home[] = "/tmp/meadow_about_home_XXXXXX";
+    ASSERT_NE(mkdtemp(home), nullptr);
+    std::string savedHome = environment("HOME"), savedData = environment("XDG_DATA_HOME");
+    setenv("HOME", home, 1);
+    unsetenv("XDG_DATA_HOME");
+    std::string folder = settingsFolder() + PHOTO_FOLDER_NAME;
+    setenv("HOME", savedHome.c_str(), 1);
+    if (!savedData.empty()) setenv("XDG_DATA_HOME", savedData.c_str(), 1);
+    std::system(("rm -rf " + std::string(home)).c_str());
+    ASSERT_EQ(folder.compare(0, std::strlen(home), home), 0) << folder;
+    std::string shown = "~" + folder.substr(std::strlen(home));
+    if (shown.back() == '/') shown.pop_back();
+
+    std::vector<std::string> all = languages();
+    all.insert(all.begin(), "en");
+    for (const std::string& language : all) {
+        Report report = readReport(language);
+        bool found = std::any_of(report.texts.begin(), report.texts.end(), [&](const DrawnText& t) {
+            return t.sheet == "fon_about" && t.text == shown;
+        });
+        EXPECT_TRUE(found) << language << " does not show " << shown;
+    }
 }
