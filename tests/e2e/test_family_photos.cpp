@@ -2,8 +2,6 @@
 // sideways, a PNG with see-through parts, a damaged file, a picture too big
 // to decode and a note; the arrows walk past the bundled pictures onto the
 // photos, a photo is solved, and its finished flag survives a restart.
-//
-// With MEADOW_SCREENSHOT_DIR set, the half-done photo puzzle is saved there.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -173,15 +171,8 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
 
     // Solved like any picture: the fanfare, the finished picture, the flag kept.
     playedSounds.clear();
-    for (int i = 0; i < thePuzzle.pieceCount; ++i) {
+    for (int i = 0; i < thePuzzle.pieceCount; ++i)
         ASSERT_TRUE(sendPiece(i)) << "piece " << i;
-        if (i + 1 == thePuzzle.pieceCount / 2)
-            if (const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR")) {
-                queueMotion(5, 5);
-                waitMs(800);
-                saveScreenshot(std::string(dir) + "/photo_half_done.png");
-            }
-    }
     ASSERT_TRUE(waitUntil([] { return pictureFinished(SIDEWAYS); }, 3000));
     EXPECT_EQ(playCount("final.wav"), 1);
     EXPECT_TRUE(thePuzzle.board->hasModel);

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/game_main.h"
 #include "game_driver.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/picture_tables.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -130,5 +132,45 @@ TEST(Screens, SaveLiftedPieces) {
         queueMotion(5, 5);
         shoot(shown.name, 120);
     }
+    endSession();
+}
+
+// A family's photo half done.  The photo is drawn here like a holiday snap
+// (sky, sea, sand, a sun, a bucket), 3000 x 2000, wider than the board, so
+// its middle is what the pieces show.
+TEST(Screens, SaveAPhotoHalfDone) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    folder = dir;
+
+    Settings record;
+    record.showWelcome = false;
+    record.bigPuzzle = 0;
+    startSession(true, &record);
+    endSession();
+    std::string path = settingsFilePath();
+    std::string photos = path.substr(0, path.rfind('/') + 1) + "pictures/";
+    std::filesystem::create_directories(photos);
+    std::string beach =
+        "convert -size 3000x2000 gradient:'#4ea6f0-#d9f1ff' "
+        "\\( -size 3000x650 gradient:'#1a78bd-#48c0e4' \\) -geometry +0+950 -composite "
+        "\\( -size 3000x420 gradient:'#f5e2a8-#d9b56c' \\) -geometry +0+1580 -composite "
+        "-fill '#ffd84a' -draw 'circle 2250,420 2250,620' "
+        "-fill white -draw 'ellipse 800,380 280,95 0,360' -draw 'ellipse 1060,340 210,85 0,360' "
+        "-fill '#e8483c' -draw 'polygon 1350,1640 1650,1640 1610,1880 1390,1880' "
+        "-fill '#2f9e4f' -draw 'rectangle 1900,1700 2200,1760' "
+        "-attenuate 0.4 +noise Gaussian -quality 92 " +
+        photos + "beach.jpg";
+    ASSERT_EQ(std::system(beach.c_str()), 0);
+
+    startSession(false);
+    ASSERT_EQ(walkLength(), PICTURE_TOTAL + 1);
+    pressKey(SDLK_LEFT); // round from the first picture to the photo
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.currentPicture == PICTURE_TOTAL; }, 5000));
+    waitMs(1800);
+    for (int i = 0; i < thePuzzle.pieceCount / 2; ++i)
+        ASSERT_TRUE(sendPiece(i)) << i;
+    queueMotion(5, 5);
+    shoot("photo_half_done", 1200);
     endSession();
 }
