@@ -20,6 +20,7 @@
 #include "base/random.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "puzzle/puzzle_board.h"
 #include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
@@ -138,6 +139,8 @@ void runFrame() {
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
     updatePicking();
+    // A still screen leaves the cores free: the next board decodes now.
+    if (theRedraw.lastKind == RedrawKind::Nothing) decodeNextBoardAhead();
     // Whatever this frame's effects changed goes to the file now.
     saveSettingsIfChanged();
 }

@@ -154,6 +154,13 @@ void useSize(const PuzzleSize& size) {
     puzzle.minScatterDistance = size.minDistance;
 }
 
+// The archive a bundled picture's board is built from in the chosen size:
+// its finished picture, or its pieces.
+const char* boardArchiveFor(int32_t picture) {
+    PictureArchives archives = walkArchivesFor(picture, puzzle.pieceCount == BIG_PIECE_COUNT);
+    return pictureFinished(picture) ? archives.picture : archives.pieces;
+}
+
 // Walk `step` pictures on, when the screen is still and the button (or its key) asks.
 void switchPicture(SDLKey key, int32_t step) {
     if (puzzle.boardBusy) return;
@@ -163,10 +170,8 @@ void switchPicture(SDLKey key, int32_t step) {
     requestPictureImages(puzzle.currentPicture, step);
     // A bundled picture's next board decodes while this one leaves (a photo
     // is made by the photo worker instead).
-    if (!isPhotoPicture(puzzle.currentPicture)) {
-        PictureArchives next = currentArchives();
-        prefetchArchiveImages({pictureFinished(puzzle.currentPicture) ? next.picture : next.pieces});
-    }
+    if (!isPhotoPicture(puzzle.currentPicture))
+        prefetchArchiveImages({boardArchiveFor(puzzle.currentPicture)});
     leaveBoard();
     // A photo still being made gets its tab with its board.
     puzzle.tabWaiting = !pictureImagesReady(puzzle.currentPicture);
@@ -197,6 +202,16 @@ void pieceSent() {
 
 void setBoardBusy(bool busy) {
     puzzle.boardBusy = busy;
+}
+
+void decodeNextBoardAhead() {
+    if (!puzzle.puzzleScreen || !puzzle.board || puzzle.boardBusy || puzzle.boardLeaving ||
+        puzzle.tabWaiting)
+        return;
+    int32_t next = nextInWalk(puzzle.currentPicture, puzzle.walkDirection);
+    if (next == puzzle.decodedAhead || next == puzzle.currentPicture) return;
+    puzzle.decodedAhead = next;
+    if (!isPhotoPicture(next)) prefetchArchiveImages({boardArchiveFor(next)});
 }
 
 PictureArchives currentArchives() {
@@ -249,6 +264,7 @@ void showPicture() {
     puzzle.heldShadow = nullptr;
     puzzle.heldPiece = nullptr;
     puzzle.boardLeaving = false;
+    puzzle.decodedAhead = -1;
     if (pictureFinished(puzzle.currentPicture)) {
         showFinishedPicture();
         return;

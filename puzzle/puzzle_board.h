@@ -50,6 +50,7 @@ struct PuzzleState {
     SceneObject* board = nullptr;        // the current board, or the finished picture
     bool boardBusy = false;              // the screen zooms: picture switching is refused
     bool boardLeaving = false; // track 0 of this board was started: it no longer completes
+    int32_t decodedAhead = -1; // the picture whose board was decoded ahead during this one, or -1
     SceneObject* menuTabParent = nullptr; // the start-up's holder of the corner tab
     SceneObject* menuTab = nullptr;       // the tab shown in it now
 };
@@ -73,6 +74,12 @@ void setBoardBusy(bool busy);
 
 // The archives of the current picture in the chosen size.
 PictureArchives currentArchives();
+
+// The screen is still: have the images of the next board in the walk's
+// direction decoded on the image worker now, once per board, so the switch
+// to it does not decode them while two boards are drawn (a photo is made by
+// the photo worker instead).
+void decodeNextBoardAhead();
 
 // Every variable above back to its start value (a new run in the same process).
 void resetPuzzleState();

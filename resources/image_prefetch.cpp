@@ -74,6 +74,7 @@ struct Prefetch {
     std::vector<SDL_Surface*> surfaces;
     std::atomic<size_t> done{0};
     std::atomic<bool> stop{false}; // nobody will take the rest
+    std::atomic<int> decodes{0};   // images the worker has decoded, ever (tests)
     WorkerThread worker;
 };
 
@@ -89,6 +90,7 @@ void decodeAll(void* arg) {
     for (size_t i = 0; i < work->entries.size(); ++i) {
         if (work->stop.load(std::memory_order_acquire)) return;
         work->surfaces[i] = decodeImage(work->entries[i]);
+        work->decodes.fetch_add(1, std::memory_order_relaxed);
         work->done.store(i + 1, std::memory_order_release);
     }
 }
@@ -117,6 +119,9 @@ SDL_Surface* decodeImage(const EntryBytes& entry) {
 }
 
 void prefetchArchiveImages(const std::vector<std::string>& fileNames) {
+    // Asked again for what is decoded (or being decoded) already, as when a
+    // board rested long enough for the next one's images: nothing to redo.
+    if (!fileNames.empty() && fileNames == prefetch.archives) return;
     dropPrefetchedImages();
     // The decoders' own set-up happens here, on this thread, not on two at once.
     IMG_Init(IMG_INIT_PNG);
@@ -161,6 +166,11 @@ void dropPrefetchedImages() {
     for (const std::string& archive : prefetch.archives)
         thePakLibrary.release(archive);
     prefetch.archives.clear();
+}
+
+int prefetchDecodeCount() {
+    waitForWorker();
+    return prefetch.decodes.load();
 }
 
 int prefetchedImageCount() {

@@ -1,10 +1,11 @@
 // Decoding ahead: the images of the next board, decoded on a worker thread
-// while the old board leaves.
+// while the current board rests, or else while it leaves.
 //
 // Decoding a picture from PNG takes longer than a frame on a slow machine,
 // and a board needs it in the frame that builds it.  When a child walks to
 // the next picture, the puzzle screen names the archives the new board will
-// draw from (prefetchArchiveImages).  They are opened at once on the main
+// draw from (prefetchArchiveImages); a board at rest names the next board in
+// the walk's direction the same way, so a switch finds its images ready.  They are opened at once on the main
 // thread through thePakLibrary, which holds them (one reference each) until
 // the prefetch is dropped, and a worker thread decodes every PNG entry into
 // a surface in the layout GL is handed.  When the board is built, the
@@ -33,7 +34,8 @@ struct SDL_Surface;
 SDL_Surface* decodeImage(const EntryBytes& entry);
 
 // Start decoding the archives' PNG entries, in order (dropping an earlier
-// prefetch).
+// prefetch); the same archives asked for again keep the decode under way
+// or done.
 void prefetchArchiveImages(const std::vector<std::string>& fileNames);
 // The surface decoded from exactly these bytes (the caller frees it), or null.
 SDL_Surface* takePrefetchedImage(const uint8_t* bytes);
@@ -42,3 +44,5 @@ SDL_Surface* takePrefetchedImage(const uint8_t* bytes);
 void dropPrefetchedImages();
 // Surfaces decoded and not yet taken (tests).
 int prefetchedImageCount();
+// Images the worker has decoded since the program started (tests).
+int prefetchDecodeCount();

@@ -12,6 +12,7 @@
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
+#include "resources/image_prefetch.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "screens/dialogs.h"
@@ -407,6 +408,33 @@ TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
     ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
     EXPECT_TRUE(theSettings->menuHidden);
     EXPECT_EQ(thePuzzle.menuTab->pakFiles.size(), 1u);
+    endSession();
+}
+
+// While a board rests, the next board's images are decoded on the worker, in
+// the direction the child last walked; the switch then takes them as they
+// are instead of decoding them again while two boards are drawn.
+TEST(PictureSwitching, TheNextBoardIsDecodedWhileThisOneRests) {
+    startOnPuzzle(0, {1});
+    // Onto a finished picture (its picture archive) and then onto one to
+    // play (its pieces): neither is decoded twice.
+    for (int picture : {1, 2}) {
+        SCOPED_TRACE(picture);
+        ASSERT_TRUE(waitUntil([&] { return thePuzzle.decodedAhead == picture; }, 4000));
+        int decoded = prefetchDecodeCount();
+        EXPECT_GT(prefetchedImageCount(), 0);
+        pressKey(SDLK_RIGHT);
+        ASSERT_EQ(thePuzzle.currentPicture, picture);
+        SceneObject* leaving = thePuzzle.board;
+        ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != leaving; }, 3000));
+        EXPECT_EQ(prefetchDecodeCount(), decoded); // taken, not decoded again
+        EXPECT_EQ(prefetchedImageCount(), 0);      // nothing left over once it stands
+    }
+    // Walking back: the board behind is the one decoded next.
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.decodedAhead == 3; }, 4000));
+    pressKey(SDLK_LEFT);
+    ASSERT_EQ(thePuzzle.currentPicture, 1);
+    ASSERT_TRUE(waitUntil([] { return thePuzzle.decodedAhead == 0; }, 6000));
     endSession();
 }
 
