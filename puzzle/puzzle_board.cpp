@@ -13,6 +13,7 @@
 #include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
 #include "resources/image_prefetch.h"
+#include "resources/pak_library.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
 
@@ -211,7 +212,12 @@ void decodeNextBoardAhead() {
     int32_t next = nextInWalk(puzzle.currentPicture, puzzle.walkDirection);
     if (next == puzzle.decodedAhead || next == puzzle.currentPicture) return;
     puzzle.decodedAhead = next;
-    if (!isPhotoPicture(next)) prefetchArchiveImages({boardArchiveFor(next)});
+    if (isPhotoPicture(next)) return;
+    // A damaged archive is left for the switch onto it to report.
+    const char* archive = boardArchiveFor(next);
+    if (!thePakLibrary.openIfUsable(archive)) return;
+    prefetchArchiveImages({archive});
+    thePakLibrary.release(archive);
 }
 
 PictureArchives currentArchives() {

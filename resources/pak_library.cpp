@@ -91,7 +91,13 @@ PakLibrary::~PakLibrary() {
         delete archive;
 }
 
-PakArchive* PakLibrary::open(const std::string& fileName) {
+// An archive opened (or found open) with one more reference; one that
+// cannot be read ends the game when it must open, else is null.
+static PakArchive* openArchive(PakLibrary& library, const std::string& fileName, bool mustOpen) {
+    std::vector<std::string>& keys = library.keys;
+    std::vector<PakArchive*>& archives = library.archives;
+    std::vector<int32_t>& counts = library.counts;
+    const std::string& baseDirectory = library.baseDirectory;
     int index = findKey(keys, fileName);
     if (index >= 0) {
         counts[(size_t)index]++;
@@ -101,9 +107,13 @@ PakArchive* PakLibrary::open(const std::string& fileName) {
                            ? baseDirectory + fileName
                            : pakLocate(fileName);
     if (path.empty()) path = fileName; // nowhere: fails as missing
-    path = languageArchivePath(path, language);
+    path = languageArchivePath(path, library.language);
     PakArchive* archive = new PakArchive(path);
     if (!archive->valid) {
+        if (!mustOpen) {
+            delete archive;
+            return nullptr;
+        }
         pakOpenFailure(path);
         // Still here (a test's handler): keep the archive, which is empty, so
         // callers find no entries and release it as usual.
@@ -112,6 +122,14 @@ PakArchive* PakLibrary::open(const std::string& fileName) {
     keys.push_back(fileName);
     counts.push_back(1);
     return archive;
+}
+
+PakArchive* PakLibrary::open(const std::string& fileName) {
+    return openArchive(*this, fileName, true);
+}
+
+PakArchive* PakLibrary::openIfUsable(const std::string& fileName) {
+    return openArchive(*this, fileName, false);
 }
 
 EntryBytes PakLibrary::entryData(const std::string& fileName, const std::string& entryName) {

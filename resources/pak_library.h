@@ -59,6 +59,9 @@ struct PakLibrary {
     ~PakLibrary(); // deletes every archive still open
 
     PakArchive* open(const std::string& fileName); // +1 reference
+    // As open, for work that may be left undone (decoding ahead): a missing
+    // or damaged archive is not kept and nothing is said; null, no reference.
+    PakArchive* openIfUsable(const std::string& fileName);
     EntryBytes entryData(const std::string& fileName, const std::string& entryName);
     uint32_t texture(const std::string& fileName, const std::string& entryName);
     void releaseTexture(const std::string& fileName, uint32_t glName);

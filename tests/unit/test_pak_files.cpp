@@ -56,6 +56,28 @@ TEST(PakFiles, AFolderInAnArchivesPlaceEndsTheGameWithStatusOne) {
         ::testing::ExitedWithCode(1), "interface_my\\.pak: not a regular file\n$");
 }
 
+// Work that may be left undone (decoding the next board ahead) asks without
+// ending the game: a damaged or missing archive is null and not kept, so
+// the open that needs it later still reports it.
+TEST(PakFiles, AnArchiveOpenedIfUsableIsNullWhenDamagedAndCountedWhenWhole) {
+    ScratchFolder scratch;
+    ASSERT_EQ(mkdir((scratch.path + "puzzle_v21.pak").c_str(), 0755), 0);
+    PakArchive whole;
+    ASSERT_TRUE(whole.addEntry("a.bin", "abc", 3));
+    ASSERT_TRUE(whole.save(scratch.path + "puzzle_v22.pak"));
+    PakLibrary library;
+    library.setBaseDirectory(scratch.path);
+    EXPECT_EQ(library.openIfUsable("puzzle_v21.pak"), nullptr);
+    EXPECT_EQ(library.openIfUsable("missing.pak"), nullptr);
+    EXPECT_EQ(library.openCount(), 0);
+    PakArchive* opened = library.openIfUsable("puzzle_v22.pak");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(library.open("puzzle_v22.pak"), opened);
+    EXPECT_EQ(library.referenceCount("puzzle_v22.pak"), 2);
+    EXPECT_EXIT(library.open("puzzle_v21.pak"), ::testing::ExitedWithCode(1),
+                "puzzle_v21\\.pak: not a regular file\n$");
+}
+
 TEST(PakFiles, EntriesReadFromDiskMatchTheBuilderAndStayPutWhileOpen) {
     ScratchFolder scratch;
     PakArchive built;
