@@ -4,10 +4,11 @@
 // Decoding a picture from PNG takes longer than a frame on a slow machine,
 // and a board needs it in the frame that builds it.  When a child walks to
 // the next picture, the puzzle screen names the archives the new board will
-// draw from (prefetchArchiveImages); a board at rest names the next board in
-// the walk's direction the same way, so a switch finds its images ready.  They are opened at once on the main
-// thread through thePakLibrary, which holds them (one reference each) until
-// the prefetch is dropped, and a worker thread decodes every PNG entry into
+// draw from (prefetchArchiveImages); a board at rest names the next board
+// in the walk's direction the same way, so a switch finds its images
+// ready.  They are opened at once on the main thread through
+// thePakLibrary, which holds them (one reference each) until the prefetch
+// is dropped, and a worker thread decodes every PNG entry into
 // a surface in the layout GL is handed.  When the board is built, the
 // texture upload takes the surface decoded from those very bytes
 // (takePrefetchedImage); one the worker is decoding at that moment is
