@@ -77,12 +77,11 @@ int nextInWalk(int from, int step) {
     return 0;
 }
 
-void requestPictureImages(int picture, int step) {
+void requestPictureImages(int picture) {
     if (!isPhotoPicture(picture)) withdrawPhotoPictures(thePhotoLibrary);
     std::vector<std::string> paths;
-    for (int wanted : {picture, nextInWalk(picture, step)})
-        if (isPhotoPicture(wanted) && thePhotoLibrary.offered != wanted - PICTURE_TOTAL)
-            paths.push_back(thePhotoLibrary.pathOf(wanted - PICTURE_TOTAL));
+    if (isPhotoPicture(picture) && thePhotoLibrary.offered != picture - PICTURE_TOTAL)
+        paths.push_back(thePhotoLibrary.pathOf(picture - PICTURE_TOTAL));
     prefetchPhotos(paths);
 }
 

@@ -42,10 +42,11 @@ void clearFinishedPictures(); // every bundled picture and every photo
 // found unreadable (nothing is decoded here).
 int nextInWalk(int from, int step);
 // Ask for `picture`'s images as the walk reaches it: a bundled picture's are
-// the archives' own from now; a photo goes first into the background queue,
-// the picture one further `step` on after it.
-void requestPictureImages(int picture, int step);
-// Make the photo one `step` on from `picture` ready in the background.
+// the archives' own from now; a photo is made in the background (the board
+// waits for it), and nothing else is.
+void requestPictureImages(int picture);
+// Make the photo one `step` on from `picture` ready in the background (the
+// board asks once it rests, so making it never slows its arrival).
 void prefetchAhead(int picture, int step);
 // Whether `picture`'s images can be had without waiting for the background.
 bool pictureImagesReady(int picture);

@@ -168,7 +168,7 @@ void switchPicture(SDLKey key, int32_t step) {
     if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
     puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
     puzzle.walkDirection = step;
-    requestPictureImages(puzzle.currentPicture, step);
+    requestPictureImages(puzzle.currentPicture);
     // A bundled picture's next board decodes while this one leaves (a photo
     // is made by the photo worker instead).
     if (!isPhotoPicture(puzzle.currentPicture))
@@ -212,7 +212,10 @@ void decodeNextBoardAhead() {
     int32_t next = nextInWalk(puzzle.currentPicture, puzzle.walkDirection);
     if (next == puzzle.decodedAhead || next == puzzle.currentPicture) return;
     puzzle.decodedAhead = next;
-    if (isPhotoPicture(next)) return;
+    if (isPhotoPicture(next)) {
+        prefetchAhead(puzzle.currentPicture, puzzle.walkDirection);
+        return;
+    }
     // A damaged archive is left for the switch onto it to report.
     const char* archive = boardArchiveFor(next);
     if (!thePakLibrary.openIfUsable(archive)) return;
@@ -259,7 +262,6 @@ void buildPuzzleScreen() {
 void showPicture() {
     if (!puzzle.puzzleScreen) return;
     puzzle.currentPicture = settleOnPicture(puzzle.currentPicture, puzzle.walkDirection);
-    prefetchAhead(puzzle.currentPicture, puzzle.walkDirection);
     if (puzzle.tabWaiting) {
         puzzle.tabWaiting = false;
         showMenuTab();

@@ -76,9 +76,9 @@ void setBoardBusy(bool busy);
 PictureArchives currentArchives();
 
 // The screen is still: have the images of the next board in the walk's
-// direction decoded on the image worker now, once per board, so the switch
-// to it does not decode them while two boards are drawn (a photo is made by
-// the photo worker instead).
+// direction decoded on the image worker now (a photo made by the photo
+// worker), once per board, so the switch to it does not decode them while
+// two boards are drawn.
 void decodeNextBoardAhead();
 
 // Every variable above back to its start value (a new run in the same process).

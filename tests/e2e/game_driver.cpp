@@ -16,6 +16,7 @@
 #include "audio/audio_mixer.h"
 #include "base/input.h"
 #include "base/video_context.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
 #include "scene/picking.h"
@@ -132,6 +133,16 @@ void queueMotion(int x, int y) {
 
 void queueLeftClick() {
     EXPECT_TRUE(queueLeftClickEvents());
+}
+
+bool waitForPictureImages(uint32_t realMs) {
+    uint32_t start = SDL_GetTicks();
+    while (!pictureImagesReady(thePuzzle.currentPicture)) {
+        if (SDL_GetTicks() - start > realMs || worldRoot->dead) return false;
+        SDL_Delay(1);
+        step();
+    }
+    return true;
 }
 
 void pressKey(SDLKey key) {

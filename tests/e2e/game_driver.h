@@ -63,6 +63,12 @@ template <typename Condition> bool waitUntil(Condition condition, uint32_t ms = 
     return true;
 }
 
+// Frames until the current picture's images can be had (a family photo is
+// made on the photo worker, in real time); false after `realMs` real
+// milliseconds.  Stepped frames cost next to nothing while a board waits,
+// so stepped time alone would race past the worker.
+bool waitForPictureImages(uint32_t realMs = 10000);
+
 // Queue events without running a frame.
 void queueKey(SDLKey key);
 void queueMotion(int x, int y);

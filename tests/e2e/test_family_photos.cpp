@@ -115,6 +115,7 @@ std::vector<int> colourAt(const RgbaImage& image, double fx, double fy) {
 // Step onto a picture with an arrow key and let its board stand.
 void walk(SDLKey key) {
     pressKey(key);
+    ASSERT_TRUE(waitForPictureImages());
     waitMs(1600);
 }
 
@@ -151,6 +152,8 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
     std::vector<int> half = colourAt(glass, 0.5, 0.5);
     EXPECT_NEAR(half[0], 128, 6);
     EXPECT_NEAR(half[2], 255, 2);
+    // Resting on it, the next photo along (leftwards) is being made already.
+    EXPECT_EQ(thePuzzle.decodedAhead, SIDEWAYS);
 
     // The phone photo stands upright: red above, blue below; its pieces draw it.
     walk(SDLK_LEFT);
@@ -246,6 +249,7 @@ TEST(FamilyPhotos, ArrowsFasterThanThePhotosAreMadeEndOnAStandingBoard) {
             pressKey(key);
             if (press % 3 == 0) step(); // now and then a frame between two presses
         }
+        EXPECT_TRUE(waitForPictureImages());
         EXPECT_TRUE(waitUntil(
             [] {
                 return !thePuzzle.tabWaiting && !thePuzzle.boardLeaving && thePuzzle.board &&

@@ -166,7 +166,8 @@ TEST(Screens, SaveAPhotoHalfDone) {
     startSession(false);
     ASSERT_EQ(walkLength(), PICTURE_TOTAL + 1);
     pressKey(SDLK_LEFT); // round from the first picture to the photo
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.currentPicture == PICTURE_TOTAL; }, 5000));
+    ASSERT_EQ(thePuzzle.currentPicture, PICTURE_TOTAL);
+    ASSERT_TRUE(waitForPictureImages());
     waitMs(1800);
     for (int i = 0; i < thePuzzle.pieceCount / 2; ++i)
         ASSERT_TRUE(sendPiece(i)) << i;
