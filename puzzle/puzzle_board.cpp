@@ -169,8 +169,8 @@ void switchPicture(SDLKey key, int32_t step) {
     puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
     puzzle.walkDirection = step;
     requestPictureImages(puzzle.currentPicture);
-    // A bundled picture's next board decodes while this one leaves (a photo
-    // is made by the photo worker instead).
+    // A bundled picture's board decodes while this one leaves, unless it was
+    // decoded while this one rested (a photo is made by the photo worker).
     if (!isPhotoPicture(puzzle.currentPicture))
         prefetchArchiveImages({boardArchiveFor(puzzle.currentPicture)});
     leaveBoard();

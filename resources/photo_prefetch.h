@@ -3,11 +3,12 @@
 //
 // Making a photo's pictures (resources/photo_image.h) takes a few hundred
 // milliseconds for a phone photo: far longer than one frame.  The walk asks
-// for the photos one step either side of the current picture
-// (prefetchPhotos); one worker thread reads and makes them, one at a time,
-// and keeps what it made until it is taken (takePhotoPictures) or no longer
-// wanted.  A photo not ready when its board is due is made then, on the
-// spot (or, while the worker is at it, waited for).
+// for the photo it lands on, and, once that board rests, for the next one
+// in the walk's direction (prefetchPhotos); one worker thread reads and
+// makes them, one at a time, and keeps what it made until it is taken
+// (takePhotoPictures) or no longer wanted.  A photo not ready when its
+// board is due is made then, on the spot (or, while the worker is at it,
+// waited for).
 //
 // At most the wanted photos are kept: two at a time, about 10 MB each.
 // Only the worker touches a photo's file and decoders while it runs; the
