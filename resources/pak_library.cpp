@@ -94,18 +94,13 @@ PakLibrary::~PakLibrary() {
 // An archive opened (or found open) with one more reference; one that
 // cannot be read ends the game when it must open, else is null.
 static PakArchive* openArchive(PakLibrary& library, const std::string& fileName, bool mustOpen) {
-    std::vector<std::string>& keys = library.keys;
-    std::vector<PakArchive*>& archives = library.archives;
-    std::vector<int32_t>& counts = library.counts;
-    const std::string& baseDirectory = library.baseDirectory;
-    int index = findKey(keys, fileName);
+    int index = findKey(library.keys, fileName);
     if (index >= 0) {
-        counts[(size_t)index]++;
-        return archives[(size_t)index];
+        library.counts[(size_t)index]++;
+        return library.archives[(size_t)index];
     }
-    std::string path = (baseDirectory.empty() || baseDirectory[0] != '0')
-                           ? baseDirectory + fileName
-                           : pakLocate(fileName);
+    const std::string& base = library.baseDirectory;
+    std::string path = (base.empty() || base[0] != '0') ? base + fileName : pakLocate(fileName);
     if (path.empty()) path = fileName; // nowhere: fails as missing
     path = languageArchivePath(path, library.language);
     PakArchive* archive = new PakArchive(path);
@@ -118,9 +113,9 @@ static PakArchive* openArchive(PakLibrary& library, const std::string& fileName,
         // Still here (a test's handler): keep the archive, which is empty, so
         // callers find no entries and release it as usual.
     }
-    archives.push_back(archive);
-    keys.push_back(fileName);
-    counts.push_back(1);
+    library.archives.push_back(archive);
+    library.keys.push_back(fileName);
+    library.counts.push_back(1);
     return archive;
 }
 

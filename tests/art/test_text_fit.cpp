@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -211,7 +212,7 @@ TEST(TextFit, TheAboutPageShowsTheFolderTheGameReadsPhotosFrom) {
     std::string folder = settingsFolder() + PHOTO_FOLDER_NAME;
     setenv("HOME", savedHome.c_str(), 1);
     if (!savedData.empty()) setenv("XDG_DATA_HOME", savedData.c_str(), 1);
-    std::system(("rm -rf " + std::string(home)).c_str());
+    std::filesystem::remove_all(home);
     ASSERT_EQ(folder.compare(0, std::strlen(home), home), 0) << folder;
     std::string shown = "~" + folder.substr(std::strlen(home));
     if (shown.back() == '/') shown.pop_back();

@@ -98,8 +98,12 @@ void endSession() {
     sessionLive = false;
 }
 
+std::string dataFolder() {
+    return dataHome + "/meadow_mosaics/";
+}
+
 std::string settingsFilePath() {
-    return dataHome + "/meadow_mosaics/" + SETTINGS_FILE_NAME;
+    return dataFolder() + SETTINGS_FILE_NAME;
 }
 
 std::vector<uint8_t> settingsFileBytes() {

@@ -44,6 +44,8 @@ void endSession();
 // The settings file of the current folder, as bytes ("" when missing).
 std::vector<uint8_t> settingsFileBytes();
 std::string settingsFilePath();
+// The session's game data folder (settings, photos), with a trailing '/'.
+std::string dataFolder();
 
 constexpr uint32_t FRAME_STEP_MS = 40; // the game's clock from one frame to the next
 

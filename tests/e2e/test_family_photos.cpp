@@ -85,11 +85,6 @@ void fillPhotoFolder(const std::string& folder) {
     writeBytes(folder + "e notes.txt", {'h', 'i', '\n'});
 }
 
-std::string dataFolder() {
-    std::string path = settingsFilePath();
-    return path.substr(0, path.rfind('/') + 1);
-}
-
 // The current photo's picture as the pieces draw it, read back from GL.
 RgbaImage standInPicture() {
     RgbaImage image;

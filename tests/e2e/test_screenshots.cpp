@@ -12,6 +12,7 @@
 #include "puzzle/photo_walk.h"
 #include "puzzle/picture_tables.h"
 #include "puzzle/puzzle_board.h"
+#include "resources/photo_library.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
 
@@ -148,8 +149,7 @@ TEST(Screens, SaveAPhotoHalfDone) {
     record.bigPuzzle = 0;
     startSession(true, &record);
     endSession();
-    std::string path = settingsFilePath();
-    std::string photos = path.substr(0, path.rfind('/') + 1) + "pictures/";
+    std::string photos = dataFolder() + PHOTO_FOLDER_NAME;
     std::filesystem::create_directories(photos);
     std::string beach =
         "convert -size 3000x2000 gradient:'#4ea6f0-#d9f1ff' "
