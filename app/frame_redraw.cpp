@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "base/video_context.h"
@@ -68,19 +69,130 @@ bool sameLook(const DrawnMesh& a, const DrawnMesh& b) {
 // in walk order): every mesh, or those reaching into `part`.  The backdrop
 // comes last of the opaque meshes: lying behind all of them it looks the
 // same, and the depth test then skips its pixels under the board instead
-// of filling them only to be painted over.
-void drawMeshes(const std::vector<DrawnMesh>& drawn, const ScreenRect* part) {
-    for (bool backdrop : {false, true})
+// of filling them only to be painted over.  `backdrop` false leaves it out
+// (its picture is already in the frame).
+void drawMeshes(const std::vector<DrawnMesh>& drawn, const ScreenRect* part,
+                bool withBackdrop = true) {
+    for (bool backdrop : {false, true}) {
+        if (backdrop && !withBackdrop) break;
         for (const DrawnMesh& d : drawn)
             if (!d.deferred && d.mesh->backdrop == backdrop && (!part || rectsTouch(d.rect, *part)))
                 d.mesh->drawRecorded();
+    }
     glDepthMask(GL_FALSE);
     for (const DrawnMesh& d : drawn)
         if (d.deferred && (!part || rectsTouch(d.rect, *part))) d.mesh->drawDeferred();
     glDepthMask(GL_TRUE);
 }
 
+bool hasExtension(const char* name) {
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return extensions && std::strstr(extensions, name);
+}
+
 } // namespace
+
+// The backdrop's picture: what the meshes marked backdrop paint on their
+// own, copied from the back buffer into a texture the size of the window.
+// While they stay where they are (the same meshes, matrices, projection and
+// window), a frame starts from that copy, one texel a pixel with no
+// lighting, filtering or depth test, instead of drawing the meadow again.
+// The copy is exact, so the frame is too: everything else lies in front of
+// the backdrop and is drawn over it as before.
+bool BackdropCopy::matches(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
+                           const GLint nowViewport[4]) const {
+    if (!valid || std::memcmp(projection, nowProjection, sizeof projection) != 0 ||
+        std::memcmp(viewport, nowViewport, sizeof viewport) != 0)
+        return false;
+    size_t n = 0;
+    for (const DrawnMesh& d : drawn) {
+        if (d.deferred || !d.mesh->backdrop) continue;
+        if (n == meshes.size() || meshes[n].mesh != d.mesh || meshes[n].texture != d.mesh->texture ||
+            std::memcmp(meshes[n].matrix, d.matrix, sizeof d.matrix) != 0)
+            return false;
+        ++n;
+    }
+    return n == meshes.size() && n > 0;
+}
+
+// Paint the backdrop alone over a cleared frame and keep its picture; false
+// when there is no backdrop or one of its meshes changes by itself.
+bool BackdropCopy::record(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
+                          const GLint nowViewport[4]) {
+    valid = false;
+    meshes.clear();
+    for (const DrawnMesh& d : drawn) {
+        if (d.deferred || !d.mesh->backdrop) continue;
+        if (d.mesh->procedural) return false;
+        Kept kept;
+        kept.mesh = d.mesh;
+        kept.texture = d.mesh->texture;
+        std::memcpy(kept.matrix, d.matrix, sizeof kept.matrix);
+        meshes.push_back(kept);
+    }
+    if (meshes.empty()) return false;
+    int w = nowViewport[2], h = nowViewport[3];
+    if (texture == 0) glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    if (w != width || h != height) {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, w, h, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        width = w, height = h;
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    for (const DrawnMesh& d : drawn)
+        if (!d.deferred && d.mesh->backdrop) d.mesh->drawRecorded();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glReadBuffer(GL_BACK);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, nowViewport[0], nowViewport[1], w, h);
+    glClear(GL_DEPTH_BUFFER_BIT); // the rest is drawn as over a copy
+    std::memcpy(projection, nowProjection, sizeof projection);
+    std::memcpy(viewport, nowViewport, sizeof viewport);
+    valid = true;
+    return true;
+}
+
+// The kept picture over the viewport (under the scissor, if one is on),
+// and a cleared depth buffer.
+void BackdropCopy::paint() const {
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_DEPTH_BUFFER_BIT | GL_CURRENT_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glDepthMask(GL_FALSE);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_TEXTURE);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisableClientState(GL_NORMAL_ARRAY);
+    static const GLfloat corners[8] = {-1, -1, 1, -1, 1, 1, -1, 1};
+    static const GLfloat texels[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    glVertexPointer(2, GL_FLOAT, 0, corners);
+    glTexCoordPointer(2, GL_FLOAT, 0, texels);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glPopMatrix();
+    glMatrixMode(GL_TEXTURE);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glPopAttrib();
+}
 
 ScreenRect unionRect(const ScreenRect& a, const ScreenRect& b) {
     if (a.empty()) return b;
@@ -126,6 +238,8 @@ ScreenRect meshScreenRect(const Mesh& mesh, const GLdouble modelview[16],
 
 void FrameRedraw::probeBackBuffer() {
     keepsBackBuffer = false;
+    keepsBackdrop = false;
+    backdrop = BackdropCopy(); // a new window: the old copy went with the old one
     const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     if (!isSoftwareRenderer(renderer)) return; // a graphics chip draws whole frames fast
     // One pixel in a colour nothing else uses; if the back buffer still has
@@ -144,6 +258,12 @@ void FrameRedraw::probeBackBuffer() {
     glReadPixels(0, 0, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
     keepsBackBuffer = pixel[0] == PROBE_RED && pixel[1] == PROBE_GREEN && pixel[2] == PROBE_BLUE;
     valid = false;
+    // The CPU draws the frames: they start from a copy of the backdrop,
+    // where textures may be any size and samples are one a pixel.
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    keepsBackdrop = !theVideo->multisampled &&
+                    (hasExtension("GL_ARB_texture_non_power_of_two") ||
+                     (version && std::atof(version) >= 2.0));
 }
 
 void FrameRedraw::redrawShownWhole() {
@@ -206,16 +326,26 @@ RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
     return RedrawKind::Part;
 }
 
-void FrameRedraw::paint(RedrawKind kind, const ScreenRect& part) {
+void FrameRedraw::paint(RedrawKind kind, const ScreenRect& part, const GLdouble nowProjection[16],
+                        const GLint nowViewport[4]) {
+    bool copied = keepsBackdrop && backdrop.matches(next, nowProjection, nowViewport);
     if (kind == RedrawKind::Whole) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawMeshes(next, nullptr);
+        if (copied)
+            backdrop.paint();
+        else if (keepsBackdrop && backdrop.record(next, nowProjection, nowViewport))
+            copied = true;
+        else
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawMeshes(next, nullptr, !copied);
         return;
     }
     glEnable(GL_SCISSOR_TEST);
     glScissor(part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawMeshes(next, &part);
+    if (copied)
+        backdrop.paint();
+    else
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawMeshes(next, &part, !copied);
     glDisable(GL_SCISSOR_TEST);
 }
 
@@ -228,7 +358,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
     ScreenRect part;
     lastKind = decide(ticks, nowProjection, nowViewport, part);
     if (lastKind != RedrawKind::Nothing) {
-        paint(lastKind, part);
+        paint(lastKind, part, nowProjection, nowViewport);
         if (lastKind == RedrawKind::Whole) wholeTicks = ticks;
         shown.swap(next);
         if (onDrawn) onDrawn();

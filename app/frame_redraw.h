@@ -21,6 +21,10 @@
 //     procedural texture, an exposed window, a change a full second after
 //     the last whole frame): the whole frame, as before.  A still screen is
 //     never repainted for time alone.
+// Where the CPU draws, frames also start from a copy of the meadow (the
+// backdrop meshes painted alone, kept in a texture while they stay put):
+// a texel a pixel instead of the meadow's lit, filtered, depth-tested
+// fill, for whole frames and parts alike.
 // Every mesh's screen rectangle comes from its model-space box (Mesh bounds)
 // under its saved matrix and the projection.  Picking's colour stage paints
 // one back-buffer pixel after the swap; that pixel is repainted with the
@@ -63,9 +67,38 @@ struct DrawnMesh {
 
 enum class RedrawKind { Nothing, Part, Whole };
 
+// The picture the backdrop meshes paint on their own, kept in a texture the
+// size of the window while they stay where they are (frame_redraw.cpp).
+struct BackdropCopy {
+    struct Kept {
+        Mesh* mesh;
+        GLuint texture;
+        GLdouble matrix[16];
+    };
+    bool valid = false;
+    GLuint texture = 0;
+    int width = 0, height = 0;      // of the texture
+    std::vector<Kept> meshes;       // the backdrop meshes copied, in walk order
+    GLdouble projection[16] = {};
+    GLint viewport[4] = {};
+
+    // Whether `drawn` has the backdrop just as copied.
+    bool matches(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
+                 const GLint nowViewport[4]) const;
+    // Clear the frame, paint the backdrop of `drawn` alone, copy it and clear
+    // the depth buffer; false (nothing painted) when nothing can be kept.
+    bool record(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
+                const GLint nowViewport[4]);
+    // The copy over the viewport, under the scissor if one is on, with the
+    // depth buffer cleared.
+    void paint() const;
+};
+
 struct FrameRedraw {
     bool valid = false;             // `shown` holds the last frame shown
     bool keepsBackBuffer = false;   // partial frames allowed
+    bool keepsBackdrop = false;     // frames start from a copy of the backdrop
+    BackdropCopy backdrop;
     bool wholeNext = false;         // e.g. the window was exposed
     uint64_t seenMeshGeneration = 0; // meshGeneration when `shown` was drawn
     GLdouble projection[16] = {};
@@ -90,10 +123,12 @@ struct FrameRedraw {
     void recordNext();
     RedrawKind decide(uint32_t ticks, const GLdouble nowProjection[16], const GLint nowViewport[4],
                       ScreenRect& part);
-    void paint(RedrawKind kind, const ScreenRect& part);
+    void paint(RedrawKind kind, const ScreenRect& part, const GLdouble nowProjection[16],
+               const GLint nowViewport[4]);
     void invalidate() { wholeNext = true; }
     void spoil(const ScreenRect& r); // pixels changed behind our back
-    // Draw the frame last shown again, whole (tests compare it with a part).
+    // Draw the frame last shown again, whole and from nothing, the backdrop
+    // too (tests compare it with what was painted).
     void redrawShownWhole();
 };
 
