@@ -2,6 +2,7 @@
 #include "app/frame_redraw.h"
 
 #include <SDL/SDL.h>
+#include <sys/mman.h>
 
 #include <algorithm>
 #include <cmath>
@@ -115,6 +116,18 @@ bool BackdropCopy::matches(const std::vector<DrawnMesh>& drawn, const GLdouble n
     return n == meshes.size() && n > 0;
 }
 
+void BackdropCopy::reserve(int w, int h) {
+    if (texture == 0) glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    if (w == width && h == height) return;
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    width = w, height = h;
+}
+
 // Paint the backdrop alone over a cleared frame and keep its picture; false
 // when there is no backdrop or one of its meshes changes by itself.
 bool BackdropCopy::record(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
@@ -130,24 +143,30 @@ bool BackdropCopy::record(const std::vector<DrawnMesh>& drawn, const GLdouble no
         std::memcpy(kept.matrix, d.matrix, sizeof kept.matrix);
         meshes.push_back(kept);
     }
-    if (meshes.empty()) return false;
+    // Read back and given to the texture in the back buffer's own layout:
+    // two plain copies.  (Copying straight into the texture costs the
+    // rasteriser another 14 MB it never gives back.)  The scratch is mapped
+    // for the moment, so none of it stays in the heap.
     int w = nowViewport[2], h = nowViewport[3];
-    if (texture == 0) glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    if (w != width || h != height) {
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, w, h, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        width = w, height = h;
+    size_t bytes = (size_t)w * h * 4;
+    void* pixels = meshes.empty() ? MAP_FAILED
+                                  : mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                                         MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pixels == MAP_FAILED) {
+        meshes.clear();
+        return false;
     }
+    reserve(w, h);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     for (const DrawnMesh& d : drawn)
         if (!d.deferred && d.mesh->backdrop) d.mesh->drawRecorded();
-    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4); // the rows are whole pixels of 4 bytes
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glReadBuffer(GL_BACK);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, nowViewport[0], nowViewport[1], w, h);
+    glReadPixels(nowViewport[0], nowViewport[1], w, h, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, w, h, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+    munmap(pixels, bytes);
     glClear(GL_DEPTH_BUFFER_BIT); // the rest is drawn as over a copy
     std::memcpy(projection, nowProjection, sizeof projection);
     std::memcpy(viewport, nowViewport, sizeof viewport);
@@ -330,9 +349,12 @@ void FrameRedraw::paint(RedrawKind kind, const ScreenRect& part, const GLdouble 
                         const GLint nowViewport[4]) {
     bool copied = keepsBackdrop && backdrop.matches(next, nowProjection, nowViewport);
     if (kind == RedrawKind::Whole) {
+        // A back buffer that keeps its pixels lets the copy wait for a still
+        // frame (finishFrame), out of the way of start-up and motion.
         if (copied)
             backdrop.paint();
-        else if (keepsBackdrop && backdrop.record(next, nowProjection, nowViewport))
+        else if (keepsBackdrop && !keepsBackBuffer &&
+                 backdrop.record(next, nowProjection, nowViewport))
             copied = true;
         else
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -369,6 +391,10 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
         damage = {};
         wholeNext = false;
         valid = true;
+    } else if (keepsBackdrop && !backdrop.matches(shown, projection, viewport)) {
+        // Nothing moves: the meadow is copied now, and the back buffer given
+        // the frame the screen shows again.
+        if (backdrop.record(shown, projection, viewport)) drawMeshes(shown, nullptr, false);
     }
     recordedMeshes.clear();
     deferredMeshes.clear();

@@ -85,6 +85,8 @@ struct BackdropCopy {
     // Whether `drawn` has the backdrop just as copied.
     bool matches(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
                  const GLint nowViewport[4]) const;
+    // A texture of that size (kept when it already is).
+    void reserve(int w, int h);
     // Clear the frame, paint the backdrop of `drawn` alone, copy it and clear
     // the depth buffer; false (nothing painted) when nothing can be kept.
     bool record(const std::vector<DrawnMesh>& drawn, const GLdouble nowProjection[16],
