@@ -56,7 +56,7 @@ void restWhileStill() {
     if (frameClockSource != SDL_GetTicks) return;
     uint32_t rest = stillRestMs(theRedraw.lastKind, actionDeadlineMs);
     if (rest == 0) return;
-    if (theAudio) theAudio->pauseWhenSilent();
+    if (theAudio) theAudio->pauseWhenSilent(SDL_GetTicks());
     uint32_t spent = SDL_GetTicks() - frameTime; // the frame itself
     if (spent < rest) waitForEvent(rest - spent);
 }

@@ -34,10 +34,10 @@ void setAudioSwitches(bool soundOn, bool musicOn) {
 
 AudioMixer::AudioMixer(bool openDevice) {
     if (!openDevice) return;
-    if (SDL_Init(SDL_INIT_AUDIO) < 0) {
-        unavailable = true;
-        return;
-    }
+    if (SDL_Init(SDL_INIT_AUDIO) < 0 || !wake()) unavailable = true;
+}
+
+bool AudioMixer::wake() {
     SDL_AudioSpec desired;
     std::memset(&desired, 0, sizeof desired);
     desired.freq = MIX_RATE;
@@ -47,12 +47,12 @@ AudioMixer::AudioMixer(bool openDevice) {
     desired.callback = mixCallback;
     desired.userdata = nullptr;
     // No record for the obtained format: SDL converts to exactly this one.
-    if (SDL_OpenAudio(&desired, nullptr) < 0) {
-        unavailable = true;
-        return;
-    }
+    if (SDL_OpenAudio(&desired, nullptr) < 0) return false;
     deviceOpen = true;
+    asleep = false;
+    paused = false;
     SDL_PauseAudio(0);
+    return true;
 }
 
 AudioMixer::~AudioMixer() {
@@ -96,6 +96,9 @@ void AudioMixer::play(const std::string& name, bool music) {
         borrowed.push_back(ready ? 1 : 0);
         archives.push_back(archive);
     }
+    // A device closed for the quiet opens again for this sound; one that
+    // will not open drops it, and the next sound tries again.
+    if (asleep && !wake()) return;
     const SDL_AudioCVT& sound = sounds[index];
     if (deviceOpen) SDL_LockAudio();
     mixChannels[voice] = {sound.buf, 0, (uint32_t)sound.len_cvt, music};
@@ -104,8 +107,18 @@ void AudioMixer::play(const std::string& name, bool music) {
     paused = false;
 }
 
-void AudioMixer::pauseWhenSilent() {
-    if (!deviceOpen || paused) return;
+void AudioMixer::pauseWhenSilent(uint32_t nowMs) {
+    if (!deviceOpen) return;
+    if (paused) {
+        // Paused, SDL's audio thread still wakes for every buffer of
+        // silence; after a while of quiet the device is closed altogether.
+        if (nowMs - pausedAtMs >= AUDIO_SLEEP_AFTER_MS) {
+            SDL_CloseAudio();
+            deviceOpen = false;
+            asleep = true;
+        }
+        return;
+    }
     SDL_LockAudio();
     bool silent = true;
     for (const MixChannel& voice : mixChannels)
@@ -114,6 +127,7 @@ void AudioMixer::pauseWhenSilent() {
     if (!silent) return;
     SDL_PauseAudio(1);
     paused = true;
+    pausedAtMs = nowMs;
 }
 
 void mixCallback(void*, Uint8* stream, int length) {

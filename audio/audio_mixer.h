@@ -52,6 +52,8 @@ struct AudioMixer {
     bool unavailable = false;          // no device: every request is ignored
     bool deviceOpen = false;           // this mixer opened the device (and closes it)
     bool paused = false;               // the device is paused: nothing was playing
+    bool asleep = false;               // the device was closed in a long quiet: play opens it
+    uint32_t pausedAtMs = 0;           // when it was paused (the caller's clock)
     std::vector<SDL_AudioCVT> sounds;  // converted sounds, each owns its buf unless borrowed
     std::vector<uint8_t> borrowed;     // parallel: 1 when buf is the archive's own bytes
     std::vector<std::string> names;    // parallel to sounds
@@ -61,11 +63,19 @@ struct AudioMixer {
     ~AudioMixer(); // closes the device, frees the sounds, releases their archives
     AudioMixer(const AudioMixer&) = delete;
     AudioMixer& operator=(const AudioMixer&) = delete;
-    void play(const std::string& name, bool music); // resumes a paused device
+    void play(const std::string& name, bool music); // resumes a paused or sleeping device
     // Pause the device while every voice is free, so the callback stops
-    // mixing silence; the main loop calls it when it rests.
-    void pauseWhenSilent();
+    // mixing silence, and close it once it has been paused for
+    // AUDIO_SLEEP_AFTER_MS; the main loop calls it when it rests.
+    void pauseWhenSilent(uint32_t nowMs);
+    // Open the device and start it; false when it will not open.
+    bool wake();
 };
+
+// A quiet this long closes the device: SDL's audio thread would otherwise
+// wake for every buffer of silence while the board rests.  The first sound
+// after it waits for the device to open again.
+constexpr uint32_t AUDIO_SLEEP_AFTER_MS = 2000;
 
 extern AudioMixer* theAudio;
 

@@ -220,23 +220,67 @@ TEST_F(AudioTest, ObserverSeesEveryRequestAndBadSoundsAreNotCached) {
     mixOnce();
 }
 
+// SDL's silent audio driver for one test, whatever the machine has.
+struct DummyAudioDriver {
+    const char* saved = getenv("SDL_AUDIODRIVER");
+    std::string driver = saved ? saved : "";
+    DummyAudioDriver() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    ~DummyAudioDriver() {
+        if (saved)
+            setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+        else
+            unsetenv("SDL_AUDIODRIVER");
+    }
+};
+
+// Until the device's thread has moved voice 0 past `pos` (or two seconds).
+bool voiceMovesPast(uint32_t pos) {
+    for (int i = 0; i < 200; i++) {
+        SDL_LockAudio();
+        uint32_t now = mixChannels[0].pos;
+        SDL_UnlockAudio();
+        if (now > pos) return true;
+        SDL_Delay(10);
+    }
+    return false;
+}
+
 TEST_F(AudioTest, DeviceCallbackPlaysMusicOnItsOwnThread) {
-    const char* savedDriver = getenv("SDL_AUDIODRIVER");
-    std::string driver = savedDriver ? savedDriver : "";
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    DummyAudioDriver dummy;
     AudioMixer* mixer = new AudioMixer();
     ASSERT_TRUE(mixer->deviceOpen);
     mixer->play("music.wav", true);
-    for (int i = 0; i < 200 && mixChannels[0].pos == 0; i++)
-        SDL_Delay(10);
-    SDL_LockAudio();
-    uint32_t pos = mixChannels[0].pos;
-    SDL_UnlockAudio();
-    EXPECT_GT(pos, 0u);
+    EXPECT_TRUE(voiceMovesPast(0));
     delete mixer; // closes the device, then frees the buffers it played
     EXPECT_EQ(mixChannels[0].data, nullptr);
-    if (savedDriver)
-        setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST_F(AudioTest, AQuietDeviceClosesAfterAWhileAndTheNextSoundOpensIt) {
+    DummyAudioDriver dummy;
+    AudioMixer mixer;
+    ASSERT_TRUE(mixer.deviceOpen);
+    mixer.play("button.wav", false);
+    for (int i = 0; i < 200 && !(mixChannels[0].pos == mixChannels[0].len); i++)
+        SDL_Delay(10);
+    ASSERT_EQ(mixChannels[0].pos, mixChannels[0].len) << "the click played out";
+
+    const uint32_t quiet = 5000;
+    mixer.pauseWhenSilent(quiet);
+    EXPECT_TRUE(mixer.paused);
+    mixer.pauseWhenSilent(quiet + AUDIO_SLEEP_AFTER_MS - 1);
+    EXPECT_TRUE(mixer.deviceOpen);
+    mixer.pauseWhenSilent(quiet + AUDIO_SLEEP_AFTER_MS);
+    EXPECT_FALSE(mixer.deviceOpen);
+    EXPECT_TRUE(mixer.asleep);
+
+    // The music opens it again and plays at once; while it loops the
+    // device never sleeps, however long the board rests.
+    mixer.play("music.wav", true);
+    EXPECT_TRUE(mixer.deviceOpen);
+    EXPECT_FALSE(mixer.asleep);
+    EXPECT_TRUE(voiceMovesPast(0));
+    mixer.pauseWhenSilent(quiet * 10);
+    mixer.pauseWhenSilent(quiet * 100);
+    EXPECT_FALSE(mixer.paused);
+    EXPECT_TRUE(mixer.deviceOpen);
 }
