@@ -11,7 +11,8 @@
 // When the window lives on an X display the game sleeps in poll() on the
 // display's connection instead, so the first key press or pointer move wakes
 // it at once; elsewhere it looks at the queue every EVENT_LOOK_MS.  The mixer
-// is paused while it has nothing to play.
+// is paused while it has nothing to play, and its device closed once the
+// quiet has lasted AUDIO_SLEEP_AFTER_MS.
 //
 // Only the main loop rests, and only on SDL's own clock: tests and the
 // benchmark step frames themselves, a stepped clock is never waited for.
