@@ -108,7 +108,8 @@ bool BackdropCopy::matches(const std::vector<DrawnMesh>& drawn, const GLdouble n
     size_t n = 0;
     for (const DrawnMesh& d : drawn) {
         if (d.deferred || !d.mesh->backdrop) continue;
-        if (n == meshes.size() || meshes[n].mesh != d.mesh || meshes[n].texture != d.mesh->texture ||
+        if (n == meshes.size() || meshes[n].mesh != d.mesh ||
+            meshes[n].texture != d.mesh->texture ||
             std::memcmp(meshes[n].matrix, d.matrix, sizeof d.matrix) != 0)
             return false;
         ++n;
@@ -280,9 +281,8 @@ void FrameRedraw::probeBackBuffer() {
     // The CPU draws the frames: they start from a copy of the backdrop,
     // where textures may be any size and samples are one a pixel.
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    keepsBackdrop = !theVideo->multisampled &&
-                    (hasExtension("GL_ARB_texture_non_power_of_two") ||
-                     (version && std::atof(version) >= 2.0));
+    keepsBackdrop = !theVideo->multisampled && (hasExtension("GL_ARB_texture_non_power_of_two") ||
+                                                (version && std::atof(version) >= 2.0));
 }
 
 void FrameRedraw::redrawShownWhole() {
@@ -385,6 +385,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
         shown.swap(next);
         if (onDrawn) onDrawn();
         SDL_GL_SwapBuffers();
+        if (onShown) onShown();
         std::memcpy(projection, nowProjection, sizeof projection);
         std::memcpy(viewport, nowViewport, sizeof viewport);
         seenMeshGeneration = meshGeneration;

@@ -111,6 +111,7 @@ struct FrameRedraw {
     ScreenRect damage;              // back-buffer pixels spoilt since the last frame
     RedrawKind lastKind = RedrawKind::Whole; // what the last frame did (tests, bench)
     void (*onDrawn)() = nullptr;    // tests: called after drawing, before the swap
+    void (*onShown)() = nullptr;    // benchmark: called right after the swap
 
     // Once the window is open: whether its back buffer survives a swap.
     void probeBackBuffer();

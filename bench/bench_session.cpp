@@ -177,6 +177,16 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
     return longest;
 }
 
+bool shownAndDone(const std::string& text, double& shown, double& done) {
+    double last = 0;
+    if (!lastLineNumber(text, last)) return false;
+    size_t end = text.find_last_not_of(" \t\r\n");
+    size_t start = text.find_last_of('\n', end);
+    if (start == std::string::npos || !lastLineNumber(text.substr(0, start), shown)) return false;
+    done = last;
+    return true;
+}
+
 std::string readUntilEnd(int fd) {
     std::string text;
     char buffer[512];

@@ -44,6 +44,9 @@ std::string readUntilEnd(int fd);
 // The last non-blank line of text when it is a number and nothing else;
 // false otherwise (value untouched).
 bool lastLineNumber(const std::string& text, double& value);
+// The last two such lines (the start-up child's first frame shown, then
+// done); false unless both are numbers.
+bool shownAndDone(const std::string& text, double& shown, double& done);
 
 // One "name value" line on stdout, read by scripts/bench.
 void report(const std::string& name, double value);

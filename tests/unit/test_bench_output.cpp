@@ -30,6 +30,18 @@ TEST(BenchOutput, NoFigureLeavesTheValueAlone) {
     EXPECT_DOUBLE_EQ(-1, ms);
 }
 
+TEST(BenchOutput, StartUpGivesTheFrameShownThenDone) {
+    double shown = -1, done = -1;
+    EXPECT_TRUE(shownAndDone("meadow_mosaics: 0 photos to play\n290.5\n321.25\n", shown, done));
+    EXPECT_DOUBLE_EQ(290.5, shown);
+    EXPECT_DOUBLE_EQ(321.25, done);
+    // One figure only, or the greeting where the first should be: no pair.
+    shown = done = -1;
+    EXPECT_FALSE(shownAndDone("321.25\n", shown, done));
+    EXPECT_FALSE(shownAndDone("meadow_mosaics: 0 photos to play\n321.25\n", shown, done));
+    EXPECT_DOUBLE_EQ(-1, done);
+}
+
 TEST(BenchOutput, ReadsPastTheFirstWrite) {
     int ends[2];
     ASSERT_EQ(0, pipe(ends));
