@@ -70,8 +70,8 @@ bool sameLook(const DrawnMesh& a, const DrawnMesh& b) {
 // in walk order): every mesh, or those reaching into `part`.  The backdrop
 // comes last of the opaque meshes: lying behind all of them it looks the
 // same, and the depth test then skips its pixels under the board instead
-// of filling them only to be painted over.  `backdrop` false leaves it out
-// (its picture is already in the frame).
+// of filling them only to be painted over.  `withBackdrop` false leaves it
+// out (its copy is already in the frame).
 void drawMeshes(const std::vector<DrawnMesh>& drawn, const ScreenRect* part,
                 bool withBackdrop = true) {
     for (bool backdrop : {false, true}) {

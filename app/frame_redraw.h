@@ -31,7 +31,8 @@
 // next change.
 //
 // `redrawEveryFrame` turns all of this off (every frame whole, as a plain
-// loop would draw it); tests and the benchmark use it to compare.
+// loop would draw it, though still from the meadow's copy); tests and the
+// benchmark use it to compare.
 #pragma once
 
 #include <GL/gl.h>
