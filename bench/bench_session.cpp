@@ -167,9 +167,9 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
             return -1;
         }
         double t = timedStep();
-        // Only frames that painted are the animation's.  A still frame may
-        // hand memory back, which the game does only when nothing is due
-        // for a while (nothing on screen waits for it).
+        // Only frames that painted are the animation's.  A still frame
+        // shows nothing new: the work it may start (the meadow's copy, the
+        // next board's decode) waits for no picture on the screen.
         if (theRedraw.lastKind == RedrawKind::Nothing) continue;
         if (t > longest) longest = t;
         if (frames) frames->push_back(t);
