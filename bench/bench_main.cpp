@@ -2,7 +2,8 @@
 //
 //   meadow_bench frames           48-piece board: at rest, pointer moving, drawn whole; empty frame
 //   meadow_bench startup          process start to the first frame shown, and done (forks itself)
-//   meadow_bench switches         picture-switch hitch, peak and steady memory
+//   meadow_bench switches         picture-switch hitch (back to back, and after a rest),
+//                                 peak and steady memory
 //   meadow_bench saves            frames around a settings save; the write itself
 //   meadow_bench idle SECONDS     empty frames for a while (a floor for /usr/bin/time)
 //   meadow_bench photos PHOTO     the family's photos: scan, switch hitch, peak memory
@@ -46,6 +47,8 @@ constexpr double LANDING_MS = 2500; // pieces fly in for 1.3 s
 constexpr int STARTUP_RUNS = 7;
 constexpr int HITCH_SWITCHES = 5;
 constexpr double HITCH_WINDOW_MS = 1500;
+constexpr int RESTED_SWITCHES = 3;
+constexpr uint32_t REST_MS = 2000; // a child looking at the picture before the next
 constexpr int MEMORY_SWITCHES = 200;
 constexpr int STEADY_AFTER = 10; // every picture visited once
 constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
@@ -246,6 +249,16 @@ int benchSwitches() {
     report("rss_after_100_kb", midway);
     report("rss_after_200_kb", statusKilobytes("VmRSS"));
     report("peak_after_200_kb", statusKilobytes("VmHWM"));
+    // As a child switches: the board lands, the screen rests (the game
+    // sleeps in its wait for input, the cores go idle), then the arrow.
+    std::vector<double> rested;
+    for (int s = 0; s < RESTED_SWITCHES; ++s) {
+        if (!settleBoard()) break;
+        SDL_Delay(REST_MS);
+        rested.push_back(switchToNextPicture(HITCH_WINDOW_MS, nullptr));
+    }
+    report("hitch_rested_ms", median(rested));
+    report("hitch_rested_worst_ms", maximum(rested));
     shutdownGame();
     return 0;
 }

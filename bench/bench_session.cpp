@@ -105,6 +105,15 @@ void runFor(double ms) {
         stepFrame();
 }
 
+bool settleBoard() {
+    double start = nowMs();
+    do {
+        if (nowMs() - start > SWITCH_GIVE_UP_MS || worldRoot->dead) return false;
+        stepFrame();
+    } while (thePuzzle.boardBusy || theRedraw.lastKind != RedrawKind::Nothing);
+    return true;
+}
+
 double emptyFrame() {
     double start = nowMs();
     pollInput();

@@ -27,6 +27,10 @@ bool startBenchGame(bool showWelcome);
 double timedStep();     // one stepFrame, its wall time
 void runFor(double ms); // frames until ms of wall time have passed
 double emptyFrame();    // clear, swap, both picking stages with no candidates
+// Frames until the board stands and a frame paints nothing (the still
+// screen's own work, started on that frame, under way); false when that
+// takes more than half a minute.
+bool settleBoard();
 
 // Right arrow, then frames for windowMs and until the next board stands;
 // the longest frame.  The time of every frame that painted anything (the
