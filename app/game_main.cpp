@@ -21,6 +21,7 @@
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "puzzle/puzzle_board.h"
+#include "puzzle/scatter.h"
 #include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
@@ -99,6 +100,8 @@ bool startGame() {
     beforeVideoFailureExit = stopWorkersBeforeVideoExit;
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
+    // A narrow screen sees more round the board, so the pieces have room.
+    theVideo->widenView(viewWideningFor((double)theVideo->width / theVideo->height));
     watchDisplayConnection(finishSavingBeforeExit);
     theRedraw.probeBackBuffer();
     // Every clock starts from SDL's: an earlier run in this process may have

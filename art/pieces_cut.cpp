@@ -49,12 +49,12 @@ static Point2 cellCentre(int columns, int rows, int column, int row) {
 }
 
 // For each piece, the cell nearest its target; false unless every cell gets exactly one piece.
-static bool assignCells(PuzzleCut& cut) {
+static bool assignCells(PuzzleCut& cut, const PuzzleSizeRow& size) {
     int cells = cut.columns * cut.rows;
     std::vector<int> owner(cells, -1);
     cut.pieces.resize(cut.pieceCount);
     for (int i = 0; i < cut.pieceCount; i++) {
-        TargetSpot target = pieceTargetFor(cut.pieceCount, cut.layout, i);
+        TargetSpot target = pieceTargetFor(size, cut.layout, i);
         int best = 0;
         double bestDistance = 1e9;
         for (int cell = 0; cell < cells; cell++) {
@@ -310,13 +310,14 @@ std::vector<Point2> offsetOutline(const std::vector<Point2>& outline, double dis
 
 // ---- The whole cut -----------------------------------------------------------------
 
-bool makePuzzleCut(int layout, int pieceCount, PuzzleCut& out) {
+bool makePuzzleCut(int layout, const PuzzleSizeRow& size, PuzzleCut& out) {
+    int pieceCount = size.pieces;
     out = PuzzleCut();
     out.layout = layout;
     out.pieceCount = pieceCount;
-    out.columns = pieceCount == BIG_PIECE_COUNT ? 8 : 5;
-    out.rows = pieceCount == BIG_PIECE_COUNT ? 6 : 4;
-    if (!assignCells(out)) return false;
+    out.columns = size.columns;
+    out.rows = size.rows;
+    if (!assignCells(out, size)) return false;
     placeCorners(out);
     ArtRandom random(0x5eed0000u + 97u * layout + pieceCount);
     makeEdges(out, random);

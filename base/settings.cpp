@@ -50,7 +50,8 @@ void readRecord(const uint8_t* p, Settings& out) {
     out.musicOn = p[3] != 0;
     for (int i = 0; i < PICTURE_COUNT; i++)
         out.pictureDone[i] = readU32(p + 4 + 4 * i) == 1 ? 1 : 0;
-    out.bigPuzzle = readU32(p + 4 + 4 * PICTURE_COUNT) == 0 ? 0 : 1;
+    uint32_t size = readU32(p + 4 + 4 * PICTURE_COUNT);
+    out.bigPuzzle = size < (uint32_t)PUZZLE_SIZE_CODES ? (int32_t)size : BIG_PUZZLE_CODE;
 }
 
 // The whole file as this game writes it: version 1, L = 0, the record.

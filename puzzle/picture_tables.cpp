@@ -1,6 +1,16 @@
-// Picture tables: the place targets of the three cut layouts and the
-// archives of a picture in a size.
-#include "puzzle/picture_tables.h"
+// The place targets of every size and cut layout.
+#include "puzzle/puzzle_sizes.h"
+
+// The regular grids: 3 x 2 and 4 x 3 cells over x -10..10, y -6..6, rows
+// from the top, as the art numbers the pieces.
+const TargetSpot pieceTargets6[6] = {
+    {-20.0 / 3, 3}, {0, 3}, {20.0 / 3, 3}, {-20.0 / 3, -3}, {0, -3}, {20.0 / 3, -3},
+};
+
+const TargetSpot pieceTargets12[12] = {
+    {-7.5, 4}, {-2.5, 4}, {2.5, 4}, {7.5, 4},     {-7.5, 0},  {-2.5, 0},
+    {2.5, 0},  {7.5, 0},  {-7.5, -4}, {-2.5, -4}, {2.5, -4}, {7.5, -4},
+};
 
 const TargetSpot pieceTargets20[CUT_LAYOUT_COUNT][20] = {
     {
@@ -66,17 +76,3 @@ const TargetSpot pieceTargets48[CUT_LAYOUT_COUNT][48] = {
         {8.6295, 1.5274}, {-8.7947, 0.7348}, {-8.6767, -1.3013},
     },
 };
-
-PictureArchives pictureArchivesFor(int picture, bool big) {
-    const PictureRow& row = PICTURE_ROWS[picture];
-    const CutLayoutRow& cut = CUT_LAYOUTS[row.cutLayout];
-    if (big) return {row.pieceArchive48, cut.placeArchive48, cut.shadowArchive48, row.pictureArchive};
-    return {row.pieceArchive20, cut.placeArchive20, cut.shadowArchive20, row.pictureArchive};
-}
-
-TargetSpot pieceTargetFor(int pieceCount, int layout, int piece) {
-    if (layout < 0 || layout >= CUT_LAYOUT_COUNT || piece < 0) return {0, 0};
-    if (pieceCount == BIG_PIECE_COUNT)
-        return piece < BIG_PIECE_COUNT ? pieceTargets48[layout][piece] : TargetSpot{0, 0};
-    return piece < SMALL_PIECE_COUNT ? pieceTargets20[layout][piece] : TargetSpot{0, 0};
-}

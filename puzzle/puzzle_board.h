@@ -22,12 +22,15 @@
 //
 // NOTE: the size is chosen by selectPuzzleSize; nothing should build a
 // board before it has run once (resetPuzzleState sets the 48-piece size so
-// a stray call still finds archives).
+// a stray call still finds archives).  Everything that differs between the
+// sizes comes from the current PUZZLE_SIZES row; the start spots come from
+// the scatter (puzzle/scatter.h).
 #pragma once
 
 #include <cstdint>
 
-#include "puzzle/picture_tables.h"
+#include "puzzle/puzzle_sizes.h"
+#include "puzzle/scatter.h"
 
 struct SceneObject;
 
@@ -38,11 +41,9 @@ struct PuzzleState {
     int32_t currentPicture = 0;             // the picture being played (puzzle/photo_walk.h)
     int32_t walkDirection = 1;              // the last step through the pictures, +1 or -1
     bool tabWaiting = false;                // the corner tab waits for the current photo's pictures
-    int32_t pieceCount = BIG_PIECE_COUNT;   // pieces of the current size, 20 or 48
-    double minScatterDistance = 2.5;        // least distance between two start spots
-    int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
-    int32_t scatterX[MAX_PIECE_COUNT] = {}; // start spots of this board
-    int32_t scatterY[MAX_PIECE_COUNT] = {};
+    int32_t sizeIndex = DEFAULT_SIZE_INDEX; // the PUZZLE_SIZES row played
+    int32_t pieceCount = PUZZLE_SIZES[DEFAULT_SIZE_INDEX].pieces; // pieces of that size
+    ScatterSpot scatter[MAX_PIECE_COUNT] = {}; // start spots of this board
     int32_t placedCount = 0;             // pieces sent to their place on this board
     SceneObject* heldPiece = nullptr;    // the lifted piece, or the last one sent
     SceneObject* heldShadow = nullptr;   // the lifted piece's shadow
@@ -56,14 +57,6 @@ struct PuzzleState {
 };
 
 extern const PuzzleState& thePuzzle; // read-only outside this module
-
-// Half extents round its centre of the largest piece of a size, its outline
-// included: what the scatter keeps on screen (the art checks its cuts fit).
-struct PieceReach {
-    double x, y;
-};
-constexpr PieceReach PIECE_REACH_20 = {3.45, 3.1};
-constexpr PieceReach PIECE_REACH_48 = {2.25, 2.25};
 
 // Piece play: `piece` is lifted and casts `shadow` (the last shadow killed).
 void holdPiece(SceneObject* piece, SceneObject* shadow);
@@ -84,12 +77,12 @@ void decodeNextBoardAhead();
 // Every variable above back to its start value (a new run in the same process).
 void resetPuzzleState();
 
-// Mode 0: 20 pieces, mode 1: 48 pieces (count, spacing, settings); others: nothing.
-void selectPuzzleSize(int32_t mode);
+// The size whose settings code is `code` (0: 20 pieces, 1: 48, 2: 6, 3: 12)
+// for the boards from now on, and into the settings; any other code: nothing.
+void selectPuzzleSize(int32_t code);
 
-// Centre of piece `piece`'s place in cut layout `layout`, for the size in the settings.
-double pieceTargetX(int32_t layout, int32_t piece);
-double pieceTargetY(int32_t layout, int32_t piece);
+// The size played now.
+const PuzzleSizeRow& currentSize();
 
 // Frame, previous and next button; the two zoom tracks of the screen.
 void buildPuzzleScreen();
@@ -100,20 +93,9 @@ void showPicture();
 // Tray, pieces and places of the current picture into `board`.
 void buildBoard();
 
-// The visible ground at the board's depth (half width and height, board
-// units); buildBoard sets it from the screen.  The scatter narrows its
-// strips so every piece lies wholly on it; unbounded until set.
-void setScatterGround(double halfWidth, double halfHeight);
-
-// Start spots for every piece of the board.
-void scatterPieces();
-
-// Draw one candidate spot in one of the four strips around the tray (as far
-// as each lies on the visible ground).
-void randomScatterCandidate();
-
-// Whether the candidate keeps minScatterDistance from the first n spots.
-bool candidateIsFree(int32_t n);
+// The visible ground at the board's depth, as the camera shows it (a
+// generous one without a window, for tests that build boards without one).
+ScatterGround boardGround();
 
 // Start the board's track 0: the way every part of the game leaves a board.
 void leaveBoard();

@@ -183,7 +183,7 @@ bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives
     };
     uint32_t picture = upload(pictures.picture), pale = upload(pictures.pale);
     uint32_t preview = upload(pictures.preview);
-    for (const char* pieces : {borrowed.pieces20, borrowed.pieces48}) {
+    for (const char* pieces : borrowed.pieces) {
         thePakLibrary.offerStandIn(pieces, PICTURE_IMAGE_ENTRY, picture);
         thePakLibrary.offerStandIn(pieces, PALE_IMAGE_ENTRY, pale);
     }

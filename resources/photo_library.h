@@ -47,9 +47,8 @@ constexpr const char* PREVIEW_IMAGE_ENTRY = "preview.png"; // the menu tab
 
 // The bundled archives a photo borrows.
 struct BorrowedArchives {
-    const char* pieces20; // tray and pieces, 20-piece cut
-    const char* pieces48; // tray and pieces, 48-piece cut
-    const char* picture;  // finished picture and preview
+    std::vector<const char*> pieces; // tray and pieces, one archive per size
+    const char* picture = nullptr;   // finished picture and preview
 };
 
 struct PhotoLibrary {

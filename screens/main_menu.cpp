@@ -3,6 +3,7 @@
 
 #include "audio/audio_mixer.h"
 #include "base/settings.h"
+#include "puzzle/puzzle_sizes.h"
 #include "scene/scene_object.h"
 #include "screens/dialogs.h"
 #include "screens/size_dialog.h"
@@ -16,13 +17,10 @@ constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr const char* TILE_ARCHIVE = "reclama1.pak";
 constexpr const char* BIRD_ON = "pti4ka";
 constexpr const char* BIRD_OFF = "pti4ka_cl";
-constexpr const char* SIZE_DOT = "to4ka";
 constexpr const char* MUSIC_ENTRY = "music.wav";
 
-// The size bird's spot for 20 and for 48 pieces; the dot sits at the other.
-constexpr double SIZE_BIRD_X = 0.51;
-constexpr double SIZE_BIRD_Z[2] = {1.62, 3.22};
-constexpr double SIZE_DOT_Z[2] = {1.6, -1.6};
+// The bird on the chosen size's card sits on its top left corner.
+constexpr double SIZE_BIRD_X = -1.05, SIZE_BIRD_Z = 0.55;
 
 // The menu's art, at the page's origin, x scaled.
 struct MenuArt {
@@ -63,14 +61,27 @@ constexpr MenuButton MENU_BUTTONS[7] = {
     {TILE_ARCHIVE, "rec3", 8.2, -10.576, openProductPageClick, 2, 1, 1},
 };
 
-// The size bird for the size now chosen, with its dot, onto the page.
-void addSizeBird(SceneObject* page) {
-    int big = theSettings->bigPuzzle == 1 ? 1 : 0;
-    SceneObject* bird =
-        newModelObject(BUTTON_ARCHIVE, BIRD_OFF, SIZE_BIRD_X, DIALOG_DEPTH, SIZE_BIRD_Z[big], true);
-    addEndlessTrack(bird, {big ? switchToSmallClick : switchToBigClick}, page);
-    bird->addChild(newModelObject(BUTTON_ARCHIVE, SIZE_DOT, 0, 0, SIZE_DOT_Z[big], false));
-    page->addChild(bird);
+// One card per size into `holder`: the chosen one wears the bird, the
+// others choose their size when clicked.
+void addSizeCards(SceneObject* holder) {
+    int32_t chosen = sizeIndexForCode(theSettings->bigPuzzle);
+    for (int32_t i = 0; i < PUZZLE_SIZE_COUNT; i++) {
+        const PuzzleSizeRow& size = PUZZLE_SIZES[i];
+        SceneObject* card = newModelObject(MENU_ARCHIVE, size.menuModel, size.menuSpot.x,
+                                           DIALOG_DEPTH, size.menuSpot.z, i != chosen);
+        if (i == chosen) {
+            card->addChild(
+                newModelObject(BUTTON_ARCHIVE, BIRD_ON, SIZE_BIRD_X, 0, SIZE_BIRD_Z, false));
+        } else {
+            int32_t track = card->addTrack();
+            Action choose = makeAction(0, menuSizeClick, holder);
+            choose.i0 = i;
+            card->addAction(choose);
+            card->startTrack(track);
+            addHoverTrack(card);
+        }
+        holder->addChild(card);
+    }
 }
 
 // A toggle showing its switch as it is now, onto the page.
@@ -93,13 +104,6 @@ void flipToggle(void* page, const MenuToggle& toggle, bool on) {
     addToggle((SceneObject*)page, toggle);
 }
 
-// The clicked size bird: the other size, and a bird on the other spot.
-void flipSize(void* page, void (*switchSize)()) {
-    if (!currentClicked()) return;
-    switchSize();
-    currentObject->kill();
-    addSizeBird((SceneObject*)page);
-}
 
 } // namespace
 
@@ -114,7 +118,9 @@ void showMainMenu(void*) {
         if (art.scaleX != 1) object->setScale(art.scaleX, 1, 1);
         page->addChild(object);
     }
-    addSizeBird(page);
+    SceneObject* sizeCards = new SceneObject;
+    addSizeCards(sizeCards);
+    page->addChild(sizeCards);
     addToggle(page, SOUND_TOGGLE);
     addToggle(page, MUSIC_TOGGLE);
     for (const MenuButton& button : MENU_BUTTONS) {
@@ -130,12 +136,13 @@ void showMainMenu(void*) {
     }
 }
 
-void switchToBigClick(void* page) {
-    flipSize(page, switchToBigPuzzle);
-}
-
-void switchToSmallClick(void* page) {
-    flipSize(page, switchToSmallPuzzle);
+void menuSizeClick(void* holder) {
+    if (!currentClicked()) return;
+    switchPuzzleSize(PUZZLE_SIZES[currentAction->i0].settingsCode);
+    SceneObject* cards = (SceneObject*)holder;
+    for (SceneObject* card : cards->children)
+        card->kill();
+    addSizeCards(cards);
 }
 
 void soundOnClick(void* page) {

@@ -10,24 +10,14 @@
 namespace {
 
 constexpr const char* SIZE_ARCHIVE = "select_menu.pak";
+constexpr const char* TITLE_MODEL = "please";
 constexpr double SIZE_DEPTH = -65;
 constexpr double SLIDE_MS = 1000;
+constexpr double TITLE_START_Z = 19; // it sinks to 10.5, above the two rows of cards
 constexpr double TITLE_DROP = -8.5;
-constexpr double BUTTON_GLIDE = 17;
-
-// One object of the size page; `effects` form its endless track 0.
-struct SizeItem {
-    const char* model;
-    double x, z;
-    bool button; // pickable, with the hover track
-    EffectFn effects[3];
-};
-
-constexpr SizeItem SIZE_ITEMS[3] = {
-    {"please", 0, 16, false, {sizeTitleSlide, nullptr, nullptr}},
-    {"low", -25, -0.3, true, {closePageOnOk, smallPuzzleClick, sizeButtonSlideRight}},
-    {"height", 25, -0.3, true, {closePageOnOk, bigPuzzleClick, sizeButtonSlideLeft}},
-};
+constexpr double CARD_GLIDE = 17;
+// Return chooses 20 pieces, as it did when there were two sizes.
+constexpr int32_t RETURN_SIZE_CODE = 0;
 
 // Move currentObject along x (or z) to `distance` * t / 1000, less what was applied (d0).
 void slide(double distance, bool alongX) {
@@ -43,12 +33,22 @@ void slide(double distance, bool alongX) {
     currentObject->move(alongX ? step : 0, 0, alongX ? 0 : step);
 }
 
-// A size button's choice: the size, then the screen and its first board.
-void choosePuzzle(int32_t mode) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    selectPuzzleSize(mode);
-    buildPuzzleScreen();
-    showPicture();
+// The card of size row `index`: it starts CARD_GLIDE further out on its
+// side and glides in; its track 0 closes the page, then chooses.
+void addSizeCard(int32_t index, SceneObject* below) {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[index];
+    double side = size.card.x < 0 ? -1 : 1;
+    SceneObject* card = newModelObject(SIZE_ARCHIVE, size.cardModel,
+                                       size.card.x + side * CARD_GLIDE, SIZE_DEPTH, size.card.z, true);
+    int32_t track = card->addTrack();
+    card->addAction(makeAction(0, closePageOnOk, below));
+    Action choose = makeAction(0, sizeCardClick);
+    choose.i0 = index;
+    card->addAction(choose);
+    card->addAction(makeAction(0, side < 0 ? sizeButtonSlideRight : sizeButtonSlideLeft));
+    card->startTrack(track);
+    addHoverTrack(card);
+    dialogTop->addChild(card);
 }
 
 } // namespace
@@ -59,21 +59,24 @@ void showSizeDialog(void*) {
     SceneObject* below = dialogTop;
     pushDialogPage();
     theSettings->showWelcome = false;
-    for (const SizeItem& item : SIZE_ITEMS) {
-        SceneObject* object =
-            newModelObject(SIZE_ARCHIVE, item.model, item.x, SIZE_DEPTH, item.z, item.button);
-        addEndlessTrack(object, {item.effects[0], item.effects[1], item.effects[2]}, below);
-        if (item.button) addHoverTrack(object);
-        dialogTop->addChild(object);
-    }
+    SceneObject* title = newModelObject(SIZE_ARCHIVE, TITLE_MODEL, 0, SIZE_DEPTH, TITLE_START_Z, false);
+    addEndlessTrack(title, {sizeTitleSlide}, below);
+    dialogTop->addChild(title);
+    // Every card closes the page on Return: the card Return chooses runs
+    // first, so it is the one that takes the key.
+    int32_t returnIndex = sizeIndexForCode(RETURN_SIZE_CODE);
+    addSizeCard(returnIndex, below);
+    for (int32_t i = 0; i < PUZZLE_SIZE_COUNT; i++)
+        if (i != returnIndex) addSizeCard(i, below);
 }
 
-void smallPuzzleClick(void*) {
-    choosePuzzle(0);
-}
-
-void bigPuzzleClick(void*) {
-    choosePuzzle(1);
+void sizeCardClick(void*) {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[currentAction->i0];
+    bool byKey = size.settingsCode == RETURN_SIZE_CODE && shortcutPressed(SDLK_RETURN);
+    if (!currentClicked() && !byKey) return;
+    selectPuzzleSize(size.settingsCode);
+    buildPuzzleScreen();
+    showPicture();
 }
 
 void sizeTitleSlide(void*) {
@@ -81,19 +84,14 @@ void sizeTitleSlide(void*) {
 }
 
 void sizeButtonSlideRight(void*) {
-    slide(BUTTON_GLIDE, true);
+    slide(CARD_GLIDE, true);
 }
 
 void sizeButtonSlideLeft(void*) {
-    slide(-BUTTON_GLIDE, true);
+    slide(-CARD_GLIDE, true);
 }
 
-void switchToSmallPuzzle() {
-    selectPuzzleSize(0);
-    leaveBoard();
-}
-
-void switchToBigPuzzle() {
-    selectPuzzleSize(1);
+void switchPuzzleSize(int32_t code) {
+    selectPuzzleSize(code);
     leaveBoard();
 }

@@ -67,7 +67,10 @@ void buildPersistentObjects() {
     // cover on this screen: halved only on a small window.
     // Only the columns over the part the screen can see are kept (the art
     // is made wide enough for the widest screens).
-    double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE));
+    // A widened camera sees more: the meadow grows with it, so it still fills the screen.
+    double grow = theVideo->viewWidening;
+    if (grow != 1) background->setScale(grow, grow, grow);
+    double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE)) / grow;
     textureShownWidth = (int)std::ceil(theVideo->width * BACKGROUND_HALF_UNITS / seenUnits);
     meshSeenSpan = {-seenUnits / 2, seenUnits / 2};
     background->loadModel(INTERFACE_ARCHIVE, "fon");
@@ -105,8 +108,8 @@ void openFirstScreen() {
         showWelcomeDialog();
         return;
     }
-    // A size field other than 0 or 1 (a damaged file) opens the default 48 pieces.
-    selectPuzzleSize(theSettings->bigPuzzle == 0 ? 0 : 1);
+    // A size field no size has (a damaged file) opens the default 48 pieces.
+    selectPuzzleSize(PUZZLE_SIZES[sizeIndexForCode(theSettings->bigPuzzle)].settingsCode);
     buildPuzzleScreen();
     showPicture();
 }
@@ -115,7 +118,7 @@ std::vector<std::string> firstScreenArchives() {
     std::vector<std::string> names = {INTERFACE_ARCHIVE};
     if (theSettings->showWelcome) return names;
     // The board opens on the walk's first picture, in the saved size.
-    PictureArchives first = walkArchivesFor(0, theSettings->bigPuzzle != 0);
+    PictureArchives first = walkArchivesFor(0, PUZZLE_SIZES[sizeIndexForCode(theSettings->bigPuzzle)]);
     names.push_back(pictureFinished(0) ? first.picture : first.pieces);
     return names;
 }

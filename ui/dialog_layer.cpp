@@ -1,8 +1,11 @@
 // The dialog layer: the page stack, the close effects and button behaviour.
 #include "ui/dialog_layer.h"
 
+#include <algorithm>
+
 #include "audio/audio_mixer.h"
 #include "base/input.h"
+#include "base/video_context.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 
@@ -27,6 +30,18 @@ constexpr double BUTTON_GROWTH = 0.07;
 constexpr const char* BLOCK_ARCHIVE = "main_menu.pak";
 constexpr const char* BLOCK_MODEL = "block";
 constexpr const char* BUTTON_SOUND = "button.wav";
+// How far right of the middle the widest dialog reaches (the welcome's
+// pictures), page units: a narrower screen gets its dialogs shrunk to fit.
+constexpr double DIALOG_HALF_WIDTH = 19.2;
+constexpr double BLOCK_DEPTH = 61.6; // the veil's distance from the world origin, towards the eye
+
+// Scale `object` by `k` round the point `towardsEye` along the view axis
+// from the world origin: what lies at that depth keeps it and draws k times as big.
+void scaleAbout(SceneObject* object, double k, double towardsEye) {
+    if (k == 1) return;
+    object->setPosition(0, 0, towardsEye * (1 - k));
+    object->setScale(k, k, k);
+}
 
 // Move currentObject by the step's share at time t, less what was applied (d0..d2).
 void stepLayer(const Vec3& step) {
@@ -86,6 +101,8 @@ void openDialogLayer() {
     blockPlane->setRotation(-90, 0, 0);
     blockPlane->addDrawHook(hookPickable, nullptr);
     blockPlane->loadModel(BLOCK_ARCHIVE, BLOCK_MODEL);
+    // A widened camera sees more than the veil was drawn for: it grows with it.
+    if (theVideo) scaleAbout(blockPlane, theVideo->viewWidening, BLOCK_DEPTH);
     worldRoot->addChild(blockPlane);
 
     dialogRoot = new SceneObject;
@@ -94,6 +111,11 @@ void openDialogLayer() {
     dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerForwardAction));
     dialogRoot->addTrack();
     dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerBackAction));
+    // A screen too narrow for the widest dialog gets them all shrunk to fit.
+    if (theVideo)
+        scaleAbout(dialogRoot,
+                   std::min(1.0, theVideo->halfWidthAt(WORLD_DISTANCE + DIALOG_DEPTH) / DIALOG_HALF_WIDTH),
+                   -DIALOG_DEPTH);
     worldRoot->addChild(dialogRoot);
     dialogTop = dialogRoot;
 }
