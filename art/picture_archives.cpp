@@ -41,7 +41,7 @@ static constexpr SmallTexture SMALL_TEXTURES[] = {
 
 // The encoded small textures, in the order of SMALL_TEXTURES.
 struct Workshop {
-    std::vector<std::vector<uint8_t>> small; // PNG bytes per small texture
+    std::vector<std::vector<uint8_t>> small;             // PNG bytes per small texture
     PuzzleCut cuts[PUZZLE_SIZE_COUNT][CUT_LAYOUT_COUNT]; // per PUZZLE_SIZES row and layout
 };
 

@@ -52,8 +52,8 @@ template <int SIZE> void drawSizeCard(cairo_t* cr) {
     double pw = w - 0.4, ph = 1.05;
     drawMeadowPicture(cr, -pw / 2, -h / 2 + 0.18, pw, ph, 0.03);
     drawJigsawSeams(cr, -pw / 2, -h / 2 + 0.18, pw, ph, size.columns, size.rows, 0.03);
-    paintText(cr, std::to_string(size.pieces), 0.6, 0, h / 2 - 0.4, w - 0.6, 0.62,
-              rgb(0x3fa535), WHITE);
+    paintText(cr, std::to_string(size.pieces), 0.6, 0, h / 2 - 0.4, w - 0.6, 0.62, rgb(0x3fa535),
+              WHITE);
 }
 
 static void drawMenuCard(cairo_t* cr) {
@@ -275,8 +275,8 @@ constexpr Sheet TILE_SHEETS[] = {
 
 constexpr double SW = SIZE_CARD_HALF_W, SH = SIZE_CARD_HALF_H;
 template <size_t... SIZE> constexpr auto sizeCardSheets(std::index_sequence<SIZE...>) {
-    return std::array<Sheet, sizeof...(SIZE)>{Sheet{PUZZLE_SIZES[SIZE].menuModel, -SW, SW, -SH,
-                                                    SH, 0, 70, SheetLook::Blended,
+    return std::array<Sheet, sizeof...(SIZE)>{Sheet{PUZZLE_SIZES[SIZE].menuModel, -SW, SW, -SH, SH,
+                                                    0, 70, SheetLook::Blended,
                                                     drawSizeCard<(int)SIZE>}...};
 }
 constexpr auto SIZE_CARD_SHEETS = sizeCardSheets(std::make_index_sequence<PUZZLE_SIZE_COUNT>());
@@ -285,6 +285,6 @@ bool buildMainMenu(const std::string& outDir) {
     PakArchive menu, tiles;
     return addSheets(menu, MAIN_MENU_SHEETS) &&
            addSheets(menu, SIZE_CARD_SHEETS.data(), (int)SIZE_CARD_SHEETS.size()) &&
-           writeArchive(menu, outDir, "main_menu.pak") &&
-           addSheets(tiles, TILE_SHEETS) && writeArchive(tiles, outDir, "reclama1.pak");
+           writeArchive(menu, outDir, "main_menu.pak") && addSheets(tiles, TILE_SHEETS) &&
+           writeArchive(tiles, outDir, "reclama1.pak");
 }

@@ -54,7 +54,7 @@ struct Settings {
     bool soundOn;                     // sound effects
     bool musicOn;                     // music
     int32_t pictureDone[PICTURE_COUNT]; // 1 = picture completed
-    int32_t bigPuzzle;                // puzzle size: 0 = 20, 1 = 48, 2 = 6, 3 = 12 pieces
+    int32_t bigPuzzle;                  // puzzle size: 0 = 20, 1 = 48, 2 = 6, 3 = 12 pieces
 
     Settings();                             // defaults
     explicit Settings(std::istream& input); // read; defaults when bad

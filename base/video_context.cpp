@@ -199,8 +199,8 @@ void VideoContext::setProjection(int w, int h) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // A widened camera sees `viewWidening` times as far up and across.
-    double fovy = viewWidening == 1 ? 45.0
-                                    : 2 * std::atan(viewWidening * std::tan(M_PI / 8)) * 180 / M_PI;
+    double fovy =
+        viewWidening == 1 ? 45.0 : 2 * std::atan(viewWidening * std::tan(M_PI / 8)) * 180 / M_PI;
     gluPerspective(fovy, aspect, (double)0.1f, 250.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

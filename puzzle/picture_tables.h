@@ -30,15 +30,9 @@ struct PictureRow {
 
 // The pictures in the order the arrows walk through them.
 inline constexpr PictureRow PICTURE_ROWS[] = {
-    {"meadow", 0, "common.pak"},
-    {"farm", 1, "common1.pak"},
-    {"sea", 2, "common2.pak"},
-    {"space", 0, "common3.pak"},
-    {"train", 1, "common4.pak"},
-    {"castle", 1, "common5.pak"},
-    {"beach", 0, "common6.pak"},
-    {"forest", 2, "common7.pak"},
-    {"snowman", 2, "common8.pak"},
+    {"meadow", 0, "common.pak"},    {"farm", 1, "common1.pak"},   {"sea", 2, "common2.pak"},
+    {"space", 0, "common3.pak"},    {"train", 1, "common4.pak"},  {"castle", 1, "common5.pak"},
+    {"beach", 0, "common6.pak"},    {"forest", 2, "common7.pak"}, {"snowman", 2, "common8.pak"},
     {"balloons", 0, "common9.pak"},
 };
 constexpr int PICTURE_TOTAL = (int)std::size(PICTURE_ROWS);

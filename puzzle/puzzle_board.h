@@ -43,7 +43,7 @@ struct PuzzleState {
     bool tabWaiting = false;                // the corner tab waits for the current photo's pictures
     int32_t sizeIndex = DEFAULT_SIZE_INDEX; // the PUZZLE_SIZES row played
     int32_t pieceCount = PUZZLE_SIZES[DEFAULT_SIZE_INDEX].pieces; // pieces of that size
-    ScatterSpot scatter[MAX_PIECE_COUNT] = {}; // start spots of this board
+    ScatterSpot scatter[MAX_PIECE_COUNT] = {};                    // start spots of this board
     int32_t placedCount = 0;             // pieces sent to their place on this board
     SceneObject* heldPiece = nullptr;    // the lifted piece, or the last one sent
     SceneObject* heldShadow = nullptr;   // the lifted piece's shadow

@@ -35,11 +35,11 @@ struct CardSpot {
 
 // One size of the puzzle.
 struct PuzzleSizeRow {
-    int32_t pieces;                               // pieces of a board
-    int32_t columns, rows;                        // the cut's grid over the board
-    int32_t settingsCode;                         // `bigPuzzle` in the settings file
-    PieceReach reach;                             // the largest piece round its centre
-    bool keptApart; // the camera widens until its loose pieces lie apart on any screen
+    int32_t pieces;        // pieces of a board
+    int32_t columns, rows; // the cut's grid over the board
+    int32_t settingsCode;  // `bigPuzzle` in the settings file
+    PieceReach reach;      // the largest piece round its centre
+    bool keptApart;        // the camera widens until its loose pieces lie apart on any screen
     const TargetSpot* targets[CUT_LAYOUT_COUNT];  // place centres, per cut layout
     const char* pieceArchives[PICTURE_TOTAL];     // tray and pieces, per picture
     const char* placeArchives[CUT_LAYOUT_COUNT];  // the places, per cut layout
@@ -59,35 +59,68 @@ extern const TargetSpot pieceTargets48[CUT_LAYOUT_COUNT][48];
 
 // Smallest first: the order the size dialog and the main menu show them in.
 inline constexpr PuzzleSizeRow PUZZLE_SIZES[] = {
-    {6, 3, 2, 2, {5.35, 5.0}, true,
+    {6,
+     3,
+     2,
+     2,
+     {5.35, 5.0},
+     true,
      {pieceTargets6, pieceTargets6, pieceTargets6},
      {"puzzle_p6.pak", "puzzle_p6_1.pak", "puzzle_p6_2.pak", "puzzle_p6_3.pak", "puzzle_p6_4.pak",
-      "puzzle_p6_5.pak", "puzzle_p6_6.pak", "puzzle_p6_7.pak", "puzzle_p6_8.pak", "puzzle_p6_9.pak"},
+      "puzzle_p6_5.pak", "puzzle_p6_6.pak", "puzzle_p6_7.pak", "puzzle_p6_8.pak",
+      "puzzle_p6_9.pak"},
      {"plases_p6.pak", "plases_p6_1.pak", "plases_p6_2.pak"},
      {"puzzle_p6_sh.pak", "puzzle_p6_sh1.pak", "puzzle_p6_sh2.pak"},
-     "size6", {-6.0, 2.4}, "menu_size6", {1.55, 3.2}},
-    {12, 4, 3, 3, {3.9, 3.45}, true,
+     "size6",
+     {-6.0, 2.4},
+     "menu_size6",
+     {1.55, 3.2}},
+    {12,
+     4,
+     3,
+     3,
+     {3.9, 3.45},
+     true,
      {pieceTargets12, pieceTargets12, pieceTargets12},
      {"puzzle_p12.pak", "puzzle_p12_1.pak", "puzzle_p12_2.pak", "puzzle_p12_3.pak",
       "puzzle_p12_4.pak", "puzzle_p12_5.pak", "puzzle_p12_6.pak", "puzzle_p12_7.pak",
       "puzzle_p12_8.pak", "puzzle_p12_9.pak"},
      {"plases_p12.pak", "plases_p12_1.pak", "plases_p12_2.pak"},
      {"puzzle_p12_sh.pak", "puzzle_p12_sh1.pak", "puzzle_p12_sh2.pak"},
-     "size12", {6.0, 2.4}, "menu_size12", {4.75, 3.2}},
-    {20, 5, 4, 0, {3.45, 3.1}, true,
+     "size12",
+     {6.0, 2.4},
+     "menu_size12",
+     {4.75, 3.2}},
+    {20,
+     5,
+     4,
+     0,
+     {3.45, 3.1},
+     true,
      {pieceTargets20[0], pieceTargets20[1], pieceTargets20[2]},
      {"puzzle.pak", "puzzle1.pak", "puzzle2.pak", "puzzle3.pak", "puzzle4.pak", "puzzle5.pak",
       "puzzle6.pak", "puzzle7.pak", "puzzle8.pak", "puzzle9.pak"},
      {"plases.pak", "plases1.pak", "plases2.pak"},
      {"puzzle_sh.pak", "puzzle_sh1.pak", "puzzle_sh2.pak"},
-     "low", {-6.0, -7.2}, "menu_size20", {1.55, 1.0}},
-    {48, 8, 6, 1, {2.25, 2.25}, false,
+     "low",
+     {-6.0, -7.2},
+     "menu_size20",
+     {1.55, 1.0}},
+    {48,
+     8,
+     6,
+     1,
+     {2.25, 2.25},
+     false,
      {pieceTargets48[0], pieceTargets48[1], pieceTargets48[2]},
      {"puzzle_v2.pak", "puzzle_v21.pak", "puzzle_v22.pak", "puzzle_v23.pak", "puzzle_v24.pak",
       "puzzle_v25.pak", "puzzle_v26.pak", "puzzle_v27.pak", "puzzle_v28.pak", "puzzle_v29.pak"},
      {"plases_v2.pak", "plases_v21.pak", "plases_v22.pak"},
      {"puzzle_v2_sh.pak", "puzzle_v2_sh1.pak", "puzzle_v2_sh2.pak"},
-     "height", {6.0, -7.2}, "menu_size48", {4.75, 1.0}},
+     "height",
+     {6.0, -7.2},
+     "menu_size48",
+     {4.75, 1.0}},
 };
 constexpr int PUZZLE_SIZE_COUNT = (int)std::size(PUZZLE_SIZES);
 // The row a freshly installed game starts with, and what a damaged settings
@@ -109,7 +142,6 @@ constexpr int32_t maxPieceCount() {
     return most;
 }
 constexpr int32_t MAX_PIECE_COUNT = maxPieceCount();
-
 
 // The row whose settings code is `code`; DEFAULT_SIZE_INDEX for any other.
 int sizeIndexForCode(int32_t code);

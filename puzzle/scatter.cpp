@@ -22,14 +22,15 @@ void addSlots(const Band& band, PieceReach reach, std::vector<Band>& slots) {
     double w = (band.x1 - band.x0) / columns, h = (band.y1 - band.y0) / rows;
     for (int r = 0; r < rows; r++)
         for (int c = 0; c < columns; c++)
-            slots.push_back({band.x0 + c * w, band.x0 + (c + 1) * w, band.y0 + r * h,
-                             band.y0 + (r + 1) * h});
+            slots.push_back(
+                {band.x0 + c * w, band.x0 + (c + 1) * w, band.y0 + r * h, band.y0 + (r + 1) * h});
 }
 
 // The four bands round the tray; `wideTopAndBottom`: top and bottom take the
 // corners, else left and right do.
 std::vector<Band> bandsRoundTray(ScatterGround ground, bool wideTopAndBottom) {
-    double gx = ground.halfWidth - SCATTER_EDGE_MARGIN, gy = ground.halfHeight - SCATTER_EDGE_MARGIN;
+    double gx = ground.halfWidth - SCATTER_EDGE_MARGIN,
+           gy = ground.halfHeight - SCATTER_EDGE_MARGIN;
     double kx = std::min(SCATTER_KEEP_OUT.x, gx), ky = std::min(SCATTER_KEEP_OUT.y, gy);
     if (wideTopAndBottom)
         return {{-gx, gx, ky, gy}, {-gx, gx, -gy, -ky}, {-gx, -kx, -ky, ky}, {kx, gx, -ky, ky}};

@@ -104,7 +104,6 @@ void flipToggle(void* page, const MenuToggle& toggle, bool on) {
     addToggle((SceneObject*)page, toggle);
 }
 
-
 } // namespace
 
 void showMainMenu(void*) {

@@ -12,8 +12,8 @@
 //
 // A toggle or the size cards are replaced, in the frame it is clicked, by a
 // fresh one for the new state; their effects get the menu page (the size
-// cards: their holder on it) as argument so the replacement lands there.  Only clicks act here; Escape
-// on the close button is the one key.
+// cards: their holder on it) as argument so the replacement lands there.  Only clicks act here;
+// Escape on the close button is the one key.
 #pragma once
 
 // Endless click effect of the bar's "menu" button: push the menu page.

@@ -38,8 +38,9 @@ void slide(double distance, bool alongX) {
 void addSizeCard(int32_t index, SceneObject* below) {
     const PuzzleSizeRow& size = PUZZLE_SIZES[index];
     double side = size.card.x < 0 ? -1 : 1;
-    SceneObject* card = newModelObject(SIZE_ARCHIVE, size.cardModel,
-                                       size.card.x + side * CARD_GLIDE, SIZE_DEPTH, size.card.z, true);
+    SceneObject* card =
+        newModelObject(SIZE_ARCHIVE, size.cardModel, size.card.x + side * CARD_GLIDE, SIZE_DEPTH,
+                       size.card.z, true);
     int32_t track = card->addTrack();
     card->addAction(makeAction(0, closePageOnOk, below));
     Action choose = makeAction(0, sizeCardClick);
@@ -59,7 +60,8 @@ void showSizeDialog(void*) {
     SceneObject* below = dialogTop;
     pushDialogPage();
     theSettings->showWelcome = false;
-    SceneObject* title = newModelObject(SIZE_ARCHIVE, TITLE_MODEL, 0, SIZE_DEPTH, TITLE_START_Z, false);
+    SceneObject* title =
+        newModelObject(SIZE_ARCHIVE, TITLE_MODEL, 0, SIZE_DEPTH, TITLE_START_Z, false);
     addEndlessTrack(title, {sizeTitleSlide}, below);
     dialogTop->addChild(title);
     // Every card closes the page on Return: the card Return chooses runs

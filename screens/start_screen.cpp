@@ -118,7 +118,8 @@ std::vector<std::string> firstScreenArchives() {
     std::vector<std::string> names = {INTERFACE_ARCHIVE};
     if (theSettings->showWelcome) return names;
     // The board opens on the walk's first picture, in the saved size.
-    PictureArchives first = walkArchivesFor(0, PUZZLE_SIZES[sizeIndexForCode(theSettings->bigPuzzle)]);
+    PictureArchives first =
+        walkArchivesFor(0, PUZZLE_SIZES[sizeIndexForCode(theSettings->bigPuzzle)]);
     names.push_back(pictureFinished(0) ? first.picture : first.pieces);
     return names;
 }

@@ -113,9 +113,10 @@ void openDialogLayer() {
     dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerBackAction));
     // A screen too narrow for the widest dialog gets them all shrunk to fit.
     if (theVideo)
-        scaleAbout(dialogRoot,
-                   std::min(1.0, theVideo->halfWidthAt(WORLD_DISTANCE + DIALOG_DEPTH) / DIALOG_HALF_WIDTH),
-                   -DIALOG_DEPTH);
+        scaleAbout(
+            dialogRoot,
+            std::min(1.0, theVideo->halfWidthAt(WORLD_DISTANCE + DIALOG_DEPTH) / DIALOG_HALF_WIDTH),
+            -DIALOG_DEPTH);
     worldRoot->addChild(dialogRoot);
     dialogTop = dialogRoot;
 }

@@ -23,11 +23,7 @@
 namespace {
 
 enum BarButton { BAR_CLOSE, BAR_VIEW, BAR_BREAK, BAR_MENU, BAR_HELP };
-enum MenuChild {
-    MENU_SIZE_BIRD = 2,
-    MENU_SOUND,
-    MENU_MUSIC
-};
+enum MenuChild { MENU_SIZE_CARDS = 2, MENU_SOUND, MENU_MUSIC };
 
 // The bar's buttons follow the background, the tab holder and the cursor.
 SceneObject* barButton(BarButton which) {
@@ -490,21 +486,27 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     SceneObject* page = dialogTop;
     waitMs(700);
 
-    // The size bird stands on the 20 spot with its dot on the 48 spot.
-    SceneObject* bird = page->children[MENU_SIZE_BIRD];
+    // A card per size; the bird sits on the 20-piece card, which is not clickable.
+    SceneObject* cards = page->children[MENU_SIZE_CARDS];
     SceneObject* sound = page->children[MENU_SOUND];
     SceneObject* music = page->children[MENU_MUSIC];
-    EXPECT_DOUBLE_EQ(bird->positionZ(), 1.62);
-    ASSERT_EQ(bird->children.size(), 1u);
-    EXPECT_DOUBLE_EQ(bird->children[0]->positionZ(), 1.6);
-    ASSERT_TRUE(clickObject(bird));
-    EXPECT_TRUE(bird->dying);
-    SceneObject* newBird = page->children.back();
-    EXPECT_DOUBLE_EQ(newBird->positionZ(), 3.22);
-    EXPECT_DOUBLE_EQ(newBird->children[0]->positionZ(), -1.6);
-    EXPECT_TRUE(runsEffect(newBird, switchToSmallClick));
+    ASSERT_EQ((int)cards->children.size(), PUZZLE_SIZE_COUNT);
+    int twenty = sizeIndexForCode(0), fortyEight = sizeIndexForCode(1);
+    EXPECT_EQ(cards->children[twenty]->children.size(), 1u); // the bird
+    EXPECT_FALSE(runsEffect(cards->children[twenty], menuSizeClick));
+    SceneObject* card48 = cards->children[fortyEight];
+    EXPECT_TRUE(card48->children.empty());
+    ASSERT_TRUE(clickObject(card48));
+    EXPECT_TRUE(card48->dying);
     EXPECT_EQ(theSettings->bigPuzzle, 1);
     EXPECT_EQ(thePuzzle.pieceCount, 48);
+    // The fresh cards, in the same frame and on the same spots: the bird on 48 now.
+    ASSERT_EQ((int)cards->children.size(), 2 * PUZZLE_SIZE_COUNT);
+    SceneObject* new48 = cards->children[PUZZLE_SIZE_COUNT + fortyEight];
+    EXPECT_EQ(new48->children.size(), 1u);
+    EXPECT_DOUBLE_EQ(new48->positionX(), card48->positionX());
+    EXPECT_DOUBLE_EQ(new48->positionZ(), card48->positionZ());
+    EXPECT_TRUE(runsEffect(cards->children[PUZZLE_SIZE_COUNT + twenty], menuSizeClick));
 
     // Sound off: the toggle is replaced in the same frame, on the same spot.
     EXPECT_TRUE(runsEffect(sound, soundOffClick));

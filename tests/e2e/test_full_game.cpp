@@ -19,13 +19,23 @@ namespace {
 
 constexpr int WELCOME_OK = 2; // background, text, ok
 
-// From the size page on: choose, wait for the pieces to land.
-void chooseSize(bool big) {
+// The size page's card that chooses `size`.
+SceneObject* sizeCard(const PuzzleSizeRow& size) {
+    for (SceneObject* child : dialogTop->children)
+        for (const Action& action : child->animator.actions)
+            if (action.effect == sizeCardClick && PUZZLE_SIZES[action.i0].pieces == size.pieces)
+                return child;
+    return nullptr;
+}
+
+// From the size page on: choose (20 pieces by Return, the others by a click), wait for the pieces
+// to land.
+void chooseSize(const PuzzleSizeRow& size) {
     ASSERT_NE(dialogTop, nullptr);
-    ASSERT_EQ(dialogTop->children.size(), 3u); // title, small, big
-    waitMs(1100);                              // the buttons glide into place
-    if (big)
-        ASSERT_TRUE(clickObject(buttonRunning(dialogTop, bigPuzzleClick)));
+    ASSERT_EQ((int)dialogTop->children.size(), 1 + PUZZLE_SIZE_COUNT); // title, a card per size
+    waitMs(1100);                                                      // the cards glide into place
+    if (size.pieces != 20)
+        ASSERT_TRUE(clickObject(sizeCard(size)));
     else
         pressKey(SDLK_RETURN);
     step();
@@ -112,8 +122,9 @@ void secondStartShowsFinishedPicture(int expectedPieces) {
     endSession();
 }
 
-void playFirstStart(bool big) {
-    int pieces = big ? 48 : 20;
+void playFirstStart(const PuzzleSizeRow& size) {
+    bool big = size.pieces == 48; // the welcome's ok by a click; else by Return
+    int pieces = size.pieces;
     startSession(true);
     ASSERT_NE(dialogTop, nullptr); // the welcome dialog
     EXPECT_EQ(thePuzzle.puzzleScreen, nullptr);
@@ -125,22 +136,30 @@ void playFirstStart(bool big) {
     else
         pressKey(SDLK_RETURN);
     EXPECT_FALSE(theSettings->showWelcome);
-    chooseSize(big);
-    EXPECT_EQ(theSettings->bigPuzzle, big ? 1 : 0);
+    chooseSize(size);
+    EXPECT_EQ(theSettings->bigPuzzle, size.settingsCode);
     playWholePicture(pieces);
     nextPictureAfterCompletion(pieces);
     quitThroughExitDialog();
     endSession();
-    expectSavedFile(big ? 1 : 0);
+    expectSavedFile(size.settingsCode);
     secondStartShowsFinishedPicture(pieces);
 }
 
 } // namespace
 
+TEST(FullGame, SixPiecesFromTheFirstStartToTheNextRun) {
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(2)]);
+}
+
+TEST(FullGame, TwelvePiecesFromTheFirstStartToTheNextRun) {
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(3)]);
+}
+
 TEST(FullGame, TwentyPiecesFromTheFirstStartToTheNextRun) {
-    playFirstStart(false);
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(0)]);
 }
 
 TEST(FullGame, FortyEightPiecesFromTheFirstStartToTheNextRun) {
-    playFirstStart(true);
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(1)]);
 }

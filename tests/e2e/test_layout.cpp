@@ -1,8 +1,8 @@
 // Where the game's screens put things, measured on the window the game drew:
 // every dialog and the board with its bar, on whatever screen this runs on
-// (the suite runs it on 4:3 and on 16:9).  Whatever is drawn lies inside the
-// window, a button grown under the pointer still stays clear of every other
-// button, and the arrows and the bar leave the board free.
+// (the suite runs it on 4:3, 16:9, 21:9 and a 9:16 portrait screen).  Whatever is drawn lies inside
+// the window, a button grown under the pointer still stays clear of every other button, and the
+// arrows and the bar leave the board free.
 #include <gtest/gtest.h>
 
 #include <GL/glu.h>
@@ -197,8 +197,8 @@ TEST(Layout, EveryDialogFitsTheWindowWithItsButtonsApart) {
     settleAndCheck("about");
     pressKey(SDLK_RETURN); // the about page answers Return only
     waitMs(700);
-    ASSERT_TRUE(clickObject(button(switchToBigClick)));
-    settleAndCheck("main menu, 48 pieces");
+    ASSERT_TRUE(clickObject(button(menuSizeClick))); // the smallest size not chosen
+    settleAndCheck("main menu, another size");
     ASSERT_TRUE(clickObject(button(showBreakAllDialog)));
     settleAndCheck("break all");
     closeTopPage();
@@ -236,6 +236,17 @@ TEST(Layout, BarAndArrowsLeaveTheBoardFree) {
         ASSERT_FALSE(board.empty());
         for (const Drawn& d : drawn) {
             EXPECT_FALSE(overlap(d.box.grown(HOVER), board)) << d.what << " covers the board";
+        }
+        // The frame, the arrows and every loose piece lie wholly on screen.
+        std::vector<Drawn> screen;
+        collect(thePuzzle.puzzleScreen, {}, false, "", screen);
+        int width, height;
+        windowSize(width, height);
+        for (const Drawn& d : screen) {
+            EXPECT_GE(d.box.x0, -SLACK) << d.what;
+            EXPECT_GE(d.box.y0, -SLACK) << d.what;
+            EXPECT_LE(d.box.x1, width + SLACK) << d.what;
+            EXPECT_LE(d.box.y1, height + SLACK) << d.what;
         }
     }
     endSession();

@@ -14,13 +14,16 @@
 #include "puzzle/puzzle_board.h"
 #include "resources/photo_library.h"
 #include "scene/scene_object.h"
+#include "base/video_context.h"
+#include "screens/main_menu.h"
+#include "screens/size_dialog.h"
 #include "ui/dialog_layer.h"
 
 namespace {
 
 constexpr int BAR_CLOSE = 3, BAR_VIEW = 4, BAR_BREAK = 5, BAR_MENU = 6,
               BAR_HELP = 7; // worldRoot children
-constexpr int MENU_SIZE_BIRD = 2, MENU_ABOUT = 6, MENU_BREAK = 8;
+constexpr int MENU_ABOUT = 6, MENU_BREAK = 8;
 
 std::string folder;
 
@@ -28,6 +31,29 @@ void shoot(const char* name, uint32_t settleMs = 800) {
     waitMs(settleMs);
     step();
     saveScreenshot(folder + "/" + name + ".png");
+}
+
+// The card under `root` (the size page or the main menu) that chooses the
+// size with settings code `code`; none for the menu's card of the size chosen.
+SceneObject* sizeCard(SceneObject* root, int32_t code) {
+    for (SceneObject* child : root->children) {
+        if (child->dying) continue;
+        for (const Action& action : child->animator.actions)
+            if ((action.effect == menuSizeClick || action.effect == sizeCardClick) &&
+                PUZZLE_SIZES[action.i0].settingsCode == code)
+                return child;
+        if (SceneObject* found = sizeCard(child, code)) return found;
+    }
+    return nullptr;
+}
+
+// Open the main menu, choose the size with code `code`, close the menu.
+void switchSizeInMenu(int32_t code) {
+    ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+    waitMs(700);
+    ASSERT_TRUE(clickObject(sizeCard(dialogTop, code)));
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
 }
 
 void openAndShoot(SceneObject* opener, const char* name) {
@@ -80,7 +106,7 @@ TEST(Screens, SaveEveryScreen) {
     ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
     waitMs(700);
     SceneObject* menu = dialogTop;
-    ASSERT_TRUE(clickObject(menu->children[MENU_SIZE_BIRD]));
+    ASSERT_TRUE(clickObject(sizeCard(menu, 1)));
     openAndShoot(menu->children[MENU_BREAK], "13_break_all");
     pressKey(SDLK_ESCAPE);
     step();
@@ -91,11 +117,7 @@ TEST(Screens, SaveEveryScreen) {
     // Every picture's board in both sizes, starting with the 48-piece one.
     for (int size = 0; size < 2; ++size) {
         if (size == 1) {
-            ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
-            waitMs(700);
-            ASSERT_TRUE(clickObject(dialogTop->children[MENU_SIZE_BIRD]));
-            pressKey(SDLK_ESCAPE);
-            waitMs(700);
+            switchSizeInMenu(0);
         }
         for (int i = 0; i < PICTURE_TOTAL; ++i) {
             pressKey(SDLK_RIGHT);
@@ -104,6 +126,31 @@ TEST(Screens, SaveEveryScreen) {
                                std::to_string(thePuzzle.currentPicture);
             shoot(name.c_str(), 1800);
         }
+    }
+    endSession();
+}
+
+// Every size on this screen: the welcome, the size dialog, then each
+// size's board, with one piece lifted ("<what>_<width>x<height>.png").
+TEST(Screens, SaveEverySize) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    folder = dir;
+    startSession(true);
+    std::string screen =
+        "_" + std::to_string(theVideo->width) + "x" + std::to_string(theVideo->height);
+    shoot(("welcome" + screen).c_str());
+    pressKey(SDLK_RETURN);
+    shoot(("size_dialog" + screen).c_str(), 1200);
+    ASSERT_TRUE(clickObject(sizeCard(dialogTop, PUZZLE_SIZES[0].settingsCode)));
+    for (int i = 0; i < PUZZLE_SIZE_COUNT; ++i) {
+        if (i > 0) switchSizeInMenu(PUZZLE_SIZES[i].settingsCode);
+        queueMotion(5, 5);
+        std::string board = "board" + std::to_string(PUZZLE_SIZES[i].pieces) + screen;
+        shoot(board.c_str(), 1800);
+        ASSERT_TRUE(clickObject(pieceOf(0)));
+        queueMotion(5, 5);
+        shoot((board + "_lifted").c_str(), 120);
     }
     endSession();
 }
