@@ -20,6 +20,11 @@ static constexpr double CORNER_MAX_SHIFT = 0.2;
 static constexpr double TAB_HEIGHT = 0.30;
 static constexpr double TAB_NECK = 0.09;
 static constexpr double TAB_HEAD = 0.16;
+// The tabs grow with the cells up to cells this big (board units): the
+// largest pieces keep knobs a child's fingers know from the 20-piece cut
+// without reaching so far that the pieces of 6 no longer lie apart round
+// the tray.
+static constexpr double TAB_CELL_MOST = 4.0;
 static constexpr double TAB_SLIDE =
     0.06; // the tab's centre moves along its edge by up to this share
 // How far a flattened curve may stray from the true one, in board units
@@ -190,7 +195,8 @@ static int verticalEdge(const PuzzleCut& cut, int i, int j) {
 // Flatten every edge: the board's border straight, inner edges with tabs.
 static void makeEdges(PuzzleCut& cut, ArtRandom& random) {
     int nx = cut.columns + 1;
-    double size = std::min(2 * BOARD_HALF_WIDTH / cut.columns, 2 * BOARD_HALF_HEIGHT / cut.rows);
+    double size = std::min({2 * BOARD_HALF_WIDTH / cut.columns, 2 * BOARD_HALF_HEIGHT / cut.rows,
+                            TAB_CELL_MOST});
     cut.edges.assign((cut.rows + 1) * cut.columns + cut.rows * (cut.columns + 1), {});
     for (int j = 0; j <= cut.rows; j++)
         for (int i = 0; i < cut.columns; i++) {

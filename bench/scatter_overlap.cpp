@@ -7,6 +7,7 @@
 // The last column counts pieces not wholly on the screen.
 //
 //   scatter_overlap [--before] [scatters per size and shape, default 200]
+//   scatter_overlap --reach     each size's largest piece beside its row's reach
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -103,7 +104,27 @@ const Shape SHAPES[] = {{"9:16", 9.0 / 16},   {"3:4", 3.0 / 4},   {"4:3", 4.0 / 
 
 } // namespace
 
+// Each size's largest piece round its centre, beside the reach its row gives.
+int printReaches() {
+    for (const PuzzleSizeRow& size : PUZZLE_SIZES) {
+        double x = 0, y = 0;
+        for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
+            PuzzleCut cut;
+            if (!makePuzzleCut(layout, size, cut)) return 1;
+            for (const PieceCut& piece : cut.pieces)
+                for (const Point2& p : piece.outline) {
+                    x = std::max(x, std::fabs(p.x - piece.target.x));
+                    y = std::max(y, std::fabs(p.y - piece.target.y));
+                }
+        }
+        std::printf("%2d pieces: outlines reach %.3f x %.3f, the row says %.2f x %.2f\n",
+                    size.pieces, x, y, size.reach.x, size.reach.y);
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--reach") == 0) return printReaches();
     bool before = argc > 1 && std::strcmp(argv[1], "--before") == 0;
     int runs = argc > 1 + before ? std::atoi(argv[1 + before]) : 200;
     std::printf("%-6s %-6s %9s %9s %11s %9s %9s\n", "pieces", "screen", "widening", "worst %",

@@ -26,15 +26,52 @@ void addSlots(const Band& band, PieceReach reach, std::vector<Band>& slots) {
                 {band.x0 + c * w, band.x0 + (c + 1) * w, band.y0 + r * h, band.y0 + (r + 1) * h});
 }
 
-// The four bands round the tray; `wideTopAndBottom`: top and bottom take the
-// corners, else left and right do.
-std::vector<Band> bandsRoundTray(ScatterGround ground, bool wideTopAndBottom) {
+// How many slots a band holds for pieces `reach` large.
+int slotCount(const Band& band, PieceReach reach) {
+    return std::max(0, (int)std::floor((band.x1 - band.x0) / (2 * reach.x))) *
+           std::max(0, (int)std::floor((band.y1 - band.y0) / (2 * reach.y)));
+}
+
+// The part of `band` beside, below or above `corner` (whichever holds the
+// most slots, then the most ground); the band itself when they do not meet.
+Band clearOf(const Band& band, const Band& corner, PieceReach reach) {
+    if (band.x1 <= corner.x0 || corner.x1 <= band.x0 || band.y1 <= corner.y0 ||
+        corner.y1 <= band.y0)
+        return band;
+    Band parts[4] = {{band.x0, std::min(band.x1, corner.x0), band.y0, band.y1},
+                     {std::max(band.x0, corner.x1), band.x1, band.y0, band.y1},
+                     {band.x0, band.x1, band.y0, std::min(band.y1, corner.y0)},
+                     {band.x0, band.x1, std::max(band.y0, corner.y1), band.y1}};
+    auto area = [](const Band& b) { return std::max(0.0, (b.x1 - b.x0) * (b.y1 - b.y0)); };
+    Band best = parts[0];
+    for (const Band& part : parts) {
+        int slots = slotCount(part, reach), bestSlots = slotCount(best, reach);
+        if (slots > bestSlots || (slots == bestSlots && area(part) > area(best))) best = part;
+    }
+    return best;
+}
+
+// The four bands round the tray, clear of the screen's busy corners;
+// `wideTopAndBottom`: top and bottom take the corners, else left and right do.
+std::vector<Band> bandsRoundTray(ScatterGround ground, bool wideTopAndBottom, PieceReach reach) {
     double gx = ground.halfWidth - SCATTER_EDGE_MARGIN,
            gy = ground.halfHeight - SCATTER_EDGE_MARGIN;
     double kx = std::min(SCATTER_KEEP_OUT.x, gx), ky = std::min(SCATTER_KEEP_OUT.y, gy);
-    if (wideTopAndBottom)
-        return {{-gx, gx, ky, gy}, {-gx, gx, -gy, -ky}, {-gx, -kx, -ky, ky}, {kx, gx, -ky, ky}};
-    return {{-gx, -kx, -gy, gy}, {kx, gx, -gy, gy}, {-kx, kx, ky, gy}, {-kx, kx, -gy, -ky}};
+    std::vector<Band> bands =
+        wideTopAndBottom
+            ? std::vector<Band>{{-gx, gx, ky, gy},
+                                {-gx, gx, -gy, -ky},
+                                {-gx, -kx, -ky, ky},
+                                {kx, gx, -ky, ky}}
+            : std::vector<Band>{
+                  {-gx, -kx, -gy, gy}, {kx, gx, -gy, gy}, {-kx, kx, ky, gy}, {-kx, kx, -gy, -ky}};
+    for (const ScreenCorner& corner : SCATTER_CORNERS) {
+        double x0 = corner.left ? -ground.halfWidth : ground.halfWidth - corner.width;
+        Band zone = {x0, x0 + corner.width, ground.halfHeight - corner.height, ground.halfHeight};
+        for (Band& band : bands)
+            band = clearOf(band, zone, reach);
+    }
+    return bands;
 }
 
 // The slots of whichever way of banding holds more.
@@ -42,7 +79,7 @@ std::vector<Band> slotsRoundTray(PieceReach reach, ScatterGround ground) {
     std::vector<Band> best;
     for (bool wide : {true, false}) {
         std::vector<Band> slots;
-        for (const Band& band : bandsRoundTray(ground, wide))
+        for (const Band& band : bandsRoundTray(ground, wide, reach))
             addSlots(band, reach, slots);
         if (slots.size() > best.size()) best = slots;
     }
@@ -66,14 +103,14 @@ double apartness(ScatterSpot a, ScatterSpot b, PieceReach reach) {
 }
 
 // Draws per piece that finds no slot: the one that overlaps least is taken.
-constexpr int LEFTOVER_DRAWS = 80;
+constexpr int LEFTOVER_DRAWS = 400;
 
 // A spot for a piece that found no slot: of a few drawn in the bands (or
 // anywhere on the ground when no band has room), the one farthest from the others.
 ScatterSpot leftoverSpot(const std::vector<ScatterSpot>& taken, PieceReach reach,
                          ScatterGround ground) {
     std::vector<Band> bands;
-    for (const Band& band : bandsRoundTray(ground, true))
+    for (const Band& band : bandsRoundTray(ground, true, reach))
         if (band.x1 - band.x0 >= 2 * reach.x && band.y1 - band.y0 >= 2 * reach.y)
             bands.push_back(band);
     if (bands.empty()) {

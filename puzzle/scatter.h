@@ -2,11 +2,13 @@
 // the camera must widen so that they have room on the screen it has.
 //
 // Pieces start round the tray, never on it: outside SCATTER_KEEP_OUT (the
-// tray, its frame and the previous/next buttons), wholly on the visible
-// ground at the board's depth.  The ground round the tray is cut into four
+// tray, its frame and the previous/next buttons) and the corners the bar,
+// the tab and the close button take (SCATTER_CORNERS), wholly on the
+// visible ground at the board's depth.  The ground round the tray is cut into four
 // bands (top and bottom the whole width, left and right between them; or
 // left and right the whole height, top and bottom between them, whichever
-// holds more), each band into slots as big as the size's largest piece
+// holds more; a band a corner reaches into is cut back to the larger part
+// left), each band into slots as big as the size's largest piece
 // (PieceReach both ways), and the pieces take slots at random, each lying
 // anywhere in its slot.  So no two pieces overlap while the ground has a
 // slot for each; where it has not (48 small pieces on a narrow screen),
@@ -27,6 +29,18 @@
 constexpr PieceReach SCATTER_KEEP_OUT = {12.4, 6.9};
 // Pieces keep this far from the screen's edges.
 constexpr double SCATTER_EDGE_MARGIN = 0.2;
+
+// A corner of the screen the pieces keep clear of, board units at the
+// board's depth: how far it reaches in from the side and down from the top.
+struct ScreenCorner {
+    bool left;            // the top left corner, else the top right one
+    double width, height; // from the screen's side and top
+};
+// The corner tab with the button bar on it, open as far as it goes (the
+// tab, puzzle_board; the bar, screens/start_screen), and the close button.
+// NOTE: they are pinned to the screen's corners 100 from the eye; what they
+// cover at the board's depth keeps its size whatever the camera's widening.
+constexpr ScreenCorner SCATTER_CORNERS[] = {{true, 13.4, 8.2}, {false, 2.6, 2.6}};
 // The board lies this far from the eye (its tray at 40.2, its pieces at 40).
 constexpr double BOARD_DISTANCE = 40;
 

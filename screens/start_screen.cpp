@@ -67,9 +67,10 @@ void buildPersistentObjects() {
     // cover on this screen: halved only on a small window.
     // Only the columns over the part the screen can see are kept (the art
     // is made wide enough for the widest screens).
-    // A widened camera sees more: the meadow grows with it, so it still fills the screen.
+    // A widened camera sees more: the meadow grows with it, so it still fills
+    // the screen (an object's own meshes are drawn at the square of its scale).
     double grow = theVideo->viewWidening;
-    if (grow != 1) background->setScale(grow, grow, grow);
+    if (grow != 1) background->setScale(std::sqrt(grow), std::sqrt(grow), std::sqrt(grow));
     double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE)) / grow;
     textureShownWidth = (int)std::ceil(theVideo->width * BACKGROUND_HALF_UNITS / seenUnits);
     meshSeenSpan = {-seenUnits / 2, seenUnits / 2};

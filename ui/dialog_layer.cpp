@@ -2,6 +2,7 @@
 #include "ui/dialog_layer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "audio/audio_mixer.h"
 #include "base/input.h"
@@ -35,12 +36,19 @@ constexpr const char* BUTTON_SOUND = "button.wav";
 constexpr double DIALOG_HALF_WIDTH = 19.2;
 constexpr double BLOCK_DEPTH = 61.6; // the veil's distance from the world origin, towards the eye
 
-// Scale `object` by `k` round the point `towardsEye` along the view axis
-// from the world origin: what lies at that depth keeps it and draws k times as big.
-void scaleAbout(SceneObject* object, double k, double towardsEye) {
+// What shrinks the dialogs on a narrow screen (the stack's root is its only
+// child, so the stack's steps shrink with it), or none.
+SceneObject* dialogHolder = nullptr;
+
+// Scale what `object` draws by `k` round the point `towardsEye` along the
+// view axis from the world origin: what lies at that depth keeps it and
+// draws k times as big.  NOTE: an object's own meshes are drawn at the
+// square of its scale, its children at the scale itself.
+void scaleAbout(SceneObject* object, double k, double towardsEye, bool ownMeshes) {
     if (k == 1) return;
+    double scale = ownMeshes ? std::sqrt(k) : k;
     object->setPosition(0, 0, towardsEye * (1 - k));
-    object->setScale(k, k, k);
+    object->setScale(scale, scale, scale);
 }
 
 // Move currentObject by the step's share at time t, less what was applied (d0..d2).
@@ -79,6 +87,7 @@ void addIdleAndHoverTracks(SceneObject* button) {
 
 void resetDialogLayer() {
     dialogRoot = nullptr;
+    dialogHolder = nullptr;
     blockPlane = nullptr;
     dialogTop = nullptr;
     closeRequested = false;
@@ -102,7 +111,7 @@ void openDialogLayer() {
     blockPlane->addDrawHook(hookPickable, nullptr);
     blockPlane->loadModel(BLOCK_ARCHIVE, BLOCK_MODEL);
     // A widened camera sees more than the veil was drawn for: it grows with it.
-    if (theVideo) scaleAbout(blockPlane, theVideo->viewWidening, BLOCK_DEPTH);
+    if (theVideo) scaleAbout(blockPlane, theVideo->viewWidening, BLOCK_DEPTH, true);
     worldRoot->addChild(blockPlane);
 
     dialogRoot = new SceneObject;
@@ -112,17 +121,22 @@ void openDialogLayer() {
     dialogRoot->addTrack();
     dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerBackAction));
     // A screen too narrow for the widest dialog gets them all shrunk to fit.
-    if (theVideo)
-        scaleAbout(
-            dialogRoot,
-            std::min(1.0, theVideo->halfWidthAt(WORLD_DISTANCE + DIALOG_DEPTH) / DIALOG_HALF_WIDTH),
-            -DIALOG_DEPTH);
-    worldRoot->addChild(dialogRoot);
+    double seen = theVideo ? theVideo->halfWidthAt(WORLD_DISTANCE + DIALOG_DEPTH) : 0;
+    if (seen > 0 && seen < DIALOG_HALF_WIDTH) {
+        dialogHolder = new SceneObject;
+        scaleAbout(dialogHolder, seen / DIALOG_HALF_WIDTH, -DIALOG_DEPTH, false);
+        dialogHolder->addChild(dialogRoot);
+        worldRoot->addChild(dialogHolder);
+    } else {
+        worldRoot->addChild(dialogRoot);
+    }
     dialogTop = dialogRoot;
 }
 
 void closeDialogLayer() {
     if (dialogRoot) dialogRoot->kill();
+    if (dialogHolder) dialogHolder->kill();
+    dialogHolder = nullptr;
     if (blockPlane) blockPlane->kill();
     dialogRoot = nullptr;
     blockPlane = nullptr;

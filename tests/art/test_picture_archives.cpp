@@ -448,7 +448,9 @@ TEST_F(ArtArchives, PlacesShadowsAndOutlinesFitTheirPieces) {
                 EXPECT_TRUE(wear.holds(face, -0.02) && face.holds(wear, 0.6)) << "rim " << name;
                 EXPECT_TRUE(std::max(-face.x0, face.x1) + 0.05 <= reach.x &&
                             std::max(-face.y0, face.y1) + 0.05 <= reach.y)
-                    << "piece " << name << " reaches beyond what the scatter allows for";
+                    << "piece " << name << " of " << pieceCountOf(size) << " reaches "
+                    << std::max(-face.x0, face.x1) << " x " << std::max(-face.y0, face.y1)
+                    << ", beyond what the scatter allows for";
                 // The lifted shadow lies on the board under the raised piece.
                 for (const Vertex& v : lifted[0].vertices)
                     EXPECT_NEAR(v.z, -LIFTED_PIECE_RISE - 0.1, 1e-9);
