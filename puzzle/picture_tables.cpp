@@ -1,16 +1,5 @@
-// The place targets of every size and cut layout.
+// The place targets of the 20- and 48-piece cuts, per cut layout.
 #include "puzzle/puzzle_sizes.h"
-
-// The regular grids: 3 x 2 and 4 x 3 cells over x -10..10, y -6..6, rows
-// from the top, as the art numbers the pieces.
-const TargetSpot pieceTargets6[6] = {
-    {-20.0 / 3, 3}, {0, 3}, {20.0 / 3, 3}, {-20.0 / 3, -3}, {0, -3}, {20.0 / 3, -3},
-};
-
-const TargetSpot pieceTargets12[12] = {
-    {-7.5, 4}, {-2.5, 4}, {2.5, 4},   {7.5, 4},   {-7.5, 0}, {-2.5, 0},
-    {2.5, 0},  {7.5, 0},  {-7.5, -4}, {-2.5, -4}, {2.5, -4}, {7.5, -4},
-};
 
 const TargetSpot pieceTargets20[CUT_LAYOUT_COUNT][20] = {
     {

@@ -16,6 +16,7 @@
 // smaller sizes took the next numbers; any other value reads as 48 pieces.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <iterator>
 
@@ -50,10 +51,21 @@ struct PuzzleSizeRow {
     CardSpot menuSpot;                            // where that card stands
 };
 
-// Place centres of the new sizes' cuts (the regular grid: the art bends no
-// corner when the targets sit on the cell middles) and of the old ones.
-extern const TargetSpot pieceTargets6[6];
-extern const TargetSpot pieceTargets12[12];
+// Place centres of a regular grid's cells over the board (x -10..10,
+// y -6..6), rows from the top, as the art numbers the pieces: the art bends
+// no corner when the targets sit on the cell middles.
+template <int COLUMNS, int ROWS> constexpr std::array<TargetSpot, COLUMNS * ROWS> gridTargets() {
+    std::array<TargetSpot, COLUMNS * ROWS> spots{};
+    for (int r = 0; r < ROWS; r++)
+        for (int c = 0; c < COLUMNS; c++)
+            spots[r * COLUMNS + c] = {-10 + (c + 0.5) * 20 / COLUMNS, 6 - (r + 0.5) * 12 / ROWS};
+    return spots;
+}
+template <int COLUMNS, int ROWS>
+inline constexpr std::array<TargetSpot, COLUMNS * ROWS> GRID_TARGETS =
+    gridTargets<COLUMNS, ROWS>();
+
+// Place centres of the 20- and 48-piece cuts, nudged per layout.
 extern const TargetSpot pieceTargets20[CUT_LAYOUT_COUNT][20];
 extern const TargetSpot pieceTargets48[CUT_LAYOUT_COUNT][48];
 
@@ -63,27 +75,32 @@ extern const TargetSpot pieceTargets48[CUT_LAYOUT_COUNT][48];
 // per layout; the size dialog's card and spot; the main menu's card and spot.
 // clang-format off
 inline constexpr PuzzleSizeRow PUZZLE_SIZES[] = {
-    {6, 3, 2, 2, {4.75, 4.45}, true, {pieceTargets6, pieceTargets6, pieceTargets6},
-     {"puzzle_p6.pak", "puzzle_p6_1.pak", "puzzle_p6_2.pak", "puzzle_p6_3.pak", "puzzle_p6_4.pak",
-      "puzzle_p6_5.pak", "puzzle_p6_6.pak", "puzzle_p6_7.pak", "puzzle_p6_8.pak", "puzzle_p6_9.pak"},
+    {6, 3, 2, 2, {4.75, 4.45}, true,
+     {GRID_TARGETS<3, 2>.data(), GRID_TARGETS<3, 2>.data(), GRID_TARGETS<3, 2>.data()},
+     {"puzzle_p6.pak", "puzzle_p6_1.pak", "puzzle_p6_2.pak", "puzzle_p6_3.pak",
+      "puzzle_p6_4.pak", "puzzle_p6_5.pak", "puzzle_p6_6.pak", "puzzle_p6_7.pak",
+      "puzzle_p6_8.pak", "puzzle_p6_9.pak"},
      {"plases_p6.pak", "plases_p6_1.pak", "plases_p6_2.pak"},
      {"puzzle_p6_sh.pak", "puzzle_p6_sh1.pak", "puzzle_p6_sh2.pak"},
      "size6", {-6.0, 2.4}, "menu_size6", {1.55, 3.2}},
-    {12, 4, 3, 3, {3.9, 3.45}, true, {pieceTargets12, pieceTargets12, pieceTargets12},
+    {12, 4, 3, 3, {3.9, 3.45}, true,
+     {GRID_TARGETS<4, 3>.data(), GRID_TARGETS<4, 3>.data(), GRID_TARGETS<4, 3>.data()},
      {"puzzle_p12.pak", "puzzle_p12_1.pak", "puzzle_p12_2.pak", "puzzle_p12_3.pak",
       "puzzle_p12_4.pak", "puzzle_p12_5.pak", "puzzle_p12_6.pak", "puzzle_p12_7.pak",
       "puzzle_p12_8.pak", "puzzle_p12_9.pak"},
      {"plases_p12.pak", "plases_p12_1.pak", "plases_p12_2.pak"},
      {"puzzle_p12_sh.pak", "puzzle_p12_sh1.pak", "puzzle_p12_sh2.pak"},
      "size12", {6.0, 2.4}, "menu_size12", {4.75, 3.2}},
-    {20, 5, 4, 0, {3.45, 3.1}, true, {pieceTargets20[0], pieceTargets20[1], pieceTargets20[2]},
+    {20, 5, 4, 0, {3.45, 3.1}, true,
+     {pieceTargets20[0], pieceTargets20[1], pieceTargets20[2]},
      {"puzzle.pak", "puzzle1.pak", "puzzle2.pak", "puzzle3.pak", "puzzle4.pak", "puzzle5.pak",
       "puzzle6.pak", "puzzle7.pak", "puzzle8.pak", "puzzle9.pak"},
      {"plases.pak", "plases1.pak", "plases2.pak"},
      {"puzzle_sh.pak", "puzzle_sh1.pak", "puzzle_sh2.pak"},
      "low", {-6.0, -7.2}, "menu_size20", {1.55, 1.0}},
     // 48 small pieces may touch on a narrow screen rather than every board shrink for them.
-    {48, 8, 6, 1, {2.25, 2.25}, false, {pieceTargets48[0], pieceTargets48[1], pieceTargets48[2]},
+    {48, 8, 6, 1, {2.25, 2.25}, false,
+     {pieceTargets48[0], pieceTargets48[1], pieceTargets48[2]},
      {"puzzle_v2.pak", "puzzle_v21.pak", "puzzle_v22.pak", "puzzle_v23.pak", "puzzle_v24.pak",
       "puzzle_v25.pak", "puzzle_v26.pak", "puzzle_v27.pak", "puzzle_v28.pak", "puzzle_v29.pak"},
      {"plases_v2.pak", "plases_v21.pak", "plases_v22.pak"},
