@@ -84,7 +84,8 @@ names=" $(sed -E 's/\([^)]*\)//g; s/[,|]/ /g' <<<"$depends" | tr -s ' ') "
 for package in libsdl-image1.2 libglu1-mesa libgl1 libc6 libstdc++6 libexif12 libpixman-1-0; do
     [[ $names == *" $package "* ]] || fail "Depends lacks $package"
 done
-[[ $names == *" libsdl1.2"* ]] || fail "Depends lacks SDL 1.2"
+# SDL 1.2 from sdl12-compat, not the old library.
+[[ $names == *" libsdl1.2-compat-shim "* ]] || fail "Depends lacks sdl12-compat's SDL 1.2"
 if grep -i -E "cairo|pango|fontconfig|fluidsynth|soundfont|comic|comfortaa|gettext|gtest|xvfb|imagemagick" <<<"$depends"; then
     fail "Depends names a build-time tool"
 fi
