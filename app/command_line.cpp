@@ -89,7 +89,8 @@ std::string usageText() {
 }
 
 std::string versionText() {
-    return std::string(PROGRAM) + " (Meadow Mosaics) " MEADOW_VERSION "\n"
+    return std::string(PROGRAM) +
+           " (Meadow Mosaics) " MEADOW_VERSION "\n"
            "Copyright Marble Yard Studio.  The game is free software under the MIT\n"
            "licence: you may share and change it.  There is NO WARRANTY.\n";
 }

@@ -24,9 +24,9 @@ constexpr int COMMAND_LINE_REFUSED = 2;  // an option or a language the game doe
 
 // What the command line asks for.
 struct CommandLine {
-    bool play = true;      // false: print `answer` and end with `exitStatus`
-    std::string language;  // --language's choice ("de", "pt_BR"); "" = the environment's
-    std::string answer;    // help, version or the error, ending in a newline
+    bool play = true;           // false: print `answer` and end with `exitStatus`
+    std::string language;       // --language's choice ("de", "pt_BR"); "" = the environment's
+    std::string answer;         // help, version or the error, ending in a newline
     bool answerIsError = false; // the answer goes to standard error
     int exitStatus = COMMAND_LINE_ANSWERED;
 };

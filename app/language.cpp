@@ -69,8 +69,7 @@ std::string chooseLanguage(const LanguageEnvironment& environment) {
 }
 
 void useEnvironmentLanguage() {
-    std::string language = !commandLineLanguage.empty()
-                               ? commandLineLanguage
-                               : chooseLanguage(readLanguageEnvironment());
+    std::string language = !commandLineLanguage.empty() ? commandLineLanguage
+                                                        : chooseLanguage(readLanguageEnvironment());
     thePakLibrary.setLanguage(language == ENGLISH ? "" : language);
 }

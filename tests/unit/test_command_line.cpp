@@ -91,8 +91,8 @@ TEST(CommandLine, AnythingElseIsRefused) {
     expectRefused({"-x"});
     expectRefused({"-h"});
     expectRefused({"picture.png"});
-    expectRefused({"--language"});       // no value
-    expectRefused({"--help=all"});       // a value where none is taken
+    expectRefused({"--language"});        // no value
+    expectRefused({"--help=all"});        // a value where none is taken
     expectRefused({"--help", "--bogus"}); // a mistake wins over help
     expectRefused({"--language=de", "extra"});
     EXPECT_NE(read({"--bogus"}).answer.find("'--bogus'"), std::string::npos);
