@@ -34,7 +34,7 @@ fail() {
     exit 1
 }
 
-for tool in dpkg-buildpackage dpkg-source dh lintian git; do
+for tool in dpkg-buildpackage dpkg-source dh lintian; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 
@@ -47,8 +47,13 @@ tree=$work/meadow-mosaics-$upstream
 # The tree as a clone of it would be, with the changes not yet committed:
 # every file git tracks or would track, no build folder.
 mkdir "$tree"
-(cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
-    tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -C "$tree" -xf -
+if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+    (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
+        tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -C "$tree" -xf -
+else
+    tar -C "$source_dir" --exclude='./build' --exclude='./build-*' --exclude='./obj-*' -cf - . |
+        tar -C "$tree" -xf -
+fi
 [[ -x $tree/debian/rules ]] || fail "no debian/rules in the copied tree"
 
 # ---- Source package -------------------------------------------------------------
@@ -113,6 +118,7 @@ echo "contents: the program, $languages languages besides English, manual page, 
 
 started=$SECONDS
 status=0
+echo "lintian $(lintian --version | awk '{ print $NF }'), on the source and binary packages:"
 lintian -i -I --pedantic --fail-on error,warning "$dsc" "$changes" >"$work/lintian.log" 2>&1 ||
     status=$?
 cat "$work/lintian.log"
