@@ -110,6 +110,9 @@ for file in usr/games/meadow_mosaics usr/share/man/man6/meadow_mosaics.6.gz \
     usr/share/icons/hicolor/scalable/apps/org.example.MeadowMosaics.svg; do
     [[ -f $root/$file ]] || fail "the package lacks /$file"
 done
+desktop=$root/usr/share/applications/org.example.MeadowMosaics.desktop
+grep -qx 'Exec=/usr/games/meadow_mosaics' "$desktop" || fail "the menu entry does not start /usr/games/meadow_mosaics"
+grep -qx 'Path=/usr/share/meadow_mosaics' "$desktop" || fail "the menu entry does not start in /usr/share/meadow_mosaics"
 cmp -s "$root/usr/share/doc/meadow-mosaics/copyright" "$source_dir/debian/copyright" ||
     fail "the package's copyright is not debian/copyright"
 echo "contents: the program, $languages languages besides English, manual page, copyright: ok"
