@@ -198,7 +198,7 @@ SceneObject* pageDefaultButton(const SceneObject* page) {
 void openDialogLayer() {
     blockPlane = new SceneObject;
     blockPlane->setRotation(-90, 0, 0);
-    blockPlane->addDrawHook(hookPickable, nullptr);
+    blockPlane->addDrawHook(hookPickable);
     blockPlane->loadModel(BLOCK_ARCHIVE, BLOCK_MODEL);
     worldRoot->addChild(blockPlane);
 
@@ -306,7 +306,7 @@ void buttonHoverAction() {
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
                             bool pickable) {
     SceneObject* object = new SceneObject;
-    if (pickable) object->addDrawHook(hookPickable, nullptr);
+    if (pickable) object->addDrawHook(hookPickable);
     object->setPosition(x, y, z);
     object->loadModel(archive, model);
     return object;

@@ -43,6 +43,9 @@ extern SceneObject* dialogTop;  // top page, dialogRoot, or none (no dialog open
 extern bool closeRequested;     // the next closePageOnCancel fires by itself
 
 constexpr double DIALOG_DEPTH = -65.1; // page y of dialog art and buttons
+// The archive of the buttons several screens share (the bar, the picture
+// switches, the menu's birds, the help's close).
+constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 
 // Every variable above back to its start value (a new run in the same process).
 void resetDialogLayer();

@@ -181,7 +181,7 @@ SceneObject* pickableQuad(double px0, double py0, double px1, double py1, double
     std::string pak =
         writeArchive({{"q", buildModelEntry({screenQuad(px0, py0, px1, py1, distance)})}});
     SceneObject* object = new SceneObject;
-    object->addDrawHook(hookPickable, nullptr);
+    object->addDrawHook(hookPickable);
     object->loadModel(pak, "q");
     return object;
 }

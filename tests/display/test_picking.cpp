@@ -87,7 +87,7 @@ TEST_F(Picking, ATransparentTexelIsStillPicked) {
     std::string pak = writeArchive(
         {{"q", buildModelEntry({mesh})}, {"clear", makePng(1, 1, 4, {255, 255, 255, 0})}});
     SceneObject* ghost = new SceneObject;
-    ghost->addDrawHook(hookPickable, nullptr);
+    ghost->addDrawHook(hookPickable);
     ghost->loadModel(pak, "q");
     root.addChild(ghost);
     renderScene(&root);
@@ -108,7 +108,7 @@ TEST_F(Picking, AnUnseenMeshDrawsNothingYetIsPicked) {
         std::string pak = writeArchive(
             {{"q", buildModelEntry({mesh})}, {"white", makePng(1, 1, 4, {255, 255, 255, 255})}});
         SceneObject* area = new SceneObject;
-        area->addDrawHook(hookPickable, nullptr);
+        area->addDrawHook(hookPickable);
         area->loadModel(pak, "q");
         root.addChild(area);
         renderScene(&root);
