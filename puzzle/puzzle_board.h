@@ -159,7 +159,7 @@ SceneObject* makeMenuTabParent();
 // The corner tab: the current picture's preview, or the closed tab.
 void showMenuTab();
 
-// The open tab tips from upright to flat in 1300 ms.
+// The open tab tips from upright to flat, once, as it appears.
 void menuTabSpinAction();
 
 // Effect of the bar's "view" button: open or close the tab.
