@@ -11,30 +11,7 @@
 
 namespace {
 
-struct Picking : testing::Test {
-    SceneObject root;
-
-    void SetUp() override {
-        ensureVideo();
-        resetEngine();
-        resetInput();
-    }
-    void TearDown() override {
-        for (SceneObject* child : root.children)
-            delete child;
-        root.children.clear();
-        resetEngine();
-        resetInput();
-        EXPECT_EQ(thePakLibrary.openCount(), 0);
-    }
-    // Draw two frames: the first registers, the second confirms it is stable.
-    SceneObject* pickAt(int x, int y) {
-        mouseX = x;
-        mouseY = y;
-        drawFrame(&root);
-        return thePicker.picked;
-    }
-};
+struct Picking : PickingScene {};
 
 bool clickSeen = false;
 void clickEffect() {
