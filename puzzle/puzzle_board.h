@@ -106,7 +106,8 @@ void buildPuzzleScreen();
 // Replace `board` by the current picture: finished, or a fresh scattered board.
 void showPicture();
 
-// Tray, pieces and places of the current picture into `board`.
+// Tray, pieces and places of the current picture into the board that
+// showPicture has just made (its record fresh).
 void buildBoard();
 
 // The visible ground at the board's depth (half width and height, board
