@@ -52,7 +52,6 @@ struct Settings {
     int32_t bigPuzzle;                // 0 = 20 pieces, 1 = 48 pieces
 
     Settings();                             // defaults
-    explicit Settings(std::istream& input); // read; defaults when bad
     void write(std::ostream& output) const; // the 56-byte layout
     void resetToDefaults();
 };

@@ -71,8 +71,8 @@ struct ScreenPart {
 
 constexpr ScreenPart SCREEN_PARTS[3] = {
     {"interface_my.pak", "puzz_plase", 0, 0, 59.7, nullptr},
-    {"buttons.pak", "prev", -11.205, 1.237, 59.7, prevPictureClick},
-    {"buttons.pak", "next", 11.297, 1.237, 59.7, nextPictureClick},
+    {BUTTON_ARCHIVE, "prev", -11.205, 1.237, 59.7, prevPictureClick},
+    {BUTTON_ARCHIVE, "next", 11.297, 1.237, 59.7, nextPictureClick},
 };
 
 constexpr double PHOTO_WAIT_POLL_MS = 15; // how often a board waiting for a photo looks again

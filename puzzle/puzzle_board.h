@@ -106,7 +106,8 @@ void buildPuzzleScreen();
 // Replace `board` by the current picture: finished, or a fresh scattered board.
 void showPicture();
 
-// Tray, pieces and places of the current picture into `board`.
+// Tray, pieces and places of the current picture into the board that
+// showPicture has just made (its record fresh).
 void buildBoard();
 
 // The visible ground at the board's depth (half width and height, board
@@ -159,7 +160,7 @@ SceneObject* makeMenuTabParent();
 // The corner tab: the current picture's preview, or the closed tab.
 void showMenuTab();
 
-// The open tab tips from upright to flat in 1300 ms.
+// The open tab tips from upright to flat, once, as it appears.
 void menuTabSpinAction();
 
 // Effect of the bar's "view" button: open or close the tab.

@@ -14,12 +14,10 @@
 namespace {
 
 constexpr const char* MENU_ARCHIVE = "main_menu.pak";
-constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr const char* TILE_ARCHIVE = "reclama1.pak";
 constexpr const char* BIRD_ON = "pti4ka";
 constexpr const char* BIRD_OFF = "pti4ka_cl";
 constexpr const char* SIZE_DOT = "to4ka";
-constexpr const char* MUSIC_ENTRY = "music.wav";
 
 // The size bird's spot for 20 and for 48 pieces; the dot sits at the other.
 constexpr double SIZE_BIRD_X = 0.51;

@@ -19,7 +19,8 @@ void showSizeDialog();
 void smallPuzzleClick();
 void bigPuzzleClick();
 
-// Slides of the title (down 8.5) and the buttons (17 to the middle) in 1000 ms.
+// The page's arrival: the title sinks into place while the two buttons
+// glide towards the middle.
 void sizeTitleSlide();
 void sizeButtonSlideRight();
 void sizeButtonSlideLeft();

@@ -18,7 +18,6 @@
 namespace {
 
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
-constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr double CURSOR_SCALE = 0.8;
 constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame

@@ -2,6 +2,7 @@
 // and button behaviour.
 #include "ui/dialog_layer.h"
 
+#include <iterator>
 #include <vector>
 
 #include "audio/audio_mixer.h"
@@ -56,6 +57,40 @@ constexpr TrackSpec STILL_ITEM_TRACKS[] = {{BUTTON_ACTS, 0, nullptr, nullptr}};
 static_assert(tracksInOrder(LAYER_TRACKS) && tracksInOrder(PAGE_TRACKS) &&
               tracksInOrder(CLICK_BUTTON_TRACKS) && tracksInOrder(CARD_TRACKS) &&
               tracksInOrder(STILL_ITEM_TRACKS));
+
+// How each kind of item is made, in ItemKind's order: whether it is
+// pickable and stands in the page's own plane, its tracks (none: art
+// only), whether its acts are given its own page (toggles replace
+// themselves on it) or the page below (cards close it), and whether they
+// run from the first frame or once the button has settled.
+struct ItemRule {
+    ItemKind kind;
+    bool pickable;
+    bool inPagePlane;
+    const TrackSpec* tracks;
+    size_t trackCount;
+    bool actsOnOwnPage;
+    bool actsAtOnce;
+};
+
+constexpr ItemRule ITEM_RULES[] = {
+    {ItemKind::Backdrop, false, true, nullptr, 0, false, false},
+    {ItemKind::Picture, true, false, nullptr, 0, false, false},
+    {ItemKind::Title, false, false, STILL_ITEM_TRACKS, std::size(STILL_ITEM_TRACKS), false, true},
+    {ItemKind::Button, true, false, CLICK_BUTTON_TRACKS, std::size(CLICK_BUTTON_TRACKS), false,
+     false},
+    {ItemKind::Card, true, false, CARD_TRACKS, std::size(CARD_TRACKS), false, true},
+    {ItemKind::Toggle, true, false, CARD_TRACKS, std::size(CARD_TRACKS), true, true},
+    {ItemKind::Replaceable, true, false, STILL_ITEM_TRACKS, std::size(STILL_ITEM_TRACKS), true,
+     true},
+};
+
+constexpr bool rulesInOrder() {
+    for (size_t i = 0; i < std::size(ITEM_RULES); ++i)
+        if ((size_t)ITEM_RULES[i].kind != i) return false;
+    return true;
+}
+static_assert(rulesInOrder(), "one rule per item kind, in ItemKind's order");
 
 // Each open page and the item Return presses on it.
 struct PageRecord {
@@ -146,44 +181,23 @@ void openDialog(const DialogLayout& layout) {
 
 SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
                            double depth, SceneObject* below) {
+    const ItemRule& rule = ITEM_RULES[(size_t)item.kind];
     double width = theVideo->halfWidthAt(DIALOG_EYE_DISTANCE);
     double height = theVideo->halfHeightAt(DIALOG_EYE_DISTANCE);
-    double x = item.x + item.xEdge * width, z = item.z + item.zEdge * height;
-    const char* from = item.archive ? item.archive : archive;
-    SceneObject* object;
-    switch (item.kind) {
-    case ItemKind::Backdrop:
-        object = newModelObject(from, item.model, x, 0, z, false);
-        if (item.scaleX != 1) object->setScale(item.scaleX, 1, 1);
-        break;
-    case ItemKind::Picture:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        break;
-    case ItemKind::Title:
-        object = newModelObject(from, item.model, x, depth, z, false);
-        object->setTracks(STILL_ITEM_TRACKS);
-        addActs(object, item.acts, below);
-        object->startTrack(BUTTON_ACTS);
-        break;
-    case ItemKind::Button:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        makeClickButton(object, item.click, item.number);
-        break;
-    case ItemKind::Card:
-    case ItemKind::Toggle:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        object->setTracks(CARD_TRACKS);
-        addActs(object, item.acts, item.kind == ItemKind::Card ? below : page);
-        object->startTrack(BUTTON_ACTS);
-        object->startTrack(BUTTON_SETTLE);
-        break;
-    case ItemKind::Replaceable:
-    default:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        object->setTracks(STILL_ITEM_TRACKS);
-        addActs(object, item.acts, page);
-        object->startTrack(BUTTON_ACTS);
-        break;
+    SceneObject* object = newModelObject(item.archive ? item.archive : archive, item.model,
+                                         item.x + item.xEdge * width, rule.inPagePlane ? 0 : depth,
+                                         item.z + item.zEdge * height, rule.pickable);
+    if (item.scaleX != 1) object->setScale(item.scaleX, 1, 1);
+    if (rule.tracks) {
+        object->tracks.setTracks(rule.tracks, rule.trackCount);
+        addActs(object, item.acts, rule.actsOnOwnPage ? page : below);
+        if (item.click) {
+            Action watch = makeAction(0, item.click);
+            watch.number = item.number;
+            object->addAction(BUTTON_ACTS, watch);
+        }
+        if (rule.actsAtOnce) object->startTrack(BUTTON_ACTS);
+        object->startTrack(BUTTON_SETTLE); // none for still items
     }
     page->addChild(object);
     return object;
@@ -198,7 +212,7 @@ SceneObject* pageDefaultButton(const SceneObject* page) {
 void openDialogLayer() {
     blockPlane = new SceneObject;
     blockPlane->setRotation(-90, 0, 0);
-    blockPlane->addDrawHook(hookPickable, nullptr);
+    blockPlane->addDrawHook(hookPickable);
     blockPlane->loadModel(BLOCK_ARCHIVE, BLOCK_MODEL);
     worldRoot->addChild(blockPlane);
 
@@ -306,7 +320,7 @@ void buttonHoverAction() {
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
                             bool pickable) {
     SceneObject* object = new SceneObject;
-    if (pickable) object->addDrawHook(hookPickable, nullptr);
+    if (pickable) object->addDrawHook(hookPickable);
     object->setPosition(x, y, z);
     object->loadModel(archive, model);
     return object;

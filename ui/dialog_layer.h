@@ -43,6 +43,9 @@ extern SceneObject* dialogTop;  // top page, dialogRoot, or none (no dialog open
 extern bool closeRequested;     // the next closePageOnCancel fires by itself
 
 constexpr double DIALOG_DEPTH = -65.1; // page y of dialog art and buttons
+// The archive of the buttons several screens share (the bar, the picture
+// switches, the menu's birds, the help's close).
+constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 
 // Every variable above back to its start value (a new run in the same process).
 void resetDialogLayer();
@@ -133,9 +136,10 @@ enum ButtonTrack : int32_t { BUTTON_ACTS, BUTTON_SETTLE, BUTTON_IDLE, BUTTON_HOV
 // Once: start the click watcher and the idle track / the idle track only.
 void settleClickButton();
 void settleCard();
-// Idle: shrink back to 1 in 100 ms; wait for the pointer.
+// Idle: shrink back to the button's own size; wait for the pointer.
 void buttonIdleAction();
-// Hover: grow to 1.07 in 100 ms; click sound; back to idle when the pointer leaves.
+// Hover: grow a little, so the child sees what the pointer is on; the click
+// sound; back to idle when the pointer leaves.
 void buttonHoverAction();
 
 // A new object at (x, y, z) with one model; pickable on request.

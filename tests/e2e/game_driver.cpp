@@ -21,6 +21,7 @@
 #include "resources/mesh.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "screens/main_menu.h"
 #include "tests/support/stepped_clock.h"
 
 std::vector<PlayedSound> playedSounds;
@@ -195,6 +196,11 @@ SceneObject* buttonRunning(SceneObject* root, EffectFn effect) {
         if (SceneObject* found = buttonRunning(child, effect)) return found;
     }
     return nullptr;
+}
+
+SceneObject* sizeBird(SceneObject* page) {
+    SceneObject* bird = buttonRunning(page, switchToBigClick);
+    return bird ? bird : buttonRunning(page, switchToSmallClick);
 }
 
 SceneObject* pieceOf(int i) {

@@ -96,6 +96,9 @@ bool runsEffect(SceneObject* object, EffectFn effect);
 // builder happened to put it among its siblings.  Null if none.
 SceneObject* buttonRunning(SceneObject* root, EffectFn effect);
 
+// The main menu's size bird on `page`, whichever size it stands for.
+SceneObject* sizeBird(SceneObject* page);
+
 // Piece i and place i of the current board.
 SceneObject* pieceOf(int i);
 SceneObject* placeOf(int i);

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int WELCOME_OK = 2; // background, text, ok
-
 // From the size page on: choose, wait for the pieces to land.
 void chooseSize(bool big) {
     ASSERT_NE(dialogTop, nullptr);
@@ -122,7 +120,7 @@ void playFirstStart(bool big) {
     waitMs(700);
     ASSERT_EQ(dialogTop->children.size(), 3u);
     if (big)
-        ASSERT_TRUE(clickObject(dialogTop->children[WELCOME_OK]));
+        ASSERT_TRUE(clickObject(buttonRunning(dialogTop, showSizeDialog)));
     else
         pressKey(SDLK_RETURN);
     EXPECT_FALSE(theSettings->showWelcome);

@@ -82,8 +82,8 @@ Box meshBox(const SceneObject* object) {
 // holds the hover action).  Dialog art is clickable too, but stays still.
 bool isButton(const SceneObject* object) {
     bool pickable = false;
-    for (const DrawHook& hook : object->drawHooks)
-        pickable = pickable || hook.fn == hookPickable;
+    for (DrawHookFn hook : object->drawHooks)
+        pickable = pickable || hook == hookPickable;
     if (!pickable) return false;
     for (const std::vector<Action>& track : object->tracks.spawns)
         for (const Action& action : track)

@@ -14,13 +14,12 @@
 #include "puzzle/puzzle_board.h"
 #include "resources/photo_library.h"
 #include "scene/scene_object.h"
+#include "screens/dialogs.h"
+#include "screens/main_menu.h"
 #include "ui/dialog_layer.h"
 
 namespace {
 
-constexpr int BAR_CLOSE = 3, BAR_VIEW = 4, BAR_BREAK = 5, BAR_MENU = 6,
-              BAR_HELP = 7; // worldRoot children
-constexpr int MENU_SIZE_BIRD = 2, MENU_ABOUT = 6, MENU_BREAK = 8;
 
 std::string folder;
 
@@ -59,29 +58,29 @@ TEST(Screens, SaveEveryScreen) {
     queueMotion(5, 5);
     shoot("05_finished", 1500);
 
-    openAndShoot(worldRoot->children[BAR_MENU], "06_main_menu");
-    openAndShoot(dialogTop->children[MENU_ABOUT], "07_about");
+    openAndShoot(buttonRunning(worldRoot, showMainMenu), "06_main_menu");
+    openAndShoot(buttonRunning(dialogTop, showAboutDialog), "07_about");
     pressKey(SDLK_RETURN);
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_HELP], "08_help");
+    openAndShoot(buttonRunning(worldRoot, showHelpDialog), "08_help");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_CLOSE], "09_exit");
+    openAndShoot(buttonRunning(worldRoot, showExitDialog), "09_exit");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_BREAK], "10_break");
+    openAndShoot(buttonRunning(worldRoot, showBreakDialog), "10_break");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
     pressKey(SDLK_RIGHT);
     shoot("11_next_picture", 1800);
-    openAndShoot(worldRoot->children[BAR_VIEW], "12_tab_open");
+    openAndShoot(buttonRunning(worldRoot, toggleMenuClick), "12_tab_open");
 
-    ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
     SceneObject* menu = dialogTop;
-    ASSERT_TRUE(clickObject(menu->children[MENU_SIZE_BIRD]));
-    openAndShoot(menu->children[MENU_BREAK], "13_break_all");
+    ASSERT_TRUE(clickObject(sizeBird(menu)));
+    openAndShoot(buttonRunning(menu, showBreakAllDialog), "13_break_all");
     pressKey(SDLK_ESCAPE);
     step();
     pressKey(SDLK_ESCAPE);
@@ -91,9 +90,9 @@ TEST(Screens, SaveEveryScreen) {
     // Every picture's board in both sizes, starting with the 48-piece one.
     for (int size = 0; size < 2; ++size) {
         if (size == 1) {
-            ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+            ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
             waitMs(700);
-            ASSERT_TRUE(clickObject(dialogTop->children[MENU_SIZE_BIRD]));
+            ASSERT_TRUE(clickObject(sizeBird(dialogTop)));
             pressKey(SDLK_ESCAPE);
             waitMs(700);
         }
