@@ -36,7 +36,6 @@
 namespace {
 
 constexpr const char* WINDOW_CAPTION = "meadow_mosaics";
-constexpr const char* MUSIC_ENTRY = "music.wav";
 
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.

@@ -57,7 +57,6 @@ struct Settings {
     int32_t bigPuzzle;                  // puzzle size: 0 = 20, 1 = 48, 2 = 6, 3 = 12 pieces
 
     Settings();                             // defaults
-    explicit Settings(std::istream& input); // read; defaults when bad
     void write(std::ostream& output) const; // the 56-byte layout
     void resetToDefaults();
 };

@@ -1,11 +1,5 @@
-// Puzzle sizes: finding a row, and a picture's archives in one.
+// Puzzle sizes: a picture's archives and targets in one.
 #include "puzzle/puzzle_sizes.h"
-
-int sizeIndexForCode(int32_t code) {
-    for (int i = 0; i < PUZZLE_SIZE_COUNT; i++)
-        if (PUZZLE_SIZES[i].settingsCode == code) return i;
-    return DEFAULT_SIZE_INDEX;
-}
 
 PictureArchives pictureArchivesFor(int picture, const PuzzleSizeRow& size) {
     int layout = PICTURE_ROWS[picture].cutLayout;

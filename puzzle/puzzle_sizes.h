@@ -130,7 +130,11 @@ constexpr int32_t maxPieceCount() {
 constexpr int32_t MAX_PIECE_COUNT = maxPieceCount();
 
 // The row whose settings code is `code`; DEFAULT_SIZE_INDEX for any other.
-int sizeIndexForCode(int32_t code);
+constexpr int sizeIndexForCode(int32_t code) {
+    for (int i = 0; i < PUZZLE_SIZE_COUNT; i++)
+        if (PUZZLE_SIZES[i].settingsCode == code) return i;
+    return DEFAULT_SIZE_INDEX;
+}
 
 // The archives of picture `picture` (0..PICTURE_TOTAL-1) in one size.
 PictureArchives pictureArchivesFor(int picture, const PuzzleSizeRow& size);

@@ -75,10 +75,6 @@ void reportSkippedPhoto(const std::string& fileName, const std::string& why);
 // The name as it is printed in those lines.
 std::string printableFileName(const std::string& fileName);
 
-// Read the whole of a photo file (at most PHOTO_FILE_BUDGET bytes) into
-// `out`; false with `why` set when it is not a readable regular file.
-bool readPhotoFile(const std::string& path, std::vector<uint8_t>& out, std::string& why);
-
 // Make photo `index`'s pictures and offer them in place of `borrowed`'s
 // images (nothing to do when it is already offered).  False, with the photo
 // marked broken and one line on stderr, when it cannot be made.

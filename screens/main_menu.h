@@ -10,20 +10,21 @@
 //  - about, break-all (restart every picture), the maker's site and three
 //    product tiles (web_links); the close button (or Escape) closes it.
 //
-// A toggle or the size cards are replaced, in the frame it is clicked, by a
-// fresh one for the new state; their effects get the menu page (the size
-// cards: their holder on it) as argument so the replacement lands there.  Only clicks act here;
-// Escape on the close button is the one key.
+// A toggle or the size cards are replaced, in the frame one is clicked, by
+// fresh ones for the new state; their effects are given the menu page (the
+// size cards: their holder on it) as the action's `other`, so the
+// replacement lands in the same place.  Only clicks act here; Escape on the
+// close button is the one key.
 #pragma once
 
 // Endless click effect of the bar's "menu" button: push the menu page.
-void showMainMenu(void* arg);
+void showMainMenu();
 
-// A size card not chosen (arg = the cards' holder, i0 = its PUZZLE_SIZES row).
-void menuSizeClick(void* arg);
+// A size card not chosen (`other` = the cards' holder, `number` = its PUZZLE_SIZES row).
+void menuSizeClick();
 
-// The sound and music toggles (arg = the menu page).
-void soundOnClick(void* arg);
-void soundOffClick(void* arg);
-void musicOnClick(void* arg);
-void musicOffClick(void* arg);
+// The sound and music toggles (`other` = the menu page).
+void soundOnClick();
+void soundOffClick();
+void musicOnClick();
+void musicOffClick();

@@ -1,7 +1,9 @@
 // The size dialog and the size switches.
 #include "screens/size_dialog.h"
 
-#include "base/input.h"
+#include <array>
+#include <utility>
+
 #include "base/settings.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -19,77 +21,74 @@ constexpr double CARD_GLIDE = 17;
 // Return chooses 20 pieces, as it did when there were two sizes.
 constexpr int32_t RETURN_SIZE_CODE = 0;
 
-// Move currentObject along x (or z) to `distance` * t / 1000, less what was applied (d0).
-void slide(double distance, bool alongX) {
-    Action* action = currentAction;
-    double t = action->time;
-    if (t > SLIDE_MS) {
-        action->finish();
-        t = SLIDE_MS;
-    }
-    double offset = distance * t / SLIDE_MS;
-    double step = offset - action->d0;
-    action->d0 = offset;
-    currentObject->move(alongX ? step : 0, 0, alongX ? 0 : step);
+// The card of size row `index`: it starts CARD_GLIDE further out on its
+// side and glides in; it closes the page, then chooses (`number` = its row).
+constexpr DialogItem sizeCard(int32_t index) {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[index];
+    bool left = size.card.x < 0;
+    DialogItem card = {ItemKind::Card, nullptr, size.cardModel,
+                       size.card.x + (left ? -CARD_GLIDE : CARD_GLIDE), size.card.z};
+    card.acts[0] = closePageOnOk;
+    card.acts[1] = sizeCardClick;
+    card.acts[2] = left ? sizeButtonSlideRight : sizeButtonSlideLeft;
+    card.number = index;
+    return card;
 }
 
-// The card of size row `index`: it starts CARD_GLIDE further out on its
-// side and glides in; its track 0 closes the page, then chooses.
-void addSizeCard(int32_t index, SceneObject* below) {
-    const PuzzleSizeRow& size = PUZZLE_SIZES[index];
-    double side = size.card.x < 0 ? -1 : 1;
-    SceneObject* card =
-        newModelObject(SIZE_ARCHIVE, size.cardModel, size.card.x + side * CARD_GLIDE, SIZE_DEPTH,
-                       size.card.z, true);
-    int32_t track = card->addTrack();
-    card->addAction(makeAction(0, closePageOnOk, below));
-    Action choose = makeAction(0, sizeCardClick);
-    choose.i0 = index;
-    card->addAction(choose);
-    card->addAction(makeAction(0, side < 0 ? sizeButtonSlideRight : sizeButtonSlideLeft));
-    card->startTrack(track);
-    addHoverTrack(card);
-    dialogTop->addChild(card);
+// The title, then a card per size: the card Return chooses first, so that
+// its close takes the key before any other card's.
+constexpr std::array<DialogItem, 1 + PUZZLE_SIZE_COUNT> sizeItems() {
+    std::array<DialogItem, 1 + PUZZLE_SIZE_COUNT> items{};
+    items[0] = {ItemKind::Title, nullptr, TITLE_MODEL, 0, TITLE_START_Z};
+    items[0].acts[0] = sizeTitleSlide;
+    int32_t first = sizeIndexForCode(RETURN_SIZE_CODE), next = 1;
+    items[next++] = sizeCard(first);
+    for (int32_t i = 0; i < PUZZLE_SIZE_COUNT; i++)
+        if (i != first) items[next++] = sizeCard(i);
+    return items;
+}
+
+constexpr std::array<DialogItem, 1 + PUZZLE_SIZE_COUNT> SIZE_ITEMS = sizeItems();
+
+constexpr DialogLayout SIZE_DIALOG = {
+    SIZE_ARCHIVE, {nullptr, nullptr}, SIZE_DEPTH, SIZE_ITEMS.data(), SIZE_ITEMS.size(), 1};
+
+// Move currentObject along x (or z) to `distance` * t / 1000, less what was applied.
+void slide(double distance, bool alongX) {
+    Action* action = currentAction;
+    double t = action->finishAt(SLIDE_MS).t;
+    double offset = distance * t / SLIDE_MS;
+    double step = offset - action->applied.x;
+    action->applied.x = offset;
+    currentObject->move(alongX ? step : 0, 0, alongX ? 0 : step);
 }
 
 } // namespace
 
-void showSizeDialog(void*) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
-    if (!dialogTop) openDialogLayer();
-    SceneObject* below = dialogTop;
-    pushDialogPage();
+void showSizeDialog() {
+    if (!currentActivated(SDLK_RETURN)) return;
+    openDialog(SIZE_DIALOG);
     theSettings->showWelcome = false;
-    SceneObject* title =
-        newModelObject(SIZE_ARCHIVE, TITLE_MODEL, 0, SIZE_DEPTH, TITLE_START_Z, false);
-    addEndlessTrack(title, {sizeTitleSlide}, below);
-    dialogTop->addChild(title);
-    // Every card closes the page on Return: the card Return chooses runs
-    // first, so it is the one that takes the key.
-    int32_t returnIndex = sizeIndexForCode(RETURN_SIZE_CODE);
-    addSizeCard(returnIndex, below);
-    for (int32_t i = 0; i < PUZZLE_SIZE_COUNT; i++)
-        if (i != returnIndex) addSizeCard(i, below);
 }
 
-void sizeCardClick(void*) {
-    const PuzzleSizeRow& size = PUZZLE_SIZES[currentAction->i0];
-    bool byKey = size.settingsCode == RETURN_SIZE_CODE && shortcutPressed(SDLK_RETURN);
-    if (!currentClicked() && !byKey) return;
+void sizeCardClick() {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[currentAction->number];
+    bool byKey = size.settingsCode == RETURN_SIZE_CODE;
+    if (!currentActivated(byKey ? SDLK_RETURN : SDLK_UNKNOWN)) return;
     selectPuzzleSize(size.settingsCode);
     buildPuzzleScreen();
     showPicture();
 }
 
-void sizeTitleSlide(void*) {
+void sizeTitleSlide() {
     slide(TITLE_DROP, false);
 }
 
-void sizeButtonSlideRight(void*) {
+void sizeButtonSlideRight() {
     slide(CARD_GLIDE, true);
 }
 
-void sizeButtonSlideLeft(void*) {
+void sizeButtonSlideLeft() {
     slide(-CARD_GLIDE, true);
 }
 

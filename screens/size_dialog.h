@@ -15,16 +15,17 @@
 #include <cstdint>
 
 // Welcome "ok": click or Return: push the size page.
-void showSizeDialog(void* arg);
+void showSizeDialog();
 
-// A size card (its action's i0: the PUZZLE_SIZES row): click, or Return on
-// the 20-piece card: the size, the puzzle screen, the first board.
-void sizeCardClick(void* arg);
+// A size card (`number` = its PUZZLE_SIZES row): a click, or Return on the
+// 20-piece card: the size, the puzzle screen, the first board.
+void sizeCardClick();
 
-// Slides of the title (down 8.5) and the cards (17 to the middle) in 1000 ms.
-void sizeTitleSlide(void* arg);
-void sizeButtonSlideRight(void* arg);
-void sizeButtonSlideLeft(void* arg);
+// The page's arrival: the title sinks into place while the cards glide
+// towards the middle.
+void sizeTitleSlide();
+void sizeButtonSlideRight();
+void sizeButtonSlideLeft();
 
 // The main menu's switch: the size with settings code `code` for the picture on screen.
 void switchPuzzleSize(int32_t code);

@@ -7,7 +7,6 @@
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "puzzle/photo_walk.h"
-#include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
 #include "resources/pak_archive.h"
@@ -19,7 +18,6 @@
 namespace {
 
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
-constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr double CURSOR_SCALE = 0.8;
 constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
@@ -45,9 +43,14 @@ constexpr BarButton BAR_BUTTONS[5] = {
     {"help", 22.746, -1, -5.8, showHelpDialog},
 };
 
+// The cursor's one track.
+enum CursorTrack : int32_t { CURSOR_FOLLOW };
+constexpr TrackSpec CURSOR_TRACKS[] = {{CURSOR_FOLLOW, 0, cursorFollowAction, nullptr}};
+static_assert(tracksInOrder(CURSOR_TRACKS));
+
 } // namespace
 
-void cursorFollowAction(void*) {
+void cursorFollowAction() {
     double u = ((double)mouseX / theVideo->width - 0.5) * 2;
     double v = ((double)mouseY / theVideo->height - 0.5) * 2;
     double a = theVideo->halfWidthAt(CURSOR_EYE_DISTANCE) * u;
@@ -58,7 +61,6 @@ void cursorFollowAction(void*) {
 
 void buildPersistentObjects() {
     resetPuzzleState();
-    resetPiecePlay();
     resetDialogLayer();
 
     SceneObject* background = new SceneObject;
@@ -88,9 +90,8 @@ void buildPersistentObjects() {
     cursor->setScale(CURSOR_SCALE, CURSOR_SCALE, CURSOR_SCALE);
     cursor->setPosition(0, 0, CURSOR_Z);
     cursor->loadModel(INTERFACE_ARCHIVE, "cursor");
-    cursor->addTrack();
-    cursor->addAction(makeAction(0, cursorFollowAction));
-    cursor->startTrack(0);
+    cursor->setTracks(CURSOR_TRACKS);
+    cursor->startTrack(CURSOR_FOLLOW);
     worldRoot->addChild(cursor);
 
     double width = theVideo->halfWidthAt(WORLD_DISTANCE);
@@ -99,7 +100,7 @@ void buildPersistentObjects() {
         SceneObject* button = newModelObject(
             BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width, spec.y + height, BAR_Z, true);
         button->setRotation(-90, 0, 0);
-        addMakeButtonTrack(button, spec.click);
+        makeClickButton(button, spec.click);
         worldRoot->addChild(button);
     }
 }

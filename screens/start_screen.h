@@ -24,5 +24,5 @@ void openFirstScreen();        // welcome dialog, or the puzzle in the saved siz
 // Needs only the settings: start-up decodes them while the window opens.
 std::vector<std::string> firstScreenArchives();
 
-// Cursor track 0, endless: stand under the mouse pointer, tilted with its place.
-void cursorFollowAction(void* arg);
+// Cursor, endless: stand under the mouse pointer, tilted with its place.
+void cursorFollowAction();

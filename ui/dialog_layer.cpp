@@ -1,8 +1,10 @@
-// The dialog layer: the page stack, the close effects and button behaviour.
+// The dialog layer: the page stack, the dialog builder, the close effects
+// and button behaviour.
 #include "ui/dialog_layer.h"
 
-#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 #include "audio/audio_mixer.h"
 #include "base/input.h"
@@ -21,13 +23,11 @@ constexpr double LAYER_STEP_MS = 600;         // length of the stack's and a pag
 constexpr double LAYER_MOVE_MS = 400;         // the part of it that moves
 constexpr Vec3 LAYER_BACK_STEP = {2, -2, -3}; // world terms: right, down, away
 constexpr Vec3 PAGE_OFFSET = {-2, -3, 2};     // page terms: the opposite step
-constexpr int32_t LAYER_FORWARD_TRACK = 0;
-constexpr int32_t LAYER_BACK_TRACK = 1;
-constexpr int32_t PAGE_ACTIVATE_TRACK = 1;
-constexpr int32_t BUTTON_IDLE_TRACK = 2;
-constexpr int32_t BUTTON_HOVER_TRACK = 3;
 constexpr double BUTTON_GROW_MS = 100;
 constexpr double BUTTON_GROWTH = 0.07;
+// The dialog art's distance from the eye: edge-pinned items keep to the
+// view's corners at it.
+constexpr double DIALOG_EYE_DISTANCE = 34.9;
 constexpr const char* BLOCK_ARCHIVE = "main_menu.pak";
 constexpr const char* BLOCK_MODEL = "block";
 constexpr const char* BUTTON_SOUND = "button.wav";
@@ -35,6 +35,108 @@ constexpr const char* BUTTON_SOUND = "button.wav";
 // pictures), page units: a narrower screen gets its dialogs shrunk to fit.
 constexpr double DIALOG_HALF_WIDTH = 19.2;
 constexpr double BLOCK_DEPTH = 61.6; // the veil's distance from the world origin, towards the eye
+
+constexpr TrackSpec LAYER_TRACKS[] = {
+    {LAYER_FORWARD, LAYER_STEP_MS, layerForwardAction, nullptr},
+    {LAYER_BACK, LAYER_STEP_MS, layerBackAction, nullptr},
+};
+constexpr TrackSpec PAGE_TRACKS[] = {
+    {PAGE_SLIDE, LAYER_STEP_MS, pageSlideAction, nullptr},
+    {PAGE_ACTIVATE, 0, pageActivateAction, nullptr},
+};
+// A click button's watcher waits in BUTTON_ACTS until it has settled; a
+// card's effects run from the first frame.
+constexpr TrackSpec CLICK_BUTTON_TRACKS[] = {
+    {BUTTON_ACTS, 0, nullptr, nullptr},
+    {BUTTON_SETTLE, -1, settleClickButton, nullptr},
+    {BUTTON_IDLE, 0, buttonIdleAction, nullptr},
+    {BUTTON_HOVER, 0, buttonHoverAction, nullptr},
+};
+constexpr TrackSpec CARD_TRACKS[] = {
+    {BUTTON_ACTS, 0, nullptr, nullptr},
+    {BUTTON_SETTLE, -1, settleCard, nullptr},
+    {BUTTON_IDLE, 0, buttonIdleAction, nullptr},
+    {BUTTON_HOVER, 0, buttonHoverAction, nullptr},
+};
+constexpr TrackSpec STILL_ITEM_TRACKS[] = {{BUTTON_ACTS, 0, nullptr, nullptr}};
+static_assert(tracksInOrder(LAYER_TRACKS) && tracksInOrder(PAGE_TRACKS) &&
+              tracksInOrder(CLICK_BUTTON_TRACKS) && tracksInOrder(CARD_TRACKS) &&
+              tracksInOrder(STILL_ITEM_TRACKS));
+
+// How each kind of item is made, in ItemKind's order: whether it is
+// pickable and stands in the page's own plane, its tracks (none: art
+// only), whether its acts are given its own page (toggles replace
+// themselves on it) or the page below (cards close it), and whether they
+// run from the first frame or once the button has settled.
+struct ItemRule {
+    ItemKind kind;
+    bool pickable;
+    bool inPagePlane;
+    const TrackSpec* tracks;
+    size_t trackCount;
+    bool actsOnOwnPage;
+    bool actsAtOnce;
+};
+
+constexpr ItemRule ITEM_RULES[] = {
+    {ItemKind::Backdrop, false, true, nullptr, 0, false, false},
+    {ItemKind::Picture, true, false, nullptr, 0, false, false},
+    {ItemKind::Title, false, false, STILL_ITEM_TRACKS, std::size(STILL_ITEM_TRACKS), false, true},
+    {ItemKind::Button, true, false, CLICK_BUTTON_TRACKS, std::size(CLICK_BUTTON_TRACKS), false,
+     false},
+    {ItemKind::Card, true, false, CARD_TRACKS, std::size(CARD_TRACKS), false, true},
+    {ItemKind::Toggle, true, false, CARD_TRACKS, std::size(CARD_TRACKS), true, true},
+    {ItemKind::Replaceable, true, false, STILL_ITEM_TRACKS, std::size(STILL_ITEM_TRACKS), true,
+     true},
+};
+
+constexpr bool rulesInOrder() {
+    for (size_t i = 0; i < std::size(ITEM_RULES); ++i)
+        if ((size_t)ITEM_RULES[i].kind != i) return false;
+    return true;
+}
+static_assert(rulesInOrder(), "one rule per item kind, in ItemKind's order");
+
+// Each open page and the item Return presses on it.
+struct PageRecord {
+    const SceneObject* page;
+    SceneObject* defaultButton;
+};
+std::vector<PageRecord> openPages;
+
+// Move currentObject by the step's share at time t, less what was applied.
+void stepLayer(const Vec3& step) {
+    Action* action = currentAction;
+    double t = action->time < LAYER_MOVE_MS ? action->time : LAYER_MOVE_MS;
+    double f = t / LAYER_MOVE_MS;
+    Vec3& applied = action->applied;
+    currentObject->move(step.x * f - applied.x, step.y * f - applied.y, step.z * f - applied.z);
+    applied = {step.x * f, step.y * f, step.z * f};
+}
+
+// What every close effect does once it fires: the stack comes forward, the
+// top page goes, and the page below (or no dialog at all) is on top.
+void closeTopPage(SceneObject* below) {
+    currentAction->finish();
+    if (dialogRoot) dialogRoot->startTrack(LAYER_FORWARD);
+    if (dialogTop) dialogTop->kill();
+    if (!openPages.empty()) openPages.pop_back();
+    if (below == dialogRoot)
+        closeDialogLayer();
+    else
+        dialogTop = below;
+}
+
+// The endless effects of an item, in order, into its first track.
+void addActs(SceneObject* object, const EffectFn (&acts)[3], SceneObject* other, int32_t number) {
+    for (EffectFn effect : acts) {
+        if (!effect) continue;
+        Action action = makeAction(0, effect);
+        action.other = other;
+        action.number = number;
+        object->addAction(BUTTON_ACTS, action);
+    }
+}
 
 // What shrinks the dialogs on a narrow screen (the stack's root is its only
 // child, so the stack's steps shrink with it), or none.
@@ -51,38 +153,6 @@ void scaleAbout(SceneObject* object, double k, double towardsEye, bool ownMeshes
     object->setScale(scale, scale, scale);
 }
 
-// Move currentObject by the step's share at time t, less what was applied (d0..d2).
-void stepLayer(const Vec3& step) {
-    Action* action = currentAction;
-    double t = action->time < LAYER_MOVE_MS ? action->time : LAYER_MOVE_MS;
-    double f = t / LAYER_MOVE_MS;
-    currentObject->move(step.x * f - action->d0, step.y * f - action->d1, step.z * f - action->d2);
-    action->d0 = step.x * f;
-    action->d1 = step.y * f;
-    action->d2 = step.z * f;
-}
-
-// What every close effect does once it fires: the stack comes forward, the
-// top page goes, and the page below (or no dialog at all) is on top.
-void closeTopPage(void* below) {
-    currentAction->finish();
-    if (dialogRoot) dialogRoot->startTrack(LAYER_FORWARD_TRACK);
-    if (dialogTop) dialogTop->kill();
-    if (below == dialogRoot)
-        closeDialogLayer();
-    else
-        dialogTop = (SceneObject*)below;
-}
-
-// The idle and hover tracks every grown button has (tracks 2 and 3).
-void addIdleAndHoverTracks(SceneObject* button) {
-    button->addTrack();
-    button->addAction(makeAction(0, buttonIdleAction));
-    button->startTrack(BUTTON_IDLE_TRACK);
-    button->addTrack();
-    button->addAction(makeAction(0, buttonHoverAction));
-}
-
 } // namespace
 
 void resetDialogLayer() {
@@ -91,24 +161,80 @@ void resetDialogLayer() {
     blockPlane = nullptr;
     dialogTop = nullptr;
     closeRequested = false;
+    openPages.clear();
 }
 
 bool currentClicked() {
     return thePicker.isCurrentPicked() && leftClicked;
 }
 
-void* effectArg(EffectFn fn) {
-    return reinterpret_cast<void*>(fn);
+bool currentActivated(SDLKey shortcut) {
+    return currentClicked() || (shortcut != SDLK_UNKNOWN && shortcutPressed(shortcut));
 }
 
-EffectFn argEffect(void* arg) {
-    return reinterpret_cast<EffectFn>(arg);
+bool currentTriggered(SDLKey key) {
+    return currentClicked() || (dialogTop == nullptr && keyPressed(key));
+}
+
+void openDialog(const DialogLayout& layout) {
+    if (!dialogTop) openDialogLayer();
+    SceneObject* below = dialogTop;
+    pushDialogPage();
+    SceneObject* page = dialogTop;
+    if (layout.background[0]) {
+        SceneObject* background = new SceneObject;
+        for (const char* model : layout.background)
+            if (model) background->loadModel(layout.archive, model);
+        page->addChild(background);
+    }
+    for (size_t i = 0; i < layout.itemCount; ++i) {
+        const DialogItem& item = layout.items[i];
+        SceneObject* object;
+        if (item.make) {
+            size_t before = page->children.size();
+            item.make(page);
+            object = page->children.size() > before ? page->children.back() : nullptr;
+        } else {
+            object = addDialogItem(page, item, layout.archive, layout.depth, below);
+        }
+        if ((int32_t)i == layout.defaultItem) openPages.back().defaultButton = object;
+    }
+}
+
+SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
+                           double depth, SceneObject* below) {
+    const ItemRule& rule = ITEM_RULES[(size_t)item.kind];
+    double width = theVideo->halfWidthAt(DIALOG_EYE_DISTANCE);
+    double height = theVideo->halfHeightAt(DIALOG_EYE_DISTANCE);
+    SceneObject* object = newModelObject(item.archive ? item.archive : archive, item.model,
+                                         item.x + item.xEdge * width, rule.inPagePlane ? 0 : depth,
+                                         item.z + item.zEdge * height, rule.pickable);
+    if (item.scaleX != 1) object->setScale(item.scaleX, 1, 1);
+    if (rule.tracks) {
+        object->tracks.setTracks(rule.tracks, rule.trackCount);
+        addActs(object, item.acts, rule.actsOnOwnPage ? page : below, item.number);
+        if (item.click) {
+            Action watch = makeAction(0, item.click);
+            watch.number = item.number;
+            object->addAction(BUTTON_ACTS, watch);
+        }
+        if (rule.actsAtOnce) object->startTrack(BUTTON_ACTS);
+        object->startTrack(BUTTON_SETTLE); // none for still items
+    }
+    page->addChild(object);
+    return object;
+}
+
+SceneObject* pageDefaultButton(const SceneObject* page) {
+    for (const PageRecord& record : openPages)
+        if (record.page == page) return record.defaultButton;
+    return nullptr;
 }
 
 void openDialogLayer() {
     blockPlane = new SceneObject;
     blockPlane->setRotation(-90, 0, 0);
-    blockPlane->addDrawHook(hookPickable, nullptr);
+    blockPlane->addDrawHook(hookPickable);
     blockPlane->loadModel(BLOCK_ARCHIVE, BLOCK_MODEL);
     // A widened camera sees more than the veil was drawn for: it grows with it.
     if (theVideo) scaleAbout(blockPlane, theVideo->viewWidening, BLOCK_DEPTH, true);
@@ -116,15 +242,13 @@ void openDialogLayer() {
 
     dialogRoot = new SceneObject;
     dialogRoot->setRotation(-90, 0, 0);
-    dialogRoot->addTrack();
-    dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerForwardAction));
-    dialogRoot->addTrack();
-    dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerBackAction));
+    dialogRoot->setTracks(LAYER_TRACKS);
     // A screen too narrow for the widest dialog gets them all shrunk to fit.
-    double seen = theVideo ? theVideo->halfWidthAt(WORLD_DISTANCE + DIALOG_DEPTH) : 0;
+    double seen = theVideo ? theVideo->halfWidthAt(DIALOG_EYE_DISTANCE) : 0;
     if (seen > 0 && seen < DIALOG_HALF_WIDTH) {
         dialogHolder = new SceneObject;
-        scaleAbout(dialogHolder, seen / DIALOG_HALF_WIDTH, -DIALOG_DEPTH, false);
+        scaleAbout(dialogHolder, seen / DIALOG_HALF_WIDTH, WORLD_DISTANCE - DIALOG_EYE_DISTANCE,
+                   false);
         dialogHolder->addChild(dialogRoot);
         worldRoot->addChild(dialogHolder);
     } else {
@@ -141,83 +265,69 @@ void closeDialogLayer() {
     dialogRoot = nullptr;
     blockPlane = nullptr;
     dialogTop = nullptr;
+    openPages.clear();
 }
 
 void pushDialogPage() {
-    dialogRoot->startTrack(LAYER_BACK_TRACK);
+    dialogRoot->startTrack(LAYER_BACK);
     SceneObject* page = new SceneObject;
-    page->addTrack();
-    page->addAction(makeAction(LAYER_STEP_MS, pageSlideAction));
-    page->addTrack();
-    page->addAction(makeAction(0, pageActivateAction));
-    page->startTrack(0);
-    page->startTrack(PAGE_ACTIVATE_TRACK);
+    page->setTracks(PAGE_TRACKS);
+    page->startTrack(PAGE_SLIDE);
+    page->startTrack(PAGE_ACTIVATE);
     dialogTop->addChild(page);
     dialogTop = page;
+    openPages.push_back({page, nullptr});
 }
 
-void layerBackAction(void*) {
+void layerBackAction() {
     stepLayer(LAYER_BACK_STEP);
 }
 
-void layerForwardAction(void*) {
+void layerForwardAction() {
     stepLayer({-LAYER_BACK_STEP.x, -LAYER_BACK_STEP.y, -LAYER_BACK_STEP.z});
 }
 
-void pageSlideAction(void*) {
+void pageSlideAction() {
     double t = currentAction->time < LAYER_MOVE_MS ? currentAction->time : LAYER_MOVE_MS;
     double f = t / LAYER_MOVE_MS;
     currentObject->setPosition(PAGE_OFFSET.x * f, PAGE_OFFSET.y * f, PAGE_OFFSET.z * f);
 }
 
-void pageActivateAction(void*) {
+void pageActivateAction() {
     shortcutsActive = currentObject == dialogTop;
 }
 
-void closePageNow(void* below) {
-    closeTopPage(below);
-}
-
-void closePageOnCancel(void* below) {
-    if (!currentClicked() && !shortcutPressed(SDLK_ESCAPE) && !closeRequested) return;
+void closePageOnCancel() {
+    if (!currentActivated(SDLK_ESCAPE) && !closeRequested) return;
     closeRequested = false;
-    closeTopPage(below);
+    closeTopPage(currentAction->other);
 }
 
-void closePageOnOk(void* below) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+void closePageOnOk() {
+    if (!currentActivated(SDLK_RETURN)) return;
     keyConsumed = false; // the button's next effect sees the same Return
-    closeTopPage(below);
+    closeTopPage(currentAction->other);
 }
 
-void closePageAndParent(void* below) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+void closePageAndParent() {
+    if (!currentActivated(SDLK_RETURN)) return;
+    SceneObject* below = currentAction->other;
     keyConsumed = false;
     closeRequested = true;
     closeTopPage(below);
-    if (below != dialogRoot && below) ((SceneObject*)below)->startTrack(PAGE_ACTIVATE_TRACK);
+    if (below != dialogRoot && below) below->startTrack(PAGE_ACTIVATE);
 }
 
-void makeButton(void* click) {
-    Action* action = currentAction;
-    int32_t i0 = action->i0, i1 = action->i1, i2 = action->i2;
-    action->finish();
-    SceneObject* button = currentObject;
-    int32_t track = button->addTrack();
-    Action watch;
-    watch.setTiming(0);
-    watch.setEffect(argEffect(click), nullptr, i0, i1, i2, 0, 0, 0);
-    button->addAction(watch);
-    button->startTrack(track);
-    addIdleAndHoverTracks(button);
+void settleClickButton() {
+    currentObject->startTrack(BUTTON_ACTS);
+    currentObject->startTrack(BUTTON_IDLE);
 }
 
-void makeHoverButton(void*) {
-    currentAction->finish();
-    addIdleAndHoverTracks(currentObject);
+void settleCard() {
+    currentObject->startTrack(BUTTON_IDLE);
 }
 
-void buttonIdleAction(void*) {
+void buttonIdleAction() {
     SceneObject* button = currentObject;
     Action* action = currentAction;
     if (button->scaleX() != 1) {
@@ -227,11 +337,11 @@ void buttonIdleAction(void*) {
     if (action->time > BUTTON_GROW_MS || button->scaleX() == 1) button->setScale(1, 1, 1);
     if (thePicker.isCurrentPicked()) {
         action->finish();
-        button->startTrack(BUTTON_HOVER_TRACK);
+        button->startTrack(BUTTON_HOVER);
     }
 }
 
-void buttonHoverAction(void*) {
+void buttonHoverAction() {
     SceneObject* button = currentObject;
     Action* action = currentAction;
     double s = 1 + action->time * BUTTON_GROWTH / BUTTON_GROW_MS;
@@ -240,36 +350,22 @@ void buttonHoverAction(void*) {
     if (currentClicked()) theAudio->play(BUTTON_SOUND, false);
     if (thePicker.isCurrentPicked()) return;
     action->finish();
-    button->startTrack(BUTTON_IDLE_TRACK);
+    button->startTrack(BUTTON_IDLE);
 }
 
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
                             bool pickable) {
     SceneObject* object = new SceneObject;
-    if (pickable) object->addDrawHook(hookPickable, nullptr);
+    if (pickable) object->addDrawHook(hookPickable);
     object->setPosition(x, y, z);
     object->loadModel(archive, model);
     return object;
 }
 
-void addEndlessTrack(SceneObject* object, std::initializer_list<EffectFn> effects, void* arg) {
-    int32_t track = object->addTrack();
-    for (EffectFn effect : effects)
-        if (effect) object->addAction(makeAction(0, effect, arg));
-    object->startTrack(track);
-}
-
-void addMakeButtonTrack(SceneObject* object, EffectFn click, int32_t i0, int32_t i1, int32_t i2) {
-    int32_t track = object->addTrack();
-    Action once;
-    once.setTiming(-1);
-    once.setEffect(makeButton, effectArg(click), i0, i1, i2, 0, 0, 0);
-    object->addAction(once);
-    object->startTrack(track);
-}
-
-void addHoverTrack(SceneObject* object) {
-    int32_t track = object->addTrack();
-    object->addAction(makeAction(-1, makeHoverButton));
-    object->startTrack(track);
+void makeClickButton(SceneObject* object, EffectFn click, int32_t number) {
+    object->setTracks(CLICK_BUTTON_TRACKS);
+    Action watch = makeAction(0, click);
+    watch.number = number;
+    object->addAction(BUTTON_ACTS, watch);
+    object->startTrack(BUTTON_SETTLE);
 }

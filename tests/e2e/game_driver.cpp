@@ -21,6 +21,8 @@
 #include "resources/mesh.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "screens/main_menu.h"
+#include "screens/size_dialog.h"
 #include "tests/support/stepped_clock.h"
 
 std::vector<PlayedSound> playedSounds;
@@ -197,18 +199,30 @@ SceneObject* buttonRunning(SceneObject* root, EffectFn effect) {
     return nullptr;
 }
 
+SceneObject* sizeCard(SceneObject* root, int32_t code) {
+    for (SceneObject* child : root->children) {
+        if (child->dying) continue;
+        for (const Action& action : child->animator.actions)
+            if ((action.effect == menuSizeClick || action.effect == sizeCardClick) &&
+                PUZZLE_SIZES[action.number].settingsCode == code)
+                return child;
+        if (SceneObject* found = sizeCard(child, code)) return found;
+    }
+    return nullptr;
+}
+
 SceneObject* pieceOf(int i) {
-    return thePuzzle.board->children[1 + 2 * i];
+    return theBoard.object->children[1 + 2 * i];
 }
 
 SceneObject* placeOf(int i) {
-    return thePuzzle.board->children[2 + 2 * i];
+    return theBoard.object->children[2 + 2 * i];
 }
 
 bool sendPiece(int i) {
     SceneObject* piece = pieceOf(i);
     SceneObject* place = placeOf(i);
-    if (!clickObject(piece) || thePuzzle.heldPiece != piece) return false;
+    if (!clickObject(piece) || theBoard.heldPiece != piece) return false;
     return clickObject(place);
 }
 

@@ -25,6 +25,8 @@
 #include "resources/photo_image.h"
 #include "resources/photo_library.h"
 #include "scene/scene_object.h"
+#include "screens/dialogs.h"
+#include "screens/main_menu.h"
 #include "ui/dialog_layer.h"
 
 namespace {
@@ -35,9 +37,6 @@ constexpr int SIDEWAYS = PICTURE_TOTAL;    // "a_phone.jpg"
 constexpr int GLASS = PICTURE_TOTAL + 1;   // "b_glass.png"
 constexpr int DAMAGED = PICTURE_TOTAL + 2; // "c_damaged.png", found broken when walked onto
 
-// The bar's menu button (after the background, the tab holder and the
-// cursor) and the menu's restart-all button.
-constexpr int FIRST_BAR_BUTTON = 3, BAR_MENU = 3, MENU_RESTART_ALL = 8;
 
 Bytes readBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -148,7 +147,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
     EXPECT_NEAR(half[0], 128, 6);
     EXPECT_NEAR(half[2], 255, 2);
     // Resting on it, the next photo along (leftwards) is being made already.
-    EXPECT_EQ(thePuzzle.decodedAhead, SIDEWAYS);
+    EXPECT_EQ(theBoard.decodedAhead, SIDEWAYS);
 
     // The phone photo stands upright: red above, blue below; its pieces draw it.
     walk(SDLK_LEFT);
@@ -173,7 +172,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
         ASSERT_TRUE(sendPiece(i)) << "piece " << i;
     ASSERT_TRUE(waitUntil([] { return pictureFinished(SIDEWAYS); }, 3000));
     EXPECT_EQ(playCount("final.wav"), 1);
-    EXPECT_TRUE(thePuzzle.board->hasModel);
+    EXPECT_TRUE(theBoard.object->hasModel);
     waitMs(1500);
     endSession();
 
@@ -187,7 +186,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
     walk(SDLK_LEFT); // the damaged photo is passed over again
     walk(SDLK_LEFT);
     ASSERT_EQ(thePuzzle.currentPicture, SIDEWAYS);
-    EXPECT_TRUE(thePuzzle.board->hasModel); // shown finished
+    EXPECT_TRUE(theBoard.object->hasModel); // shown finished
     waitMs(1500);
     // And round again: right past the last photo to the first picture.
     walk(SDLK_RIGHT);
@@ -213,9 +212,9 @@ TEST(FamilyPhotos, RestartAllClearsTheFinishedPhotos) {
     startSession(false);
     ASSERT_TRUE(pictureFinished(GLASS));
     waitMs(1500);
-    ASSERT_TRUE(clickObject(worldRoot->children[FIRST_BAR_BUTTON + BAR_MENU]));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
-    ASSERT_TRUE(clickObject(dialogTop->children[MENU_RESTART_ALL]));
+    ASSERT_TRUE(clickObject(buttonRunning(dialogTop, showBreakAllDialog)));
     waitMs(700);
     pressKey(SDLK_RETURN);
     EXPECT_FALSE(pictureFinished(GLASS));
@@ -247,15 +246,15 @@ TEST(FamilyPhotos, ArrowsFasterThanThePhotosAreMadeEndOnAStandingBoard) {
         EXPECT_TRUE(waitForPictureImages());
         EXPECT_TRUE(waitUntil(
             [] {
-                return !thePuzzle.tabWaiting && !thePuzzle.boardLeaving && thePuzzle.board &&
-                       !thePuzzle.board->dying && thePuzzle.board->children.size() > 1;
+                return !thePuzzle.tabWaiting && !theBoard.leaving && theBoard.object &&
+                       !theBoard.object->dying && theBoard.object->children.size() > 1;
             },
             8000))
             << "picture " << thePuzzle.currentPicture << " never got its board: tab waiting "
-            << thePuzzle.tabWaiting << ", leaving " << thePuzzle.boardLeaving << ", ready "
+            << thePuzzle.tabWaiting << ", leaving " << theBoard.leaving << ", ready "
             << pictureImagesReady(thePuzzle.currentPicture) << ", offered "
             << thePhotoLibrary.offered << ", board children "
-            << (thePuzzle.board ? (int)thePuzzle.board->children.size() : -1);
+            << (theBoard.object ? (int)theBoard.object->children.size() : -1);
         waitMs(1600);
         // The board still standing is the current picture's, and the arrows still work.
         int before = thePuzzle.currentPicture;

@@ -83,8 +83,8 @@ Box meshBox(const SceneObject* object) {
 // holds the hover action).  Dialog art is clickable too, but stays still.
 bool isButton(const SceneObject* object) {
     bool pickable = false;
-    for (const DrawHook& hook : object->drawHooks)
-        pickable = pickable || hook.fn == hookPickable;
+    for (DrawHookFn hook : object->drawHooks)
+        pickable = pickable || hook == hookPickable;
     if (!pickable) return false;
     for (const std::vector<Action>& track : object->tracks.spawns)
         for (const Action& action : track)
@@ -229,7 +229,7 @@ TEST(Layout, BarAndArrowsLeaveTheBoardFree) {
         settle();
         // The board's buttons, the pieces and places left out: they are the board.
         std::vector<Drawn> drawn;
-        collect(worldRoot, {thePuzzle.board}, true, "", drawn);
+        collect(worldRoot, {theBoard.object}, true, "", drawn);
         checkLaidOut("bar", drawn);
         Box board;
         for (int i = 0; i < thePuzzle.pieceCount; ++i)

@@ -15,15 +15,13 @@
 #include "resources/photo_library.h"
 #include "scene/scene_object.h"
 #include "base/video_context.h"
+#include "screens/dialogs.h"
 #include "screens/main_menu.h"
 #include "screens/size_dialog.h"
 #include "ui/dialog_layer.h"
 
 namespace {
 
-constexpr int BAR_CLOSE = 3, BAR_VIEW = 4, BAR_BREAK = 5, BAR_MENU = 6,
-              BAR_HELP = 7; // worldRoot children
-constexpr int MENU_ABOUT = 6, MENU_BREAK = 8;
 
 std::string folder;
 
@@ -33,23 +31,9 @@ void shoot(const char* name, uint32_t settleMs = 800) {
     saveScreenshot(folder + "/" + name + ".png");
 }
 
-// The card under `root` (the size page or the main menu) that chooses the
-// size with settings code `code`; none for the menu's card of the size chosen.
-SceneObject* sizeCard(SceneObject* root, int32_t code) {
-    for (SceneObject* child : root->children) {
-        if (child->dying) continue;
-        for (const Action& action : child->animator.actions)
-            if ((action.effect == menuSizeClick || action.effect == sizeCardClick) &&
-                PUZZLE_SIZES[action.i0].settingsCode == code)
-                return child;
-        if (SceneObject* found = sizeCard(child, code)) return found;
-    }
-    return nullptr;
-}
-
 // Open the main menu, choose the size with code `code`, close the menu.
 void switchSizeInMenu(int32_t code) {
-    ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
     ASSERT_TRUE(clickObject(sizeCard(dialogTop, code)));
     pressKey(SDLK_ESCAPE);
@@ -81,33 +65,33 @@ TEST(Screens, SaveEveryScreen) {
     shoot("04_lifted_piece", 60);
     for (int i = 0; i < thePuzzle.pieceCount; ++i)
         ASSERT_TRUE(sendPiece(i)) << i;
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->hasModel; }, 3000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.object->hasModel; }, 3000));
     queueMotion(5, 5);
     shoot("05_finished", 1500);
 
-    openAndShoot(worldRoot->children[BAR_MENU], "06_main_menu");
-    openAndShoot(dialogTop->children[MENU_ABOUT], "07_about");
+    openAndShoot(buttonRunning(worldRoot, showMainMenu), "06_main_menu");
+    openAndShoot(buttonRunning(dialogTop, showAboutDialog), "07_about");
     pressKey(SDLK_RETURN);
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_HELP], "08_help");
+    openAndShoot(buttonRunning(worldRoot, showHelpDialog), "08_help");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_CLOSE], "09_exit");
+    openAndShoot(buttonRunning(worldRoot, showExitDialog), "09_exit");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_BREAK], "10_break");
+    openAndShoot(buttonRunning(worldRoot, showBreakDialog), "10_break");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
     pressKey(SDLK_RIGHT);
     shoot("11_next_picture", 1800);
-    openAndShoot(worldRoot->children[BAR_VIEW], "12_tab_open");
+    openAndShoot(buttonRunning(worldRoot, toggleMenuClick), "12_tab_open");
 
-    ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
     SceneObject* menu = dialogTop;
     ASSERT_TRUE(clickObject(sizeCard(menu, 1)));
-    openAndShoot(menu->children[MENU_BREAK], "13_break_all");
+    openAndShoot(buttonRunning(menu, showBreakAllDialog), "13_break_all");
     pressKey(SDLK_ESCAPE);
     step();
     pressKey(SDLK_ESCAPE);

@@ -196,13 +196,6 @@ TEST(FuzzReaders, SettingsBytes) {
         for (int32_t done : settings.pictureDone)
             EXPECT_TRUE(done == 0 || done == 1);
         EXPECT_TRUE(settings.bigPuzzle >= 0 && settings.bigPuzzle < PUZZLE_SIZE_CODES);
-        // The stream reader must agree with the byte reader.
-        std::istringstream stream(std::string(input.begin(), input.end()));
-        Settings fromStream(stream);
-        std::ostringstream a, b;
-        settings.write(a);
-        fromStream.write(b);
-        EXPECT_EQ(a.str(), b.str());
     });
 }
 

@@ -45,16 +45,25 @@ bool isDefault(const Settings& s) {
            std::memcmp(s.pictureDone, d.pictureDone, sizeof d.pictureDone) == 0;
 }
 
-// Read through both readers, which must agree.
+// Read through both readers, the bytes' and the file's (the start-up's),
+// which must agree.
 Settings readBoth(const std::vector<uint8_t>& bytes, bool* valid = nullptr) {
     Settings fromBytes;
     bool ok = readSettingsBytes(bytes.data(), bytes.size(), fromBytes);
     if (valid) *valid = ok;
-    std::istringstream stream(std::string(bytes.begin(), bytes.end()));
-    Settings fromStream(stream);
+    char path[] = "/tmp/meadow_settings_file_XXXXXX";
+    int fd = mkstemp(path);
+    EXPECT_GE(fd, 0);
+    if (fd >= 0) {
+        EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), (ssize_t)bytes.size());
+        ::close(fd);
+    }
+    Settings fromFile;
+    EXPECT_EQ(readSettingsFile(path, fromFile), ok);
+    std::remove(path);
     std::ostringstream a, b;
     fromBytes.write(a);
-    fromStream.write(b);
+    fromFile.write(b);
     EXPECT_EQ(a.str(), b.str());
     return fromBytes;
 }
