@@ -82,6 +82,11 @@ void pieceSettleAction() {
     double angle = t * PI_APPROX / SETTLE_MS;
     piece->setRotation(-SETTLE_TILT * std::sin(angle), SETTLE_TILT * std::sin(angle), 0);
     if (!clamped.ended) return;
+    // A piece lifted in the first moments of its turn over lands before the
+    // turn ends: the turn stops here, or it would tip the landed piece and
+    // drop a back that goes below with the other children.
+    for (Action& running : piece->animator.actions)
+        if (running.effect == pieceIntroAction) running.finish();
     // Shadows and outline go: the piece is part of the picture now.
     if (action->other) action->other->kill();
     for (SceneObject* child : piece->children)

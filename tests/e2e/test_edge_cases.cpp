@@ -208,6 +208,30 @@ TEST(PiecePlay, APieceSentFromItsOwnSpotStaysOnIt) {
     endSession();
 }
 
+TEST(PiecePlay, APieceSentWhileItStillTurnsFaceUpLandsFlat) {
+    // A quick child (or a tap) lifts a piece in the first moments of its
+    // turn over and sends it home: it lands before the turn would end.  The
+    // driver needs a few frames to aim, so the turn is set back to its start.
+    startOnPuzzle(0);
+    SceneObject* piece = pieceOf(0);
+    ASSERT_TRUE(sendPiece(0));
+    bool turning = false;
+    for (Action& action : piece->animator.actions)
+        if (action.effect == pieceIntroAction && !action.finished) {
+            action.time = action.age = 0;
+            turning = true;
+        }
+    ASSERT_TRUE(turning);
+    // Landed: back, outline and shadow gone, and the turn with them.
+    ASSERT_TRUE(waitUntil([&] { return piece->children.empty(); }, 3000));
+    EXPECT_FALSE(runsEffect(piece, pieceIntroAction));
+    waitMs(1500); // past the end of the turn
+    EXPECT_NEAR(piece->transform.rotation.x, 0, 1e-3);
+    EXPECT_NEAR(piece->positionZ(), 0, 1e-9);
+    EXPECT_DOUBLE_EQ(piece->positionX(), placeOf(0)->positionX());
+    endSession();
+}
+
 TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     startOnPuzzle(0);
     waitMs(1500);
