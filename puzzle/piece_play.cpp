@@ -51,6 +51,14 @@ void pieceGrabAction(void*) {
         action->finish();
     }
     if (!currentClicked()) return;
+    // The piece sent just before (keys and switches can follow a send in
+    // the very next frame) has not retired yet: it does now, or this lift
+    // would take its place as heldPiece and it would stay liftable.
+    if (retireHeldPiece && thePuzzle.heldPiece && thePuzzle.heldPiece != piece) {
+        for (Action& watcher : thePuzzle.heldPiece->animator.actions)
+            if (watcher.effect == pieceGrabAction) watcher.finish();
+        retireHeldPiece = false;
+    }
     theAudio->play(LIFT_SOUND, false);
     // heldShadow is there exactly while heldPiece is lifted (not yet sent).
     SceneObject* held = thePuzzle.heldShadow ? thePuzzle.heldPiece : nullptr;

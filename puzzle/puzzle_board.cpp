@@ -162,10 +162,10 @@ const char* boardArchiveFor(int32_t picture) {
     return pictureFinished(picture) ? archives.picture : archives.pieces;
 }
 
-// Walk `step` pictures on, when the screen is still and the button (or its key) asks.
-void switchPicture(SDLKey key, int32_t step) {
+// Walk `step` pictures on, when the screen is still and the button (or its action) asks.
+void switchPicture(InputAction key, int32_t step) {
     if (puzzle.boardBusy) return;
-    if (!currentClicked() && !(dialogTop == nullptr && keyPressed(key))) return;
+    if (!currentClicked() && !(dialogTop == nullptr && actionPressed(key))) return;
     puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
     puzzle.walkDirection = step;
     requestPictureImages(puzzle.currentPicture);
@@ -379,11 +379,11 @@ void leaveBoard() {
 }
 
 void prevPictureClick(void*) {
-    switchPicture(SDLK_LEFT, -1);
+    switchPicture(ACTION_PREVIOUS_PICTURE, -1);
 }
 
 void nextPictureClick(void*) {
-    switchPicture(SDLK_RIGHT, 1);
+    switchPicture(ACTION_NEXT_PICTURE, 1);
 }
 
 void startBoardTrack1(void*) {

@@ -103,9 +103,9 @@ void openDialog(const DialogLayout& layout) {
     }
 }
 
-// The opener's trigger: a click, or `key` while no dialog is open.
-bool clickedOrKey(SDLKey key) {
-    return currentClicked() || (dialogTop == nullptr && keyPressed(key));
+// The opener's trigger: a click, or its action while no dialog is open.
+bool clickedOrKey(InputAction action) {
+    return currentClicked() || (dialogTop == nullptr && actionPressed(action));
 }
 
 } // namespace
@@ -115,7 +115,7 @@ void showWelcomeDialog() {
 }
 
 void showHelpDialog(void*) {
-    if (clickedOrKey(SDLK_F1)) openDialog(HELP_DIALOG);
+    if (clickedOrKey(ACTION_HELP)) openDialog(HELP_DIALOG);
 }
 
 void showAboutDialog(void*) {
@@ -123,7 +123,7 @@ void showAboutDialog(void*) {
 }
 
 void showExitDialog(void*) {
-    if (clickedOrKey(SDLK_ESCAPE)) openDialog(settingsAreSaved() ? EXIT_DIALOG : EXIT_UNSAVED_DIALOG);
+    if (clickedOrKey(ACTION_BACK)) openDialog(settingsAreSaved() ? EXIT_DIALOG : EXIT_UNSAVED_DIALOG);
 }
 
 void showBreakDialog(void*) {
@@ -140,17 +140,17 @@ void saveSettingsAndQuit() {
 }
 
 void exitConfirmClick(void*) {
-    if (currentClicked() || shortcutPressed(SDLK_RETURN)) saveSettingsAndQuit();
+    if (currentClicked() || shortcutAction(ACTION_CHOOSE)) saveSettingsAndQuit();
 }
 
 void resetPictureClick(void*) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
     setPictureFinished(thePuzzle.currentPicture, false);
     leaveBoard();
 }
 
 void resetAllPicturesClick(void*) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
     clearFinishedPictures();
     leaveBoard();
 }

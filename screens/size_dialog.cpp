@@ -45,7 +45,7 @@ void slide(double distance, bool alongX) {
 
 // A size button's choice: the size, then the screen and its first board.
 void choosePuzzle(int32_t mode) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
     selectPuzzleSize(mode);
     buildPuzzleScreen();
     showPicture();
@@ -54,7 +54,7 @@ void choosePuzzle(int32_t mode) {
 } // namespace
 
 void showSizeDialog(void*) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
     if (!dialogTop) openDialogLayer();
     SceneObject* below = dialogTop;
     pushDialogPage();

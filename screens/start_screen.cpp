@@ -15,6 +15,7 @@
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
 #include "ui/dialog_layer.h"
+#include "ui/focus_ring.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world r
 // Negative: the half extents come out negated, as the cursor's mirrored
 // placement wants them.
 constexpr double CURSOR_EYE_DISTANCE = -CURSOR_EYE_DEPTH;
+// Behind the eye: where the pointer waits while the focus ring is in use.
+constexpr double CURSOR_HIDDEN_Z = WORLD_DISTANCE + 10;
 constexpr double BAR_Z = 0.6;
 // Each half of the meadow is this wide, at the world's distance from the eye;
 // the screen sees about half of each (more on a very wide screen).
@@ -48,6 +51,11 @@ constexpr BarButton BAR_BUTTONS[5] = {
 } // namespace
 
 void cursorFollowAction(void*) {
+    // While keys, switches or the pad play, the pointer stands out of sight.
+    if (theFocusRing.shown) {
+        currentObject->setPosition(0, 0, CURSOR_HIDDEN_Z);
+        return;
+    }
     double u = ((double)mouseX / theVideo->width - 0.5) * 2;
     double v = ((double)mouseY / theVideo->height - 0.5) * 2;
     double a = theVideo->halfWidthAt(CURSOR_EYE_DISTANCE) * u;

@@ -5,6 +5,7 @@
 #include "base/input.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "ui/focus_ring.h"
 
 SceneObject* dialogRoot = nullptr;
 SceneObject* blockPlane = nullptr;
@@ -70,7 +71,8 @@ void resetDialogLayer() {
 }
 
 bool currentClicked() {
-    return thePicker.isCurrentPicked() && leftClicked;
+    // The focus ring's choice is a click on the thing it marks.
+    return (thePicker.isCurrentPicked() && leftClicked) || currentChosen();
 }
 
 void* effectArg(EffectFn fn) {
@@ -142,19 +144,19 @@ void closePageNow(void* below) {
 }
 
 void closePageOnCancel(void* below) {
-    if (!currentClicked() && !shortcutPressed(SDLK_ESCAPE) && !closeRequested) return;
+    if (!currentClicked() && !shortcutAction(ACTION_BACK) && !closeRequested) return;
     closeRequested = false;
     closeTopPage(below);
 }
 
 void closePageOnOk(void* below) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
     keyConsumed = false; // the button's next effect sees the same Return
     closeTopPage(below);
 }
 
 void closePageAndParent(void* below) {
-    if (!currentClicked() && !shortcutPressed(SDLK_RETURN)) return;
+    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
     keyConsumed = false;
     closeRequested = true;
     closeTopPage(below);
@@ -188,7 +190,7 @@ void buttonIdleAction(void*) {
         button->setScale(s, s, s);
     }
     if (action->time > BUTTON_GROW_MS || button->scaleX() == 1) button->setScale(1, 1, 1);
-    if (thePicker.isCurrentPicked()) {
+    if (thePicker.isCurrentPicked() || currentFocused()) {
         action->finish();
         button->startTrack(BUTTON_HOVER_TRACK);
     }
@@ -201,7 +203,7 @@ void buttonHoverAction(void*) {
     if (action->time > BUTTON_GROW_MS) s = 1 + BUTTON_GROWTH;
     button->setScale(s, s, s);
     if (currentClicked()) theAudio->play(BUTTON_SOUND, false);
-    if (thePicker.isCurrentPicked()) return;
+    if (thePicker.isCurrentPicked() || currentFocused()) return;
     action->finish();
     button->startTrack(BUTTON_IDLE_TRACK);
 }

@@ -46,7 +46,8 @@ constexpr double DIALOG_DEPTH = -65.1; // page y of dialog art and buttons
 // Every variable above back to its start value (a new run in the same process).
 void resetDialogLayer();
 
-// The click test: the picker found currentObject and the left button went down.
+// The click test: the picker found currentObject and the left button went
+// down, or the focus ring acts on currentObject (ui/focus_ring.h).
 bool currentClicked();
 
 // A click effect carried in an action's pointer argument, and back.
@@ -78,9 +79,10 @@ void closePageAndParent(void* arg); // click or Return; the page below closes ne
 void makeButton(void* arg);
 // Once: idle and hover tracks only.
 void makeHoverButton(void* arg);
-// Track 2: shrink back to 1 in 100 ms; wait for the pointer.
+// Track 2: shrink back to 1 in 100 ms; wait for the pointer or the focus ring.
 void buttonIdleAction(void* arg);
-// Track 3: grow to 1.07 in 100 ms; click sound; back to idle when the pointer leaves.
+// Track 3: grow to 1.07 in 100 ms; click sound; back to idle when the pointer
+// (or the focus ring) leaves.
 void buttonHoverAction(void* arg);
 
 // Builder helpers.  A new object at (x, y, z) with one model; pickable on request.
