@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "app/frame_redraw.h"
@@ -393,4 +395,34 @@ TEST(FocusRing, StandsOutOnTheLightestPicture) {
 
 TEST(FocusRing, StandsOutOnTheDarkestPicture) {
     checkRingContrast(3, false); // the rocket in the night sky, 20 pieces
+}
+
+// With MEADOW_SCREENSHOT_DIR set: the ring on a loose piece, on a place
+// while a piece is lifted, and on a dialog's button.
+TEST(FocusRing, SaveScreenshots) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    std::string folder = dir;
+    Settings record = boardRecord(false);
+    startSession(true, &record);
+    waitMs(1800);
+    pressKey(SDLK_TAB);
+    pressKey(SDLK_TAB);
+    waitMs(BREATH_SETTLED_MS);
+    saveScreenshot(folder + "/focus_ring_piece.png");
+    pressKey(SDLK_RETURN);
+    int piece = pieceIndex(thePuzzle.heldPiece);
+    ASSERT_GE(piece, 0);
+    for (int n = 0; n < STEP_LIMIT && theFocusRing.target != placeOf(piece); ++n)
+        pressKey(SDLK_TAB);
+    waitMs(BREATH_SETTLED_MS);
+    saveScreenshot(folder + "/focus_ring_place.png");
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
+    for (int n = 0;
+         n < STEP_LIMIT && theFocusRing.target != buttonRunning(dialogTop, exitConfirmClick); ++n)
+        pressKey(SDLK_TAB);
+    waitMs(BREATH_SETTLED_MS);
+    saveScreenshot(folder + "/focus_ring_dialog.png");
+    endSession();
 }
