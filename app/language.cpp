@@ -1,4 +1,4 @@
-// The language the game speaks, from LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+// The language the game speaks, from --language or LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
 #include "app/language.h"
 
 #include <cstdlib>
@@ -8,11 +8,6 @@
 namespace {
 
 constexpr const char* ENGLISH = "en";
-
-// Every language the game ships, as named in po/LINGUAS, and English.
-constexpr const char* GAME_LANGUAGES[] = {
-    "en", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru", "uk",
-};
 
 // An environment variable, or "" when it is unset.
 std::string environment(const char* name) {
@@ -32,6 +27,8 @@ bool isPlainLocale(const std::string& locale) {
 }
 
 } // namespace
+
+std::string commandLineLanguage;
 
 LanguageEnvironment readLanguageEnvironment() {
     return {environment("LANGUAGE"), environment("LC_ALL"), environment("LC_MESSAGES"),
@@ -72,6 +69,7 @@ std::string chooseLanguage(const LanguageEnvironment& environment) {
 }
 
 void useEnvironmentLanguage() {
-    std::string language = chooseLanguage(readLanguageEnvironment());
+    std::string language = !commandLineLanguage.empty() ? commandLineLanguage
+                                                        : chooseLanguage(readLanguageEnvironment());
     thePakLibrary.setLanguage(language == ENGLISH ? "" : language);
 }

@@ -1,4 +1,6 @@
-// The language the game speaks: chosen once at start-up from the environment.
+// The language the game speaks: chosen once at start-up, from the command
+// line's --language when it gave one (app/command_line.h), else from the
+// environment.
 //
 // The game's words are pictures in its text archives; besides the English
 // ones beside the program, the build draws a copy of each text archive per
@@ -23,6 +25,15 @@
 
 #include <string>
 
+// Every language the game ships, as named in po/LINGUAS, and English.
+inline constexpr const char* GAME_LANGUAGES[] = {
+    "en", "de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru", "uk",
+};
+
+// The language --language chose ("uk"), or "" to take the environment's.
+// Set by main() before the game starts; read by useEnvironmentLanguage.
+extern std::string commandLineLanguage;
+
 // The four variables as the process found them ("" when unset).
 struct LanguageEnvironment {
     std::string language;   // LANGUAGE: priority list, colon-separated
@@ -37,5 +48,6 @@ LanguageEnvironment readLanguageEnvironment();
 std::string chooseLanguage(const LanguageEnvironment& environment);
 // The game's language for one locale name ("de_AT.UTF-8"), or "" when it speaks none.
 std::string matchLanguage(const std::string& localeName);
-// Choose the language from the process's environment and point the archive library at it.
+// Choose the language (the command line's, else the environment's) and
+// point the archive library at it.
 void useEnvironmentLanguage();

@@ -58,7 +58,7 @@ constexpr int FRAMES_AROUND_SAVE = 5; // timed before the change and from it on
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
 SceneObject* pieceOf(int i) {
-    return thePuzzle.board->children[1 + 2 * i];
+    return theBoard.object->children[1 + 2 * i];
 }
 
 // One frame with the pointer a step further round a circle over the board:
@@ -82,7 +82,7 @@ double wholeFrame() {
 int benchFrames() {
     if (!startBenchGame(false)) return 1;
     runFor(LANDING_MS);
-    if (!thePuzzle.board || (int)thePuzzle.board->children.size() != 1 + 2 * thePuzzle.pieceCount)
+    if (!theBoard.object || (int)theBoard.object->children.size() != 1 + 2 * thePuzzle.pieceCount)
         return 1;
     // Wall time per frame, and CPU time per frame of the main thread (the
     // game's own work and the GL calls) and of the whole process (the

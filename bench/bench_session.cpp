@@ -23,6 +23,7 @@
 #include "base/input.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
@@ -110,7 +111,7 @@ bool settleBoard() {
     do {
         if (nowMs() - start > SWITCH_GIVE_UP_MS || worldRoot->dead) return false;
         stepFrame();
-    } while (thePuzzle.boardBusy || theRedraw.lastKind != RedrawKind::Nothing);
+    } while (screenZooming || theRedraw.lastKind != RedrawKind::Nothing);
     return true;
 }
 
@@ -157,7 +158,7 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
     // (a child's extra presses are ignored); on a slow machine the last
     // switch may still be under way, so wait for the board to be still.
     double waitStart = nowMs();
-    while (thePuzzle.boardBusy) {
+    while (screenZooming) {
         if (nowMs() - waitStart > SWITCH_GIVE_UP_MS) {
             std::fprintf(stderr, "meadow_bench: the board stayed busy %.0f s\n",
                          SWITCH_GIVE_UP_MS / 1000);
@@ -165,11 +166,11 @@ double switchToNextPicture(double windowMs, std::vector<double>* frames) {
         }
         timedStep();
     }
-    SceneObject* old = thePuzzle.board;
+    SceneObject* old = theBoard.object;
     queueKeyEvent(SDLK_RIGHT);
     double longest = 0;
     double start = nowMs(), end = start + windowMs;
-    while (nowMs() < end || thePuzzle.board == old) {
+    while (nowMs() < end || theBoard.object == old) {
         if (nowMs() - start > SWITCH_GIVE_UP_MS) {
             std::fprintf(stderr, "meadow_bench: no new board %.0f s after the key\n",
                          SWITCH_GIVE_UP_MS / 1000);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 
@@ -24,9 +23,9 @@ bool watches(const SceneObject* object, EffectFn effect) {
 } // namespace
 
 int32_t boardFocusRank(const SceneObject* object) {
-    if (isChildOf(thePuzzle.board, object)) {
-        bool lifted = thePuzzle.heldShadow != nullptr;
-        bool justSent = retireHeldPiece && object == thePuzzle.heldPiece;
+    if (isChildOf(theBoard.object, object)) {
+        bool lifted = theBoard.heldShadow != nullptr;
+        bool justSent = theBoard.retireHeldPiece && object == theBoard.heldPiece;
         if (watches(object, pieceGrabAction)) return !lifted && !justSent ? FOCUS_RANK_BOARD : -1;
         if (watches(object, placeClickAction)) return lifted ? FOCUS_RANK_BOARD : -1;
         return -1;

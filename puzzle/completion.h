@@ -1,29 +1,40 @@
-// Completion: when the last piece has dropped in, the picture is marked
-// done in the settings, the fanfare plays, and the board is replaced by the
-// finished picture while the whole puzzle screen zooms up to 1.6 times its
-// size.  A finished picture stays finished, across runs too, until the
-// child breaks it; whenever it is visited it is shown finished and zooms up
-// again.  Leaving it first zooms the screen back down, then shows the next
-// board.
+// Completion: the zoom of a finished picture.  When the last piece has
+// dropped in, puzzle_board marks the picture done, plays the fanfare and
+// replaces the board by the finished picture, and the whole puzzle screen
+// zooms up to 1.6 times its size.  A finished picture stays finished,
+// across runs too, until the child breaks it; whenever it is visited it is
+// shown finished and zooms up again.  Leaving it first zooms the screen back
+// down, then the zoom out takes its builder's next step (`then`: the next
+// board).
 //
-// The zoom lives on two tracks of puzzleScreen that buildPuzzleScreen makes
-// (0: in, 1: out); the finished picture's board carries one track 0 that
-// starts the zoom out, so leaving works the same for every board.  Both
-// zooms keep the growth already applied in d0 and add only the difference,
-// so a zoom out that overlaps a zoom in still ends at scale 1.
+// The zoom lives on two tracks of the puzzle screen (SCREEN_TRACKS in
+// puzzle_board); the finished picture's board carries a leave track that
+// starts the zoom out on the screen (its `other`), so leaving works the same
+// for every board.  Both zooms keep the growth already applied and add only
+// the difference, so a zoom out that overlaps a zoom in still ends at scale 1.
+//
+// Owned here: screenZooming, which refuses picture switching while the
+// screen zooms.
 #pragma once
 
-// The last piece has landed: fanfare, completed flag, the finished picture.
-void completePicture();
+#include <cstdint>
 
-// The finished-picture branch of showPicture, into the new empty board.
-void showFinishedPicture();
+extern bool screenZooming; // a zoom runs: picture switching is refused
 
-// puzzleScreen track 0, 1300 ms: x and y scale grow by 0.6 in 1200 ms.
-void screenZoomInAction(void* arg);
+// Back to its start value (a new run in the same process).
+void resetScreenZoom();
 
-// puzzleScreen track 1, 1000 ms: shrink by 0.6 in 800 ms, then the next board.
-void screenZoomOutAction(void* arg);
+// The puzzle screen's tracks.
+enum ScreenTrack : int32_t { SCREEN_ZOOM_IN, SCREEN_ZOOM_OUT };
 
-// Board track 0 of a finished picture: finish, start the zoom out.
-void startScreenTrack1(void* arg);
+constexpr double SCREEN_ZOOM_IN_MS = 1300;
+constexpr double SCREEN_ZOOM_OUT_MS = 1000;
+
+// Zoom in, 1300 ms: x and y scale grow by 0.6 in 1200 ms.
+void screenZoomInAction();
+
+// Zoom out, 1000 ms: shrink by 0.6 in 800 ms, then `then`.
+void screenZoomOutAction();
+
+// The finished picture's leave track: start the zoom out of the screen (`other`).
+void startZoomOutAction();

@@ -1,17 +1,9 @@
-// Piece play: lifting a piece, sending it to its place, the flight and the drop.
+// Piece play: the pulse, the fly-in, the flight and the drop of a piece.
 #include "puzzle/piece_play.h"
 
 #include <cmath>
-#include <string>
 
-#include "audio/audio_mixer.h"
-#include "base/settings.h"
-#include "puzzle/completion.h"
-#include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
-#include "ui/dialog_layer.h"
-
-bool retireHeldPiece = false;
 
 namespace {
 
@@ -22,62 +14,18 @@ constexpr double INTRO_MS = 1300;
 constexpr double INTRO_TURN = 180;
 constexpr double INTRO_RISE = 50;
 constexpr double FLY_MS = 700;
-constexpr double FLY_ACTION_MS = 800;
 constexpr double FLY_RISE = 5;
 constexpr double SETTLE_MS = 400;
-constexpr double SETTLE_ACTION_MS = 500;
 constexpr double SETTLE_TILT = 20;
-constexpr int32_t PULSE_TRACK = 1;
-constexpr const char* LIFT_SOUND = "puzzle_up.wav";
-constexpr const char* SEND_SOUND = "puzzle_move.wav";
 
 } // namespace
 
-void resetPiecePlay() {
-    retireHeldPiece = false;
+double flightSpeed(double distance) {
+    return distance / FLY_MS;
 }
 
-SceneObject* newPieceChild(const char* prefix, const std::string& name) {
-    SceneObject* child = new SceneObject;
-    child->loadModel(currentArchives().shadows, prefix + name);
-    return child;
-}
-
-void pieceGrabAction(void*) {
-    SceneObject* piece = currentObject;
-    Action* action = currentAction;
-    if (retireHeldPiece && piece == thePuzzle.heldPiece) {
-        retireHeldPiece = false;
-        action->finish();
-    }
-    if (!currentClicked()) return;
-    // The piece sent just before (keys and switches can follow a send in
-    // the very next frame) has not retired yet: it does now, or this lift
-    // would take its place as heldPiece and it would stay liftable.
-    if (retireHeldPiece && thePuzzle.heldPiece && thePuzzle.heldPiece != piece) {
-        for (Action& watcher : thePuzzle.heldPiece->animator.actions)
-            if (watcher.effect == pieceGrabAction) watcher.finish();
-        retireHeldPiece = false;
-    }
-    theAudio->play(LIFT_SOUND, false);
-    // heldShadow is there exactly while heldPiece is lifted (not yet sent).
-    SceneObject* held = thePuzzle.heldShadow ? thePuzzle.heldPiece : nullptr;
-    if (held && held != piece) held->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
-    if (held != piece) piece->move(0, 0, LIFTED_PIECE_RISE);
-    SceneObject* shadow = new SceneObject;
-    shadow->loadModel(currentArchives().shadows, std::to_string(action->i0));
-    piece->addChild(shadow);
-    holdPiece(piece, shadow);
-    piece->startTrack(PULSE_TRACK);
-}
-
-void piecePulseAction(void*) {
-    Action* action = currentAction;
-    int32_t t = (int32_t)action->time;
-    if (t > PULSE_MS) {
-        action->finish();
-        t = (int32_t)PULSE_MS;
-    }
+void piecePulseAction() {
+    int32_t t = (int32_t)currentAction->finishAt(PULSE_MS).t;
     double s = 1 + PULSE_GROWTH * std::sin(t * PI_APPROX / PULSE_MS);
     currentObject->setScale(s, s, 1.0);
     // The piece's meshes show at s squared, a child's at s times its own
@@ -88,90 +36,55 @@ void piecePulseAction(void*) {
         child->setScale(follow, follow, 1.0);
 }
 
-void pieceIntroAction(void* back) {
+void pieceIntroAction() {
     Action* action = currentAction;
-    double t = action->time;
-    if (t > INTRO_MS) {
-        action->finish();
-        t = INTRO_MS;
-        // Face up from now on: the back could only be hidden under the face.
-        if (back) ((SceneObject*)back)->kill();
-    }
+    ClampedTime clamped = action->finishAt(INTRO_MS);
+    double t = clamped.t;
+    // Face up from now on: the back could only be hidden under the face.
+    if (clamped.ended && action->other) action->other->kill();
     double angle = t * INTRO_TURN / INTRO_MS;
-    currentObject->turn(angle - action->d0, 0, 0);
+    currentObject->turn(angle - action->applied.x, 0, 0);
     double z = t * INTRO_RISE / INTRO_MS;
-    currentObject->move(0, 0, z - action->d1);
-    action->d0 = angle;
-    action->d1 = z;
+    currentObject->move(0, 0, z - action->applied.z);
+    action->applied.x = angle;
+    action->applied.z = z;
 }
 
-void placeClickAction(void* ownPiece) {
-    if (!currentClicked() || ownPiece != thePuzzle.heldPiece) return;
-    Action* action = currentAction;
-    SceneObject* place = currentObject;
-    retireHeldPiece = true;
-    theAudio->play(SEND_SOUND, false);
-    Action fly;
-    fly.setTiming(FLY_ACTION_MS);
-    fly.setEffect(pieceFlyAction, thePuzzle.heldShadow, 0, 0, 0, place->positionX(),
-                  place->positionY(), flightSpeed());
-    int32_t track = thePuzzle.heldPiece->addTrack();
-    thePuzzle.heldPiece->addAction(fly);
-    thePuzzle.heldPiece->startTrack(track);
-    action->finish();
-    pieceSent();
-}
-
-double flightSpeed() {
-    double dx = thePuzzle.heldPiece->positionX() - currentObject->positionX();
-    double dy = thePuzzle.heldPiece->positionY() - currentObject->positionY();
-    return std::sqrt(dx * dx + dy * dy) / FLY_MS;
-}
-
-void pieceFlyAction(void* shadow) {
+void pieceFlyAction() {
     SceneObject* piece = currentObject;
     Action* action = currentAction;
-    double placeX = action->d0, placeY = action->d1;
+    double placeX = action->goal.x, placeY = action->goal.y;
     if (action->time >= FLY_MS) {
         action->finish();
-        Action settle;
-        settle.setTiming(SETTLE_ACTION_MS);
-        settle.setEffect(pieceSettleAction, shadow, 0, 0, 0, placeX, placeY, 0);
-        int32_t track = piece->addTrack();
-        piece->addAction(settle);
-        piece->startTrack(track);
+        Action& settle = piece->firstAction(PIECE_SETTLE);
+        settle.goal = action->goal;
+        settle.other = action->other;
+        piece->startTrack(PIECE_SETTLE);
         return;
     }
-    int32_t dt = (int32_t)(action->time - action->i0);
-    action->i0 = (int32_t)action->time;
+    int32_t dt = (int32_t)action->stepMs;
     double dx = placeX - piece->positionX(), dy = placeY - piece->positionY();
     double r = std::sqrt(dx * dx + dy * dy);
     // Sent pieces start raised (they were lifted): the same top as ever.
     double rise = dt * (FLY_RISE - LIFTED_PIECE_RISE) / FLY_MS;
     if (r > 0) // standing on the spot already: only the rise, no direction to divide by
-        piece->move(dx / r * action->d2 * dt, dy / r * action->d2 * dt, rise);
+        piece->move(dx / r * action->speed * dt, dy / r * action->speed * dt, rise);
     else
         piece->move(0, 0, rise);
 }
 
-void pieceSettleAction(void* shadow) {
+void pieceSettleAction() {
     SceneObject* piece = currentObject;
     Action* action = currentAction;
-    double t = action->time;
-    bool landed = t > SETTLE_MS;
-    if (landed) {
-        action->finish();
-        t = SETTLE_MS;
-    }
-    piece->setPosition(action->d0, action->d1, FLY_RISE - t * FLY_RISE / SETTLE_MS);
+    ClampedTime clamped = action->finishAt(SETTLE_MS);
+    double t = clamped.t;
+    piece->setPosition(action->goal.x, action->goal.y, FLY_RISE - t * FLY_RISE / SETTLE_MS);
     double angle = t * PI_APPROX / SETTLE_MS;
     piece->setRotation(-SETTLE_TILT * std::sin(angle), SETTLE_TILT * std::sin(angle), 0);
-    if (!landed) return;
+    if (!clamped.ended) return;
     // Shadows and outline go: the piece is part of the picture now.
-    if (shadow) ((SceneObject*)shadow)->kill();
+    if (action->other) action->other->kill();
     for (SceneObject* child : piece->children)
         child->kill();
-    // A board that is being left (another picture, a restart, a size switch)
-    // no longer completes: the flag would land on the wrong picture.
-    if (thePuzzle.placedCount == thePuzzle.pieceCount && !thePuzzle.boardLeaving) completePicture();
+    if (action->then) action->then();
 }

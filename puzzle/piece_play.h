@@ -1,37 +1,27 @@
-// Piece play: what the child does on a board.  Click a loose piece to lift
-// it (it rises, pulses, casts a shadow, brightens, makes a sound), then
-// click that piece's own place: the piece flies there in a straight line
-// while it rises, drops in with a short wobble and stays.  No dragging, no snapping by distance: a
-// click on any other place does nothing at all.
+// Piece play: how the pieces move.  A loose piece flies in from behind the
+// tray back first and turns face up; a lifted piece pulses; a sent piece
+// flies to its place in a straight line while it rises, then drops in with
+// a short wobble and stays.  No dragging, no snapping by distance.
 //
-// buildBoard installs the watchers: every piece has pieceGrabAction (track
-// 0), a pulse (track 1) and its fly-in (track 2); every place has
-// placeClickAction with its own piece as argument.  Sending a piece adds
-// track 3 (the flight) and the flight adds track 4 (the drop) on the fly.
-//
-// The board's state (heldPiece, heldShadow, placedCount) belongs to
-// puzzle_board, and this module changes it only through holdPiece and
-// pieceSent; it owns only retireHeldPiece.
+// Who lifts and sends which piece, and what the board does when its last
+// piece lands, is puzzle_board's: it owns the board's state and builds every
+// piece with PIECE_TRACKS.  The motions here only read their own actions:
+// the fly-in drops the piece's back (`other`), the flight carries the
+// place (`goal`), its speed and the lifted look (`other`) to the drop, and
+// the drop, once landed, takes its builder's next step (`then`).
 //
 // How a loose piece looks: a child wears its outline and a soft shadow (a
 // child, so neither counts for picking); it goes when the piece lands, so
-// placed pieces merge into the picture.  Another child, the cardboard
-// back, goes when the fly-in ends (pieceIntroAction's argument).  How a lifted piece looks: it stands LIFTED_PIECE_RISE above
-// the loose ones, and its shadow object (at the piece's own origin) wears
-// the lifted look from the shadow archive: a larger shadow further off, a
-// warm glow round the piece and a veil that brightens its face.  A piece
-// that is let go (another one lifted) sinks back; a sent piece flies from
-// its raised height up to the same top as before and drops in as before.
-//
-// NOTE: retireHeldPiece must not outlive its board: a piece sent in the very
-// frame its board is left would otherwise retire the first piece lifted on
-// the next board, and that picture could never be finished.  buildBoard
-// clears it through resetPiecePlay.
+// placed pieces merge into the picture.  Another child, the cardboard back,
+// goes when the fly-in ends.  How a lifted piece looks: it stands
+// LIFTED_PIECE_RISE above the loose ones, and its shadow object (at the
+// piece's own origin) wears the lifted look from the shadow archive: a
+// larger shadow further off, a warm glow round the piece and a veil that
+// brightens its face.  A sent piece flies from its raised height up to the
+// same top as before and drops in as before.
 #pragma once
 
-#include <string>
-
-struct SceneObject;
+#include <cstdint>
 
 // How far a lifted piece stands over the loose ones (the art knows it too).
 constexpr double LIFTED_PIECE_RISE = 1.5;
@@ -42,34 +32,29 @@ constexpr const char* PIECE_REST_PREFIX = "rest";
 // of the piece while it flies in back first, dropped when it lies face up.
 constexpr const char* PIECE_BACK_PREFIX = "back";
 
-extern bool retireHeldPiece; // a piece was sent; its watcher ends at its next run
+// A piece's tracks: waiting to be lifted, the pulse, the fly-in, the
+// flight to its place and the drop.
+enum PieceTrack : int32_t { PIECE_GRAB, PIECE_PULSE, PIECE_INTRO, PIECE_FLY, PIECE_SETTLE };
 
-// The flag back to false (every new board).
-void resetPiecePlay();
+constexpr double PIECE_PULSE_MS = 300;
+constexpr double PIECE_INTRO_MS = 1400;
+constexpr double PIECE_FLY_MS = 800;
+constexpr double PIECE_SETTLE_MS = 500;
 
-// A child of piece `name` of the current shadow archive, from the entry
-// prefix + name: its outline and soft shadow (PIECE_REST_PREFIX) or its
-// back (PIECE_BACK_PREFIX); buildBoard adds both.
-SceneObject* newPieceChild(const char* prefix, const std::string& name);
+// The speed that takes a piece `distance` to its place in the flight's time.
+double flightSpeed(double distance);
 
-// Piece track 0, endless, i0 = piece number: lift the piece when it is clicked.
-void pieceGrabAction(void* arg);
+// Pulse: width and height swell to 1.2 and back in 200 ms.
+void piecePulseAction();
 
-// Piece track 1, 300 ms: width and height swell to 1.2 and back in 200 ms.
-void piecePulseAction(void* arg);
+// Fly-in: from face down at depth -50 to face up at 0 in 1300 ms; then the
+// back (`other`) is dropped.
+void pieceIntroAction();
 
-// Piece track 2, 1400 ms, arg = the piece's back: from face down at depth -50 to
-// face up at 0 in 1300 ms; then the back is dropped.
-void pieceIntroAction(void* arg);
+// Flight: straight to `goal` at `speed` and 5 units up in 700 ms; then the
+// drop, given the place and the lifted look (`other`).
+void pieceFlyAction();
 
-// Place track 0, endless, arg = its piece: send the lifted piece when it is its own.
-void placeClickAction(void* arg);
-
-// Distance from heldPiece to currentObject in the board's plane, per 700 ms.
-double flightSpeed();
-
-// Piece track 3, 800 ms: straight to the place and 5 units up in 700 ms.
-void pieceFlyAction(void* arg);
-
-// Piece track 4, 500 ms: drop onto the place with a wobble; the last one completes.
-void pieceSettleAction(void* arg);
+// Drop: onto `goal` with a wobble; the lifted look and the piece's children
+// go, and the builder's `then` runs.
+void pieceSettleAction();

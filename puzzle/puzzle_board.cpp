@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "audio/audio_mixer.h"
 #include "base/input.h"
 #include "base/random.h"
 #include "base/settings.h"
@@ -19,11 +20,13 @@
 
 namespace {
 
-PuzzleState puzzle; // the one record; thePuzzle lets the others read it
+PuzzleRun puzzle;  // the whole run's record; thePuzzle lets the others read it
+BoardState board;  // the current board's record; theBoard lets the others read it
 
 } // namespace
 
-const PuzzleState& thePuzzle = puzzle;
+const PuzzleRun& thePuzzle = puzzle;
+const BoardState& theBoard = board;
 
 namespace {
 
@@ -72,16 +75,16 @@ constexpr ScreenPart SCREEN_PARTS[3] = {
     {"buttons.pak", "next", 11.297, 1.237, 59.7, nextPictureClick},
 };
 
-constexpr double SCREEN_ZOOM_IN_MS = 1300;
-constexpr double SCREEN_ZOOM_OUT_MS = 1000;
 constexpr double PHOTO_WAIT_POLL_MS = 15; // how often a board waiting for a photo looks again
 constexpr double BOARD_DEPTH = 60;
 constexpr double TRAY_DEPTH = -0.2;
 constexpr double PLACE_DEPTH = -0.1;
 constexpr double PIECE_START_DEPTH = -50;
-constexpr double PIECE_PULSE_MS = 300;
-constexpr double PIECE_INTRO_MS = 1400;
 constexpr const char* TRAY_MODEL = "plase";
+constexpr const char* FANFARE_SOUND = "final.wav";
+constexpr const char* FINISHED_MODEL = "final";
+constexpr const char* LIFT_SOUND = "puzzle_up.wav";
+constexpr const char* SEND_SOUND = "puzzle_move.wav";
 
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
 constexpr double MENU_TAB_X = 16.85;    // from the left edge
@@ -96,6 +99,37 @@ constexpr double MENU_TAB_TIP_ANGLE = -90;
 constexpr int32_t JAM_CHECK_MISSES = 1000;
 // Fresh starts of one scatter before it stops keeping to the visible ground.
 constexpr int32_t GROUND_RESTARTS = 50;
+
+// The tracks of the puzzle's objects.  The flight and the drop are given
+// their goal when a piece is sent; the drop's landing comes back here.
+constexpr TrackSpec SCREEN_TRACKS[] = {
+    {SCREEN_ZOOM_IN, SCREEN_ZOOM_IN_MS, screenZoomInAction, nullptr},
+    {SCREEN_ZOOM_OUT, SCREEN_ZOOM_OUT_MS, screenZoomOutAction, showPicture},
+};
+// Endless rebuild: it waits for the pictures, however many frames a photo
+// still being made takes.
+constexpr TrackSpec BOARD_TRACKS[] = {
+    {BOARD_LEAVE, -1, startRebuildAction, nullptr},
+    {BOARD_REBUILD, 0, rebuildBoardAction, nullptr},
+};
+constexpr TrackSpec FINISHED_BOARD_TRACKS[] = {
+    {BOARD_LEAVE, -1, startZoomOutAction, nullptr},
+};
+constexpr TrackSpec PIECE_TRACKS[] = {
+    {PIECE_GRAB, 0, pieceGrabAction, nullptr},
+    {PIECE_PULSE, PIECE_PULSE_MS, piecePulseAction, nullptr},
+    {PIECE_INTRO, PIECE_INTRO_MS, pieceIntroAction, nullptr},
+    {PIECE_FLY, PIECE_FLY_MS, pieceFlyAction, nullptr},
+    {PIECE_SETTLE, PIECE_SETTLE_MS, pieceSettleAction, pieceLanded},
+};
+enum PlaceTrack : int32_t { PLACE_WATCH };
+constexpr TrackSpec PLACE_TRACKS[] = {{PLACE_WATCH, 0, placeClickAction, nullptr}};
+enum MenuTabTrack : int32_t { MENU_TAB_SPIN };
+constexpr TrackSpec MENU_TAB_TRACKS[] = {
+    {MENU_TAB_SPIN, MENU_TAB_SPIN_MS, menuTabSpinAction, nullptr}};
+static_assert(tracksInOrder(SCREEN_TRACKS) && tracksInOrder(BOARD_TRACKS) &&
+              tracksInOrder(FINISHED_BOARD_TRACKS) && tracksInOrder(PIECE_TRACKS) &&
+              tracksInOrder(PLACE_TRACKS) && tracksInOrder(MENU_TAB_TRACKS));
 
 // One range of a strip (first value `base`, `range` values) narrowed to
 // the spots whose piece, reaching `reach` each way, stays within `half` of
@@ -132,19 +166,19 @@ bool groundHoldsEveryStrip() {
 // Whether any spot of the four strips keeps minScatterDistance from the
 // first n spots (leaves candidateX, candidateY as they were).
 bool anySpotFree(int32_t n) {
-    int32_t keepX = puzzle.candidateX, keepY = puzzle.candidateY;
+    int32_t keepX = board.candidateX, keepY = board.candidateY;
     bool found = false;
     for (const ScatterStrip& whole : SCATTER_STRIPS) {
         ScatterStrip strip = visibleStrip(whole);
         for (int32_t x = 0; x < strip.xRange && !found; ++x)
             for (int32_t y = 0; y < strip.yRange && !found; ++y) {
-                puzzle.candidateX = strip.xBase + x;
-                puzzle.candidateY = strip.yBase + y;
+                board.candidateX = strip.xBase + x;
+                board.candidateY = strip.yBase + y;
                 found = candidateIsFree(n);
             }
     }
-    puzzle.candidateX = keepX;
-    puzzle.candidateY = keepY;
+    board.candidateX = keepX;
+    board.candidateY = keepY;
     return found;
 }
 
@@ -163,9 +197,9 @@ const char* boardArchiveFor(int32_t picture) {
 }
 
 // Walk `step` pictures on, when the screen is still and the button (or its action) asks.
-void switchPicture(InputAction key, int32_t step) {
-    if (puzzle.boardBusy) return;
-    if (!currentClicked() && !(dialogTop == nullptr && actionPressed(key))) return;
+void switchPicture(InputAction action, int32_t step) {
+    if (screenZooming) return;
+    if (!currentTriggered(action)) return;
     puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
     puzzle.walkDirection = step;
     requestPictureImages(puzzle.currentPicture);
@@ -181,37 +215,41 @@ void switchPicture(InputAction key, int32_t step) {
     showMenuTab();
 }
 
+// A child of piece `name` of the current shadow archive, from the entry
+// prefix + name: its outline and soft shadow or its back.
+SceneObject* newPieceChild(const char* prefix, const std::string& name) {
+    SceneObject* child = new SceneObject;
+    child->loadModel(currentArchives().shadows, prefix + name);
+    return child;
+}
+
+// The finished-picture branch of showPicture, into the new empty board.
+void showFinishedPicture() {
+    board.object->loadModel(currentArchives().picture, FINISHED_MODEL);
+    board.object->setPosition(0, 0, BOARD_DEPTH);
+    board.object->setTracks(FINISHED_BOARD_TRACKS);
+    board.object->firstAction(BOARD_LEAVE).other = puzzle.puzzleScreen;
+    puzzle.puzzleScreen->startTrack(SCREEN_ZOOM_IN);
+}
+
 } // namespace
 
 void resetPuzzleState() {
-    puzzle = PuzzleState();
+    puzzle = PuzzleRun();
+    board = BoardState();
+    resetScreenZoom();
     activeSize = &PUZZLE_SIZES[1];
     groundHalfWidth = groundHalfHeight = HUGE_VAL;
     keepOnGround = false;
 }
 
-void holdPiece(SceneObject* piece, SceneObject* shadow) {
-    if (puzzle.heldShadow) puzzle.heldShadow->kill();
-    puzzle.heldShadow = shadow;
-    puzzle.heldPiece = piece;
-}
-
-void pieceSent() {
-    puzzle.placedCount += 1;
-    puzzle.heldShadow = nullptr;
-}
-
-void setBoardBusy(bool busy) {
-    puzzle.boardBusy = busy;
-}
-
 void decodeNextBoardAhead() {
-    if (!puzzle.puzzleScreen || !puzzle.board || puzzle.boardBusy || puzzle.boardLeaving ||
+    if (!puzzle.puzzleScreen || !board.object || screenZooming || board.leaving ||
         puzzle.tabWaiting)
         return;
     int32_t next = nextInWalk(puzzle.currentPicture, puzzle.walkDirection);
-    if (next == puzzle.decodedAhead || next == puzzle.currentPicture) return;
-    puzzle.decodedAhead = next;
+    if (next == board.decodedAhead || next == puzzle.currentPicture) return;
+    board.decodedAhead = next;
     if (isPhotoPicture(next)) {
         prefetchAhead(puzzle.currentPicture, puzzle.walkDirection);
         return;
@@ -245,16 +283,13 @@ double pieceTargetY(int32_t layout, int32_t piece) {
 
 void buildPuzzleScreen() {
     puzzle.puzzleScreen = new SceneObject;
-    puzzle.puzzleScreen->addTrack();
-    puzzle.puzzleScreen->addAction(makeAction(SCREEN_ZOOM_IN_MS, screenZoomInAction));
-    puzzle.puzzleScreen->addTrack();
-    puzzle.puzzleScreen->addAction(makeAction(SCREEN_ZOOM_OUT_MS, screenZoomOutAction));
+    puzzle.puzzleScreen->setTracks(SCREEN_TRACKS);
     worldRoot->addChild(puzzle.puzzleScreen);
     for (const ScreenPart& part : SCREEN_PARTS) {
         SceneObject* object =
             newModelObject(part.archive, part.model, part.x, part.y, part.z, part.click != nullptr);
         object->setRotation(-90, 0, 0);
-        if (part.click) addMakeButtonTrack(object, part.click);
+        if (part.click) makeClickButton(object, part.click);
         puzzle.puzzleScreen->addChild(object);
     }
 }
@@ -266,34 +301,23 @@ void showPicture() {
         puzzle.tabWaiting = false;
         showMenuTab();
     }
-    if (puzzle.board) puzzle.board->kill();
-    puzzle.board = new SceneObject;
-    puzzle.puzzleScreen->addChild(puzzle.board);
-    puzzle.heldShadow = nullptr;
-    puzzle.heldPiece = nullptr;
-    puzzle.boardLeaving = false;
-    puzzle.decodedAhead = -1;
+    if (board.object) board.object->kill();
+    board = BoardState{new SceneObject};
+    puzzle.puzzleScreen->addChild(board.object);
     if (pictureFinished(puzzle.currentPicture)) {
         showFinishedPicture();
         return;
     }
-    puzzle.board->setPosition(0, 0, BOARD_DEPTH);
-    puzzle.board->addTrack();
-    puzzle.board->addAction(makeAction(-1, startBoardTrack1));
-    puzzle.board->addTrack();
-    // Endless: it rebuilds once the pictures are ready, however many frames
-    // a photo still being made takes.
-    puzzle.board->addAction(makeAction(0, rebuildBoardAction));
+    board.object->setPosition(0, 0, BOARD_DEPTH);
+    board.object->setTracks(BOARD_TRACKS);
     buildBoard();
 }
 
 void buildBoard() {
-    puzzle.placedCount = 0;
-    resetPiecePlay();
     PictureArchives archives = currentArchives();
     const char* pieceArchive = archives.pieces;
     const char* placeArchive = archives.places;
-    puzzle.board->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
+    board.object->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
     if (theVideo)
         setScatterGround(theVideo->halfWidthAt(WORLD_DISTANCE - BOARD_DEPTH),
                          theVideo->halfHeightAt(WORLD_DISTANCE - BOARD_DEPTH));
@@ -302,31 +326,25 @@ void buildBoard() {
     for (int32_t i = 0; i < puzzle.pieceCount; ++i) {
         int32_t n = i + 1;
         std::string name = std::to_string(n);
-        SceneObject* piece = newModelObject(pieceArchive, name.c_str(), puzzle.scatterX[i],
-                                            puzzle.scatterY[i], PIECE_START_DEPTH, true);
+        SceneObject* piece = newModelObject(pieceArchive, name.c_str(), board.scatterX[i],
+                                            board.scatterY[i], PIECE_START_DEPTH, true);
         piece->setRotation(-180, 0, 0);
         SceneObject* back = newPieceChild(PIECE_BACK_PREFIX, name);
         piece->addChild(back);
         piece->addChild(newPieceChild(PIECE_REST_PREFIX, name));
-        piece->addTrack();
-        Action grab;
-        grab.setTiming(0);
-        grab.setEffect(pieceGrabAction, n, 0, 0, 0);
-        piece->addAction(grab);
-        piece->startTrack(0);
-        piece->addTrack();
-        piece->addAction(makeAction(PIECE_PULSE_MS, piecePulseAction));
-        piece->addTrack();
-        piece->addAction(makeAction(PIECE_INTRO_MS, pieceIntroAction, back));
-        piece->startTrack(2);
-        puzzle.board->addChild(piece);
+        piece->setTracks(PIECE_TRACKS);
+        piece->firstAction(PIECE_GRAB).number = n;
+        piece->firstAction(PIECE_INTRO).other = back;
+        piece->startTrack(PIECE_GRAB);
+        piece->startTrack(PIECE_INTRO);
+        board.object->addChild(piece);
 
         SceneObject* place = newModelObject(placeArchive, name.c_str(), pieceTargetX(layout, i),
                                             pieceTargetY(layout, i), PLACE_DEPTH, true);
-        place->addTrack();
-        place->addAction(makeAction(0, placeClickAction, piece));
-        place->startTrack(0);
-        puzzle.board->addChild(place);
+        place->setTracks(PLACE_TRACKS);
+        place->firstAction(PLACE_WATCH).other = piece;
+        place->startTrack(PLACE_WATCH);
+        board.object->addChild(place);
     }
 }
 
@@ -351,47 +369,47 @@ void scatterPieces() {
             }
             continue;
         }
-        puzzle.scatterX[i] = puzzle.candidateX;
-        puzzle.scatterY[i] = puzzle.candidateY;
+        board.scatterX[i] = board.candidateX;
+        board.scatterY[i] = board.candidateY;
         ++i;
     }
 }
 
 void randomScatterCandidate() {
     ScatterStrip strip = visibleStrip(SCATTER_STRIPS[randomBelow(4)]);
-    puzzle.candidateX = randomBelow(strip.xRange) + strip.xBase;
-    puzzle.candidateY = randomBelow(strip.yRange) + strip.yBase;
+    board.candidateX = randomBelow(strip.xRange) + strip.xBase;
+    board.candidateY = randomBelow(strip.yRange) + strip.yBase;
 }
 
 bool candidateIsFree(int32_t n) {
     for (int32_t j = 0; j < n; ++j) {
-        int32_t dx = puzzle.scatterX[j] - puzzle.candidateX,
-                dy = puzzle.scatterY[j] - puzzle.candidateY;
+        int32_t dx = board.scatterX[j] - board.candidateX,
+                dy = board.scatterY[j] - board.candidateY;
         if (std::sqrt((double)(dx * dx + dy * dy)) < puzzle.minScatterDistance) return false;
     }
     return true;
 }
 
 void leaveBoard() {
-    if (!puzzle.board) return;
-    puzzle.boardLeaving = true;
-    puzzle.board->startTrack(0);
+    if (!board.object) return;
+    board.leaving = true;
+    board.object->startTrack(BOARD_LEAVE);
 }
 
-void prevPictureClick(void*) {
+void prevPictureClick() {
     switchPicture(ACTION_PREVIOUS_PICTURE, -1);
 }
 
-void nextPictureClick(void*) {
+void nextPictureClick() {
     switchPicture(ACTION_NEXT_PICTURE, 1);
 }
 
-void startBoardTrack1(void*) {
+void startRebuildAction() {
     currentAction->finish();
-    currentObject->startTrack(1);
+    currentObject->startTrack(BOARD_REBUILD);
 }
 
-void rebuildBoardAction(void*) {
+void rebuildBoardAction() {
     // A photo still being made: the old board stays until it is ready, and
     // the still screen is looked at again soon even if no input comes.
     if (!pictureImagesReady(thePuzzle.currentPicture)) {
@@ -417,9 +435,8 @@ void showMenuTab() {
         puzzle.menuTab->setPosition(left, top - MENU_TAB_OPEN_Y, MENU_TAB_Z);
         puzzle.menuTab->loadModel(INTERFACE_ARCHIVE, "menu_open");
         puzzle.menuTab->loadModel(currentArchives().picture, "prev");
-        puzzle.menuTab->addTrack();
-        puzzle.menuTab->addAction(makeAction(MENU_TAB_SPIN_MS, menuTabSpinAction));
-        puzzle.menuTab->startTrack(0);
+        puzzle.menuTab->setTracks(MENU_TAB_TRACKS);
+        puzzle.menuTab->startTrack(MENU_TAB_SPIN);
     } else {
         puzzle.menuTab->setPosition(left, top - MENU_TAB_CLOSED_Y, MENU_TAB_Z);
         puzzle.menuTab->setRotation(-90, 0, 0);
@@ -428,17 +445,77 @@ void showMenuTab() {
     puzzle.menuTabParent->addChild(puzzle.menuTab);
 }
 
-void menuTabSpinAction(void*) {
+void menuTabSpinAction() {
     Action* action = currentAction;
-    double t = action->time < MENU_TAB_TIP_MS ? action->time : MENU_TAB_TIP_MS;
+    double t = action->finishAt(MENU_TAB_TIP_MS).t;
     double angle = MENU_TAB_TIP_ANGLE * t / MENU_TAB_TIP_MS;
-    currentObject->turn(angle - action->d0, 0, 0);
-    action->d0 = angle;
-    if (action->time > MENU_TAB_TIP_MS) action->finish();
+    currentObject->turn(angle - action->applied.x, 0, 0);
+    action->applied.x = angle;
 }
 
-void toggleMenuClick(void*) {
+void toggleMenuClick() {
     if (!currentClicked()) return;
     theSettings->menuHidden = !theSettings->menuHidden;
     showMenuTab();
+}
+
+void pieceGrabAction() {
+    SceneObject* piece = currentObject;
+    Action* action = currentAction;
+    if (board.retireHeldPiece && piece == board.heldPiece) {
+        board.retireHeldPiece = false;
+        action->finish();
+    }
+    if (!currentClicked()) return;
+    // The piece sent just before (keys and switches can follow a send in
+    // the very next frame) has not retired yet: it does now, or this lift
+    // would take its place as heldPiece and it would stay liftable.
+    if (board.retireHeldPiece && board.heldPiece && board.heldPiece != piece) {
+        for (Action& watcher : board.heldPiece->animator.actions)
+            if (watcher.effect == pieceGrabAction) watcher.finish();
+        board.retireHeldPiece = false;
+    }
+    theAudio->play(LIFT_SOUND, false);
+    // heldShadow is there exactly while heldPiece is lifted (not yet sent).
+    SceneObject* held = board.heldShadow ? board.heldPiece : nullptr;
+    if (held && held != piece) held->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
+    if (held != piece) piece->move(0, 0, LIFTED_PIECE_RISE);
+    SceneObject* shadow = new SceneObject;
+    shadow->loadModel(currentArchives().shadows, std::to_string(action->number));
+    piece->addChild(shadow);
+    if (board.heldShadow) board.heldShadow->kill();
+    board.heldShadow = shadow;
+    board.heldPiece = piece;
+    piece->startTrack(PIECE_PULSE);
+}
+
+void placeClickAction() {
+    Action* action = currentAction;
+    if (!currentClicked() || action->other != board.heldPiece) return;
+    SceneObject* place = currentObject;
+    SceneObject* piece = board.heldPiece;
+    board.retireHeldPiece = true;
+    theAudio->play(SEND_SOUND, false);
+    double dx = piece->positionX() - place->positionX();
+    double dy = piece->positionY() - place->positionY();
+    Action& fly = piece->firstAction(PIECE_FLY);
+    fly.goal = {place->positionX(), place->positionY(), 0};
+    fly.speed = flightSpeed(std::sqrt(dx * dx + dy * dy));
+    fly.other = board.heldShadow;
+    piece->startTrack(PIECE_FLY);
+    action->finish();
+    board.placedCount += 1;
+    board.heldShadow = nullptr;
+}
+
+void pieceLanded() {
+    // A board that is being left (another picture, a restart, a size switch)
+    // no longer completes: the flag would land on the wrong picture.
+    if (board.placedCount == puzzle.pieceCount && !board.leaving) completePicture();
+}
+
+void completePicture() {
+    theAudio->play(FANFARE_SOUND, false);
+    setPictureFinished(puzzle.currentPicture, true);
+    showPicture();
 }

@@ -4,21 +4,30 @@
 // the current picture.
 //
 // The puzzle screen (`puzzleScreen`) is built once per run, after the size
-// is known: a frame with a previous and a next button, and under it `board`.
-// A board holds the tray, then piece 1, place 1, piece 2, place 2 ...; the
-// pieces fly in from behind the tray to their scattered start spots.  What
-// a click on a piece or a place does is piece_play; what the last landing
-// does, and the zoomed finished picture, is completion.
+// is known: a frame with a previous and a next button, and under it the
+// board.  A board holds the tray, then piece 1, place 1, piece 2, place 2
+// ...; the pieces fly in from behind the tray to their scattered start
+// spots.  A click on a loose piece lifts it; a click on its own place sends
+// it there; the last landing completes the picture.
 //
 // Leaving a board always goes through `leaveBoard`, which starts the board's
-// track 0: a fresh board is built two frames later (startBoardTrack1, then
-// rebuildBoardAction), or, for a finished picture, after the screen has
+// leave track: a fresh board is built two frames later (startRebuildAction,
+// then rebuildBoardAction), or, for a finished picture, after the screen has
 // zoomed back down.  Only the start-up, the size choice, the completion and
 // the end of the zoom out call showPicture directly.
 //
-// Everything here is owned by this module, in one record; the objects
-// themselves are owned by their parents in the scene tree, the pointers only
-// name them.
+// The state lives in two records by lifetime: PuzzleRun for the whole run
+// (picture, walk, size, screen and tab) and BoardState for one board (its
+// scatter, held piece, placed count, leaving flag), which showPicture
+// replaces whole in one statement with every board it builds.  Only this
+// module writes either; the others (and every test) read them through
+// thePuzzle and theBoard.  The objects themselves are owned by their
+// parents in the scene tree, the pointers only name them.
+//
+// Every effect that reads or changes the board's state is here: lifting a
+// piece, sending it, its landing and the completion.  The motions they start
+// are piece_play's (PIECE_TRACKS) and completion's (SCREEN_TRACKS), which
+// tell this module when they are done through their actions' `then`.
 //
 // NOTE: the size is chosen by selectPuzzleSize; nothing should build a
 // board before it has run once (resetPuzzleState sets the 48-piece size so
@@ -31,31 +40,38 @@
 
 struct SceneObject;
 
-// The puzzle's state: one record, owned and written by this module.  Piece
-// play and completion change it through the few functions below; every
-// other module (and every test) only reads it, through thePuzzle.
-struct PuzzleState {
-    int32_t currentPicture = 0;             // the picture being played (puzzle/photo_walk.h)
-    int32_t walkDirection = 1;              // the last step through the pictures, +1 or -1
-    bool tabWaiting = false;                // the corner tab waits for the current photo's pictures
-    int32_t pieceCount = BIG_PIECE_COUNT;   // pieces of the current size, 20 or 48
-    double minScatterDistance = 2.5;        // least distance between two start spots
-    int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
-    int32_t scatterX[MAX_PIECE_COUNT] = {}; // start spots of this board
-    int32_t scatterY[MAX_PIECE_COUNT] = {};
-    int32_t placedCount = 0;             // pieces sent to their place on this board
-    SceneObject* heldPiece = nullptr;    // the lifted piece, or the last one sent
-    SceneObject* heldShadow = nullptr;   // the lifted piece's shadow
-    SceneObject* puzzleScreen = nullptr; // frame, buttons and board
-    SceneObject* board = nullptr;        // the current board, or the finished picture
-    bool boardBusy = false;              // the screen zooms: picture switching is refused
-    bool boardLeaving = false; // track 0 of this board was started: it no longer completes
-    int32_t decodedAhead = -1; // the picture whose board was decoded ahead during this one, or -1
+// What lives for the whole run.
+struct PuzzleRun {
+    int32_t currentPicture = 0;           // the picture being played (puzzle/photo_walk.h)
+    int32_t walkDirection = 1;            // the last step through the pictures, +1 or -1
+    bool tabWaiting = false;              // the corner tab waits for the current photo's pictures
+    int32_t pieceCount = BIG_PIECE_COUNT; // pieces of the current size, 20 or 48
+    double minScatterDistance = 2.5;      // least distance between two start spots
+    SceneObject* puzzleScreen = nullptr;  // frame, buttons and board
     SceneObject* menuTabParent = nullptr; // the start-up's holder of the corner tab
     SceneObject* menuTab = nullptr;       // the tab shown in it now
 };
 
-extern const PuzzleState& thePuzzle; // read-only outside this module
+// What lives for one board, from its building to the next one's.
+struct BoardState {
+    SceneObject* object = nullptr;          // the board: tray, pieces, places, or the finished picture
+    int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
+    int32_t scatterX[MAX_PIECE_COUNT] = {}; // start spots of this board
+    int32_t scatterY[MAX_PIECE_COUNT] = {};
+    int32_t placedCount = 0;          // pieces sent to their place
+    SceneObject* heldPiece = nullptr; // the lifted piece, or the last one sent
+    SceneObject* heldShadow = nullptr; // the lifted piece's shadow
+    // A piece was sent; its lift watcher ends at its next run.  It must die
+    // with its board: a piece sent in the very frame its board is left would
+    // otherwise retire the first piece lifted on the next board, and that
+    // picture could never be finished.
+    bool retireHeldPiece = false;
+    bool leaving = false;      // its leave track was started: it no longer completes
+    int32_t decodedAhead = -1; // the picture whose board was decoded ahead during this one, or -1
+};
+
+extern const PuzzleRun& thePuzzle;  // read-only outside this module
+extern const BoardState& theBoard; // read-only outside this module
 
 // Half extents round its centre of the largest piece of a size, its outline
 // included: what the scatter keeps on screen (the art checks its cuts fit).
@@ -64,13 +80,6 @@ struct PieceReach {
 };
 constexpr PieceReach PIECE_REACH_20 = {3.45, 3.1};
 constexpr PieceReach PIECE_REACH_48 = {2.25, 2.25};
-
-// Piece play: `piece` is lifted and casts `shadow` (the last shadow killed).
-void holdPiece(SceneObject* piece, SceneObject* shadow);
-// Piece play: the held piece was sent to its place (its shadow goes with it).
-void pieceSent();
-// Completion: the screen zooms (switching refused) or has come to rest.
-void setBoardBusy(bool busy);
 
 // The archives of the current picture in the chosen size.
 PictureArchives currentArchives();
@@ -91,7 +100,7 @@ void selectPuzzleSize(int32_t mode);
 double pieceTargetX(int32_t layout, int32_t piece);
 double pieceTargetY(int32_t layout, int32_t piece);
 
-// Frame, previous and next button; the two zoom tracks of the screen.
+// Frame, previous and next button; the zoom tracks of the screen.
 void buildPuzzleScreen();
 
 // Replace `board` by the current picture: finished, or a fresh scattered board.
@@ -115,18 +124,34 @@ void randomScatterCandidate();
 // Whether the candidate keeps minScatterDistance from the first n spots.
 bool candidateIsFree(int32_t n);
 
-// Start the board's track 0: the way every part of the game leaves a board.
+// Start the board's leave track: the way every part of the game leaves a board.
 void leaveBoard();
 
 // Effects of the previous and next buttons (click, or the arrow keys with no dialog open).
-void prevPictureClick(void* arg);
-void nextPictureClick(void* arg);
+void prevPictureClick();
+void nextPictureClick();
 
-// Board track 0 of a scattered board: finish, start track 1.
-void startBoardTrack1(void* arg);
+// A board's tracks: leaving it, and building the next one.
+enum BoardTrack : int32_t { BOARD_LEAVE, BOARD_REBUILD };
 
-// Board track 1: finish, build the next board (once a photo it shows is made).
-void rebuildBoardAction(void* arg);
+// Leave track of a scattered board: start the rebuild (a frame later).
+void startRebuildAction();
+
+// Rebuild track: finish, build the next board (once a photo it shows is made).
+void rebuildBoardAction();
+
+// A piece's lift watcher, endless (`number` = the piece): lift it when clicked.
+void pieceGrabAction();
+
+// A place's watcher, endless (`other` = its piece): send the lifted piece
+// when it is its own.
+void placeClickAction();
+
+// A sent piece has landed: the board completes after its last one.
+void pieceLanded();
+
+// The last piece has landed: fanfare, completed flag, the finished picture.
+void completePicture();
 
 // The empty holder of the corner tab (the start-up adds it to worldRoot).
 SceneObject* makeMenuTabParent();
@@ -135,7 +160,7 @@ SceneObject* makeMenuTabParent();
 void showMenuTab();
 
 // The open tab tips from upright to flat in 1300 ms.
-void menuTabSpinAction(void* arg);
+void menuTabSpinAction();
 
 // Effect of the bar's "view" button: open or close the tab.
-void toggleMenuClick(void* arg);
+void toggleMenuClick();

@@ -24,46 +24,29 @@ void Action::setTiming(double durationMs) {
     age = 0;
 }
 
-void Action::setEffect(EffectFn fn, void* effectArg) {
-    setEffect(fn, effectArg, 0, 0, 0, 0, 0, 0);
-}
-
-void Action::setEffect(EffectFn fn, void* effectArg, int32_t a, int32_t b, int32_t c, double x,
-                       double y, double z) {
-    effect = fn;
-    arg = effectArg;
-    i0 = a;
-    i1 = b;
-    i2 = c;
-    d0 = x;
-    d1 = y;
-    d2 = z;
-}
-
-void Action::setEffect(EffectFn fn, int32_t a, double x, double y, double z) {
-    setEffect(fn, nullptr, a, 0, 0, x, y, z);
-}
-
-void Action::setEffect(EffectFn fn, int32_t a, int32_t b, int32_t c, double x, double y, double z) {
-    setEffect(fn, nullptr, a, b, c, x, y, z);
+ClampedTime Action::finishAt(double endMs) {
+    if (time <= endMs) return {time, false};
+    finish();
+    return {endMs, true};
 }
 
 void Action::advance(double dtMs) {
     age += dtMs;
     if (!endless && age >= duration) finished = true;
     time += dtMs;
+    stepMs = dtMs;
     currentAction = this;
-    if (effect) effect(arg);
+    if (effect) effect();
     // An ending action changes the next frame (its offset goes); a timed one
     // ends after the rest of its lifetime.
     double left = finished ? 0 : endless ? HUGE_VAL : duration - age;
     actionDeadlineMs = std::min(actionDeadlineMs, left);
 }
 
-Action makeAction(double durationMs, EffectFn fn, void* effectArg) {
+Action makeAction(double durationMs, EffectFn fn) {
     Action action;
     action.setTiming(durationMs);
-    action.setEffect(fn, effectArg);
+    action.effect = fn;
     return action;
 }
 
@@ -100,22 +83,28 @@ void Animator::addAction(const Action& action) {
     actionDeadlineMs = 0; // it first runs in the next frame
 }
 
-int32_t TrackSet::addTrack() {
-    spawns.emplace_back();
-    current = (int32_t)spawns.size() - 1;
-    return current;
-}
-
-void TrackSet::addAction(const Action& action) {
-    if (current < 0 || current >= trackCount()) {
-        if (spawns.empty()) addTrack();
-        current = 0;
+void TrackSet::setTracks(const TrackSpec* table, size_t count) {
+    spawns.assign(count, {});
+    for (size_t i = 0; i < count; ++i) {
+        if (!table[i].effect) continue;
+        Action action = makeAction(table[i].durationMs, table[i].effect);
+        action.then = table[i].then;
+        spawns[i].push_back(action);
     }
-    spawns[(size_t)current].push_back(action);
 }
 
-void TrackSet::startTrack(int32_t n) {
-    if (n < 0 || n >= trackCount() || !animator) return;
-    for (const Action& action : spawns[(size_t)n])
+void TrackSet::addAction(int32_t track, const Action& action) {
+    if (track < 0) return;
+    if (track >= trackCount()) spawns.resize((size_t)track + 1);
+    spawns[(size_t)track].push_back(action);
+}
+
+Action& TrackSet::firstAction(int32_t track) {
+    return spawns[(size_t)track].front();
+}
+
+void TrackSet::startTrack(int32_t track) {
+    if (track < 0 || track >= trackCount() || !animator) return;
+    for (const Action& action : spawns[(size_t)track])
         animator->addAction(action);
 }

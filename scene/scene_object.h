@@ -53,7 +53,7 @@ enum DrawPhase : int32_t {
 struct SceneObject {
     Transform transform;               // own placement in the parent's space
     Animator animator;                 // live actions and animation offset
-    TrackSet tracks;                   // numbered tracks, linked to animator
+    TrackSet tracks;                   // its kind's named tracks, linked to animator
     bool dying = false;                // set by kill
     bool dead = false;                 // dying and childless: parent frees it
     std::vector<DrawHook> drawHooks;   // run around meshes and children
@@ -89,9 +89,13 @@ struct SceneObject {
     bool isScaled() const { return transform.isScaled(); }
 
     // The track operations, on the object's own track set.
-    int32_t addTrack() { return tracks.addTrack(); }
-    void addAction(const Action& action) { tracks.addAction(action); }
-    void startTrack(int32_t n) { tracks.startTrack(n); }
+    template <size_t N>
+    void setTracks(const TrackSpec (&table)[N]) {
+        tracks.setTracks(table);
+    }
+    void addAction(int32_t track, const Action& action) { tracks.addAction(track, action); }
+    Action& firstAction(int32_t track) { return tracks.firstAction(track); }
+    void startTrack(int32_t track) { tracks.startTrack(track); }
 };
 
 extern SceneObject* worldRoot;     // root of the scene tree; the game runs until it is dead

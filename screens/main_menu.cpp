@@ -1,6 +1,8 @@
 // The main menu page: options, links and their replaceable birds.
 #include "screens/main_menu.h"
 
+#include <iterator>
+
 #include "audio/audio_mixer.h"
 #include "base/settings.h"
 #include "scene/scene_object.h"
@@ -24,14 +26,6 @@ constexpr double SIZE_BIRD_X = 0.51;
 constexpr double SIZE_BIRD_Z[2] = {1.62, 3.22};
 constexpr double SIZE_DOT_Z[2] = {1.6, -1.6};
 
-// The menu's art, at the page's origin, x scaled.
-struct MenuArt {
-    const char* model;
-    double scaleX;
-};
-
-constexpr MenuArt MENU_ART[2] = {{"fon_menu", 1}, {"reclama", 0.9}};
-
 // A toggle: where it stands, which switch it shows, its two effects.
 struct MenuToggle {
     double x, z;
@@ -44,112 +38,93 @@ constexpr MenuToggle SOUND_TOGGLE = {-6.648, 3.314, &Settings::soundOn, soundOnC
 constexpr MenuToggle MUSIC_TOGGLE = {-6.648, 1.704, &Settings::musicOn, musicOnClick,
                                      musicOffClick};
 
-// The menu's buttons, after the birds, in order.  `click` none: the close button.
-struct MenuButton {
-    const char* archive;
-    const char* model;
-    double x, z;
-    EffectFn click;
-    int32_t i0, i1, i2;
-};
+// A toggle showing its switch as it is now, onto the page.
+void addToggle(SceneObject* page, const MenuToggle& toggle) {
+    bool on = theSettings->*toggle.flag;
+    DialogItem item = {ItemKind::Toggle, nullptr, on ? BIRD_ON : BIRD_OFF, toggle.x, toggle.z};
+    item.acts[0] = on ? toggle.switchOff : toggle.switchOn;
+    addDialogItem(page, item, BUTTON_ARCHIVE, DIALOG_DEPTH, nullptr);
+}
 
-constexpr MenuButton MENU_BUTTONS[7] = {
-    {MENU_ARCHIVE, "close_menu", 8.091, 4.205, nullptr, 0, 0, 0},
-    {MENU_ARCHIVE, "about", 3.13, -3.328, showAboutDialog, 0, 0, 0},
-    {MENU_ARCHIVE, "visit", -3.99, -3.328, openHomePageClick, 0, 0, 0},
-    {MENU_ARCHIVE, "break", -5.261, -0.684, showBreakAllDialog, 0, 0, 0},
-    {TILE_ARCHIVE, "rec1", -8.2, -10.576, openProductPageClick, 0, 1, 1},
-    {TILE_ARCHIVE, "rec2", 0, -10.576, openProductPageClick, 1, 1, 1},
-    {TILE_ARCHIVE, "rec3", 8.2, -10.576, openProductPageClick, 2, 1, 1},
-};
+void addSoundToggle(SceneObject* page) {
+    addToggle(page, SOUND_TOGGLE);
+}
+
+void addMusicToggle(SceneObject* page) {
+    addToggle(page, MUSIC_TOGGLE);
+}
 
 // The size bird for the size now chosen, with its dot, onto the page.
 void addSizeBird(SceneObject* page) {
     int big = theSettings->bigPuzzle == 1 ? 1 : 0;
-    SceneObject* bird =
-        newModelObject(BUTTON_ARCHIVE, BIRD_OFF, SIZE_BIRD_X, DIALOG_DEPTH, SIZE_BIRD_Z[big], true);
-    addEndlessTrack(bird, {big ? switchToSmallClick : switchToBigClick}, page);
+    DialogItem item = {ItemKind::Replaceable, nullptr, BIRD_OFF, SIZE_BIRD_X, SIZE_BIRD_Z[big]};
+    item.acts[0] = big ? switchToSmallClick : switchToBigClick;
+    SceneObject* bird = addDialogItem(page, item, BUTTON_ARCHIVE, DIALOG_DEPTH, nullptr);
     bird->addChild(newModelObject(BUTTON_ARCHIVE, SIZE_DOT, 0, 0, SIZE_DOT_Z[big], false));
-    page->addChild(bird);
 }
 
-// A toggle showing its switch as it is now, onto the page.
-void addToggle(SceneObject* page, const MenuToggle& toggle) {
-    bool on = theSettings->*toggle.flag;
-    SceneObject* bird = newModelObject(BUTTON_ARCHIVE, on ? BIRD_ON : BIRD_OFF, toggle.x,
-                                       DIALOG_DEPTH, toggle.z, true);
-    addEndlessTrack(bird, {on ? toggle.switchOff : toggle.switchOn}, page);
-    addHoverTrack(bird);
-    page->addChild(bird);
-}
+// The menu's art first, then the birds, then its buttons.
+constexpr DialogItem MENU_ITEMS[] = {
+    {ItemKind::Backdrop, nullptr, "reclama", 0, 0, 0, 0, {}, nullptr, 0, nullptr, 0.9},
+    {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSizeBird},
+    {ItemKind::Toggle, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSoundToggle},
+    {ItemKind::Toggle, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addMusicToggle},
+    {ItemKind::Card, nullptr, "close_menu", 8.091, 4.205, 0, 0, {closePageOnCancel}},
+    {ItemKind::Button, nullptr, "about", 3.13, -3.328, 0, 0, {}, showAboutDialog},
+    {ItemKind::Button, nullptr, "visit", -3.99, -3.328, 0, 0, {}, openHomePageClick},
+    {ItemKind::Button, nullptr, "break", -5.261, -0.684, 0, 0, {}, showBreakAllDialog},
+    {ItemKind::Button, TILE_ARCHIVE, "rec1", -8.2, -10.576, 0, 0, {}, openProductPageClick, 0},
+    {ItemKind::Button, TILE_ARCHIVE, "rec2", 0, -10.576, 0, 0, {}, openProductPageClick, 1},
+    {ItemKind::Button, TILE_ARCHIVE, "rec3", 8.2, -10.576, 0, 0, {}, openProductPageClick, 2},
+};
+
+constexpr DialogLayout MAIN_MENU = {
+    MENU_ARCHIVE, {"fon_menu", nullptr}, DIALOG_DEPTH, MENU_ITEMS, std::size(MENU_ITEMS), -1};
 
 // A clicked toggle: set its switch, replace it by one showing the new state.
-void flipToggle(void* page, const MenuToggle& toggle, bool on) {
+void flipToggle(const MenuToggle& toggle, bool on) {
     if (!currentClicked()) return;
     theSettings->*toggle.flag = on;
     setAudioSwitches(theSettings->soundOn, theSettings->musicOn);
     if (on && toggle.flag == &Settings::musicOn) theAudio->play(MUSIC_ENTRY, true);
     currentObject->kill();
-    addToggle((SceneObject*)page, toggle);
+    addToggle(currentAction->other, toggle);
 }
 
 // The clicked size bird: the other size, and a bird on the other spot.
-void flipSize(void* page, void (*switchSize)()) {
+void flipSize(void (*switchSize)()) {
     if (!currentClicked()) return;
     switchSize();
     currentObject->kill();
-    addSizeBird((SceneObject*)page);
+    addSizeBird(currentAction->other);
 }
 
 } // namespace
 
-void showMainMenu(void*) {
-    if (!currentClicked()) return;
-    if (!dialogTop) openDialogLayer();
-    SceneObject* below = dialogTop;
-    pushDialogPage();
-    SceneObject* page = dialogTop;
-    for (const MenuArt& art : MENU_ART) {
-        SceneObject* object = newModelObject(MENU_ARCHIVE, art.model, 0, 0, 0, false);
-        if (art.scaleX != 1) object->setScale(art.scaleX, 1, 1);
-        page->addChild(object);
-    }
-    addSizeBird(page);
-    addToggle(page, SOUND_TOGGLE);
-    addToggle(page, MUSIC_TOGGLE);
-    for (const MenuButton& button : MENU_BUTTONS) {
-        SceneObject* object =
-            newModelObject(button.archive, button.model, button.x, DIALOG_DEPTH, button.z, true);
-        if (button.click) {
-            addMakeButtonTrack(object, button.click, button.i0, button.i1, button.i2);
-        } else {
-            addEndlessTrack(object, {closePageOnCancel}, below);
-            addHoverTrack(object);
-        }
-        page->addChild(object);
-    }
+void showMainMenu() {
+    if (currentClicked()) openDialog(MAIN_MENU);
 }
 
-void switchToBigClick(void* page) {
-    flipSize(page, switchToBigPuzzle);
+void switchToBigClick() {
+    flipSize(switchToBigPuzzle);
 }
 
-void switchToSmallClick(void* page) {
-    flipSize(page, switchToSmallPuzzle);
+void switchToSmallClick() {
+    flipSize(switchToSmallPuzzle);
 }
 
-void soundOnClick(void* page) {
-    flipToggle(page, SOUND_TOGGLE, true);
+void soundOnClick() {
+    flipToggle(SOUND_TOGGLE, true);
 }
 
-void soundOffClick(void* page) {
-    flipToggle(page, SOUND_TOGGLE, false);
+void soundOffClick() {
+    flipToggle(SOUND_TOGGLE, false);
 }
 
-void musicOnClick(void* page) {
-    flipToggle(page, MUSIC_TOGGLE, true);
+void musicOnClick() {
+    flipToggle(MUSIC_TOGGLE, true);
 }
 
-void musicOffClick(void* page) {
-    flipToggle(page, MUSIC_TOGGLE, false);
+void musicOffClick() {
+    flipToggle(MUSIC_TOGGLE, false);
 }

@@ -10,20 +10,20 @@
 //    product tiles (web_links); the close button (or Escape) closes it.
 //
 // A toggle or the size bird is replaced, in the frame it is clicked, by a
-// fresh one for the new state; their effects get the menu page as argument
-// so the replacement lands on the same page.  Only clicks act here; Escape
+// fresh one for the new state; their effects are given the menu page (the
+// action's `other`) so the replacement lands on the same page.  Only clicks act here; Escape
 // on the close button is the one key.
 #pragma once
 
 // Endless click effect of the bar's "menu" button: push the menu page.
-void showMainMenu(void* arg);
+void showMainMenu();
 
-// The size bird (arg = the menu page).
-void switchToBigClick(void* arg);
-void switchToSmallClick(void* arg);
+// The size bird (`other` = the menu page).
+void switchToBigClick();
+void switchToSmallClick();
 
-// The sound and music toggles (arg = the menu page).
-void soundOnClick(void* arg);
-void soundOffClick(void* arg);
-void musicOnClick(void* arg);
-void musicOffClick(void* arg);
+// The sound and music toggles (`other` = the menu page).
+void soundOnClick();
+void soundOffClick();
+void musicOnClick();
+void musicOffClick();

@@ -1,7 +1,8 @@
 // The size dialog and the size switches.
 #include "screens/size_dialog.h"
 
-#include "base/input.h"
+#include <iterator>
+
 #include "base/settings.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
@@ -15,37 +16,31 @@ constexpr double SLIDE_MS = 1000;
 constexpr double TITLE_DROP = -8.5;
 constexpr double BUTTON_GLIDE = 17;
 
-// One object of the size page; `effects` form its endless track 0.
-struct SizeItem {
-    const char* model;
-    double x, z;
-    bool button; // pickable, with the hover track
-    EffectFn effects[3];
+constexpr DialogItem SIZE_ITEMS[3] = {
+    {ItemKind::Title, nullptr, "please", 0, 16, 0, 0, {sizeTitleSlide}},
+    {ItemKind::Card, nullptr, "low", -25, -0.3, 0, 0,
+     {closePageOnOk, smallPuzzleClick, sizeButtonSlideRight}},
+    {ItemKind::Card, nullptr, "height", 25, -0.3, 0, 0,
+     {closePageOnOk, bigPuzzleClick, sizeButtonSlideLeft}},
 };
 
-constexpr SizeItem SIZE_ITEMS[3] = {
-    {"please", 0, 16, false, {sizeTitleSlide, nullptr, nullptr}},
-    {"low", -25, -0.3, true, {closePageOnOk, smallPuzzleClick, sizeButtonSlideRight}},
-    {"height", 25, -0.3, true, {closePageOnOk, bigPuzzleClick, sizeButtonSlideLeft}},
-};
+// Return chooses the 20-piece puzzle.
+constexpr DialogLayout SIZE_DIALOG = {
+    SIZE_ARCHIVE, {nullptr, nullptr}, SIZE_DEPTH, SIZE_ITEMS, std::size(SIZE_ITEMS), 1};
 
-// Move currentObject along x (or z) to `distance` * t / 1000, less what was applied (d0).
+// Move currentObject along x (or z) to `distance` * t / 1000, less what was applied.
 void slide(double distance, bool alongX) {
     Action* action = currentAction;
-    double t = action->time;
-    if (t > SLIDE_MS) {
-        action->finish();
-        t = SLIDE_MS;
-    }
+    double t = action->finishAt(SLIDE_MS).t;
     double offset = distance * t / SLIDE_MS;
-    double step = offset - action->d0;
-    action->d0 = offset;
+    double step = offset - action->applied.x;
+    action->applied.x = offset;
     currentObject->move(alongX ? step : 0, 0, alongX ? 0 : step);
 }
 
 // A size button's choice: the size, then the screen and its first board.
 void choosePuzzle(int32_t mode) {
-    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
+    if (!currentActivated(ACTION_CHOOSE)) return;
     selectPuzzleSize(mode);
     buildPuzzleScreen();
     showPicture();
@@ -53,38 +48,29 @@ void choosePuzzle(int32_t mode) {
 
 } // namespace
 
-void showSizeDialog(void*) {
-    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
-    if (!dialogTop) openDialogLayer();
-    SceneObject* below = dialogTop;
-    pushDialogPage();
+void showSizeDialog() {
+    if (!currentActivated(ACTION_CHOOSE)) return;
+    openDialog(SIZE_DIALOG);
     theSettings->showWelcome = false;
-    for (const SizeItem& item : SIZE_ITEMS) {
-        SceneObject* object =
-            newModelObject(SIZE_ARCHIVE, item.model, item.x, SIZE_DEPTH, item.z, item.button);
-        addEndlessTrack(object, {item.effects[0], item.effects[1], item.effects[2]}, below);
-        if (item.button) addHoverTrack(object);
-        dialogTop->addChild(object);
-    }
 }
 
-void smallPuzzleClick(void*) {
+void smallPuzzleClick() {
     choosePuzzle(0);
 }
 
-void bigPuzzleClick(void*) {
+void bigPuzzleClick() {
     choosePuzzle(1);
 }
 
-void sizeTitleSlide(void*) {
+void sizeTitleSlide() {
     slide(TITLE_DROP, false);
 }
 
-void sizeButtonSlideRight(void*) {
+void sizeButtonSlideRight() {
     slide(BUTTON_GLIDE, true);
 }
 
-void sizeButtonSlideLeft(void*) {
+void sizeButtonSlideLeft() {
     slide(-BUTTON_GLIDE, true);
 }
 

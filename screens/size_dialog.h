@@ -13,16 +13,16 @@
 #pragma once
 
 // Welcome "ok": click or Return: push the size page.
-void showSizeDialog(void* arg);
+void showSizeDialog();
 
 // The two buttons: click or Return: the size, the puzzle screen, the first board.
-void smallPuzzleClick(void* arg);
-void bigPuzzleClick(void* arg);
+void smallPuzzleClick();
+void bigPuzzleClick();
 
 // Slides of the title (down 8.5) and the buttons (17 to the middle) in 1000 ms.
-void sizeTitleSlide(void* arg);
-void sizeButtonSlideRight(void* arg);
-void sizeButtonSlideLeft(void* arg);
+void sizeTitleSlide();
+void sizeButtonSlideRight();
+void sizeButtonSlideLeft();
 
 // The main menu's switches: the other size for the picture on screen.
 void switchToSmallPuzzle();

@@ -7,7 +7,6 @@
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "puzzle/photo_walk.h"
-#include "puzzle/piece_play.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/mesh.h"
 #include "resources/pak_archive.h"
@@ -24,11 +23,11 @@ constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr double CURSOR_SCALE = 0.8;
 constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
+// Behind the eye: where the pointer waits while the focus ring is in use.
+constexpr double CURSOR_HIDDEN_Z = WORLD_DISTANCE + 10;
 // Negative: the half extents come out negated, as the cursor's mirrored
 // placement wants them.
 constexpr double CURSOR_EYE_DISTANCE = -CURSOR_EYE_DEPTH;
-// Behind the eye: where the pointer waits while the focus ring is in use.
-constexpr double CURSOR_HIDDEN_Z = WORLD_DISTANCE + 10;
 constexpr double BAR_Z = 0.6;
 // Each half of the meadow is this wide, at the world's distance from the eye;
 // the screen sees about half of each (more on a very wide screen).
@@ -48,9 +47,14 @@ constexpr BarButton BAR_BUTTONS[5] = {
     {"help", 22.746, -1, -5.8, showHelpDialog},
 };
 
+// The cursor's one track.
+enum CursorTrack : int32_t { CURSOR_FOLLOW };
+constexpr TrackSpec CURSOR_TRACKS[] = {{CURSOR_FOLLOW, 0, cursorFollowAction, nullptr}};
+static_assert(tracksInOrder(CURSOR_TRACKS));
+
 } // namespace
 
-void cursorFollowAction(void*) {
+void cursorFollowAction() {
     // While keys, switches or the pad play, the pointer stands out of sight.
     if (theFocusRing.shown) {
         currentObject->setPosition(0, 0, CURSOR_HIDDEN_Z);
@@ -66,7 +70,6 @@ void cursorFollowAction(void*) {
 
 void buildPersistentObjects() {
     resetPuzzleState();
-    resetPiecePlay();
     resetDialogLayer();
 
     SceneObject* background = new SceneObject;
@@ -92,9 +95,8 @@ void buildPersistentObjects() {
     cursor->setScale(CURSOR_SCALE, CURSOR_SCALE, CURSOR_SCALE);
     cursor->setPosition(0, 0, CURSOR_Z);
     cursor->loadModel(INTERFACE_ARCHIVE, "cursor");
-    cursor->addTrack();
-    cursor->addAction(makeAction(0, cursorFollowAction));
-    cursor->startTrack(0);
+    cursor->setTracks(CURSOR_TRACKS);
+    cursor->startTrack(CURSOR_FOLLOW);
     worldRoot->addChild(cursor);
 
     double width = theVideo->halfWidthAt(WORLD_DISTANCE);
@@ -103,7 +105,7 @@ void buildPersistentObjects() {
         SceneObject* button = newModelObject(
             BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width, spec.y + height, BAR_Z, true);
         button->setRotation(-90, 0, 0);
-        addMakeButtonTrack(button, spec.click);
+        makeClickButton(button, spec.click);
         worldRoot->addChild(button);
     }
 }

@@ -24,6 +24,6 @@ void openFirstScreen();        // welcome dialog, or the puzzle in the saved siz
 // Needs only the settings: start-up decodes them while the window opens.
 std::vector<std::string> firstScreenArchives();
 
-// Cursor track 0, endless: stand under the mouse pointer, tilted with its
-// place; out of sight while the focus ring is in use.
-void cursorFollowAction(void* arg);
+// Cursor, endless: stand under the mouse pointer, tilted with its place;
+// out of sight while the focus ring is in use.
+void cursorFollowAction();

@@ -44,14 +44,14 @@ std::string productPageAddress(int i) {
            "_puzzle/" + visitTags();
 }
 
-void openHomePageClick(void*) {
+void openHomePageClick() {
     if (!currentClicked()) return;
     openWebPage(homePageAddress());
     saveSettingsAndQuit();
 }
 
-void openProductPageClick(void*) {
+void openProductPageClick() {
     if (!currentClicked()) return;
-    openWebPage(productPageAddress(currentAction->i0));
+    openWebPage(productPageAddress(currentAction->number));
     saveSettingsAndQuit();
 }

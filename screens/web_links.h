@@ -18,7 +18,7 @@ std::string homePageAddress();
 std::string productPageAddress(int i);
 
 // Main menu "visit": click: open the home page, save, end the game.
-void openHomePageClick(void* arg);
+void openHomePageClick();
 
-// Product tile i0: click: open that product's page, save, end the game.
-void openProductPageClick(void* arg);
+// Product tile `number`: click: open that product's page, save, end the game.
+void openProductPageClick();

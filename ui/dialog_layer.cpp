@@ -1,8 +1,12 @@
-// The dialog layer: the page stack, the close effects and button behaviour.
+// The dialog layer: the page stack, the dialog builder, the close effects
+// and button behaviour.
 #include "ui/dialog_layer.h"
+
+#include <vector>
 
 #include "audio/audio_mixer.h"
 #include "base/input.h"
+#include "base/video_context.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "ui/focus_ring.h"
@@ -18,47 +22,80 @@ constexpr double LAYER_STEP_MS = 600;         // length of the stack's and a pag
 constexpr double LAYER_MOVE_MS = 400;         // the part of it that moves
 constexpr Vec3 LAYER_BACK_STEP = {2, -2, -3}; // world terms: right, down, away
 constexpr Vec3 PAGE_OFFSET = {-2, -3, 2};     // page terms: the opposite step
-constexpr int32_t LAYER_FORWARD_TRACK = 0;
-constexpr int32_t LAYER_BACK_TRACK = 1;
-constexpr int32_t PAGE_ACTIVATE_TRACK = 1;
-constexpr int32_t BUTTON_IDLE_TRACK = 2;
-constexpr int32_t BUTTON_HOVER_TRACK = 3;
 constexpr double BUTTON_GROW_MS = 100;
 constexpr double BUTTON_GROWTH = 0.07;
+// The dialog art's distance from the eye: edge-pinned items keep to the
+// view's corners at it.
+constexpr double DIALOG_EYE_DISTANCE = 34.9;
 constexpr const char* BLOCK_ARCHIVE = "main_menu.pak";
 constexpr const char* BLOCK_MODEL = "block";
 constexpr const char* BUTTON_SOUND = "button.wav";
 
-// Move currentObject by the step's share at time t, less what was applied (d0..d2).
+constexpr TrackSpec LAYER_TRACKS[] = {
+    {LAYER_FORWARD, LAYER_STEP_MS, layerForwardAction, nullptr},
+    {LAYER_BACK, LAYER_STEP_MS, layerBackAction, nullptr},
+};
+constexpr TrackSpec PAGE_TRACKS[] = {
+    {PAGE_SLIDE, LAYER_STEP_MS, pageSlideAction, nullptr},
+    {PAGE_ACTIVATE, 0, pageActivateAction, nullptr},
+};
+// A click button's watcher waits in BUTTON_ACTS until it has settled; a
+// card's effects run from the first frame.
+constexpr TrackSpec CLICK_BUTTON_TRACKS[] = {
+    {BUTTON_ACTS, 0, nullptr, nullptr},
+    {BUTTON_SETTLE, -1, settleClickButton, nullptr},
+    {BUTTON_IDLE, 0, buttonIdleAction, nullptr},
+    {BUTTON_HOVER, 0, buttonHoverAction, nullptr},
+};
+constexpr TrackSpec CARD_TRACKS[] = {
+    {BUTTON_ACTS, 0, nullptr, nullptr},
+    {BUTTON_SETTLE, -1, settleCard, nullptr},
+    {BUTTON_IDLE, 0, buttonIdleAction, nullptr},
+    {BUTTON_HOVER, 0, buttonHoverAction, nullptr},
+};
+constexpr TrackSpec STILL_ITEM_TRACKS[] = {{BUTTON_ACTS, 0, nullptr, nullptr}};
+static_assert(tracksInOrder(LAYER_TRACKS) && tracksInOrder(PAGE_TRACKS) &&
+              tracksInOrder(CLICK_BUTTON_TRACKS) && tracksInOrder(CARD_TRACKS) &&
+              tracksInOrder(STILL_ITEM_TRACKS));
+
+// Each open page and the item Return presses on it.
+struct PageRecord {
+    const SceneObject* page;
+    SceneObject* defaultButton;
+};
+std::vector<PageRecord> openPages;
+
+// Move currentObject by the step's share at time t, less what was applied.
 void stepLayer(const Vec3& step) {
     Action* action = currentAction;
     double t = action->time < LAYER_MOVE_MS ? action->time : LAYER_MOVE_MS;
     double f = t / LAYER_MOVE_MS;
-    currentObject->move(step.x * f - action->d0, step.y * f - action->d1, step.z * f - action->d2);
-    action->d0 = step.x * f;
-    action->d1 = step.y * f;
-    action->d2 = step.z * f;
+    Vec3& applied = action->applied;
+    currentObject->move(step.x * f - applied.x, step.y * f - applied.y, step.z * f - applied.z);
+    applied = {step.x * f, step.y * f, step.z * f};
 }
 
 // What every close effect does once it fires: the stack comes forward, the
 // top page goes, and the page below (or no dialog at all) is on top.
-void closeTopPage(void* below) {
+void closeTopPage(SceneObject* below) {
     currentAction->finish();
-    if (dialogRoot) dialogRoot->startTrack(LAYER_FORWARD_TRACK);
+    if (dialogRoot) dialogRoot->startTrack(LAYER_FORWARD);
     if (dialogTop) dialogTop->kill();
+    if (!openPages.empty()) openPages.pop_back();
     if (below == dialogRoot)
         closeDialogLayer();
     else
-        dialogTop = (SceneObject*)below;
+        dialogTop = below;
 }
 
-// The idle and hover tracks every grown button has (tracks 2 and 3).
-void addIdleAndHoverTracks(SceneObject* button) {
-    button->addTrack();
-    button->addAction(makeAction(0, buttonIdleAction));
-    button->startTrack(BUTTON_IDLE_TRACK);
-    button->addTrack();
-    button->addAction(makeAction(0, buttonHoverAction));
+// The endless effects of an item, in order, into its first track.
+void addActs(SceneObject* object, const EffectFn (&acts)[3], SceneObject* other) {
+    for (EffectFn effect : acts) {
+        if (!effect) continue;
+        Action action = makeAction(0, effect);
+        action.other = other;
+        object->addAction(BUTTON_ACTS, action);
+    }
 }
 
 } // namespace
@@ -68,6 +105,7 @@ void resetDialogLayer() {
     blockPlane = nullptr;
     dialogTop = nullptr;
     closeRequested = false;
+    openPages.clear();
 }
 
 bool currentClicked() {
@@ -75,12 +113,88 @@ bool currentClicked() {
     return (thePicker.isCurrentPicked() && leftClicked) || currentChosen();
 }
 
-void* effectArg(EffectFn fn) {
-    return reinterpret_cast<void*>(fn);
+bool currentActivated(InputAction shortcut) {
+    return currentClicked() || (shortcut != ACTION_NONE && shortcutAction(shortcut));
 }
 
-EffectFn argEffect(void* arg) {
-    return reinterpret_cast<EffectFn>(arg);
+bool currentTriggered(InputAction action) {
+    return currentClicked() || (dialogTop == nullptr && actionPressed(action));
+}
+
+void openDialog(const DialogLayout& layout) {
+    if (!dialogTop) openDialogLayer();
+    SceneObject* below = dialogTop;
+    pushDialogPage();
+    SceneObject* page = dialogTop;
+    if (layout.background[0]) {
+        SceneObject* background = new SceneObject;
+        for (const char* model : layout.background)
+            if (model) background->loadModel(layout.archive, model);
+        page->addChild(background);
+    }
+    for (size_t i = 0; i < layout.itemCount; ++i) {
+        const DialogItem& item = layout.items[i];
+        SceneObject* object;
+        if (item.make) {
+            size_t before = page->children.size();
+            item.make(page);
+            object = page->children.size() > before ? page->children.back() : nullptr;
+        } else {
+            object = addDialogItem(page, item, layout.archive, layout.depth, below);
+        }
+        if ((int32_t)i == layout.defaultItem) openPages.back().defaultButton = object;
+    }
+}
+
+SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
+                           double depth, SceneObject* below) {
+    double width = theVideo->halfWidthAt(DIALOG_EYE_DISTANCE);
+    double height = theVideo->halfHeightAt(DIALOG_EYE_DISTANCE);
+    double x = item.x + item.xEdge * width, z = item.z + item.zEdge * height;
+    const char* from = item.archive ? item.archive : archive;
+    SceneObject* object;
+    switch (item.kind) {
+    case ItemKind::Backdrop:
+        object = newModelObject(from, item.model, x, 0, z, false);
+        if (item.scaleX != 1) object->setScale(item.scaleX, 1, 1);
+        break;
+    case ItemKind::Picture:
+        object = newModelObject(from, item.model, x, depth, z, true);
+        break;
+    case ItemKind::Title:
+        object = newModelObject(from, item.model, x, depth, z, false);
+        object->setTracks(STILL_ITEM_TRACKS);
+        addActs(object, item.acts, below);
+        object->startTrack(BUTTON_ACTS);
+        break;
+    case ItemKind::Button:
+        object = newModelObject(from, item.model, x, depth, z, true);
+        makeClickButton(object, item.click, item.number);
+        break;
+    case ItemKind::Card:
+    case ItemKind::Toggle:
+        object = newModelObject(from, item.model, x, depth, z, true);
+        object->setTracks(CARD_TRACKS);
+        addActs(object, item.acts, item.kind == ItemKind::Card ? below : page);
+        object->startTrack(BUTTON_ACTS);
+        object->startTrack(BUTTON_SETTLE);
+        break;
+    case ItemKind::Replaceable:
+    default:
+        object = newModelObject(from, item.model, x, depth, z, true);
+        object->setTracks(STILL_ITEM_TRACKS);
+        addActs(object, item.acts, page);
+        object->startTrack(BUTTON_ACTS);
+        break;
+    }
+    page->addChild(object);
+    return object;
+}
+
+SceneObject* pageDefaultButton(const SceneObject* page) {
+    for (const PageRecord& record : openPages)
+        if (record.page == page) return record.defaultButton;
+    return nullptr;
 }
 
 void openDialogLayer() {
@@ -92,10 +206,7 @@ void openDialogLayer() {
 
     dialogRoot = new SceneObject;
     dialogRoot->setRotation(-90, 0, 0);
-    dialogRoot->addTrack();
-    dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerForwardAction));
-    dialogRoot->addTrack();
-    dialogRoot->addAction(makeAction(LAYER_STEP_MS, layerBackAction));
+    dialogRoot->setTracks(LAYER_TRACKS);
     worldRoot->addChild(dialogRoot);
     dialogTop = dialogRoot;
 }
@@ -106,83 +217,69 @@ void closeDialogLayer() {
     dialogRoot = nullptr;
     blockPlane = nullptr;
     dialogTop = nullptr;
+    openPages.clear();
 }
 
 void pushDialogPage() {
-    dialogRoot->startTrack(LAYER_BACK_TRACK);
+    dialogRoot->startTrack(LAYER_BACK);
     SceneObject* page = new SceneObject;
-    page->addTrack();
-    page->addAction(makeAction(LAYER_STEP_MS, pageSlideAction));
-    page->addTrack();
-    page->addAction(makeAction(0, pageActivateAction));
-    page->startTrack(0);
-    page->startTrack(PAGE_ACTIVATE_TRACK);
+    page->setTracks(PAGE_TRACKS);
+    page->startTrack(PAGE_SLIDE);
+    page->startTrack(PAGE_ACTIVATE);
     dialogTop->addChild(page);
     dialogTop = page;
+    openPages.push_back({page, nullptr});
 }
 
-void layerBackAction(void*) {
+void layerBackAction() {
     stepLayer(LAYER_BACK_STEP);
 }
 
-void layerForwardAction(void*) {
+void layerForwardAction() {
     stepLayer({-LAYER_BACK_STEP.x, -LAYER_BACK_STEP.y, -LAYER_BACK_STEP.z});
 }
 
-void pageSlideAction(void*) {
+void pageSlideAction() {
     double t = currentAction->time < LAYER_MOVE_MS ? currentAction->time : LAYER_MOVE_MS;
     double f = t / LAYER_MOVE_MS;
     currentObject->setPosition(PAGE_OFFSET.x * f, PAGE_OFFSET.y * f, PAGE_OFFSET.z * f);
 }
 
-void pageActivateAction(void*) {
+void pageActivateAction() {
     shortcutsActive = currentObject == dialogTop;
 }
 
-void closePageNow(void* below) {
-    closeTopPage(below);
-}
-
-void closePageOnCancel(void* below) {
-    if (!currentClicked() && !shortcutAction(ACTION_BACK) && !closeRequested) return;
+void closePageOnCancel() {
+    if (!currentActivated(ACTION_BACK) && !closeRequested) return;
     closeRequested = false;
-    closeTopPage(below);
+    closeTopPage(currentAction->other);
 }
 
-void closePageOnOk(void* below) {
-    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
+void closePageOnOk() {
+    if (!currentActivated(ACTION_CHOOSE)) return;
     keyConsumed = false; // the button's next effect sees the same Return
-    closeTopPage(below);
+    closeTopPage(currentAction->other);
 }
 
-void closePageAndParent(void* below) {
-    if (!currentClicked() && !shortcutAction(ACTION_CHOOSE)) return;
+void closePageAndParent() {
+    if (!currentActivated(ACTION_CHOOSE)) return;
+    SceneObject* below = currentAction->other;
     keyConsumed = false;
     closeRequested = true;
     closeTopPage(below);
-    if (below != dialogRoot && below) ((SceneObject*)below)->startTrack(PAGE_ACTIVATE_TRACK);
+    if (below != dialogRoot && below) below->startTrack(PAGE_ACTIVATE);
 }
 
-void makeButton(void* click) {
-    Action* action = currentAction;
-    int32_t i0 = action->i0, i1 = action->i1, i2 = action->i2;
-    action->finish();
-    SceneObject* button = currentObject;
-    int32_t track = button->addTrack();
-    Action watch;
-    watch.setTiming(0);
-    watch.setEffect(argEffect(click), nullptr, i0, i1, i2, 0, 0, 0);
-    button->addAction(watch);
-    button->startTrack(track);
-    addIdleAndHoverTracks(button);
+void settleClickButton() {
+    currentObject->startTrack(BUTTON_ACTS);
+    currentObject->startTrack(BUTTON_IDLE);
 }
 
-void makeHoverButton(void*) {
-    currentAction->finish();
-    addIdleAndHoverTracks(currentObject);
+void settleCard() {
+    currentObject->startTrack(BUTTON_IDLE);
 }
 
-void buttonIdleAction(void*) {
+void buttonIdleAction() {
     SceneObject* button = currentObject;
     Action* action = currentAction;
     if (button->scaleX() != 1) {
@@ -192,11 +289,11 @@ void buttonIdleAction(void*) {
     if (action->time > BUTTON_GROW_MS || button->scaleX() == 1) button->setScale(1, 1, 1);
     if (thePicker.isCurrentPicked() || currentFocused()) {
         action->finish();
-        button->startTrack(BUTTON_HOVER_TRACK);
+        button->startTrack(BUTTON_HOVER);
     }
 }
 
-void buttonHoverAction(void*) {
+void buttonHoverAction() {
     SceneObject* button = currentObject;
     Action* action = currentAction;
     double s = 1 + action->time * BUTTON_GROWTH / BUTTON_GROW_MS;
@@ -205,7 +302,7 @@ void buttonHoverAction(void*) {
     if (currentClicked()) theAudio->play(BUTTON_SOUND, false);
     if (thePicker.isCurrentPicked() || currentFocused()) return;
     action->finish();
-    button->startTrack(BUTTON_IDLE_TRACK);
+    button->startTrack(BUTTON_IDLE);
 }
 
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
@@ -217,24 +314,10 @@ SceneObject* newModelObject(const char* archive, const char* model, double x, do
     return object;
 }
 
-void addEndlessTrack(SceneObject* object, std::initializer_list<EffectFn> effects, void* arg) {
-    int32_t track = object->addTrack();
-    for (EffectFn effect : effects)
-        if (effect) object->addAction(makeAction(0, effect, arg));
-    object->startTrack(track);
-}
-
-void addMakeButtonTrack(SceneObject* object, EffectFn click, int32_t i0, int32_t i1, int32_t i2) {
-    int32_t track = object->addTrack();
-    Action once;
-    once.setTiming(-1);
-    once.setEffect(makeButton, effectArg(click), i0, i1, i2, 0, 0, 0);
-    object->addAction(once);
-    object->startTrack(track);
-}
-
-void addHoverTrack(SceneObject* object) {
-    int32_t track = object->addTrack();
-    object->addAction(makeAction(-1, makeHoverButton));
-    object->startTrack(track);
+void makeClickButton(SceneObject* object, EffectFn click, int32_t number) {
+    object->setTracks(CLICK_BUTTON_TRACKS);
+    Action watch = makeAction(0, click);
+    watch.number = number;
+    object->addAction(BUTTON_ACTS, watch);
+    object->startTrack(BUTTON_SETTLE);
 }

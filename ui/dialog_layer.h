@@ -1,37 +1,37 @@
 // The dialog layer: every dialog of the game is a stack of pages in front of
-// the puzzle, plus the behaviour every button shares.
+// the puzzle, built from one layout table, plus the behaviour every button
+// shares.
 //
 // openDialogLayer adds two objects to worldRoot: `blockPlane`, a pickable
 // plane that catches every click meant for what lies behind the dialogs, and
 // `dialogRoot`, turned -90 degrees about x, under which the pages hang, each
 // page the child of the one below.  Turned like that, page y is depth and
-// page z is height on the screen; dialog art stands at page depth -65.1.
-// pushDialogPage sends the stack one step back while the new page comes
-// forward to where the old top page stood; the close effects undo that.
+// page z is height on the screen.  pushDialogPage sends the stack one step
+// back while the new page comes forward to where the old top page stood; the
+// close effects undo that.
 //
 // `dialogTop` is the top page (or dialogRoot while the layer holds no page
 // yet); it is none while no dialog is open, and that is how the rest of the
-// game asks whether a dialog is open.  Each page's endless
-// pageActivateAction turns shortcuts on for the top page's buttons only, so
-// Return and Escape act on the top page alone.
+// game asks whether a dialog is open.  Each page's endless activate action
+// turns shortcuts on for the top page's buttons only, so Return and Escape
+// act on the top page alone.
 //
-// Buttons: track 0 is the builder's (makeButton with the click effect, or
-// the button's endless close/action effects); makeButton and
-// makeHoverButton add the idle (track 2, started) and hover (track 3)
-// actions: a button grows to 1.07 under the pointer and every click on it
-// plays "button.wav".
+// A dialog is a DialogLayout: its archive, a background at the page's
+// origin and a table of items, each of a kind that says how it behaves
+// (buttons and cards grow under the pointer, cards act from the first frame
+// on the page below, toggles and replaceable items stand for a state and
+// replace themselves).  openDialog pushes one page and builds it from the
+// table; it remembers which item Return presses (pageDefaultButton).
 //
-// Dialog builders follow one pattern: test the trigger; open the layer if
-// dialogTop is none; remember `below` = dialogTop; push a page; add the art
-// and the buttons to dialogTop, close effects with `below` as argument.
-//
-// NOTE: makeButton receives the click effect through the action's pointer
-// argument; effectArg / argEffect are the only conversions between the two.
+// Every click or key test that means "this button was pressed" is
+// currentActivated; an opener's "a click, or its key while no dialog is
+// open" is currentTriggered.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 
+#include "base/input_bindings.h"
 #include "scene/action_track.h"
 
 struct SceneObject;
@@ -49,50 +49,100 @@ void resetDialogLayer();
 // The click test: the picker found currentObject and the left button went
 // down, or the focus ring acts on currentObject (ui/focus_ring.h).
 bool currentClicked();
+// currentObject pressed: clicked, or the `shortcut` action (Return's
+// ACTION_CHOOSE, Escape's ACTION_BACK) pressed for the top page
+// (ACTION_NONE: a click only).
+bool currentActivated(InputAction shortcut);
+// An opener pressed: clicked, or its action while no dialog is open.
+bool currentTriggered(InputAction action);
 
-// A click effect carried in an action's pointer argument, and back.
-void* effectArg(EffectFn fn);
-EffectFn argEffect(void* arg);
+// How an item of a dialog page behaves.
+enum class ItemKind : int32_t {
+    Backdrop,    // art in the page's own plane (y 0), not pickable, x scaled by scaleX
+    Picture,     // art at the items' depth, pickable: it takes clicks meant for what is behind
+    Title,       // art at the items' depth, not pickable, running `acts` (its slide)
+    Button,      // grows under the pointer; `click` (given `number`) watches once it has settled
+    Card,        // grows under the pointer; `acts` run from the first frame, given the page below
+    Toggle,      // grows under the pointer; `acts` given the page it stands on
+    Replaceable, // `acts` given the page it stands on
+};
 
-// blockPlane and dialogRoot with its two tracks; dialogTop = dialogRoot.
+// Toggles and replaceable items show a state: a layout names the function
+// that adds one as things stand (through addDialogItem), and their click
+// effects replace them through it too.
+using ItemMaker = void (*)(SceneObject* page);
+
+// One item of a dialog page.  Position on the page: x + xEdge * the view's
+// half width and z + zEdge * its half height at the dialog art's distance
+// (pinned to the view's edges), at the layout's depth.
+struct DialogItem {
+    ItemKind kind;
+    const char* archive; // none: the layout's own
+    const char* model;
+    double x, z;
+    double xEdge = 0, zEdge = 0;
+    EffectFn acts[3] = {};   // endless, in this order, from the first frame
+    EffectFn click = nullptr; // Button
+    int32_t number = 0;       // Button: its click's `number`
+    ItemMaker make = nullptr; // Toggle, Replaceable in a layout: adds it as things stand
+    double scaleX = 1;        // Backdrop
+};
+
+// A dialog: its archive, its background (the models of one object at the
+// page's origin; none: no such object), the depth of its items, its items
+// and the one that Return presses (-1: none).
+struct DialogLayout {
+    const char* archive;
+    const char* background[2];
+    double depth;
+    const DialogItem* items;
+    size_t itemCount;
+    int32_t defaultItem;
+};
+
+// Push a page (opening the layer if no dialog is open) and build it.
+void openDialog(const DialogLayout& layout);
+// One item onto `page`; `below` is the page under it (for cards).
+SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
+                           double depth, SceneObject* below);
+// The item of `page` that Return presses, or none.
+SceneObject* pageDefaultButton(const SceneObject* page);
+
+// blockPlane and dialogRoot with its tracks; dialogTop = dialogRoot.
 void openDialogLayer();
 // Kill both; dialogTop = none.
 void closeDialogLayer();
 // The stack recedes; a new page slides in and becomes dialogTop.
 void pushDialogPage();
 
-// dialogRoot track 1 / 0, 600 ms: one step back / forward in 400 ms.
-void layerBackAction(void* arg);
-void layerForwardAction(void* arg);
-// Page track 0, 600 ms: slide to (-2, -3, 2) in 400 ms.
-void pageSlideAction(void* arg);
-// Page track 1, endless: shortcuts on while this page is the top page.
-void pageActivateAction(void* arg);
+// The page stack's tracks: one step back or forward.
+enum LayerTrack : int32_t { LAYER_FORWARD, LAYER_BACK };
+void layerBackAction();
+void layerForwardAction();
+// A page's tracks: it slides in; it turns shortcuts on while it is on top.
+enum PageTrack : int32_t { PAGE_SLIDE, PAGE_ACTIVATE };
+void pageSlideAction();
+void pageActivateAction();
 
-// Close effects; arg = the page below (possibly dialogRoot).
-void closePageNow(void* arg);       // at once
-void closePageOnCancel(void* arg);  // click, Escape on the top page, or closeRequested
-void closePageOnOk(void* arg);      // click or Return; gives the key back
-void closePageAndParent(void* arg); // click or Return; the page below closes next frame
+// Close effects of cards; `other` = the page below (possibly dialogRoot).
+void closePageOnCancel();  // click, Escape on the top page, or closeRequested
+void closePageOnOk();      // click or Return; gives the key back
+void closePageAndParent(); // click or Return; the page below closes next frame
 
-// Once: the click effect (arg, with i0..i2) as endless track 1, idle and hover tracks.
-void makeButton(void* arg);
-// Once: idle and hover tracks only.
-void makeHoverButton(void* arg);
-// Track 2: shrink back to 1 in 100 ms; wait for the pointer or the focus ring.
-void buttonIdleAction(void* arg);
-// Track 3: grow to 1.07 in 100 ms; click sound; back to idle when the pointer
+// A button's tracks: its own effects, its settling (once), idle and hover.
+enum ButtonTrack : int32_t { BUTTON_ACTS, BUTTON_SETTLE, BUTTON_IDLE, BUTTON_HOVER };
+// Once: start the click watcher and the idle track / the idle track only.
+void settleClickButton();
+void settleCard();
+// Idle: shrink back to 1 in 100 ms; wait for the pointer or the focus ring.
+void buttonIdleAction();
+// Hover: grow to 1.07 in 100 ms; click sound; back to idle when the pointer
 // (or the focus ring) leaves.
-void buttonHoverAction(void* arg);
+void buttonHoverAction();
 
-// Builder helpers.  A new object at (x, y, z) with one model; pickable on request.
+// A new object at (x, y, z) with one model; pickable on request.
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
                             bool pickable);
-// A new track of endless actions, one per effect in order (all with `arg`;
-// none skipped), started.
-void addEndlessTrack(SceneObject* object, std::initializer_list<EffectFn> effects, void* arg);
-// A new track: makeButton once with the click effect and i0..i2, started.
-void addMakeButtonTrack(SceneObject* object, EffectFn click, int32_t i0 = 0, int32_t i1 = 0,
-                        int32_t i2 = 0);
-// Next track = makeHoverButton once, started.
-void addHoverTrack(SceneObject* object);
+// Make `object` a button whose click effect (given `number`) watches once it
+// has settled; it grows under the pointer.
+void makeClickButton(SceneObject* object, EffectFn click, int32_t number = 0);

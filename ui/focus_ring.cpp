@@ -17,7 +17,6 @@
 
 FocusRing theFocusRing;
 FocusRankFn focusRank = nullptr;
-FocusStartFn focusStart = nullptr;
 
 namespace {
 
@@ -52,6 +51,11 @@ constexpr RingPiece RING_PIECES[8] = {
     {RING_EDGE, 0, 0, 1, true},        {RING_EDGE, 180, 0, -1, true},
     {RING_EDGE, 90, 1, 0, false},      {RING_EDGE, -90, -1, 0, false},
 };
+
+// The ring's one track.
+enum RingTrack : int32_t { RING_FOLLOW };
+constexpr TrackSpec RING_TRACKS[] = {{RING_FOLLOW, 0, focusRingFollowAction, nullptr}};
+static_assert(tracksInOrder(RING_TRACKS));
 
 struct Thing {
     int32_t rank;
@@ -122,9 +126,10 @@ void collectThings(FocusRing& focus) {
     }
 }
 
-// Where the ring starts when what it marked is gone.
+// Where the ring starts when what it marked is gone: a dialog's default
+// button, or the first thing.
 SceneObject* startThing(const FocusRing& focus) {
-    SceneObject* start = focusStart ? focusStart() : nullptr;
+    SceneObject* start = dialogTop ? pageDefaultButton(dialogTop) : nullptr;
     if (contains(focus.things, start)) return start;
     return focus.things.empty() ? nullptr : focus.things.front();
 }
@@ -184,9 +189,8 @@ void keepRingObject(FocusRing& focus) {
         part->setRotation(0, piece.turn, 0);
         ring->addChild(part);
     }
-    ring->addTrack();
-    ring->addAction(makeAction(0, focusRingFollowAction));
-    ring->startTrack(0);
+    ring->setTracks(RING_TRACKS);
+    ring->startTrack(RING_FOLLOW);
     worldRoot->addChild(ring);
     focus.ring = ring;
 }
@@ -242,11 +246,23 @@ void updateFocusRing() {
     InputAction move = focus.move;
     focus.move = ACTION_NONE;
     if (!focus.shown && move == ACTION_NONE) {
+        focus.page = dialogTop;
         dropRingObject(focus);
         return;
     }
     collectThings(focus);
     SceneObject* before = focus.target;
+    if (focus.page != dialogTop) {
+        focus.page = dialogTop;
+        focus.seekDefault = focus.shown && dialogTop;
+    }
+    // The new page's default button, as soon as it is drawn.
+    SceneObject* wanted = focus.seekDefault ? pageDefaultButton(dialogTop) : nullptr;
+    if (!wanted) focus.seekDefault = false;
+    if (contains(focus.things, wanted)) {
+        focus.target = wanted;
+        focus.seekDefault = false;
+    }
     if (move != ACTION_NONE && !focus.shown) {
         focus.shown = true; // the first press only shows the ring
         if (!contains(focus.things, focus.target)) focus.target = startThing(focus);
@@ -293,7 +309,7 @@ bool objectScreenBox(const SceneObject* object, ScreenBox& box) {
     return any;
 }
 
-void focusRingFollowAction(void*) {
+void focusRingFollowAction() {
     const FocusRing& focus = theFocusRing;
     SceneObject* ring = currentObject;
     // Only a thing drawn in this walk is sure to be alive.

@@ -18,9 +18,11 @@
 // order on the screen: rows from the top, each from the left.
 //
 // The first step or direction only shows the ring (on the thing it last
-// marked, or the first); until then Return keeps its old meaning, the
-// dialog's default button.  The pointer hides while the ring is in use and
-// a mouse motion hides the ring and brings the pointer back.
+// marked, or the first; on a dialog, its default button); until then Return
+// keeps its old meaning, the dialog's default button.  A page that comes on
+// top while the ring is in use brings the ring to its default button, so
+// Return means the same with the ring as without it.  The pointer hides while the ring is in use
+// and a mouse motion hides the ring and brings the pointer back.
 //
 // A frame: takeFocusInput after the input pass takes a step, direction or
 // choice; the walk draws (the ring, worldRoot's last child, follows its
@@ -59,15 +61,13 @@ struct ScreenBox {
 // not now.  Set by the puzzle for its board; every other object ranks 1.
 using FocusRankFn = int32_t (*)(const SceneObject* object);
 extern FocusRankFn focusRank;
-// The thing the ring starts on when what it marked is gone (a dialog's
-// default button); none: the first thing.  Set by whoever builds pages.
-using FocusStartFn = SceneObject* (*)();
-extern FocusStartFn focusStart;
 
 struct FocusRing {
     bool shown = false;               // the ring is in use; the pointer hides
     SceneObject* target = nullptr;    // the marked thing (one of `things`)
     SceneObject* ring = nullptr;      // the ring object under worldRoot, or none
+    SceneObject* page = nullptr;      // dialogTop when the ring last looked
+    bool seekDefault = false;         // a new page: the ring goes to its default button
     bool acting = false;              // this frame's choice: a click on target
     InputAction move = ACTION_NONE;   // taken this frame, done at its end
     uint32_t movedAt = 0;             // frameTime of the last move (the breath)
@@ -87,4 +87,4 @@ bool currentChosen();   // the ring acts on currentObject this frame
 bool objectScreenBox(const SceneObject* object, ScreenBox& box);
 
 // The ring object's endless action: stand round the target, breathing.
-void focusRingFollowAction(void* arg);
+void focusRingFollowAction();

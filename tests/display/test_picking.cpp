@@ -37,7 +37,7 @@ struct Picking : testing::Test {
 };
 
 bool clickSeen = false;
-void clickEffect(void*) {
+void clickEffect() {
     clickSeen = thePicker.isCurrentPicked() && leftClicked;
 }
 
@@ -150,8 +150,7 @@ TEST_F(Picking, NothingRegisteredOrTooManyHitsPicksNothing) {
 
 TEST_F(Picking, AClickIsMatchedAgainstThePickOfThePreviousFrame) {
     SceneObject* button = pickableQuad(800, 400, 1000, 600, 100);
-    button->addTrack();
-    button->addAction(makeAction(0, clickEffect));
+    button->addAction(0, makeAction(0, clickEffect));
     button->startTrack(0);
     root.addChild(button);
     mouseX = 900;

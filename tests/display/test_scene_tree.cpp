@@ -45,13 +45,13 @@ SceneObject* quadObject(const MeshBuild& mesh) {
 }
 
 int counter = 0;
-void countEffect(void*) {
+void countEffect() {
     ++counter;
 }
 void countHook(int32_t phase, void*) {
     counter += phase * 100;
 }
-void killSelfEffect(void*) {
+void killSelfEffect() {
     currentObject->kill();
 }
 
@@ -161,8 +161,7 @@ TEST_F(SceneTree, HooksAroundMeshesNeedAModelButEffectsRunWithout) {
     SceneObject* bare = new SceneObject;
     bare->addDrawHook(countHook, nullptr);
     bare->addDrawHook(hookPickable, nullptr);
-    bare->addTrack();
-    bare->addAction(makeAction(0, countEffect));
+    bare->addAction(0, makeAction(0, countEffect));
     bare->startTrack(0);
     bare->addChild(new SceneObject);
     root.addChild(bare);
@@ -176,8 +175,7 @@ TEST_F(SceneTree, AnObjectThatKillsItselfStillDrawsThatFrameAndIsFreedTheNext) {
     SceneObject root;
     SceneObject* self = quadObject(quadMesh(0, 0, 1, 1, 0, ""));
     self->addDrawHook(hookPickable, nullptr);
-    self->addTrack();
-    self->addAction(makeAction(0, killSelfEffect));
+    self->addAction(0, makeAction(0, killSelfEffect));
     self->startTrack(0);
     root.addChild(self);
     renderScene(&root);

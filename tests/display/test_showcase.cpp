@@ -20,7 +20,7 @@ namespace {
 constexpr double CURSOR_Z = 74; // 26 units in front of the eye
 
 // The game's cursor rule: the pointer's place at 26 units from the eye.
-void followPointerEffect(void*) {
+void followPointerEffect() {
     double u = ((double)mouseX / theVideo->width - 0.5) * 2;
     double v = ((double)mouseY / theVideo->height - 0.5) * 2;
     double a = theVideo->halfWidthAt(-26) * u;
@@ -29,7 +29,7 @@ void followPointerEffect(void*) {
 }
 
 // The button leans while the pointer is on it.
-void leanWhenPickedEffect(void*) {
+void leanWhenPickedEffect() {
     currentObject->setRotation(0, thePicker.isCurrentPicked() ? 25 : 0, 0);
 }
 
@@ -106,15 +106,13 @@ TEST(Showcase, TheCursorFollowsThePointerOverPickableButtons) {
     button->setPosition(20, -20, 0);
     button->loadModel(pak, "button");
     button->addDrawHook(hookPickable, nullptr);
-    button->addTrack();
-    button->addAction(makeAction(0, leanWhenPickedEffect));
+    button->addAction(0, makeAction(0, leanWhenPickedEffect));
     button->startTrack(0);
     root->addChild(button);
     SceneObject* cursor = new SceneObject;
     cursor->setScale(0.8, 0.8, 0.8);
     cursor->loadModel(pak, "cursor");
-    cursor->addTrack();
-    cursor->addAction(makeAction(0, followPointerEffect));
+    cursor->addAction(0, makeAction(0, followPointerEffect));
     cursor->startTrack(0);
     root->addChild(cursor);
     worldRoot = root;

@@ -198,17 +198,17 @@ SceneObject* buttonRunning(SceneObject* root, EffectFn effect) {
 }
 
 SceneObject* pieceOf(int i) {
-    return thePuzzle.board->children[1 + 2 * i];
+    return theBoard.object->children[1 + 2 * i];
 }
 
 SceneObject* placeOf(int i) {
-    return thePuzzle.board->children[2 + 2 * i];
+    return theBoard.object->children[2 + 2 * i];
 }
 
 bool sendPiece(int i) {
     SceneObject* piece = pieceOf(i);
     SceneObject* place = placeOf(i);
-    if (!clickObject(piece) || thePuzzle.heldPiece != piece) return false;
+    if (!clickObject(piece) || theBoard.heldPiece != piece) return false;
     return clickObject(place);
 }
 

@@ -11,6 +11,7 @@
 #include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
+#include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
 #include "resources/image_prefetch.h"
 #include "scene/picking.h"
@@ -105,14 +106,14 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     // A place clicked with nothing lifted: nothing at all.
     ASSERT_TRUE(clickObject(placeOf(1)));
     EXPECT_EQ(playedSounds.size(), sounds);
-    EXPECT_EQ(thePuzzle.placedCount, 0);
+    EXPECT_EQ(theBoard.placedCount, 0);
 
     // Lift A: it pulses in width and height only, with a shadow under it.
     SceneObject* a = pieceOf(0);
     ASSERT_TRUE(clickObject(a));
-    EXPECT_EQ(thePuzzle.heldPiece, a);
-    ASSERT_NE(thePuzzle.heldShadow, nullptr);
-    EXPECT_EQ(a->children.back(), thePuzzle.heldShadow);
+    EXPECT_EQ(theBoard.heldPiece, a);
+    ASSERT_NE(theBoard.heldShadow, nullptr);
+    EXPECT_EQ(a->children.back(), theBoard.heldShadow);
     step();
     EXPECT_GT(a->transform.scale.x, 1.0);
     EXPECT_EQ(a->transform.scale.z, 1.0);
@@ -121,17 +122,17 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     sounds = playedSounds.size();
     ASSERT_TRUE(clickObject(placeOf(1)));
     EXPECT_EQ(playedSounds.size(), sounds);
-    EXPECT_EQ(thePuzzle.placedCount, 0);
-    EXPECT_EQ(a->tracks.trackCount(), 3);
-    EXPECT_EQ(thePuzzle.heldPiece, a);
+    EXPECT_EQ(theBoard.placedCount, 0);
+    EXPECT_FALSE(runsEffect(a, pieceFlyAction)); // it was not sent
+    EXPECT_EQ(theBoard.heldPiece, a);
 
     // Lift B: the shadow moves to B; A lies loose again, level with the
     // others, wearing only its outline.
     SceneObject* b = pieceOf(2);
     double bRest = b->positionZ();
     ASSERT_TRUE(clickObject(b));
-    EXPECT_EQ(thePuzzle.heldPiece, b);
-    EXPECT_EQ(b->children.back(), thePuzzle.heldShadow);
+    EXPECT_EQ(theBoard.heldPiece, b);
+    EXPECT_EQ(b->children.back(), theBoard.heldShadow);
     EXPECT_EQ(liveChildren(a), 1);
     EXPECT_NEAR(a->positionZ(), 0, 1e-9);
     EXPECT_NEAR(b->positionZ(), bRest + LIFTED_PIECE_RISE, 1e-9);
@@ -140,7 +141,7 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     ASSERT_TRUE(clickObject(placeOf(2)));
     SceneObject* c = pieceOf(3);
     ASSERT_TRUE(sendPiece(3));
-    EXPECT_EQ(thePuzzle.placedCount, 2);
+    EXPECT_EQ(theBoard.placedCount, 2);
     EXPECT_TRUE(runsEffect(b, pieceFlyAction) || runsEffect(b, pieceSettleAction));
     EXPECT_TRUE(runsEffect(c, pieceFlyAction));
     waitMs(1300);
@@ -160,10 +161,10 @@ TEST(PiecePlay, WrongPlacesShadowsAndTwoPiecesInFlight) {
     pointAt(b);
     queueLeftClick();
     step();
-    EXPECT_NE(thePuzzle.heldPiece, b);
+    EXPECT_NE(theBoard.heldPiece, b);
     EXPECT_EQ(playCount("puzzle_up.wav"), 3);
     ASSERT_TRUE(clickObject(a));
-    EXPECT_EQ(thePuzzle.heldPiece, a);
+    EXPECT_EQ(theBoard.heldPiece, a);
     EXPECT_EQ(playCount("puzzle_up.wav"), 4);
     EXPECT_EQ(playCount("final.wav"), 0);
     endSession();
@@ -174,14 +175,14 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     waitMs(1500);
     ASSERT_TRUE(clickObject(pieceOf(0)));
     ASSERT_TRUE(pointAt(placeOf(0)));
-    SceneObject* oldBoard = thePuzzle.board;
+    SceneObject* oldBoard = theBoard.object;
     queueLeftClick();     // send the piece ...
     queueKey(SDLK_RIGHT); // ... and leave the board in the same frame
     step();
     EXPECT_EQ(thePuzzle.currentPicture, 1);
-    EXPECT_EQ(thePuzzle.placedCount, 1);
-    ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != oldBoard; }, 1000));
-    EXPECT_FALSE(retireHeldPiece);
+    EXPECT_EQ(theBoard.placedCount, 1);
+    ASSERT_TRUE(waitUntil([&] { return theBoard.object != oldBoard; }, 1000));
+    EXPECT_FALSE(theBoard.retireHeldPiece);
     waitMs(1500);
 
     // Lift A, then B, then A again: A must still answer, and can be sent.
@@ -191,9 +192,9 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     ASSERT_TRUE(clickObject(pieceOf(1)));
     step(3);
     ASSERT_TRUE(clickObject(a));
-    EXPECT_EQ(thePuzzle.heldPiece, a);
+    EXPECT_EQ(theBoard.heldPiece, a);
     ASSERT_TRUE(clickObject(placeOf(0)));
-    EXPECT_EQ(thePuzzle.placedCount, 1);
+    EXPECT_EQ(theBoard.placedCount, 1);
     endSession();
 }
 
@@ -238,8 +239,8 @@ TEST(PiecePlay, TheLastPieceLandingAsTheBoardIsLeftMarksNoPicture) {
     for (int i = 0; i < PICTURE_COUNT; ++i)
         EXPECT_EQ(theSettings->pictureDone[i], 0) << i;
     EXPECT_EQ(playCount("final.wav"), 0);
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 41u; }, 2000));
-    EXPECT_FALSE(thePuzzle.board->hasModel);
+    ASSERT_TRUE(waitUntil([] { return theBoard.object->children.size() == 41u; }, 2000));
+    EXPECT_FALSE(theBoard.object->hasModel);
     endSession();
 }
 
@@ -303,7 +304,7 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
         queueLeftClick();
         step(2);
     }
-    EXPECT_EQ(thePuzzle.heldPiece, nullptr);
+    EXPECT_EQ(theBoard.heldPiece, nullptr);
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(playCount("puzzle_up.wav"), 0);
     pressKey(SDLK_ESCAPE);
@@ -355,46 +356,46 @@ TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
     startOnPuzzle(0, {0, 9});
     SceneObject* next = buttonRunning(thePuzzle.puzzleScreen, nextPictureClick);
     SceneObject* prev = buttonRunning(thePuzzle.puzzleScreen, prevPictureClick);
-    EXPECT_TRUE(thePuzzle.board->hasModel); // picture 0 is finished
-    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 3000));
+    EXPECT_TRUE(theBoard.object->hasModel); // picture 0 is finished
+    ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 3000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
     // Previous from 0 is 9; while the screen zooms out nothing more switches.
     pressKey(SDLK_LEFT);
     EXPECT_EQ(thePuzzle.currentPicture, 9);
     step(2);
-    EXPECT_TRUE(thePuzzle.boardBusy);
+    EXPECT_TRUE(screenZooming);
     pressKey(SDLK_RIGHT);
     clickObject(next);
     EXPECT_EQ(thePuzzle.currentPicture, 9);
 
     // Picture 9 is finished too: it zooms in, and nothing switches meanwhile.
-    SceneObject* leaving = thePuzzle.board;
-    ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != leaving; }, 2000));
+    SceneObject* leaving = theBoard.object;
+    ASSERT_TRUE(waitUntil([&] { return theBoard.object != leaving; }, 2000));
     step();
-    EXPECT_TRUE(thePuzzle.boardBusy);
+    EXPECT_TRUE(screenZooming);
     pressKey(SDLK_RIGHT);
     EXPECT_EQ(thePuzzle.currentPicture, 9);
-    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
+    ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 2000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
     // Next from 9 is 0 (by the button): finished and zoomed up again.
     ASSERT_TRUE(clickObject(next));
     EXPECT_EQ(thePuzzle.currentPicture, 0);
-    leaving = thePuzzle.board;
-    ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != leaving; }, 2000));
+    leaving = theBoard.object;
+    ASSERT_TRUE(waitUntil([&] { return theBoard.object != leaving; }, 2000));
     step();
-    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
-    EXPECT_TRUE(thePuzzle.board->hasModel);
+    ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 2000));
+    EXPECT_TRUE(theBoard.object->hasModel);
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
     // On to picture 1: back to scale 1 and a scattered board.
     pressKey(SDLK_RIGHT);
     EXPECT_EQ(thePuzzle.currentPicture, 1);
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 41u; }, 2000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.object->children.size() == 41u; }, 2000));
     step(2);
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.0, 1e-9);
-    EXPECT_FALSE(thePuzzle.boardBusy);
+    EXPECT_FALSE(screenZooming);
 
     // The corner tab opens on the current picture's preview and follows it.
     EXPECT_TRUE(theSettings->menuHidden);
@@ -420,27 +421,27 @@ TEST(PictureSwitching, TheNextBoardIsDecodedWhileThisOneRests) {
     // play (its pieces): neither is decoded twice.
     for (int picture : {1, 2}) {
         SCOPED_TRACE(picture);
-        ASSERT_TRUE(waitUntil([&] { return thePuzzle.decodedAhead == picture; }, 4000));
+        ASSERT_TRUE(waitUntil([&] { return theBoard.decodedAhead == picture; }, 4000));
         int decoded = prefetchDecodeCount();
         EXPECT_GT(prefetchedImageCount(), 0);
         pressKey(SDLK_RIGHT);
         ASSERT_EQ(thePuzzle.currentPicture, picture);
-        SceneObject* leaving = thePuzzle.board;
-        ASSERT_TRUE(waitUntil([&] { return thePuzzle.board != leaving; }, 3000));
+        SceneObject* leaving = theBoard.object;
+        ASSERT_TRUE(waitUntil([&] { return theBoard.object != leaving; }, 3000));
         EXPECT_EQ(prefetchDecodeCount(), decoded); // taken, not decoded again
         EXPECT_EQ(prefetchedImageCount(), 0);      // nothing left over once it stands
     }
     // Walking back: the board behind is the one decoded next.
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.decodedAhead == 3; }, 4000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.decodedAhead == 3; }, 4000));
     pressKey(SDLK_LEFT);
     ASSERT_EQ(thePuzzle.currentPicture, 1);
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.decodedAhead == 0; }, 6000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.decodedAhead == 0; }, 6000));
     endSession();
 }
 
 TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     startOnPuzzle(0, {0, 3, 5});
-    ASSERT_TRUE(waitUntil([] { return !thePuzzle.boardBusy; }, 2000));
+    ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 2000));
 
     // Break the finished picture: after the zoom out, a fresh board of it.
     ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showBreakDialog)));
@@ -450,7 +451,7 @@ TEST(BreakDialogs, BreakAFinishedPictureThenBreakEverything) {
     EXPECT_EQ(theSettings->pictureDone[0], 0);
     step(2);
     EXPECT_EQ(dialogTop, nullptr);
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 41u; }, 2000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.object->children.size() == 41u; }, 2000));
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     step(2);
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.0, 1e-9);
@@ -535,7 +536,7 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
 
     // Closing the menu shows the same picture in 48 pieces.
     pressKey(SDLK_ESCAPE);
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->children.size() == 97u; }, 2000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.object->children.size() == 97u; }, 2000));
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(dialogTop, nullptr);
     endSession();

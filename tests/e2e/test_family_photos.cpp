@@ -148,7 +148,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
     EXPECT_NEAR(half[0], 128, 6);
     EXPECT_NEAR(half[2], 255, 2);
     // Resting on it, the next photo along (leftwards) is being made already.
-    EXPECT_EQ(thePuzzle.decodedAhead, SIDEWAYS);
+    EXPECT_EQ(theBoard.decodedAhead, SIDEWAYS);
 
     // The phone photo stands upright: red above, blue below; its pieces draw it.
     walk(SDLK_LEFT);
@@ -173,7 +173,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
         ASSERT_TRUE(sendPiece(i)) << "piece " << i;
     ASSERT_TRUE(waitUntil([] { return pictureFinished(SIDEWAYS); }, 3000));
     EXPECT_EQ(playCount("final.wav"), 1);
-    EXPECT_TRUE(thePuzzle.board->hasModel);
+    EXPECT_TRUE(theBoard.object->hasModel);
     waitMs(1500);
     endSession();
 
@@ -187,7 +187,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
     walk(SDLK_LEFT); // the damaged photo is passed over again
     walk(SDLK_LEFT);
     ASSERT_EQ(thePuzzle.currentPicture, SIDEWAYS);
-    EXPECT_TRUE(thePuzzle.board->hasModel); // shown finished
+    EXPECT_TRUE(theBoard.object->hasModel); // shown finished
     waitMs(1500);
     // And round again: right past the last photo to the first picture.
     walk(SDLK_RIGHT);
@@ -247,15 +247,15 @@ TEST(FamilyPhotos, ArrowsFasterThanThePhotosAreMadeEndOnAStandingBoard) {
         EXPECT_TRUE(waitForPictureImages());
         EXPECT_TRUE(waitUntil(
             [] {
-                return !thePuzzle.tabWaiting && !thePuzzle.boardLeaving && thePuzzle.board &&
-                       !thePuzzle.board->dying && thePuzzle.board->children.size() > 1;
+                return !thePuzzle.tabWaiting && !theBoard.leaving && theBoard.object &&
+                       !theBoard.object->dying && theBoard.object->children.size() > 1;
             },
             8000))
             << "picture " << thePuzzle.currentPicture << " never got its board: tab waiting "
-            << thePuzzle.tabWaiting << ", leaving " << thePuzzle.boardLeaving << ", ready "
+            << thePuzzle.tabWaiting << ", leaving " << theBoard.leaving << ", ready "
             << pictureImagesReady(thePuzzle.currentPicture) << ", offered "
             << thePhotoLibrary.offered << ", board children "
-            << (thePuzzle.board ? (int)thePuzzle.board->children.size() : -1);
+            << (theBoard.object ? (int)theBoard.object->children.size() : -1);
         waitMs(1600);
         // The board still standing is the current picture's, and the arrows still work.
         int before = thePuzzle.currentPicture;

@@ -127,9 +127,9 @@ TEST(Taps, WelcomeSizeCardAndAWholePictureByTapsAlone) {
     waitMs(1500);
     for (int i = 0; i < thePuzzle.pieceCount; ++i) {
         tap(pieceOf(i));
-        ASSERT_EQ(thePuzzle.heldPiece, pieceOf(i)) << "piece " << i;
+        ASSERT_EQ(theBoard.heldPiece, pieceOf(i)) << "piece " << i;
         tap(placeOf(i));
-        ASSERT_EQ(thePuzzle.placedCount, i + 1) << "piece " << i;
+        ASSERT_EQ(theBoard.placedCount, i + 1) << "piece " << i;
         waitMs(1300); // it flies home (over other places) and drops in
     }
     EXPECT_TRUE(
@@ -144,7 +144,7 @@ TEST(Taps, AMouseClickOnAStillPointerActsInItsOwnFrame) {
     ASSERT_TRUE(pointAt(pieceOf(3)));
     queueLeftClick();
     step();
-    EXPECT_EQ(thePuzzle.heldPiece, pieceOf(3));
+    EXPECT_EQ(theBoard.heldPiece, pieceOf(3));
     EXPECT_FALSE(pressWaiting);
     endSession();
 }
@@ -158,29 +158,29 @@ TEST(FocusRing, TwentyPiecesWithTabAndReturnAlone) {
     ASSERT_TRUE(theFocusRing.shown);
     ASSERT_NE(theFocusRing.ring, nullptr);
     int lifts = 0;
-    while (thePuzzle.placedCount < 20 && keys.count < 2000) {
+    while (theBoard.placedCount < 20 && keys.count < 2000) {
         SceneObject* target = theFocusRing.target;
         ASSERT_NE(target, nullptr);
-        int piece = thePuzzle.heldShadow ? pieceIndex(thePuzzle.heldPiece) : -1;
+        int piece = theBoard.heldShadow ? pieceIndex(theBoard.heldPiece) : -1;
         if (piece < 0) {
             // No piece lifted: the ring walks loose pieces only.
             ASSERT_GE(pieceIndex(target), 0);
             keys.press(SDLK_RETURN);
-            ASSERT_EQ(thePuzzle.heldPiece, target);
+            ASSERT_EQ(theBoard.heldPiece, target);
             ++lifts;
             continue;
         }
         if (target == placeOf(piece)) {
-            int placed = thePuzzle.placedCount;
+            int placed = theBoard.placedCount;
             keys.press(SDLK_RETURN);
-            ASSERT_EQ(thePuzzle.placedCount, placed + 1);
+            ASSERT_EQ(theBoard.placedCount, placed + 1);
             continue;
         }
-        int placed = thePuzzle.placedCount;
+        int placed = theBoard.placedCount;
         keys.press(SDLK_TAB);
-        EXPECT_EQ(thePuzzle.placedCount, placed); // walking past places sends nothing
+        EXPECT_EQ(theBoard.placedCount, placed); // walking past places sends nothing
     }
-    EXPECT_EQ(thePuzzle.placedCount, 20);
+    EXPECT_EQ(theBoard.placedCount, 20);
     EXPECT_EQ(lifts, 20);
     EXPECT_TRUE(
         waitUntil([] { return theSettings->pictureDone[thePuzzle.currentPicture] == 1; }, 3000));
@@ -207,15 +207,15 @@ TEST(FocusRing, AWrongPlaceDoesNothingAndShiftTabStepsBack) {
     EXPECT_EQ(theFocusRing.target, first);
 
     pressKey(SDLK_RETURN);
-    int piece = pieceIndex(thePuzzle.heldPiece);
+    int piece = pieceIndex(theBoard.heldPiece);
     ASSERT_GE(piece, 0);
     // A place that is not the piece's own: chosen, nothing happens.
     while (theFocusRing.target == placeOf(piece))
         pressKey(SDLK_SPACE);
-    ASSERT_GE(pieceIndex(thePuzzle.heldPiece), 0);
+    ASSERT_GE(pieceIndex(theBoard.heldPiece), 0);
     pressKey(SDLK_RETURN);
-    EXPECT_EQ(thePuzzle.placedCount, 0);
-    EXPECT_NE(thePuzzle.heldShadow, nullptr);
+    EXPECT_EQ(theBoard.placedCount, 0);
+    EXPECT_NE(theBoard.heldShadow, nullptr);
 
     // The mouse moves: the ring goes, the pointer is back.
     queueMotion(40, 40);
@@ -284,8 +284,8 @@ TEST(FocusRing, PadMovesTheRingLiftsAPieceAndLeaves) {
     SceneObject* marked = theFocusRing.target;
     ASSERT_GE(pieceIndex(marked), 0);
     padButton(0); // A
-    EXPECT_EQ(thePuzzle.heldPiece, marked);
-    EXPECT_NE(thePuzzle.heldShadow, nullptr);
+    EXPECT_EQ(theBoard.heldPiece, marked);
+    EXPECT_NE(theBoard.heldShadow, nullptr);
 
     padButton(5); // the right shoulder: the next picture
     EXPECT_EQ(thePuzzle.currentPicture, 1);
@@ -411,7 +411,7 @@ TEST(FocusRing, SaveScreenshots) {
     waitMs(BREATH_SETTLED_MS);
     saveScreenshot(folder + "/focus_ring_piece.png");
     pressKey(SDLK_RETURN);
-    int piece = pieceIndex(thePuzzle.heldPiece);
+    int piece = pieceIndex(theBoard.heldPiece);
     ASSERT_GE(piece, 0);
     for (int n = 0; n < STEP_LIMIT && theFocusRing.target != placeOf(piece); ++n)
         pressKey(SDLK_TAB);

@@ -87,7 +87,7 @@ TEST_F(FrameRedrawPlay, PartsPaintedMatchTheWholeFrameThroughPlay) {
     ASSERT_TRUE(pointAt(pieceOf(5)));
     queueLeftClick();
     step();
-    ASSERT_EQ(thePuzzle.heldPiece, pieceOf(5));
+    ASSERT_EQ(theBoard.heldPiece, pieceOf(5));
     for (int i = 0; i < 10; ++i)
         pointAtPixel(theVideo->width / 2 + 13 * i, theVideo->height / 3 + 7 * i);
     ASSERT_TRUE(clickObject(placeOf(5)));

@@ -10,6 +10,7 @@
 #include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/piece_play.h"
+#include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
@@ -37,14 +38,14 @@ void chooseSize(bool big) {
 // Every piece lifted and sent, in a shuffled order; the picture completes once.
 void playWholePicture(int expectedPieces) {
     ASSERT_EQ(thePuzzle.pieceCount, expectedPieces);
-    ASSERT_EQ(thePuzzle.board->children.size(), 1u + 2u * expectedPieces);
+    ASSERT_EQ(theBoard.object->children.size(), 1u + 2u * expectedPieces);
     for (int k = 0; k < thePuzzle.pieceCount; ++k) {
         int i = (k * 7) % thePuzzle.pieceCount; // not in the art's order
         int lifts = playCount("puzzle_up.wav"), sends = playCount("puzzle_move.wav");
         ASSERT_TRUE(sendPiece(i)) << "piece " << i;
         EXPECT_EQ(playCount("puzzle_up.wav"), lifts + 1);
         EXPECT_EQ(playCount("puzzle_move.wav"), sends + 1);
-        EXPECT_EQ(thePuzzle.placedCount, k + 1);
+        EXPECT_EQ(theBoard.placedCount, k + 1);
     }
     ASSERT_TRUE(
         waitUntil([] { return theSettings->pictureDone[thePuzzle.currentPicture] == 1; }, 3000));
@@ -54,11 +55,11 @@ void playWholePicture(int expectedPieces) {
     ASSERT_EQ(saved.size(), SETTINGS_FILE_SIZE);
     EXPECT_EQ(saved[12 + 4 * thePuzzle.currentPicture], 1);
     EXPECT_EQ(playCount("final.wav"), 1);
-    EXPECT_TRUE(thePuzzle.board->hasModel); // the finished picture
-    EXPECT_TRUE(thePuzzle.board->children.empty());
+    EXPECT_TRUE(theBoard.object->hasModel); // the finished picture
+    EXPECT_TRUE(theBoard.object->children.empty());
     waitMs(1400);
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
-    EXPECT_FALSE(thePuzzle.boardBusy);
+    EXPECT_FALSE(screenZooming);
     waitMs(300);
     EXPECT_EQ(playCount("final.wav"), 1);
 }
@@ -69,8 +70,8 @@ void nextPictureAfterCompletion(int expectedPieces) {
     EXPECT_EQ(thePuzzle.currentPicture, 1);
     waitMs(1100);
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.0, 1e-9);
-    EXPECT_EQ(thePuzzle.board->children.size(), 1u + 2u * expectedPieces);
-    EXPECT_FALSE(thePuzzle.boardBusy);
+    EXPECT_EQ(theBoard.object->children.size(), 1u + 2u * expectedPieces);
+    EXPECT_FALSE(screenZooming);
 }
 
 // Escape, then Return on the exit dialog: saved and ended.
@@ -105,8 +106,8 @@ void secondStartShowsFinishedPicture(int expectedPieces) {
     ASSERT_NE(thePuzzle.puzzleScreen, nullptr);
     EXPECT_EQ(thePuzzle.pieceCount, expectedPieces);
     EXPECT_EQ(thePuzzle.currentPicture, 0);
-    EXPECT_TRUE(thePuzzle.board->hasModel);
-    EXPECT_TRUE(thePuzzle.board->children.empty());
+    EXPECT_TRUE(theBoard.object->hasModel);
+    EXPECT_TRUE(theBoard.object->children.empty());
     waitMs(1400);
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
     endSession();

@@ -228,7 +228,7 @@ TEST(Layout, BarAndArrowsLeaveTheBoardFree) {
         settle();
         // The board's buttons, the pieces and places left out: they are the board.
         std::vector<Drawn> drawn;
-        collect(worldRoot, {thePuzzle.board}, true, "", drawn);
+        collect(worldRoot, {theBoard.object}, true, "", drawn);
         checkLaidOut("bar", drawn);
         Box board;
         for (int i = 0; i < thePuzzle.pieceCount; ++i)

@@ -55,7 +55,7 @@ TEST(Screens, SaveEveryScreen) {
     shoot("04_lifted_piece", 60);
     for (int i = 0; i < thePuzzle.pieceCount; ++i)
         ASSERT_TRUE(sendPiece(i)) << i;
-    ASSERT_TRUE(waitUntil([] { return thePuzzle.board->hasModel; }, 3000));
+    ASSERT_TRUE(waitUntil([] { return theBoard.object->hasModel; }, 3000));
     queueMotion(5, 5);
     shoot("05_finished", 1500);
 

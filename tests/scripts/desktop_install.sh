@@ -107,9 +107,16 @@ middle=$(convert "$root/share/icons/hicolor/64x64/apps/$app_id.png" -format '%[f
 [[ $corner == 0 && $middle == 1 ]] || fail "icon alpha: corner $corner, middle $middle"
 echo "icons: ok"
 
+# The manual page, as lintian and man read it: no complaint from groff.
+manual=$root/share/man/man6/meadow_mosaics.6
+[[ -f $manual ]] || fail "no manual page"
+warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+[[ -z $warnings ]] || fail "the manual page: $warnings"
+echo "manual page: ok"
+
 # Nothing but the game: no art tools, test programs or libraries.
 unexpected=$(cd "$root" && find . -type f | sed 's|^\./||' | grep -v -E \
-    "^(games/meadow_mosaics|share/meadow_mosaics/(locale/[a-zA-Z_]+/)?[^/]+\.pak|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/$app_id\.(png|svg)|share/doc/meadow-mosaics/copyright)$" ||
+    "^(games/meadow_mosaics|share/meadow_mosaics/(locale/[a-zA-Z_]+/)?[^/]+\.pak|share/applications/$app_id\.desktop|share/metainfo/$app_id\.metainfo\.xml|share/icons/hicolor/([0-9]+x[0-9]+|scalable)/apps/$app_id\.(png|svg)|share/man/man6/meadow_mosaics\.6|share/doc/meadow-mosaics/copyright)$" ||
     true)
 [[ -z $unexpected ]] || fail "unexpected files installed: $unexpected"
 echo "desktop install under $prefix: ok"

@@ -2,8 +2,9 @@
 # The game speaks the environment's language: the real program, started at
 # its first run with LANG=de_DE.UTF-8 and then with LANG=C (no other locale
 # variable set, and no locale generated on the machine), shows a welcome page
-# that differs, because the German one is drawn from locale/de/.  (Which
-# language each environment gives is the unit tests' business.)
+# that differs, because the German one is drawn from locale/de/.  Started
+# with --language=de under LANG=fr_FR.UTF-8, it shows the German page.
+# (Which language each environment gives is the unit tests' business.)
 #
 # Needs MEADOW_GAME_DIR; runs its own virtual screen.
 set -euo pipefail
@@ -34,13 +35,15 @@ fail() {
 }
 
 # Start the game in a fresh home folder (the welcome page opens) with the
-# given environment, wait until its picture has stopped moving, and keep it.
+# given environment (and the program's options in `options`), wait until its
+# picture has stopped moving, and keep it.
+options=()
 welcome_shot() {
     local name=$1 folder=$2
     shift 2
     mkdir -p "$work/$name"
     start_in "$folder" env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG \
-        XDG_DATA_HOME="$work/$name" "$@" ./meadow_mosaics
+        XDG_DATA_HOME="$work/$name" "$@" ./meadow_mosaics "${options[@]}"
     await_window $DEADLINE || fail "$name: the game ended while starting"
     await_first_frame $DEADLINE && await_settled $DEADLINE ||
         fail "$name: the welcome page never came to rest"
@@ -60,5 +63,11 @@ welcome_shot plain "$game_dir" LANG=C
 german=$(differing "$work/german.png" "$work/plain.png")
 echo "LANG=de_DE.UTF-8 against LANG=C: $german pixels differ"
 ((german > 5000)) || fail "the German welcome page looks like the English one"
+
+options=(--language=de)
+welcome_shot chosen "$game_dir" LANG=fr_FR.UTF-8
+chosen=$(differing "$work/german.png" "$work/chosen.png")
+echo "--language=de under LANG=fr_FR.UTF-8 against LANG=de_DE.UTF-8: $chosen pixels differ"
+((chosen * 10 < german)) || fail "--language=de did not show the German welcome page"
 
 echo "language of the welcome page: ok"

@@ -23,8 +23,8 @@ bool inAStrip(int32_t x, int32_t y) {
 bool spotsApart() {
     for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
         for (int32_t j = 0; j < i; ++j) {
-            int32_t dx = thePuzzle.scatterX[i] - thePuzzle.scatterX[j],
-                    dy = thePuzzle.scatterY[i] - thePuzzle.scatterY[j];
+            int32_t dx = theBoard.scatterX[i] - theBoard.scatterX[j],
+                    dy = theBoard.scatterY[i] - theBoard.scatterY[j];
             if (dx * dx + dy * dy < thePuzzle.minScatterDistance * thePuzzle.minScatterDistance)
                 return false;
         }
@@ -40,7 +40,7 @@ TEST(Scatter, ManyBoardsOfBothSizesFinishApartAndInsideTheStrips) {
     for (int board = 0; board < 6000; ++board) {
         scatterPieces();
         for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
-            ASSERT_TRUE(inAStrip(thePuzzle.scatterX[i], thePuzzle.scatterY[i]))
+            ASSERT_TRUE(inAStrip(theBoard.scatterX[i], theBoard.scatterY[i]))
                 << "board " << board << " piece " << i;
         ASSERT_TRUE(spotsApart()) << "board " << board;
     }
@@ -60,18 +60,18 @@ TEST(Scatter, TheSpotsFollowTheDrawsWhileSpotsAreFree) {
     scatterPieces();
     int32_t firstX[MAX_PIECE_COUNT], firstY[MAX_PIECE_COUNT];
     for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
-        firstX[i] = thePuzzle.scatterX[i];
-        firstY[i] = thePuzzle.scatterY[i];
+        firstX[i] = theBoard.scatterX[i];
+        firstY[i] = theBoard.scatterY[i];
     }
     std::srand(42);
     randomScatterCandidate();
-    EXPECT_EQ(thePuzzle.candidateX, firstX[0]);
-    EXPECT_EQ(thePuzzle.candidateY, firstY[0]);
+    EXPECT_EQ(theBoard.candidateX, firstX[0]);
+    EXPECT_EQ(theBoard.candidateY, firstY[0]);
     std::srand(42);
     scatterPieces();
     for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
-        EXPECT_EQ(thePuzzle.scatterX[i], firstX[i]);
-        EXPECT_EQ(thePuzzle.scatterY[i], firstY[i]);
+        EXPECT_EQ(theBoard.scatterX[i], firstX[i]);
+        EXPECT_EQ(theBoard.scatterY[i], firstY[i]);
     }
 }
 
@@ -92,10 +92,10 @@ TEST(Scatter, EveryPieceLiesWhollyOnScreenFromFourByThreeToTwentyOneByNine) {
                 scatterPieces();
                 ASSERT_TRUE(spotsApart()) << aspect << " board " << board;
                 for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
-                    ASSERT_TRUE(inAStrip(thePuzzle.scatterX[i], thePuzzle.scatterY[i]));
-                    ASSERT_LE(std::fabs(thePuzzle.scatterX[i]) + reach.x, halfWidth)
+                    ASSERT_TRUE(inAStrip(theBoard.scatterX[i], theBoard.scatterY[i]));
+                    ASSERT_LE(std::fabs(theBoard.scatterX[i]) + reach.x, halfWidth)
                         << "aspect " << aspect << ", " << thePuzzle.pieceCount << " pieces, board " << board;
-                    ASSERT_LE(std::fabs(thePuzzle.scatterY[i]) + reach.y, GROUND_HALF_HEIGHT)
+                    ASSERT_LE(std::fabs(theBoard.scatterY[i]) + reach.y, GROUND_HALF_HEIGHT)
                         << "aspect " << aspect << ", " << thePuzzle.pieceCount << " pieces, board " << board;
                 }
             }
@@ -114,7 +114,7 @@ TEST(Scatter, AScreenTooSmallForThePiecesStillGetsEveryPieceAStart) {
         scatterPieces();
         EXPECT_TRUE(spotsApart());
         for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
-            EXPECT_TRUE(inAStrip(thePuzzle.scatterX[i], thePuzzle.scatterY[i]));
+            EXPECT_TRUE(inAStrip(theBoard.scatterX[i], theBoard.scatterY[i]));
     }
     resetPuzzleState();
 }

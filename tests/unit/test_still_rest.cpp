@@ -11,9 +11,9 @@
 
 namespace {
 
-void nothing(void*) {}
+void nothing() {}
 
-void finishAtOnce(void*) {
+void finishAtOnce() {
     currentAction->finish();
 }
 
