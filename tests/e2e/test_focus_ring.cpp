@@ -23,6 +23,7 @@
 #include "scene/scene_object.h"
 #include "scene/picking.h"
 #include "screens/dialogs.h"
+#include "screens/main_menu.h"
 #include "screens/size_dialog.h"
 #include "ui/dialog_layer.h"
 #include "ui/focus_ring.h"
@@ -225,17 +226,19 @@ TEST(FocusRing, AWrongPlaceDoesNothingAndShiftTabStepsBack) {
     endSession();
 }
 
-TEST(FocusRing, TwoSwitchesThroughWelcomeSizePicturesAndExit) {
+TEST(FocusRing, TwoSwitchesThroughWelcomeSizePicturesMenuAndExit) {
     startSession(true);
     waitMs(700);
     Presser switches;
-    switches.press(SDLK_SPACE); // the ring shows, on the welcome's ok
+    switches.press(SDLK_SPACE); // the ring shows, on the welcome's default: its ok
+    EXPECT_EQ(theFocusRing.target, pageDefaultButton(dialogTop));
     ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(dialogTop, closePageOnOk)));
     switches.press(SDLK_RETURN);
     ASSERT_NE(dialogTop, nullptr); // the size page; Return chose nothing on it yet
     EXPECT_EQ(thePuzzle.puzzleScreen, nullptr);
     ASSERT_FALSE(theSettings->showWelcome);
     waitMs(1100);
+    EXPECT_EQ(theFocusRing.target, pageDefaultButton(dialogTop)); // the new page's default
     ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(dialogTop, bigPuzzleClick)));
     switches.press(SDLK_RETURN);
     ASSERT_NE(thePuzzle.puzzleScreen, nullptr);
@@ -249,16 +252,29 @@ TEST(FocusRing, TwoSwitchesThroughWelcomeSizePicturesAndExit) {
     EXPECT_EQ(thePuzzle.currentPicture, 1);
     waitMs(1800);
 
-    // The bar's close button, then the exit dialog's yes.
+    // The main menu from the bar, and out through its close button.
+    ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(worldRoot, showMainMenu)));
+    switches.press(SDLK_RETURN);
+    ASSERT_NE(dialogTop, nullptr);
+    SceneObject* menu = dialogTop;
+    waitMs(700);
+    EXPECT_NE(buttonRunning(menu, closePageOnCancel), nullptr);
+    ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(menu, closePageOnCancel)));
+    switches.press(SDLK_RETURN);
+    step(2);
+    EXPECT_EQ(dialogTop, nullptr);
+
+    // The bar's close button; the exit dialog's ring starts on its yes.
     ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(worldRoot, showExitDialog)));
     switches.press(SDLK_RETURN);
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
+    EXPECT_EQ(theFocusRing.target, pageDefaultButton(dialogTop));
     ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(dialogTop, exitConfirmClick)));
     switches.press(SDLK_RETURN);
     step(20);
     EXPECT_TRUE(worldRoot->dead);
-    std::printf("welcome, size, next picture and exit with two switches: %d presses\n",
+    std::printf("welcome, size, next picture, menu and exit with two switches: %d presses\n",
                 switches.count);
     endSession();
 }
