@@ -21,8 +21,9 @@
 // marked, or the first; on a dialog, its default button); until then Return
 // keeps its old meaning, the dialog's default button.  A page that comes on
 // top while the ring is in use brings the ring to its default button, so
-// Return means the same with the ring as without it.  The pointer hides while the ring is in use
-// and a mouse motion hides the ring and brings the pointer back.
+// Return means the same with the ring as without it.  The pointer hides
+// while the ring is in use, and a mouse motion hides the ring and brings
+// the pointer back.
 //
 // A frame: takeFocusInput after the input pass takes a step, direction or
 // choice; the walk draws (the ring, worldRoot's last child, follows its
