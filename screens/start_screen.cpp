@@ -14,7 +14,7 @@
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
 #include "ui/dialog_layer.h"
-#include "ui/focus_ring.h"
+#include "ui/focus_state.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "base/video_context.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
-#include "ui/focus_ring.h"
+#include "ui/focus_state.h"
 
 SceneObject* dialogRoot = nullptr;
 SceneObject* blockPlane = nullptr;

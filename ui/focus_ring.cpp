@@ -15,7 +15,6 @@
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
 
-FocusRing theFocusRing;
 FocusRankFn focusRank = nullptr;
 
 namespace {
@@ -220,26 +219,6 @@ void placeRingPieces(SceneObject* ring, double w, double h) {
 
 } // namespace
 
-void resetFocusRing() {
-    theFocusRing = FocusRing();
-}
-
-void takeFocusInput() {
-    FocusRing& focus = theFocusRing;
-    if (pointerMoved) focus.shown = false; // the mouse is back
-    if (!keyPending || keyConsumed) return;
-    // A press the ring takes is gone for every other handler: a close
-    // effect that hands Return on to its button's next effect cannot
-    // revive it for a page opened in the same frame.
-    if (isFocusMove(pendingAction)) {
-        keyPending = false;
-        focus.move = pendingAction;
-    } else if (pendingAction == ACTION_CHOOSE && focus.shown && focus.target) {
-        keyPending = false;
-        focus.acting = true;
-    }
-}
-
 void updateFocusRing() {
     FocusRing& focus = theFocusRing;
     focus.acting = false;
@@ -273,14 +252,6 @@ void updateFocusRing() {
     }
     if (focus.target != before || move != ACTION_NONE) focus.movedAt = frameTime;
     keepRingObject(focus);
-}
-
-bool currentFocused() {
-    return theFocusRing.shown && theFocusRing.target == currentObject;
-}
-
-bool currentChosen() {
-    return theFocusRing.acting && theFocusRing.target == currentObject;
 }
 
 bool objectScreenBox(const SceneObject* object, ScreenBox& box) {

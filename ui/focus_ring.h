@@ -31,13 +31,12 @@
 // breathes gently for a moment after each move); updateFocusRing, after
 // the walk and before the picker's pass, collects the things and moves.
 //
-// Owned here: theFocusRing and focusRank.
+// Owned here: focusRank; the ring's state is ui/focus_state's.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
-#include "base/input_bindings.h"
+#include "ui/focus_state.h"
 
 struct SceneObject;
 
@@ -51,38 +50,12 @@ constexpr double FOCUS_RING_BAND = 0.48;
 // rest: the whole band lies outside it and hides nothing of the thing.
 constexpr double FOCUS_RING_MARGIN = FOCUS_RING_BAND + 0.06;
 
-// A thing's rectangle on the window, in pixels (origin top left).
-struct ScreenBox {
-    double left = 0, top = 0, right = 0, bottom = 0;
-    double centreX() const { return (left + right) / 2; }
-    double centreY() const { return (top + bottom) / 2; }
-};
-
 // The rank of an object for the ring: lower ranks come first; negative:
 // not now.  Set by the puzzle for its board; every other object ranks 1.
 using FocusRankFn = int32_t (*)(const SceneObject* object);
 extern FocusRankFn focusRank;
 
-struct FocusRing {
-    bool shown = false;               // the ring is in use; the pointer hides
-    SceneObject* target = nullptr;    // the marked thing (one of `things`)
-    SceneObject* ring = nullptr;      // the ring object under worldRoot, or none
-    SceneObject* page = nullptr;      // dialogTop when the ring last looked
-    bool seekDefault = false;         // a new page: the ring goes to its default button
-    bool acting = false;              // this frame's choice: a click on target
-    InputAction move = ACTION_NONE;   // taken this frame, done at its end
-    uint32_t movedAt = 0;             // frameTime of the last move (the breath)
-    std::vector<SceneObject*> things; // this frame's things, in ring order
-    std::vector<ScreenBox> boxes;     // their rectangles, same order
-};
-
-extern FocusRing theFocusRing;
-
-void resetFocusRing();  // everything to its start value (a new run)
-void takeFocusInput();  // after the input pass: the ring's press, or the pointer's return
 void updateFocusRing(); // after the walk: things, the move, the ring object
-bool currentFocused();  // the ring is shown and marks currentObject
-bool currentChosen();   // the ring acts on currentObject this frame
 
 // The on-window rectangle of an object's meshes as last drawn; false: none.
 bool objectScreenBox(const SceneObject* object, ScreenBox& box);
