@@ -23,6 +23,7 @@
 #include "base/video_context.h"
 #include "puzzle/board_focus.h"
 #include "puzzle/puzzle_board.h"
+#include "puzzle/scatter.h"
 #include "resources/image_prefetch.h"
 #include "resources/mesh.h"
 #include "resources/pak_library.h"
@@ -38,7 +39,6 @@
 namespace {
 
 constexpr const char* WINDOW_CAPTION = "meadow_mosaics";
-constexpr const char* MUSIC_ENTRY = "music.wav";
 
 // The scatter of the pieces differs from run to run: seeded once, before
 // the entry point.
@@ -102,6 +102,8 @@ bool startGame() {
     beforeVideoFailureExit = stopWorkersBeforeVideoExit;
     theVideo = new VideoContext;
     theVideo->openNoCursor(0, 0, 0);
+    // A narrow screen sees more round the board, so the pieces have room.
+    theVideo->widenView(viewWideningFor((double)theVideo->width / theVideo->height));
     watchDisplayConnection(finishSavingBeforeExit);
     theRedraw.probeBackBuffer();
     openGamePad();

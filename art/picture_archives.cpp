@@ -1,11 +1,11 @@
 // buildPictureArchives: the ten pictures, cut into pieces, with their trays,
 // places, shadows, finished pictures and previews.
 //
-// Which archive holds what comes from puzzle/picture_tables.h, the same
-// tables the game reads.  The three cut layouts are made once per size and
-// give the place and shadow archives; each picture then gets its piece
-// archives (one per size, the picture wearing that size's cut lines) and its
-// picture archive ("final" and "prev").
+// Which archive holds what comes from puzzle/picture_tables.h and
+// puzzle/puzzle_sizes.h, the same tables the game reads.  The three cut
+// layouts are made once per size and give the place and shadow archives;
+// each picture then gets its piece archives (one per size, the picture
+// wearing that size's cut lines) and its picture archive ("final" and "prev").
 //
 // Set MEADOW_ART_LOOK to a folder to also get every picture as a PNG there.
 #include <cstdio>
@@ -41,8 +41,8 @@ static constexpr SmallTexture SMALL_TEXTURES[] = {
 
 // The encoded small textures, in the order of SMALL_TEXTURES.
 struct Workshop {
-    std::vector<std::vector<uint8_t>> small; // PNG bytes per small texture
-    PuzzleCut cuts[2][CUT_LAYOUT_COUNT];     // [0] 20 pieces, [1] 48 pieces
+    std::vector<std::vector<uint8_t>> small;             // PNG bytes per small texture
+    PuzzleCut cuts[PUZZLE_SIZE_COUNT][CUT_LAYOUT_COUNT]; // per PUZZLE_SIZES row and layout
 };
 
 // Add one of the small textures by name.
@@ -60,16 +60,13 @@ static bool addBytes(PakArchive& pak, const char* name, const std::vector<uint8_
 // Places and shadows of one cut; the shadow archive also holds what every
 // loose piece wears ("rest1".."restN") and the pieces' backs ("back1"..),
 // since they depend only on the cut.
-static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
-                                const Workshop& shop) {
-    bool big = cut.pieceCount == BIG_PIECE_COUNT;
+static bool writeLayoutArchives(const PuzzleCut& cut, const PuzzleSizeRow& size,
+                                const std::string& outDir, const Workshop& shop) {
     PakArchive places;
     bool ok = addSmall(places, shop, PLACE_TEXTURE);
     for (int i = 0; i < cut.pieceCount; i++)
         ok = ok && addModelEntry(places, std::to_string(i + 1), placeModel(cut.pieces[i]));
-    const CutLayoutRow& files = CUT_LAYOUTS[cut.layout];
-    const char* placeFile = big ? files.placeArchive48 : files.placeArchive20;
-    ok = ok && writeArchive(places, outDir, placeFile);
+    ok = ok && writeArchive(places, outDir, size.placeArchives[cut.layout]);
 
     Canvas atlas = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
     Canvas glow = makeCanvas(SHADOW_TEX_W, SHADOW_TEX_H, true);
@@ -91,14 +88,13 @@ static bool writeLayoutArchives(const PuzzleCut& cut, const std::string& outDir,
             addModelEntry(shadows, PIECE_BACK_PREFIX + name, backModel(piece));
     }
     freeCanvas(atlas);
-    const char* shadowFile = big ? files.shadowArchive48 : files.shadowArchive20;
-    return ok && writeArchive(shadows, outDir, shadowFile);
+    return ok && writeArchive(shadows, outDir, size.shadowArchives[cut.layout]);
 }
 
 // The piece archive of one picture in one size.
 static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint8_t>& palePng,
-                              const PuzzleCut& cut, const std::string& outDir,
-                              const Workshop& shop) {
+                              const PuzzleCut& cut, const PuzzleSizeRow& size,
+                              const std::string& outDir, const Workshop& shop) {
     Canvas withCuts = makeCanvas(PICTURE_TEX_W, PICTURE_TEX_H, false);
     drawScaledCopy(withCuts, drawn);
     drawCutLines(withCuts, cut);
@@ -111,11 +107,10 @@ static bool writePieceArchive(int picture, Canvas& drawn, const std::vector<uint
          addBytes(pak, PALE_TEXTURE, palePng) && addSmall(pak, shop, EDGE_TEXTURE) &&
          addSmall(pak, shop, RIM_TEXTURE);
     freeCanvas(withCuts);
-    bool big = cut.pieceCount == BIG_PIECE_COUNT;
-    return ok && writeArchive(pak, outDir, pictureArchivesFor(picture, big).pieces);
+    return ok && writeArchive(pak, outDir, size.pieceArchives[picture]);
 }
 
-// Everything of one picture: its two piece archives and its picture archive.
+// Everything of one picture: its piece archive in every size and its picture archive.
 static bool writePicture(int picture, const std::string& outDir, const Workshop& shop) {
     Canvas drawn = makeCanvas(PICTURE_TEX_W, PICTURE_TEX_H, false);
     drawPicture(picture, drawn);
@@ -128,8 +123,10 @@ static bool writePicture(int picture, const std::string& outDir, const Workshop&
     freeCanvas(pale);
 
     int layout = PICTURE_ROWS[picture].cutLayout;
-    bool ok = writePieceArchive(picture, drawn, palePng, shop.cuts[0][layout], outDir, shop) &&
-              writePieceArchive(picture, drawn, palePng, shop.cuts[1][layout], outDir, shop);
+    bool ok = true;
+    for (int s = 0; s < PUZZLE_SIZE_COUNT && ok; s++)
+        ok = writePieceArchive(picture, drawn, palePng, shop.cuts[s][layout], PUZZLE_SIZES[s],
+                               outDir, shop);
 
     Canvas preview = makeCanvas(PREVIEW_TEX_W, PREVIEW_TEX_H, false);
     drawScaledCopy(preview, drawn);
@@ -152,11 +149,11 @@ bool buildPictureArchives(const std::string& outDir) {
         shop.small.push_back(canvasPng(canvas));
         freeCanvas(canvas);
     }
-    const int sizes[2] = {SMALL_PIECE_COUNT, BIG_PIECE_COUNT};
-    for (int s = 0; s < 2; s++)
+    for (int s = 0; s < PUZZLE_SIZE_COUNT; s++)
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
-            if (!makePuzzleCut(layout, sizes[s], shop.cuts[s][layout])) return false;
-            if (!writeLayoutArchives(shop.cuts[s][layout], outDir, shop)) return false;
+            if (!makePuzzleCut(layout, PUZZLE_SIZES[s], shop.cuts[s][layout])) return false;
+            if (!writeLayoutArchives(shop.cuts[s][layout], PUZZLE_SIZES[s], outDir, shop))
+                return false;
         }
     for (int picture = 0; picture < PICTURE_TOTAL; picture++)
         if (!writePicture(picture, outDir, shop)) {

@@ -20,6 +20,11 @@ static constexpr double CORNER_MAX_SHIFT = 0.2;
 static constexpr double TAB_HEIGHT = 0.30;
 static constexpr double TAB_NECK = 0.09;
 static constexpr double TAB_HEAD = 0.16;
+// The tabs grow with the cells up to cells this big (board units): the
+// largest pieces keep knobs a child's fingers know from the 20-piece cut
+// without reaching so far that the pieces of 6 no longer lie apart round
+// the tray.
+static constexpr double TAB_CELL_MOST = 4.0;
 static constexpr double TAB_SLIDE =
     0.06; // the tab's centre moves along its edge by up to this share
 // How far a flattened curve may stray from the true one, in board units
@@ -49,12 +54,12 @@ static Point2 cellCentre(int columns, int rows, int column, int row) {
 }
 
 // For each piece, the cell nearest its target; false unless every cell gets exactly one piece.
-static bool assignCells(PuzzleCut& cut) {
+static bool assignCells(PuzzleCut& cut, const PuzzleSizeRow& size) {
     int cells = cut.columns * cut.rows;
     std::vector<int> owner(cells, -1);
     cut.pieces.resize(cut.pieceCount);
     for (int i = 0; i < cut.pieceCount; i++) {
-        TargetSpot target = pieceTargetFor(cut.pieceCount, cut.layout, i);
+        TargetSpot target = pieceTargetFor(size, cut.layout, i);
         int best = 0;
         double bestDistance = 1e9;
         for (int cell = 0; cell < cells; cell++) {
@@ -190,7 +195,8 @@ static int verticalEdge(const PuzzleCut& cut, int i, int j) {
 // Flatten every edge: the board's border straight, inner edges with tabs.
 static void makeEdges(PuzzleCut& cut, ArtRandom& random) {
     int nx = cut.columns + 1;
-    double size = std::min(2 * BOARD_HALF_WIDTH / cut.columns, 2 * BOARD_HALF_HEIGHT / cut.rows);
+    double size = std::min({2 * BOARD_HALF_WIDTH / cut.columns, 2 * BOARD_HALF_HEIGHT / cut.rows,
+                            TAB_CELL_MOST});
     cut.edges.assign((cut.rows + 1) * cut.columns + cut.rows * (cut.columns + 1), {});
     for (int j = 0; j <= cut.rows; j++)
         for (int i = 0; i < cut.columns; i++) {
@@ -310,13 +316,14 @@ std::vector<Point2> offsetOutline(const std::vector<Point2>& outline, double dis
 
 // ---- The whole cut -----------------------------------------------------------------
 
-bool makePuzzleCut(int layout, int pieceCount, PuzzleCut& out) {
+bool makePuzzleCut(int layout, const PuzzleSizeRow& size, PuzzleCut& out) {
+    int pieceCount = size.pieces;
     out = PuzzleCut();
     out.layout = layout;
     out.pieceCount = pieceCount;
-    out.columns = pieceCount == BIG_PIECE_COUNT ? 8 : 5;
-    out.rows = pieceCount == BIG_PIECE_COUNT ? 6 : 4;
-    if (!assignCells(out)) return false;
+    out.columns = size.columns;
+    out.rows = size.rows;
+    if (!assignCells(out, size)) return false;
     placeCorners(out);
     ArtRandom random(0x5eed0000u + 97u * layout + pieceCount);
     makeEdges(out, random);

@@ -1,8 +1,8 @@
 // How a picture is cut into jigsaw pieces.
 //
-// A cut (`PuzzleCut`) belongs to one cut layout (0..2) and one size (20 or
-// 48 pieces) and is shared by every picture cut that way.  The board
-// (x -10..10, y -6..6, y up) is divided into a grid of 5 x 4 or 8 x 6 cells
+// A cut (`PuzzleCut`) belongs to one cut layout (0..2) and one size (a
+// PUZZLE_SIZES row) and is shared by every picture cut that way.  The board
+// (x -10..10, y -6..6, y up) is divided into the size's grid of cells
 // whose inner corners are nudged so that each cell's middle moves towards its
 // piece's target spot; then every inner grid edge gets a classic tab or blank
 // drawn from bezier curves, its side and wobble chosen by the layout's own
@@ -13,7 +13,7 @@
 // (two of them backwards), so two neighbours share exactly the same points.
 //
 // Piece i of a cut is the grid cell whose regular centre lies nearest to
-// pieceTargets20/48[layout][i] (puzzle/picture_tables.h); `makePuzzleCut`
+// the size's targets[layout][i] (puzzle/puzzle_sizes.h); `makePuzzleCut`
 // refuses (returns false) when that is not one piece per cell.  Outlines and
 // front triangles are in board coordinates; models subtract the target so a
 // piece placed at its target covers exactly its part of the picture.
@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "puzzle/picture_tables.h"
+#include "puzzle/puzzle_sizes.h"
 
 struct Point2 {
     double x, y;
@@ -37,7 +37,7 @@ struct PieceCut {
 
 struct PuzzleCut {
     int layout = 0;              // 0..2
-    int pieceCount = 0;          // 20 or 48
+    int pieceCount = 0;          // the size's pieces
     int columns = 0, rows = 0;   // grid size
     std::vector<Point2> corners; // (columns+1) x (rows+1) grid corners, row-major from the bottom
     std::vector<std::vector<Point2>>
@@ -51,7 +51,7 @@ constexpr double BOARD_HALF_HEIGHT = 6.0;
 
 // Cut the board for one layout and size; false (with a message) when the
 // target table does not give one piece per grid cell or a piece cannot be triangulated.
-bool makePuzzleCut(int layout, int pieceCount, PuzzleCut& out);
+bool makePuzzleCut(int layout, const PuzzleSizeRow& size, PuzzleCut& out);
 // Signed area of a closed polygon (positive when counter-clockwise).
 double polygonArea(const std::vector<Point2>& polygon);
 // Triangulate a simple polygon with GLU's tessellator: counter-clockwise triangles.

@@ -2,8 +2,9 @@
 // every dialog.
 //
 // The menu page holds (page units, 34.9 from the eye, z up): the sound and
-// music birds at x -6.648 (z 3.314 and 1.704), the size bird hopping between
-// z 1.62 (20 pieces) and 3.22 (48 pieces) at x 0.51, the close button at
+// music birds at x -6.648 (z 3.314 and 1.704), one card per puzzle size
+// ("menu_size6" ...: its cut and its number, where its PUZZLE_SIZES row puts
+// it, two by two right of the middle; a bird sits on the chosen one), the close button at
 // (8.091, 4.205), "break" at (-5.261, -0.684), "visit" at (-3.99, -3.328),
 // "about" at (3.13, -3.328), and the three product tiles along z -10.576 at
 // x -8.2, 0 and 8.2.  "fon_menu" is the card under the upper part and carries
@@ -13,13 +14,17 @@
 //
 // "block" lies at the world origin, 38.4 units from the eye: between the
 // puzzle (40) and the dialogs (34.9, or 37.9 for a page that has stepped back).
+#include <array>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "art/art_language.h"
 #include "art/ui_archives.h"
 #include "art/ui_icons.h"
 #include "art/ui_paint.h"
 #include "art/ui_sheet.h"
+#include "puzzle/puzzle_sizes.h"
 
 constexpr double LINE = 0.075;        // outlines at 34.9 from the eye
 constexpr double BACK_DEPTH = -64.9;  // page-origin art, just behind the buttons
@@ -27,7 +32,7 @@ constexpr double RECLAMA_SCALE = 0.9; // x-scale the menu gives the tile card
 
 // Spots of the page objects (z up), for drawing what stands beside them.
 constexpr double TOGGLE_X = -6.648, SOUND_Z = 3.314, MUSIC_Z = 1.704;
-constexpr double SIZE_X = 0.51, SMALL_Z = 1.62, BIG_Z = 3.22;
+constexpr double SIZE_CARD_HALF_W = 1.45, SIZE_CARD_HALF_H = 1.0; // 108 x 75 pixels at 1080 lines
 
 // ---- The veil ------------------------------------------------------------------
 
@@ -38,11 +43,17 @@ static void drawBlock(cairo_t* cr) {
 
 // ---- The menu card ---------------------------------------------------------------
 
-// A tiny picture of a puzzle cut into cols x rows pieces.
-static void miniPuzzle(cairo_t* cr, double cx, double cy, int cols, int rows) {
-    double w = 1.9, h = 1.14;
-    drawMeadowPicture(cr, cx - w / 2, cy - h / 2, w, h, 0.03);
-    drawJigsawSeams(cr, cx - w / 2, cy - h / 2, w, h, cols, rows, 0.03);
+// A size's card: its cut on the meadow picture, its number below.
+template <int SIZE> void drawSizeCard(cairo_t* cr) {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[SIZE];
+    double w = 2 * SIZE_CARD_HALF_W - 0.1, h = 2 * SIZE_CARD_HALF_H - 0.1;
+    roundedRect(cr, -w / 2, -h / 2, w, h, 0.3);
+    fillOutlined(cr, rgb(0xfff3c9), rgb(0xc9a66b), LINE * 0.8);
+    double pw = w - 0.4, ph = 1.05;
+    drawMeadowPicture(cr, -pw / 2, -h / 2 + 0.18, pw, ph, 0.03);
+    drawJigsawSeams(cr, -pw / 2, -h / 2 + 0.18, pw, ph, size.columns, size.rows, 0.03);
+    paintText(cr, std::to_string(size.pieces), 0.6, 0, h / 2 - 0.4, w - 0.6, 0.62, rgb(0x3fa535),
+              WHITE);
 }
 
 static void drawMenuCard(cairo_t* cr) {
@@ -53,14 +64,8 @@ static void drawMenuCard(cairo_t* cr) {
     iconNote(cr, -8.75, -MUSIC_Z, 1.15, rgb(0xff9ccd), LINE);
     paintCaption(cr, tr("Sounds"), 0.72, -3.85, -SOUND_Z, 3.1, 1.5);
     paintCaption(cr, tr("Music"), 0.72, -3.85, -MUSIC_Z, 3.1, 1.5);
-    // The size switch: a track with the two spots, the numbers and two tiny puzzles.
+    // The size cards stand beside this piece (their own models).
     drawPiece(cr, -1.25, -2.42, 1.25, rgb(0x9be86a), LINE);
-    roundedRect(cr, SIZE_X - 0.98, -BIG_Z - 0.86, 1.96, BIG_Z - SMALL_Z + 1.72, 0.86);
-    fillOutlined(cr, rgb(0xfff3c9), rgb(0xc9a66b), LINE * 0.8);
-    paintText(cr, "20", 1.0, 2.25, -SMALL_Z, 2, 1.5, rgb(0x3fa535), WHITE);
-    paintText(cr, "48", 1.0, 2.25, -BIG_Z, 2, 1.5, rgb(0xf08a1c), WHITE);
-    miniPuzzle(cr, 4.45, -SMALL_Z, 5, 4);
-    miniPuzzle(cr, 4.45, -BIG_Z, 8, 6);
     // Flowers on the free corner.
     const Rgba petals[] = {rgb(0xff8fc0), rgb(0xffffff), rgb(0xc9a6ff), rgb(0xffd04d)};
     for (int i = 0; i < 5; i++) {
@@ -268,8 +273,18 @@ constexpr Sheet TILE_SHEETS[] = {
     {"rec3", -TW, TW, -TH, TH, 0, 64, SheetLook::Blended, tileSpace},
 };
 
+constexpr double SW = SIZE_CARD_HALF_W, SH = SIZE_CARD_HALF_H;
+template <size_t... SIZE> constexpr auto sizeCardSheets(std::index_sequence<SIZE...>) {
+    return std::array<Sheet, sizeof...(SIZE)>{Sheet{PUZZLE_SIZES[SIZE].menuModel, -SW, SW, -SH, SH,
+                                                    0, 70, SheetLook::Blended,
+                                                    drawSizeCard<(int)SIZE>}...};
+}
+constexpr auto SIZE_CARD_SHEETS = sizeCardSheets(std::make_index_sequence<PUZZLE_SIZE_COUNT>());
+
 bool buildMainMenu(const std::string& outDir) {
     PakArchive menu, tiles;
-    return addSheets(menu, MAIN_MENU_SHEETS) && writeArchive(menu, outDir, "main_menu.pak") &&
-           addSheets(tiles, TILE_SHEETS) && writeArchive(tiles, outDir, "reclama1.pak");
+    return addSheets(menu, MAIN_MENU_SHEETS) &&
+           addSheets(menu, SIZE_CARD_SHEETS.data(), (int)SIZE_CARD_SHEETS.size()) &&
+           writeArchive(menu, outDir, "main_menu.pak") && addSheets(tiles, TILE_SHEETS) &&
+           writeArchive(tiles, outDir, "reclama1.pak");
 }

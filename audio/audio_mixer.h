@@ -27,6 +27,9 @@
 constexpr int MIX_CHANNEL_COUNT = 3;
 constexpr int MIX_RATE = 22050;
 constexpr int MIX_SAMPLES = 512;
+// The meadow's tune in "music.pak": started at start-up, and again when the
+// player switches music back on.
+constexpr const char* MUSIC_ENTRY = "music.wav";
 
 struct MixChannel {
     const uint8_t* data; // converted samples, owned by the sound cache

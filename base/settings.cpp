@@ -15,7 +15,6 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
-#include <istream>
 #include <ostream>
 
 #include "base/platform.h"
@@ -34,6 +33,16 @@ uint32_t readU32(const uint8_t* p) {
     return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
 }
 
+// Where the record starts in a file of `size` bytes that opens with this
+// header; false for another version, or a reserved length that runs past
+// the end (a damaged file).  The one reading of the header, for bytes and
+// files alike.
+bool findRecord(const uint8_t (&header)[HEADER_BYTES], uint64_t size, uint64_t& recordAt) {
+    if ((int32_t)readU32(header) != SETTINGS_VERSION) return false;
+    recordAt = HEADER_BYTES + (uint64_t)readU32(header + 4);
+    return recordAt + RECORD_BYTES <= size;
+}
+
 void putU32(uint8_t* p, uint32_t v) {
     for (int i = 0; i < 4; i++)
         p[i] = (uint8_t)(v >> (8 * i));
@@ -50,7 +59,8 @@ void readRecord(const uint8_t* p, Settings& out) {
     out.musicOn = p[3] != 0;
     for (int i = 0; i < PICTURE_COUNT; i++)
         out.pictureDone[i] = readU32(p + 4 + 4 * i) == 1 ? 1 : 0;
-    out.bigPuzzle = readU32(p + 4 + 4 * PICTURE_COUNT) == 0 ? 0 : 1;
+    uint32_t size = readU32(p + 4 + 4 * PICTURE_COUNT);
+    out.bigPuzzle = size < (uint32_t)PUZZLE_SIZE_CODES ? (int32_t)size : BIG_PUZZLE_CODE;
 }
 
 // The whole file as this game writes it: version 1, L = 0, the record.
@@ -141,24 +151,6 @@ Settings::Settings() {
     resetToDefaults();
 }
 
-Settings::Settings(std::istream& input) {
-    resetToDefaults();
-    uint8_t header[HEADER_BYTES];
-    if (!input.read((char*)header, sizeof header)) return;
-    if ((int32_t)readU32(header) != SETTINGS_VERSION) return;
-    // The reserved block is skipped without being held: L may be anything.
-    uint64_t reserved = readU32(header + 4);
-    while (reserved > 0) {
-        std::streamsize step = (std::streamsize)(reserved > 1u << 30 ? 1u << 30 : reserved);
-        input.ignore(step);
-        if (input.gcount() != step) return;
-        reserved -= (uint64_t)step;
-    }
-    uint8_t record[RECORD_BYTES];
-    if (!input.read((char*)record, sizeof record)) return;
-    readRecord(record, *this);
-}
-
 void Settings::write(std::ostream& output) const {
     uint8_t bytes[SETTINGS_FILE_SIZE];
     encode(*this, bytes);
@@ -178,10 +170,11 @@ void Settings::resetToDefaults() {
 bool readSettingsBytes(const uint8_t* data, size_t size, Settings& out) {
     out.resetToDefaults();
     if (!data || size < HEADER_BYTES) return false;
-    if ((int32_t)readU32(data) != SETTINGS_VERSION) return false;
-    uint64_t reserved = readU32(data + 4);
-    if ((uint64_t)size - HEADER_BYTES < reserved + RECORD_BYTES) return false;
-    readRecord(data + HEADER_BYTES + reserved, out);
+    uint8_t header[HEADER_BYTES];
+    std::memcpy(header, data, HEADER_BYTES);
+    uint64_t recordAt = 0;
+    if (!findRecord(header, size, recordAt)) return false;
+    readRecord(data + recordAt, out);
     return true;
 }
 
@@ -196,14 +189,12 @@ bool readSettingsFile(const std::string& path, Settings& out) {
     if (fd < 0) return false;
     uint8_t header[HEADER_BYTES];
     uint8_t record[RECORD_BYTES];
+    // The record lies after the reserved block, which is never read.
+    uint64_t recordAt = 0;
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
               readAllAt(fd, header, sizeof header, 0) &&
-              (int32_t)readU32(header) == SETTINGS_VERSION;
-    // The record lies after the reserved block, which is never read: a
-    // length that runs past the file's end means a damaged file at once.
-    uint64_t recordAt = HEADER_BYTES + (uint64_t)(ok ? readU32(header + 4) : 0);
-    ok = ok && recordAt + RECORD_BYTES <= (uint64_t)info.st_size &&
-         readAllAt(fd, record, sizeof record, recordAt);
+              findRecord(header, (uint64_t)info.st_size, recordAt) &&
+              readAllAt(fd, record, sizeof record, recordAt);
     ::close(fd);
     if (ok) readRecord(record, out);
     return ok;

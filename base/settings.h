@@ -27,7 +27,8 @@
 // NOTE: the file is written to a temporary file in the same folder, flushed
 // and renamed over the old one, so a crash or a full disk mid-write keeps
 // the previous progress.  Flag bytes other than 0 read as on; a picture is
-// done only at 1 and the small puzzle chosen only at 0; so what is written
+// done only at 1 and a size only at one of its codes (any other value is the
+// 48-piece size); so what is written
 // back is always 0 or 1.  Only a regular file is read, and never more of it
 // than the header and the record.
 #pragma once
@@ -38,6 +39,10 @@
 #include <string>
 
 constexpr int PICTURE_COUNT = 10;
+// `bigPuzzle` holds a puzzle size's code (puzzle/puzzle_sizes.h), below this;
+// a file holding any other value reads as the 48-piece size's code.
+constexpr int32_t PUZZLE_SIZE_CODES = 4;
+constexpr int32_t BIG_PUZZLE_CODE = 1;
 constexpr const char* SETTINGS_FILE_NAME = "marbleyardstudio_meadow_mosaics_cfg";
 constexpr const char* SETTINGS_LOCK_NAME = "running.lock";
 constexpr size_t SETTINGS_FILE_SIZE = 56;
@@ -49,10 +54,9 @@ struct Settings {
     bool soundOn;                     // sound effects
     bool musicOn;                     // music
     int32_t pictureDone[PICTURE_COUNT]; // 1 = picture completed
-    int32_t bigPuzzle;                // 0 = 20 pieces, 1 = 48 pieces
+    int32_t bigPuzzle;                  // puzzle size: 0 = 20, 1 = 48, 2 = 6, 3 = 12 pieces
 
     Settings();                             // defaults
-    explicit Settings(std::istream& input); // read; defaults when bad
     void write(std::ostream& output) const; // the 56-byte layout
     void resetToDefaults();
 };

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -197,7 +198,10 @@ void VideoContext::setProjection(int w, int h) {
     glViewport(0, 0, w, h);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, aspect, (double)0.1f, 250.0);
+    // A widened camera sees `viewWidening` times as far up and across.
+    double fovy =
+        viewWidening == 1 ? 45.0 : 2 * std::atan(viewWidening * std::tan(M_PI / 8)) * 180 / M_PI;
+    gluPerspective(fovy, aspect, (double)0.1f, 250.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     GLdouble modelview[16], projection[16];
@@ -206,6 +210,11 @@ void VideoContext::setProjection(int w, int h) {
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     gluUnProject(0, 0, -1, modelview, projection, viewport, &corner.x, &corner.y, &corner.z);
+}
+
+void VideoContext::widenView(double widening) {
+    viewWidening = widening < 1 ? 1 : widening;
+    setProjection(width, height);
 }
 
 VideoContext::~VideoContext() {

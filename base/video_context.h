@@ -12,6 +12,11 @@
 // the display's own depth.  Then the fixed GL state the whole game draws
 // with, and a 45 degree perspective camera (near 0.1, far 250).
 //
+// widenView widens that camera for a screen whose shape leaves the board
+// too little room (portrait and square screens): the visible area grows by
+// the widening both ways, the shape stays the screen's, so nothing is
+// stretched; a widening of 1 is the 45 degree camera exactly.
+//
 // halfWidthAt(d) / halfHeightAt(d): half extents of the visible area d units
 // in front of the eye (negated for negative d); screens pin objects to the
 // screen's edges with them.
@@ -38,11 +43,13 @@ struct VideoContext {
     int height = 0;
     bool multisampled = false; // 4x multisampling is on
     int redBits = 8;           // of the window's colour buffer (5 on a 16-bit display)
+    double viewWidening = 1;   // the visible area over the 45 degree camera's, each way
 
     void open(int width, int height, int depth);
     void openNoCursor(int width, int height, int depth); // open + invisible cursor
     void setMode();
     void setProjection(int width, int height);
+    void widenView(double widening); // the camera for this widening (1 or more)
     double halfWidthAt(double d) const { return corner.x * d / corner.z; }
     double halfHeightAt(double d) const { return corner.y * d / corner.z; }
     ~VideoContext(); // SDL_Quit

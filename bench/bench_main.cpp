@@ -321,7 +321,7 @@ int benchWaiting(bool music) {
     SDL_GL_SwapBuffers();
     if (music) {
         theAudio = new AudioMixer();
-        theAudio->play("music.wav", true);
+        theAudio->play(MUSIC_ENTRY, true);
     }
     SDL_Event event;
     while (SDL_WaitEvent(&event)) {

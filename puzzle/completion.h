@@ -1,7 +1,7 @@
 // Completion: the zoom of a finished picture.  When the last piece has
 // dropped in, puzzle_board marks the picture done, plays the fanfare and
 // replaces the board by the finished picture, and the whole puzzle screen
-// zooms up to 1.6 times its size.  A finished picture stays finished,
+// zooms up round it.  A finished picture stays finished,
 // across runs too, until the child breaks it; whenever it is visited it is
 // shown finished and zooms up again.  Leaving it first zooms the screen back
 // down, then the zoom out takes its builder's next step (`then`: the next
@@ -30,10 +30,10 @@ enum ScreenTrack : int32_t { SCREEN_ZOOM_IN, SCREEN_ZOOM_OUT };
 constexpr double SCREEN_ZOOM_IN_MS = 1300;
 constexpr double SCREEN_ZOOM_OUT_MS = 1000;
 
-// Zoom in, 1300 ms: x and y scale grow by 0.6 in 1200 ms.
+// Zoom in: the screen grows in width and height round the finished picture.
 void screenZoomInAction();
 
-// Zoom out, 1000 ms: shrink by 0.6 in 800 ms, then `then`.
+// Zoom out: back to its own size, then `then`.
 void screenZoomOutAction();
 
 // The finished picture's leave track: start the zoom out of the screen (`other`).

@@ -35,8 +35,8 @@ int cutRowOf(int picture) {
     return firstRowCut((picture - PICTURE_TOTAL) % CUT_LAYOUT_COUNT);
 }
 
-PictureArchives walkArchivesFor(int picture, bool big) {
-    return pictureArchivesFor(cutRowOf(picture), big);
+PictureArchives walkArchivesFor(int picture, const PuzzleSizeRow& size) {
+    return pictureArchivesFor(cutRowOf(picture), size);
 }
 
 bool pictureFinished(int picture) {
@@ -103,9 +103,11 @@ bool usePictureImages(int picture) {
         withdrawPhotoPictures(thePhotoLibrary);
         return true;
     }
-    PictureArchives small = walkArchivesFor(picture, false), big = walkArchivesFor(picture, true);
-    return offerPhotoPictures(thePhotoLibrary, picture - PICTURE_TOTAL,
-                              {small.pieces, big.pieces, big.picture});
+    BorrowedArchives borrowed;
+    for (const PuzzleSizeRow& size : PUZZLE_SIZES)
+        borrowed.pieces.push_back(walkArchivesFor(picture, size).pieces);
+    borrowed.picture = PICTURE_ROWS[cutRowOf(picture)].pictureArchive;
+    return offerPhotoPictures(thePhotoLibrary, picture - PICTURE_TOTAL, borrowed);
 }
 
 int settleOnPicture(int picture, int step) {

@@ -23,7 +23,7 @@
 
 #include <cstdint>
 
-#include "puzzle/picture_tables.h"
+#include "puzzle/puzzle_sizes.h"
 
 // Pictures in the walk: the bundled ones and the photos offered.
 int walkLength();
@@ -32,7 +32,7 @@ bool isPhotoPicture(int picture);
 // The PICTURE_ROWS row whose cut and archives picture `picture` is played with.
 int cutRowOf(int picture);
 // The archives picture `picture` is played from in one size.
-PictureArchives walkArchivesFor(int picture, bool big);
+PictureArchives walkArchivesFor(int picture, const PuzzleSizeRow& size);
 
 bool pictureFinished(int picture);
 void setPictureFinished(int picture, bool finished);

@@ -44,15 +44,16 @@ constexpr double PIECE_SETTLE_MS = 500;
 // The speed that takes a piece `distance` to its place in the flight's time.
 double flightSpeed(double distance);
 
-// Pulse: width and height swell to 1.2 and back in 200 ms.
+// Pulse: the lifted piece swells in width and height and back, so the
+// child sees which piece answered.
 void piecePulseAction();
 
-// Fly-in: from face down at depth -50 to face up at 0 in 1300 ms; then the
+// Fly-in: from face down behind the tray to face up on the board; then the
 // back (`other`) is dropped.
 void pieceIntroAction();
 
-// Flight: straight to `goal` at `speed` and 5 units up in 700 ms; then the
-// drop, given the place and the lifted look (`other`).
+// Flight: straight to `goal` at `speed`, rising over the loose pieces; then
+// the drop, given the place and the lifted look (`other`).
 void pieceFlyAction();
 
 // Drop: onto `goal` with a wobble; the lifted look and the piece's children

@@ -7,7 +7,6 @@
 
 #include "audio/audio_mixer.h"
 #include "base/input.h"
-#include "base/random.h"
 #include "base/settings.h"
 #include "base/video_context.h"
 #include "puzzle/completion.h"
@@ -30,37 +29,6 @@ const BoardState& theBoard = board;
 
 namespace {
 
-// One size of the puzzle: its count, spacing and how far its pieces reach
-// round their centres.
-struct PuzzleSize {
-    int32_t pieces;
-    double minDistance;
-    PieceReach reach;
-};
-
-constexpr PuzzleSize PUZZLE_SIZES[2] = {
-    {SMALL_PIECE_COUNT, 4.0, PIECE_REACH_20},
-    {BIG_PIECE_COUNT, 2.5, PIECE_REACH_48},
-};
-const PuzzleSize* activeSize = &PUZZLE_SIZES[1];
-
-// The visible ground at the board's depth, and whether this scatter keeps
-// to it (it gives up on a screen too small for the pieces: see scatterPieces).
-double groundHalfWidth = HUGE_VAL, groundHalfHeight = HUGE_VAL;
-bool keepOnGround = false;
-
-// One strip around the tray where pieces may start: x and y ranges.
-struct ScatterStrip {
-    int32_t xRange, xBase, yRange, yBase;
-};
-
-constexpr ScatterStrip SCATTER_STRIPS[4] = {
-    {6, -20, 18, -15}, // left
-    {6, 15, 27, -15},  // right
-    {26, -13, 5, -14}, // bottom
-    {18, -1, 5, 10},   // top
-};
-
 // A fixed part of the puzzle screen.
 struct ScreenPart {
     const char* archive;
@@ -71,8 +39,8 @@ struct ScreenPart {
 
 constexpr ScreenPart SCREEN_PARTS[3] = {
     {"interface_my.pak", "puzz_plase", 0, 0, 59.7, nullptr},
-    {"buttons.pak", "prev", -11.205, 1.237, 59.7, prevPictureClick},
-    {"buttons.pak", "next", 11.297, 1.237, 59.7, nextPictureClick},
+    {BUTTON_ARCHIVE, "prev", -11.205, 1.237, 59.7, prevPictureClick},
+    {BUTTON_ARCHIVE, "next", 11.297, 1.237, 59.7, nextPictureClick},
 };
 
 constexpr double PHOTO_WAIT_POLL_MS = 15; // how often a board waiting for a photo looks again
@@ -95,10 +63,8 @@ constexpr double MENU_TAB_SPIN_MS = 1400;
 constexpr double MENU_TAB_TIP_MS = 1300;
 constexpr double MENU_TAB_TIP_ANGLE = -90;
 
-// Failed draws between two checks that a free spot is left at all.
-constexpr int32_t JAM_CHECK_MISSES = 1000;
-// Fresh starts of one scatter before it stops keeping to the visible ground.
-constexpr int32_t GROUND_RESTARTS = 50;
+// The ground of a board built without a window (tests): a 16:9 screen's.
+constexpr double WINDOWLESS_ASPECT = 16.0 / 9;
 
 // The tracks of the puzzle's objects.  The flight and the drop are given
 // their goal when a piece is sent; the drop's landing comes back here.
@@ -131,68 +97,10 @@ static_assert(tracksInOrder(SCREEN_TRACKS) && tracksInOrder(BOARD_TRACKS) &&
               tracksInOrder(FINISHED_BOARD_TRACKS) && tracksInOrder(PIECE_TRACKS) &&
               tracksInOrder(PLACE_TRACKS) && tracksInOrder(MENU_TAB_TRACKS));
 
-// One range of a strip (first value `base`, `range` values) narrowed to
-// the spots whose piece, reaching `reach` each way, stays within `half` of
-// the middle; a range of 0 when none does.
-void narrowRange(int32_t& base, int32_t& range, double reach, double half) {
-    double first = std::max((double)base, std::ceil(reach - half));
-    double last = std::min((double)(base + range - 1), std::floor(half - reach));
-    range = last >= first ? (int32_t)(last - first) + 1 : 0;
-    base = range > 0 ? (int32_t)first : base;
-}
-
-// The part of a strip whose spots keep the largest piece on the visible ground.
-ScatterStrip narrowedStrip(const ScatterStrip& strip) {
-    ScatterStrip seen = strip;
-    narrowRange(seen.xBase, seen.xRange, activeSize->reach.x, groundHalfWidth);
-    narrowRange(seen.yBase, seen.yRange, activeSize->reach.y, groundHalfHeight);
-    return seen;
-}
-
-// The strip this scatter draws from: on the visible ground while it keeps to it.
-ScatterStrip visibleStrip(const ScatterStrip& strip) {
-    return keepOnGround ? narrowedStrip(strip) : strip;
-}
-
-// Whether every strip keeps some spots on the visible ground.
-bool groundHoldsEveryStrip() {
-    for (const ScatterStrip& strip : SCATTER_STRIPS) {
-        ScatterStrip seen = narrowedStrip(strip);
-        if (seen.xRange == 0 || seen.yRange == 0) return false;
-    }
-    return true;
-}
-
-// Whether any spot of the four strips keeps minScatterDistance from the
-// first n spots (leaves candidateX, candidateY as they were).
-bool anySpotFree(int32_t n) {
-    int32_t keepX = board.candidateX, keepY = board.candidateY;
-    bool found = false;
-    for (const ScatterStrip& whole : SCATTER_STRIPS) {
-        ScatterStrip strip = visibleStrip(whole);
-        for (int32_t x = 0; x < strip.xRange && !found; ++x)
-            for (int32_t y = 0; y < strip.yRange && !found; ++y) {
-                board.candidateX = strip.xBase + x;
-                board.candidateY = strip.yBase + y;
-                found = candidateIsFree(n);
-            }
-    }
-    board.candidateX = keepX;
-    board.candidateY = keepY;
-    return found;
-}
-
-// The count and spacing of one size.
-void useSize(const PuzzleSize& size) {
-    activeSize = &size;
-    puzzle.pieceCount = size.pieces;
-    puzzle.minScatterDistance = size.minDistance;
-}
-
 // The archive a bundled picture's board is built from in the chosen size:
 // its finished picture, or its pieces.
 const char* boardArchiveFor(int32_t picture) {
-    PictureArchives archives = walkArchivesFor(picture, puzzle.pieceCount == BIG_PIECE_COUNT);
+    PictureArchives archives = walkArchivesFor(picture, currentSize());
     return pictureFinished(picture) ? archives.picture : archives.pieces;
 }
 
@@ -238,9 +146,6 @@ void resetPuzzleState() {
     puzzle = PuzzleRun();
     board = BoardState();
     resetScreenZoom();
-    activeSize = &PUZZLE_SIZES[1];
-    groundHalfWidth = groundHalfHeight = HUGE_VAL;
-    keepOnGround = false;
 }
 
 void decodeNextBoardAhead() {
@@ -262,23 +167,19 @@ void decodeNextBoardAhead() {
 }
 
 PictureArchives currentArchives() {
-    return walkArchivesFor(puzzle.currentPicture, puzzle.pieceCount == BIG_PIECE_COUNT);
+    return walkArchivesFor(puzzle.currentPicture, currentSize());
 }
 
-void selectPuzzleSize(int32_t mode) {
-    if (mode != 0 && mode != 1) return;
-    if (theSettings) theSettings->bigPuzzle = mode;
-    useSize(PUZZLE_SIZES[mode]);
+void selectPuzzleSize(int32_t code) {
+    int index = sizeIndexForCode(code);
+    if (PUZZLE_SIZES[index].settingsCode != code) return;
+    if (theSettings) theSettings->bigPuzzle = code;
+    puzzle.sizeIndex = index;
+    puzzle.pieceCount = PUZZLE_SIZES[index].pieces;
 }
 
-double pieceTargetX(int32_t layout, int32_t piece) {
-    int size = theSettings->bigPuzzle == 1 ? BIG_PIECE_COUNT : SMALL_PIECE_COUNT;
-    return pieceTargetFor(size, layout, piece).x;
-}
-
-double pieceTargetY(int32_t layout, int32_t piece) {
-    int size = theSettings->bigPuzzle == 1 ? BIG_PIECE_COUNT : SMALL_PIECE_COUNT;
-    return pieceTargetFor(size, layout, piece).y;
+const PuzzleSizeRow& currentSize() {
+    return PUZZLE_SIZES[puzzle.sizeIndex];
 }
 
 void buildPuzzleScreen() {
@@ -318,16 +219,14 @@ void buildBoard() {
     const char* pieceArchive = archives.pieces;
     const char* placeArchive = archives.places;
     board.object->addChild(newModelObject(pieceArchive, TRAY_MODEL, 0, 0, TRAY_DEPTH, false));
-    if (theVideo)
-        setScatterGround(theVideo->halfWidthAt(WORLD_DISTANCE - BOARD_DEPTH),
-                         theVideo->halfHeightAt(WORLD_DISTANCE - BOARD_DEPTH));
-    scatterPieces();
+    std::vector<ScatterSpot> spots = scatterSpots(currentSize(), boardGround());
+    std::copy(spots.begin(), spots.end(), board.scatter);
     int32_t layout = PICTURE_ROWS[cutRowOf(puzzle.currentPicture)].cutLayout;
     for (int32_t i = 0; i < puzzle.pieceCount; ++i) {
         int32_t n = i + 1;
         std::string name = std::to_string(n);
-        SceneObject* piece = newModelObject(pieceArchive, name.c_str(), board.scatterX[i],
-                                            board.scatterY[i], PIECE_START_DEPTH, true);
+        SceneObject* piece = newModelObject(pieceArchive, name.c_str(), board.scatter[i].x,
+                                            board.scatter[i].y, PIECE_START_DEPTH, true);
         piece->setRotation(-180, 0, 0);
         SceneObject* back = newPieceChild(PIECE_BACK_PREFIX, name);
         piece->addChild(back);
@@ -339,8 +238,9 @@ void buildBoard() {
         piece->startTrack(PIECE_INTRO);
         board.object->addChild(piece);
 
-        SceneObject* place = newModelObject(placeArchive, name.c_str(), pieceTargetX(layout, i),
-                                            pieceTargetY(layout, i), PLACE_DEPTH, true);
+        TargetSpot target = pieceTargetFor(currentSize(), layout, i);
+        SceneObject* place =
+            newModelObject(placeArchive, name.c_str(), target.x, target.y, PLACE_DEPTH, true);
         place->setTracks(PLACE_TRACKS);
         place->firstAction(PLACE_WATCH).other = piece;
         place->startTrack(PLACE_WATCH);
@@ -348,46 +248,10 @@ void buildBoard() {
     }
 }
 
-void setScatterGround(double halfWidth, double halfHeight) {
-    groundHalfWidth = halfWidth;
-    groundHalfHeight = halfHeight;
-}
-
-void scatterPieces() {
-    keepOnGround = groundHoldsEveryStrip();
-    int32_t misses = 0, restarts = 0;
-    for (int32_t i = 0; i < puzzle.pieceCount;) {
-        randomScatterCandidate();
-        if (!candidateIsFree(i)) {
-            // The spots drawn so far can leave no free spot at all (with 48
-            // pieces that happens now and then), and drawing on would never
-            // end: start the whole scatter again.  A screen whose ground
-            // cannot hold the pieces apart at all gets the whole strips.
-            if (++misses % JAM_CHECK_MISSES == 0 && !anySpotFree(i)) {
-                i = 0;
-                if (++restarts == GROUND_RESTARTS) keepOnGround = false;
-            }
-            continue;
-        }
-        board.scatterX[i] = board.candidateX;
-        board.scatterY[i] = board.candidateY;
-        ++i;
-    }
-}
-
-void randomScatterCandidate() {
-    ScatterStrip strip = visibleStrip(SCATTER_STRIPS[randomBelow(4)]);
-    board.candidateX = randomBelow(strip.xRange) + strip.xBase;
-    board.candidateY = randomBelow(strip.yRange) + strip.yBase;
-}
-
-bool candidateIsFree(int32_t n) {
-    for (int32_t j = 0; j < n; ++j) {
-        int32_t dx = board.scatterX[j] - board.candidateX,
-                dy = board.scatterY[j] - board.candidateY;
-        if (std::sqrt((double)(dx * dx + dy * dy)) < puzzle.minScatterDistance) return false;
-    }
-    return true;
+ScatterGround boardGround() {
+    if (!theVideo) return groundFor(WINDOWLESS_ASPECT, 1);
+    double distance = WORLD_DISTANCE - BOARD_DEPTH;
+    return {theVideo->halfWidthAt(distance), theVideo->halfHeightAt(distance)};
 }
 
 void leaveBoard() {

@@ -31,12 +31,15 @@
 //
 // NOTE: the size is chosen by selectPuzzleSize; nothing should build a
 // board before it has run once (resetPuzzleState sets the 48-piece size so
-// a stray call still finds archives).
+// a stray call still finds archives).  Everything that differs between the
+// sizes comes from the current PUZZLE_SIZES row; the start spots come from
+// the scatter (puzzle/scatter.h).
 #pragma once
 
 #include <cstdint>
 
-#include "puzzle/picture_tables.h"
+#include "puzzle/puzzle_sizes.h"
+#include "puzzle/scatter.h"
 
 struct SceneObject;
 
@@ -45,8 +48,8 @@ struct PuzzleRun {
     int32_t currentPicture = 0;           // the picture being played (puzzle/photo_walk.h)
     int32_t walkDirection = 1;            // the last step through the pictures, +1 or -1
     bool tabWaiting = false;              // the corner tab waits for the current photo's pictures
-    int32_t pieceCount = BIG_PIECE_COUNT; // pieces of the current size, 20 or 48
-    double minScatterDistance = 2.5;      // least distance between two start spots
+    int32_t sizeIndex = DEFAULT_SIZE_INDEX; // the PUZZLE_SIZES row played
+    int32_t pieceCount = PUZZLE_SIZES[DEFAULT_SIZE_INDEX].pieces; // pieces of that size
     SceneObject* puzzleScreen = nullptr;  // frame, buttons and board
     SceneObject* menuTabParent = nullptr; // the start-up's holder of the corner tab
     SceneObject* menuTab = nullptr;       // the tab shown in it now
@@ -55,9 +58,7 @@ struct PuzzleRun {
 // What lives for one board, from its building to the next one's.
 struct BoardState {
     SceneObject* object = nullptr;          // the board: tray, pieces, places, or the finished picture
-    int32_t candidateX = 0, candidateY = 0; // the spot randomScatterCandidate drew last
-    int32_t scatterX[MAX_PIECE_COUNT] = {}; // start spots of this board
-    int32_t scatterY[MAX_PIECE_COUNT] = {};
+    ScatterSpot scatter[MAX_PIECE_COUNT] = {}; // start spots of this board
     int32_t placedCount = 0;          // pieces sent to their place
     SceneObject* heldPiece = nullptr; // the lifted piece, or the last one sent
     SceneObject* heldShadow = nullptr; // the lifted piece's shadow
@@ -73,14 +74,6 @@ struct BoardState {
 extern const PuzzleRun& thePuzzle;  // read-only outside this module
 extern const BoardState& theBoard; // read-only outside this module
 
-// Half extents round its centre of the largest piece of a size, its outline
-// included: what the scatter keeps on screen (the art checks its cuts fit).
-struct PieceReach {
-    double x, y;
-};
-constexpr PieceReach PIECE_REACH_20 = {3.45, 3.1};
-constexpr PieceReach PIECE_REACH_48 = {2.25, 2.25};
-
 // The archives of the current picture in the chosen size.
 PictureArchives currentArchives();
 
@@ -93,12 +86,12 @@ void decodeNextBoardAhead();
 // Every variable above back to its start value (a new run in the same process).
 void resetPuzzleState();
 
-// Mode 0: 20 pieces, mode 1: 48 pieces (count, spacing, settings); others: nothing.
-void selectPuzzleSize(int32_t mode);
+// The size whose settings code is `code` (0: 20 pieces, 1: 48, 2: 6, 3: 12)
+// for the boards from now on, and into the settings; any other code: nothing.
+void selectPuzzleSize(int32_t code);
 
-// Centre of piece `piece`'s place in cut layout `layout`, for the size in the settings.
-double pieceTargetX(int32_t layout, int32_t piece);
-double pieceTargetY(int32_t layout, int32_t piece);
+// The size played now.
+const PuzzleSizeRow& currentSize();
 
 // Frame, previous and next button; the zoom tracks of the screen.
 void buildPuzzleScreen();
@@ -106,23 +99,13 @@ void buildPuzzleScreen();
 // Replace `board` by the current picture: finished, or a fresh scattered board.
 void showPicture();
 
-// Tray, pieces and places of the current picture into `board`.
+// Tray, pieces and places of the current picture into the board that
+// showPicture has just made (its record fresh).
 void buildBoard();
 
-// The visible ground at the board's depth (half width and height, board
-// units); buildBoard sets it from the screen.  The scatter narrows its
-// strips so every piece lies wholly on it; unbounded until set.
-void setScatterGround(double halfWidth, double halfHeight);
-
-// Start spots for every piece of the board.
-void scatterPieces();
-
-// Draw one candidate spot in one of the four strips around the tray (as far
-// as each lies on the visible ground).
-void randomScatterCandidate();
-
-// Whether the candidate keeps minScatterDistance from the first n spots.
-bool candidateIsFree(int32_t n);
+// The visible ground at the board's depth, as the camera shows it (a
+// 16:9 screen's without a window, for tests that build boards without one).
+ScatterGround boardGround();
 
 // Start the board's leave track: the way every part of the game leaves a board.
 void leaveBoard();
@@ -159,7 +142,7 @@ SceneObject* makeMenuTabParent();
 // The corner tab: the current picture's preview, or the closed tab.
 void showMenuTab();
 
-// The open tab tips from upright to flat in 1300 ms.
+// The open tab tips from upright to flat, once, as it appears.
 void menuTabSpinAction();
 
 // Effect of the bar's "view" button: open or close the tab.

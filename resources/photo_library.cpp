@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "resources/pak_library.h"
+#include "resources/photo_file.h"
 #include "resources/photo_image.h"
 #include "resources/photo_prefetch.h"
 #include "resources/photo_probe.h"
@@ -22,52 +23,6 @@ PhotoLibrary thePhotoLibrary;
 namespace {
 
 constexpr mode_t PHOTO_FOLDER_MODE = 0755;
-
-// Why a name cannot be opened, in the player's terms.
-std::string openProblem(int error) {
-    if (error == ELOOP) return "a link that loops";
-    if (error == ENOENT) return "a link that leads nowhere";
-    if (error == EACCES) return "not readable";
-    return std::strerror(error);
-}
-
-// Open `name` in `dirFd` for reading when it is a regular file with bytes in
-// it; -1 with `why` set otherwise.  Never blocks (a FIFO named like a photo)
-// and never opens a device.
-int openRegularFile(int dirFd, const std::string& name, uint64_t& size, std::string& why) {
-    int fd = ::openat(dirFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        why = openProblem(errno);
-        return -1;
-    }
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        why = "not a regular file";
-    } else if (info.st_size <= 0) {
-        why = "empty file";
-    } else if ((uint64_t)info.st_size > PHOTO_FILE_BUDGET) {
-        why = "file too large";
-    } else {
-        size = (uint64_t)info.st_size;
-        return fd;
-    }
-    ::close(fd);
-    return -1;
-}
-
-// Read up to `want` bytes from the start of fd; the count read.
-size_t readFront(int fd, std::vector<uint8_t>& buffer, size_t want) {
-    buffer.resize(want);
-    size_t got = 0;
-    while (got < want) {
-        ssize_t n = ::pread(fd, buffer.data() + got, want - got, (off_t)got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += (size_t)n;
-    }
-    buffer.resize(got);
-    return got;
-}
 
 // Header check of one file in the folder: fills `entry` or says why not.
 bool probePhotoFile(int dirFd, const std::string& name, PhotoEntry& entry, std::string& why) {
@@ -155,16 +110,6 @@ std::string printableFileName(const std::string& fileName) {
     return out;
 }
 
-bool readPhotoFile(const std::string& path, std::vector<uint8_t>& out, std::string& why) {
-    uint64_t size = 0;
-    int fd = openRegularFile(AT_FDCWD, path, size, why);
-    if (fd < 0) return false;
-    size_t got = readFront(fd, out, (size_t)size);
-    ::close(fd);
-    if (got == 0) why = "not readable";
-    return got > 0; // a file that shrank since the scan is read as far as it goes
-}
-
 bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives& borrowed) {
     if (index < 0 || index >= library.count()) return false;
     if (library.offered == index) return true;
@@ -183,7 +128,7 @@ bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives
     };
     uint32_t picture = upload(pictures.picture), pale = upload(pictures.pale);
     uint32_t preview = upload(pictures.preview);
-    for (const char* pieces : {borrowed.pieces20, borrowed.pieces48}) {
+    for (const char* pieces : borrowed.pieces) {
         thePakLibrary.offerStandIn(pieces, PICTURE_IMAGE_ENTRY, picture);
         thePakLibrary.offerStandIn(pieces, PALE_IMAGE_ENTRY, pale);
     }

@@ -47,9 +47,8 @@ constexpr const char* PREVIEW_IMAGE_ENTRY = "preview.png"; // the menu tab
 
 // The bundled archives a photo borrows.
 struct BorrowedArchives {
-    const char* pieces20; // tray and pieces, 20-piece cut
-    const char* pieces48; // tray and pieces, 48-piece cut
-    const char* picture;  // finished picture and preview
+    std::vector<const char*> pieces; // tray and pieces, one archive per size
+    const char* picture = nullptr;   // finished picture and preview
 };
 
 struct PhotoLibrary {
@@ -75,10 +74,6 @@ void reportSkippedPhoto(const std::string& fileName, const std::string& why);
 
 // The name as it is printed in those lines.
 std::string printableFileName(const std::string& fileName);
-
-// Read the whole of a photo file (at most PHOTO_FILE_BUDGET bytes) into
-// `out`; false with `why` set when it is not a readable regular file.
-bool readPhotoFile(const std::string& path, std::vector<uint8_t>& out, std::string& why);
 
 // Make photo `index`'s pictures and offer them in place of `borrowed`'s
 // images (nothing to do when it is already offered).  False, with the photo

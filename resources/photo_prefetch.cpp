@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "resources/photo_library.h"
+#include "resources/photo_file.h"
 
 PhotoPrefetch thePhotoPrefetch;
 

@@ -180,8 +180,8 @@ void rememberInputs(PickState& picker, const GLdouble projection[16], const GLin
 
 } // namespace
 
-void hookPickable(int32_t phase, void*) {
-    if (phase == PHASE_BEFORE_MESHES) thePicker.addCandidate();
+void hookPickable() {
+    thePicker.addCandidate();
 }
 
 void PickState::addCandidate() {

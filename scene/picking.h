@@ -65,6 +65,6 @@ struct PickState {
 
 extern PickState thePicker;
 
-// The draw hook that makes an object clickable: phase 1 registers
-// currentObject with the picker.
-void hookPickable(int32_t phase, void* arg);
+// The draw hook that makes an object clickable: it registers currentObject
+// with the picker.
+void hookPickable();

@@ -12,13 +12,10 @@ SceneObject* currentObject = nullptr;
 
 namespace {
 
-// Run every hook of an object for one phase.  Indexed, because a hook may
-// add hooks.
-void runHooks(SceneObject& object, int32_t phase) {
-    for (size_t i = 0; i < object.drawHooks.size(); ++i) {
-        DrawHook hook = object.drawHooks[i];
-        hook.fn(phase, hook.arg);
-    }
+// Run every hook of an object.  Indexed, because a hook may add hooks.
+void runHooks(SceneObject& object) {
+    for (size_t i = 0; i < object.drawHooks.size(); ++i)
+        object.drawHooks[i]();
 }
 
 // The object's meshes, at the square of its scale when it is scaled.
@@ -93,8 +90,8 @@ void SceneObject::addChild(SceneObject* child) {
     children.push_back(child);
 }
 
-void SceneObject::addDrawHook(DrawHookFn fn, void* arg) {
-    drawHooks.push_back({fn, arg});
+void SceneObject::addDrawHook(DrawHookFn fn) {
+    drawHooks.push_back(fn);
 }
 
 void SceneObject::draw() {
@@ -104,9 +101,8 @@ void SceneObject::draw() {
     if (!dying) {
         animator.update();
         if (hasModel) {
-            runHooks(*this, PHASE_BEFORE_MESHES);
+            runHooks(*this);
             drawMeshes(*this);
-            runHooks(*this, PHASE_AFTER_MESHES);
         }
     }
     removeDeadChildren(*this);
@@ -117,9 +113,7 @@ void SceneObject::draw() {
         for (size_t i = 0; i < children.size(); ++i) {
             SceneObject* child = children[i];
             if (dying) child->dying = true;
-            runHooks(*this, PHASE_BEFORE_CHILD);
             child->draw();
-            runHooks(*this, PHASE_AFTER_CHILD);
         }
     }
     glPopMatrix();

@@ -8,11 +8,11 @@
 // Drawing a node (once per frame, parent before children):
 //   currentObject = this; push matrix; apply transform;
 //   unless dying: animator update (runs effects = game logic, applies the
-//   animation offset); if it has a model: hooks phase 1, meshes (at the
-//   square of its own scale when scaled), hooks phase 2;
+//   animation offset); if it has a model: its draw hooks, then its meshes
+//   (at the square of its own scale when scaled);
 //   children: free dead children (rescan from the first after each);
-//   a dying node with no children becomes dead; otherwise each child, with
-//   phase 3 / 4 hooks around it (a dying parent marks the child dying).
+//   a dying node with no children becomes dead; otherwise each child (a
+//   dying parent marks the child dying).
 //
 // Lifetime: created with new, owned by its parent from addChild on; `kill`
 // only sets `dying`; the subtree stops drawing at once and is freed over the
@@ -36,19 +36,9 @@
 
 struct Mesh;
 
-using DrawHookFn = void (*)(int32_t phase, void* arg);
-
-struct DrawHook {
-    DrawHookFn fn;
-    void* arg;
-};
-
-enum DrawPhase : int32_t {
-    PHASE_BEFORE_MESHES = 1,
-    PHASE_AFTER_MESHES = 2,
-    PHASE_BEFORE_CHILD = 3,
-    PHASE_AFTER_CHILD = 4,
-};
+// A draw hook runs just before the meshes of a drawn object that has a
+// model, with currentObject = that object (the picker's registration).
+using DrawHookFn = void (*)();
 
 struct SceneObject {
     Transform transform;               // own placement in the parent's space
@@ -56,7 +46,7 @@ struct SceneObject {
     TrackSet tracks;                   // its kind's named tracks, linked to animator
     bool dying = false;                // set by kill
     bool dead = false;                 // dying and childless: parent frees it
-    std::vector<DrawHook> drawHooks;   // run around meshes and children
+    std::vector<DrawHookFn> drawHooks; // run before the meshes
     std::vector<Mesh*> meshes;         // owned, in file order
     std::vector<std::string> pakFiles; // one per loadModel call
     int32_t meshCount = 0;             // meshes loaded over all calls
@@ -71,7 +61,7 @@ struct SceneObject {
     void loadModel(const std::string& pakFile, const std::string& entryName);
     void addChild(SceneObject* child);
     void kill() { dying = true; }
-    void addDrawHook(DrawHookFn fn, void* arg);
+    void addDrawHook(DrawHookFn fn);
     void draw();
     void drawForPicking(); // every mesh's geometry with its saved matrix
 

@@ -18,7 +18,7 @@ constexpr DialogItem WELCOME_ITEMS[] = {
 };
 constexpr DialogItem HELP_ITEMS[] = {
     {ItemKind::Picture, nullptr, "help", 7.8, -4.3, -1, 1},
-    {ItemKind::Card, "buttons.pak", "close_menu", -1.26, -1.32, 1, 1, {closePageOnCancel}},
+    {ItemKind::Card, BUTTON_ARCHIVE, "close_menu", -1.26, -1.32, 1, 1, {closePageOnCancel}},
 };
 constexpr DialogItem ABOUT_ITEMS[] = {
     {ItemKind::Card, nullptr, "ok", -0.008, -4.21, 0, 0, {closePageOnOk}},

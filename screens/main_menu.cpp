@@ -5,6 +5,7 @@
 
 #include "audio/audio_mixer.h"
 #include "base/settings.h"
+#include "puzzle/puzzle_sizes.h"
 #include "scene/scene_object.h"
 #include "screens/dialogs.h"
 #include "screens/size_dialog.h"
@@ -14,17 +15,12 @@
 namespace {
 
 constexpr const char* MENU_ARCHIVE = "main_menu.pak";
-constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr const char* TILE_ARCHIVE = "reclama1.pak";
 constexpr const char* BIRD_ON = "pti4ka";
 constexpr const char* BIRD_OFF = "pti4ka_cl";
-constexpr const char* SIZE_DOT = "to4ka";
-constexpr const char* MUSIC_ENTRY = "music.wav";
 
-// The size bird's spot for 20 and for 48 pieces; the dot sits at the other.
-constexpr double SIZE_BIRD_X = 0.51;
-constexpr double SIZE_BIRD_Z[2] = {1.62, 3.22};
-constexpr double SIZE_DOT_Z[2] = {1.6, -1.6};
+// The bird on the chosen size's card sits on its top left corner.
+constexpr double SIZE_BIRD_X = -1.05, SIZE_BIRD_Z = 0.55;
 
 // A toggle: where it stands, which switch it shows, its two effects.
 struct MenuToggle {
@@ -54,19 +50,33 @@ void addMusicToggle(SceneObject* page) {
     addToggle(page, MUSIC_TOGGLE);
 }
 
-// The size bird for the size now chosen, with its dot, onto the page.
-void addSizeBird(SceneObject* page) {
-    int big = theSettings->bigPuzzle == 1 ? 1 : 0;
-    DialogItem item = {ItemKind::Replaceable, nullptr, BIRD_OFF, SIZE_BIRD_X, SIZE_BIRD_Z[big]};
-    item.acts[0] = big ? switchToSmallClick : switchToBigClick;
-    SceneObject* bird = addDialogItem(page, item, BUTTON_ARCHIVE, DIALOG_DEPTH, nullptr);
-    bird->addChild(newModelObject(BUTTON_ARCHIVE, SIZE_DOT, 0, 0, SIZE_DOT_Z[big], false));
+// One card per size into `holder`, as the sizes stand: the chosen one
+// wears the bird, the others choose their size when clicked.
+void addSizeCardsInto(SceneObject* holder) {
+    int32_t chosen = sizeIndexForCode(theSettings->bigPuzzle);
+    for (int32_t i = 0; i < PUZZLE_SIZE_COUNT; i++) {
+        const PuzzleSizeRow& size = PUZZLE_SIZES[i];
+        DialogItem item = {i == chosen ? ItemKind::Picture : ItemKind::Toggle, nullptr,
+                           size.menuModel, size.menuSpot.x, size.menuSpot.z};
+        item.acts[0] = menuSizeClick;
+        item.number = i;
+        SceneObject* card = addDialogItem(holder, item, MENU_ARCHIVE, DIALOG_DEPTH, nullptr);
+        if (i == chosen)
+            card->addChild(newModelObject(BUTTON_ARCHIVE, BIRD_ON, SIZE_BIRD_X, 0, SIZE_BIRD_Z, false));
+    }
+}
+
+// The size cards, in a holder of their own, onto the page.
+void addSizeCards(SceneObject* page) {
+    SceneObject* holder = new SceneObject;
+    addSizeCardsInto(holder);
+    page->addChild(holder);
 }
 
 // The menu's art first, then the birds, then its buttons.
 constexpr DialogItem MENU_ITEMS[] = {
     {ItemKind::Backdrop, nullptr, "reclama", 0, 0, 0, 0, {}, nullptr, 0, nullptr, 0.9},
-    {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSizeBird},
+    {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSizeCards},
     {ItemKind::Toggle, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSoundToggle},
     {ItemKind::Toggle, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addMusicToggle},
     {ItemKind::Card, nullptr, "close_menu", 8.091, 4.205, 0, 0, {closePageOnCancel}},
@@ -91,13 +101,6 @@ void flipToggle(const MenuToggle& toggle, bool on) {
     addToggle(currentAction->other, toggle);
 }
 
-// The clicked size bird: the other size, and a bird on the other spot.
-void flipSize(void (*switchSize)()) {
-    if (!currentClicked()) return;
-    switchSize();
-    currentObject->kill();
-    addSizeBird(currentAction->other);
-}
 
 } // namespace
 
@@ -105,12 +108,13 @@ void showMainMenu() {
     if (currentClicked()) openDialog(MAIN_MENU);
 }
 
-void switchToBigClick() {
-    flipSize(switchToBigPuzzle);
-}
-
-void switchToSmallClick() {
-    flipSize(switchToSmallPuzzle);
+void menuSizeClick() {
+    if (!currentClicked()) return;
+    switchPuzzleSize(PUZZLE_SIZES[currentAction->number].settingsCode);
+    SceneObject* holder = currentAction->other;
+    for (SceneObject* card : holder->children)
+        card->kill();
+    addSizeCardsInto(holder);
 }
 
 void soundOnClick() {

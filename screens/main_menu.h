@@ -1,26 +1,27 @@
 // The main menu: a dialog page opened by the bar's "menu" button, with the
 // game's options and links.
 //
-//  - the size bird hops between two spots: 20 pieces (lower) or 48 (upper);
-//    a dot marks the spot it does not stand on; a click rebuilds the
-//    picture on screen with the other number of pieces;
+//  - one card per puzzle size (its cut on the meadow picture and its
+//    number, where its PUZZLE_SIZES row puts it); a bird sits on the
+//    chosen one, and a click on another rebuilds the picture on screen
+//    with that number of pieces;
 //  - two bird toggles switch sound effects and music; a switched-on toggle
 //    shows "pti4ka", a switched-off one "pti4ka_cl";
 //  - about, break-all (restart every picture), the maker's site and three
 //    product tiles (web_links); the close button (or Escape) closes it.
 //
-// A toggle or the size bird is replaced, in the frame it is clicked, by a
-// fresh one for the new state; their effects are given the menu page (the
-// action's `other`) so the replacement lands on the same page.  Only clicks act here; Escape
-// on the close button is the one key.
+// A toggle or the size cards are replaced, in the frame one is clicked, by
+// fresh ones for the new state; their effects are given the menu page (the
+// size cards: their holder on it) as the action's `other`, so the
+// replacement lands in the same place.  Only clicks act here; Escape on the
+// close button is the one key.
 #pragma once
 
 // Endless click effect of the bar's "menu" button: push the menu page.
 void showMainMenu();
 
-// The size bird (`other` = the menu page).
-void switchToBigClick();
-void switchToSmallClick();
+// A size card not chosen (`other` = the cards' holder, `number` = its PUZZLE_SIZES row).
+void menuSizeClick();
 
 // The sound and music toggles (`other` = the menu page).
 void soundOnClick();

@@ -1,7 +1,8 @@
 // The size dialog and the size switches.
 #include "screens/size_dialog.h"
 
-#include <iterator>
+#include <array>
+#include <utility>
 
 #include "base/settings.h"
 #include "puzzle/puzzle_board.h"
@@ -11,22 +12,46 @@
 namespace {
 
 constexpr const char* SIZE_ARCHIVE = "select_menu.pak";
+constexpr const char* TITLE_MODEL = "please";
 constexpr double SIZE_DEPTH = -65;
 constexpr double SLIDE_MS = 1000;
+constexpr double TITLE_START_Z = 19; // it sinks to 10.5, above the two rows of cards
 constexpr double TITLE_DROP = -8.5;
-constexpr double BUTTON_GLIDE = 17;
+constexpr double CARD_GLIDE = 17;
+// Return chooses 20 pieces, as it did when there were two sizes.
+constexpr int32_t RETURN_SIZE_CODE = 0;
 
-constexpr DialogItem SIZE_ITEMS[3] = {
-    {ItemKind::Title, nullptr, "please", 0, 16, 0, 0, {sizeTitleSlide}},
-    {ItemKind::Card, nullptr, "low", -25, -0.3, 0, 0,
-     {closePageOnOk, smallPuzzleClick, sizeButtonSlideRight}},
-    {ItemKind::Card, nullptr, "height", 25, -0.3, 0, 0,
-     {closePageOnOk, bigPuzzleClick, sizeButtonSlideLeft}},
-};
+// The card of size row `index`: it starts CARD_GLIDE further out on its
+// side and glides in; it closes the page, then chooses (`number` = its row).
+constexpr DialogItem sizeCard(int32_t index) {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[index];
+    bool left = size.card.x < 0;
+    DialogItem card = {ItemKind::Card, nullptr, size.cardModel,
+                       size.card.x + (left ? -CARD_GLIDE : CARD_GLIDE), size.card.z};
+    card.acts[0] = closePageOnOk;
+    card.acts[1] = sizeCardClick;
+    card.acts[2] = left ? sizeButtonSlideRight : sizeButtonSlideLeft;
+    card.number = index;
+    return card;
+}
 
-// Return chooses the 20-piece puzzle.
+// The title, then a card per size: the card Return chooses first, so that
+// its close takes the key before any other card's.
+constexpr std::array<DialogItem, 1 + PUZZLE_SIZE_COUNT> sizeItems() {
+    std::array<DialogItem, 1 + PUZZLE_SIZE_COUNT> items{};
+    items[0] = {ItemKind::Title, nullptr, TITLE_MODEL, 0, TITLE_START_Z};
+    items[0].acts[0] = sizeTitleSlide;
+    int32_t first = sizeIndexForCode(RETURN_SIZE_CODE), next = 1;
+    items[next++] = sizeCard(first);
+    for (int32_t i = 0; i < PUZZLE_SIZE_COUNT; i++)
+        if (i != first) items[next++] = sizeCard(i);
+    return items;
+}
+
+constexpr std::array<DialogItem, 1 + PUZZLE_SIZE_COUNT> SIZE_ITEMS = sizeItems();
+
 constexpr DialogLayout SIZE_DIALOG = {
-    SIZE_ARCHIVE, {nullptr, nullptr}, SIZE_DEPTH, SIZE_ITEMS, std::size(SIZE_ITEMS), 1};
+    SIZE_ARCHIVE, {nullptr, nullptr}, SIZE_DEPTH, SIZE_ITEMS.data(), SIZE_ITEMS.size(), 1};
 
 // Move currentObject along x (or z) to `distance` * t / 1000, less what was applied.
 void slide(double distance, bool alongX) {
@@ -38,14 +63,6 @@ void slide(double distance, bool alongX) {
     currentObject->move(alongX ? step : 0, 0, alongX ? 0 : step);
 }
 
-// A size button's choice: the size, then the screen and its first board.
-void choosePuzzle(int32_t mode) {
-    if (!currentActivated(ACTION_CHOOSE)) return;
-    selectPuzzleSize(mode);
-    buildPuzzleScreen();
-    showPicture();
-}
-
 } // namespace
 
 void showSizeDialog() {
@@ -54,12 +71,13 @@ void showSizeDialog() {
     theSettings->showWelcome = false;
 }
 
-void smallPuzzleClick() {
-    choosePuzzle(0);
-}
-
-void bigPuzzleClick() {
-    choosePuzzle(1);
+void sizeCardClick() {
+    const PuzzleSizeRow& size = PUZZLE_SIZES[currentAction->number];
+    bool byKey = size.settingsCode == RETURN_SIZE_CODE;
+    if (!currentActivated(byKey ? ACTION_CHOOSE : ACTION_NONE)) return;
+    selectPuzzleSize(size.settingsCode);
+    buildPuzzleScreen();
+    showPicture();
 }
 
 void sizeTitleSlide() {
@@ -67,19 +85,14 @@ void sizeTitleSlide() {
 }
 
 void sizeButtonSlideRight() {
-    slide(BUTTON_GLIDE, true);
+    slide(CARD_GLIDE, true);
 }
 
 void sizeButtonSlideLeft() {
-    slide(-BUTTON_GLIDE, true);
+    slide(-CARD_GLIDE, true);
 }
 
-void switchToSmallPuzzle() {
-    selectPuzzleSize(0);
-    leaveBoard();
-}
-
-void switchToBigPuzzle() {
-    selectPuzzleSize(1);
+void switchPuzzleSize(int32_t code) {
+    selectPuzzleSize(code);
     leaveBoard();
 }

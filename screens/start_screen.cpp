@@ -19,7 +19,6 @@
 namespace {
 
 constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
-constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 constexpr double CURSOR_SCALE = 0.8;
 constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
@@ -78,7 +77,11 @@ void buildPersistentObjects() {
     // cover on this screen: halved only on a small window.
     // Only the columns over the part the screen can see are kept (the art
     // is made wide enough for the widest screens).
-    double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE));
+    // A widened camera sees more: the meadow grows with it, so it still fills
+    // the screen (an object's own meshes are drawn at the square of its scale).
+    double grow = theVideo->viewWidening;
+    if (grow != 1) background->setScale(std::sqrt(grow), std::sqrt(grow), std::sqrt(grow));
+    double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE)) / grow;
     textureShownWidth = (int)std::ceil(theVideo->width * BACKGROUND_HALF_UNITS / seenUnits);
     meshSeenSpan = {-seenUnits / 2, seenUnits / 2};
     background->loadModel(INTERFACE_ARCHIVE, "fon");
@@ -115,8 +118,8 @@ void openFirstScreen() {
         showWelcomeDialog();
         return;
     }
-    // A size field other than 0 or 1 (a damaged file) opens the default 48 pieces.
-    selectPuzzleSize(theSettings->bigPuzzle == 0 ? 0 : 1);
+    // A size field no size has (a damaged file) opens the default 48 pieces.
+    selectPuzzleSize(PUZZLE_SIZES[sizeIndexForCode(theSettings->bigPuzzle)].settingsCode);
     buildPuzzleScreen();
     showPicture();
 }
@@ -125,7 +128,8 @@ std::vector<std::string> firstScreenArchives() {
     std::vector<std::string> names = {INTERFACE_ARCHIVE};
     if (theSettings->showWelcome) return names;
     // The board opens on the walk's first picture, in the saved size.
-    PictureArchives first = walkArchivesFor(0, theSettings->bigPuzzle != 0);
+    PictureArchives first =
+        walkArchivesFor(0, PUZZLE_SIZES[sizeIndexForCode(theSettings->bigPuzzle)]);
     names.push_back(pictureFinished(0) ? first.picture : first.pieces);
     return names;
 }

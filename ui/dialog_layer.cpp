@@ -2,6 +2,8 @@
 // and button behaviour.
 #include "ui/dialog_layer.h"
 
+#include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "audio/audio_mixer.h"
@@ -30,6 +32,10 @@ constexpr double DIALOG_EYE_DISTANCE = 34.9;
 constexpr const char* BLOCK_ARCHIVE = "main_menu.pak";
 constexpr const char* BLOCK_MODEL = "block";
 constexpr const char* BUTTON_SOUND = "button.wav";
+// How far right of the middle the widest dialog reaches (the welcome's
+// pictures), page units: a narrower screen gets its dialogs shrunk to fit.
+constexpr double DIALOG_HALF_WIDTH = 19.2;
+constexpr double BLOCK_DEPTH = 61.6; // the veil's distance from the world origin, towards the eye
 
 constexpr TrackSpec LAYER_TRACKS[] = {
     {LAYER_FORWARD, LAYER_STEP_MS, layerForwardAction, nullptr},
@@ -57,6 +63,40 @@ constexpr TrackSpec STILL_ITEM_TRACKS[] = {{BUTTON_ACTS, 0, nullptr, nullptr}};
 static_assert(tracksInOrder(LAYER_TRACKS) && tracksInOrder(PAGE_TRACKS) &&
               tracksInOrder(CLICK_BUTTON_TRACKS) && tracksInOrder(CARD_TRACKS) &&
               tracksInOrder(STILL_ITEM_TRACKS));
+
+// How each kind of item is made, in ItemKind's order: whether it is
+// pickable and stands in the page's own plane, its tracks (none: art
+// only), whether its acts are given its own page (toggles replace
+// themselves on it) or the page below (cards close it), and whether they
+// run from the first frame or once the button has settled.
+struct ItemRule {
+    ItemKind kind;
+    bool pickable;
+    bool inPagePlane;
+    const TrackSpec* tracks;
+    size_t trackCount;
+    bool actsOnOwnPage;
+    bool actsAtOnce;
+};
+
+constexpr ItemRule ITEM_RULES[] = {
+    {ItemKind::Backdrop, false, true, nullptr, 0, false, false},
+    {ItemKind::Picture, true, false, nullptr, 0, false, false},
+    {ItemKind::Title, false, false, STILL_ITEM_TRACKS, std::size(STILL_ITEM_TRACKS), false, true},
+    {ItemKind::Button, true, false, CLICK_BUTTON_TRACKS, std::size(CLICK_BUTTON_TRACKS), false,
+     false},
+    {ItemKind::Card, true, false, CARD_TRACKS, std::size(CARD_TRACKS), false, true},
+    {ItemKind::Toggle, true, false, CARD_TRACKS, std::size(CARD_TRACKS), true, true},
+    {ItemKind::Replaceable, true, false, STILL_ITEM_TRACKS, std::size(STILL_ITEM_TRACKS), true,
+     true},
+};
+
+constexpr bool rulesInOrder() {
+    for (size_t i = 0; i < std::size(ITEM_RULES); ++i)
+        if ((size_t)ITEM_RULES[i].kind != i) return false;
+    return true;
+}
+static_assert(rulesInOrder(), "one rule per item kind, in ItemKind's order");
 
 // Each open page and the item Return presses on it.
 struct PageRecord {
@@ -89,19 +129,36 @@ void closeTopPage(SceneObject* below) {
 }
 
 // The endless effects of an item, in order, into its first track.
-void addActs(SceneObject* object, const EffectFn (&acts)[3], SceneObject* other) {
+void addActs(SceneObject* object, const EffectFn (&acts)[3], SceneObject* other, int32_t number) {
     for (EffectFn effect : acts) {
         if (!effect) continue;
         Action action = makeAction(0, effect);
         action.other = other;
+        action.number = number;
         object->addAction(BUTTON_ACTS, action);
     }
+}
+
+// What shrinks the dialogs on a narrow screen (the stack's root is its only
+// child, so the stack's steps shrink with it), or none.
+SceneObject* dialogHolder = nullptr;
+
+// Scale what `object` draws by `k` round the point `towardsEye` along the
+// view axis from the world origin: what lies at that depth keeps it and
+// draws k times as big.  NOTE: an object's own meshes are drawn at the
+// square of its scale, its children at the scale itself.
+void scaleAbout(SceneObject* object, double k, double towardsEye, bool ownMeshes) {
+    if (k == 1) return;
+    double scale = ownMeshes ? std::sqrt(k) : k;
+    object->setPosition(0, 0, towardsEye * (1 - k));
+    object->setScale(scale, scale, scale);
 }
 
 } // namespace
 
 void resetDialogLayer() {
     dialogRoot = nullptr;
+    dialogHolder = nullptr;
     blockPlane = nullptr;
     dialogTop = nullptr;
     closeRequested = false;
@@ -148,44 +205,23 @@ void openDialog(const DialogLayout& layout) {
 
 SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
                            double depth, SceneObject* below) {
+    const ItemRule& rule = ITEM_RULES[(size_t)item.kind];
     double width = theVideo->halfWidthAt(DIALOG_EYE_DISTANCE);
     double height = theVideo->halfHeightAt(DIALOG_EYE_DISTANCE);
-    double x = item.x + item.xEdge * width, z = item.z + item.zEdge * height;
-    const char* from = item.archive ? item.archive : archive;
-    SceneObject* object;
-    switch (item.kind) {
-    case ItemKind::Backdrop:
-        object = newModelObject(from, item.model, x, 0, z, false);
-        if (item.scaleX != 1) object->setScale(item.scaleX, 1, 1);
-        break;
-    case ItemKind::Picture:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        break;
-    case ItemKind::Title:
-        object = newModelObject(from, item.model, x, depth, z, false);
-        object->setTracks(STILL_ITEM_TRACKS);
-        addActs(object, item.acts, below);
-        object->startTrack(BUTTON_ACTS);
-        break;
-    case ItemKind::Button:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        makeClickButton(object, item.click, item.number);
-        break;
-    case ItemKind::Card:
-    case ItemKind::Toggle:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        object->setTracks(CARD_TRACKS);
-        addActs(object, item.acts, item.kind == ItemKind::Card ? below : page);
-        object->startTrack(BUTTON_ACTS);
-        object->startTrack(BUTTON_SETTLE);
-        break;
-    case ItemKind::Replaceable:
-    default:
-        object = newModelObject(from, item.model, x, depth, z, true);
-        object->setTracks(STILL_ITEM_TRACKS);
-        addActs(object, item.acts, page);
-        object->startTrack(BUTTON_ACTS);
-        break;
+    SceneObject* object = newModelObject(item.archive ? item.archive : archive, item.model,
+                                         item.x + item.xEdge * width, rule.inPagePlane ? 0 : depth,
+                                         item.z + item.zEdge * height, rule.pickable);
+    if (item.scaleX != 1) object->setScale(item.scaleX, 1, 1);
+    if (rule.tracks) {
+        object->tracks.setTracks(rule.tracks, rule.trackCount);
+        addActs(object, item.acts, rule.actsOnOwnPage ? page : below, item.number);
+        if (item.click) {
+            Action watch = makeAction(0, item.click);
+            watch.number = item.number;
+            object->addAction(BUTTON_ACTS, watch);
+        }
+        if (rule.actsAtOnce) object->startTrack(BUTTON_ACTS);
+        object->startTrack(BUTTON_SETTLE); // none for still items
     }
     page->addChild(object);
     return object;
@@ -200,19 +236,33 @@ SceneObject* pageDefaultButton(const SceneObject* page) {
 void openDialogLayer() {
     blockPlane = new SceneObject;
     blockPlane->setRotation(-90, 0, 0);
-    blockPlane->addDrawHook(hookPickable, nullptr);
+    blockPlane->addDrawHook(hookPickable);
     blockPlane->loadModel(BLOCK_ARCHIVE, BLOCK_MODEL);
+    // A widened camera sees more than the veil was drawn for: it grows with it.
+    if (theVideo) scaleAbout(blockPlane, theVideo->viewWidening, BLOCK_DEPTH, true);
     worldRoot->addChild(blockPlane);
 
     dialogRoot = new SceneObject;
     dialogRoot->setRotation(-90, 0, 0);
     dialogRoot->setTracks(LAYER_TRACKS);
-    worldRoot->addChild(dialogRoot);
+    // A screen too narrow for the widest dialog gets them all shrunk to fit.
+    double seen = theVideo ? theVideo->halfWidthAt(DIALOG_EYE_DISTANCE) : 0;
+    if (seen > 0 && seen < DIALOG_HALF_WIDTH) {
+        dialogHolder = new SceneObject;
+        scaleAbout(dialogHolder, seen / DIALOG_HALF_WIDTH, WORLD_DISTANCE - DIALOG_EYE_DISTANCE,
+                   false);
+        dialogHolder->addChild(dialogRoot);
+        worldRoot->addChild(dialogHolder);
+    } else {
+        worldRoot->addChild(dialogRoot);
+    }
     dialogTop = dialogRoot;
 }
 
 void closeDialogLayer() {
     if (dialogRoot) dialogRoot->kill();
+    if (dialogHolder) dialogHolder->kill();
+    dialogHolder = nullptr;
     if (blockPlane) blockPlane->kill();
     dialogRoot = nullptr;
     blockPlane = nullptr;
@@ -308,7 +358,7 @@ void buttonHoverAction() {
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
                             bool pickable) {
     SceneObject* object = new SceneObject;
-    if (pickable) object->addDrawHook(hookPickable, nullptr);
+    if (pickable) object->addDrawHook(hookPickable);
     object->setPosition(x, y, z);
     object->loadModel(archive, model);
     return object;

@@ -8,7 +8,9 @@
 // page the child of the one below.  Turned like that, page y is depth and
 // page z is height on the screen.  pushDialogPage sends the stack one step
 // back while the new page comes forward to where the old top page stood; the
-// close effects undo that.
+// close effects undo that.  On a screen too narrow for the widest dialog,
+// dialogRoot hangs in a holder that shrinks the whole stack to fit; with a
+// widened camera (base/video_context.h) the veil grows with it.
 //
 // `dialogTop` is the top page (or dialogRoot while the layer holds no page
 // yet); it is none while no dialog is open, and that is how the rest of the
@@ -42,6 +44,9 @@ extern SceneObject* dialogTop;  // top page, dialogRoot, or none (no dialog open
 extern bool closeRequested;     // the next closePageOnCancel fires by itself
 
 constexpr double DIALOG_DEPTH = -65.1; // page y of dialog art and buttons
+// The archive of the buttons several screens share (the bar, the picture
+// switches, the menu's birds, the help's close).
+constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 
 // Every variable above back to its start value (a new run in the same process).
 void resetDialogLayer();
@@ -81,9 +86,9 @@ struct DialogItem {
     const char* model;
     double x, z;
     double xEdge = 0, zEdge = 0;
-    EffectFn acts[3] = {};   // endless, in this order, from the first frame
+    EffectFn acts[3] = {};   // endless, in this order, from the first frame, given `number`
     EffectFn click = nullptr; // Button
-    int32_t number = 0;       // Button: its click's `number`
+    int32_t number = 0;       // its click's and its acts' `number`
     ItemMaker make = nullptr; // Toggle, Replaceable in a layout: adds it as things stand
     double scaleX = 1;        // Backdrop
 };
@@ -134,10 +139,11 @@ enum ButtonTrack : int32_t { BUTTON_ACTS, BUTTON_SETTLE, BUTTON_IDLE, BUTTON_HOV
 // Once: start the click watcher and the idle track / the idle track only.
 void settleClickButton();
 void settleCard();
-// Idle: shrink back to 1 in 100 ms; wait for the pointer or the focus ring.
+// Idle: shrink back to the button's own size; wait for the pointer or the
+// focus ring.
 void buttonIdleAction();
-// Hover: grow to 1.07 in 100 ms; click sound; back to idle when the pointer
-// (or the focus ring) leaves.
+// Hover: grow a little, so the child sees what the pointer (or the focus
+// ring) is on; the click sound; back to idle when both have left.
 void buttonHoverAction();
 
 // A new object at (x, y, z) with one model; pickable on request.

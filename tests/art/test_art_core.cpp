@@ -127,7 +127,7 @@ TEST(ArtCore, TriangulationCoversConcaveShapesEitherWayRound) {
 }
 
 TEST(ArtCore, CutsAreRepeatableDistinctAndHoldTheirTargets) {
-    for (int size : {SMALL_PIECE_COUNT, BIG_PIECE_COUNT}) {
+    for (const PuzzleSizeRow& size : PUZZLE_SIZES) {
         PuzzleCut cuts[CUT_LAYOUT_COUNT];
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
             ASSERT_TRUE(makePuzzleCut(layout, size, cuts[layout]));

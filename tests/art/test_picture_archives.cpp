@@ -163,11 +163,11 @@ bool powerOfTwo(uint32_t n) {
     return n > 0 && n <= 2048 && (n & (n - 1)) == 0;
 }
 
-int pieceCountOf(int big) {
-    return big ? BIG_PIECE_COUNT : SMALL_PIECE_COUNT;
+int pieceCountOf(int size) {
+    return PUZZLE_SIZES[size].pieces;
 }
-const char* pieceArchive(int big, int picture) {
-    return pictureArchivesFor(picture, big).pieces;
+const char* pieceArchive(int size, int picture) {
+    return pictureArchivesFor(picture, PUZZLE_SIZES[size]).pieces;
 }
 // A picture cut in the given layout (its piece archives show that cut).
 int pictureWithLayout(int layout) {
@@ -181,13 +181,13 @@ struct PlacedPiece {
     std::vector<Vertex> front;
     std::vector<Edge> outline;
 };
-std::vector<PlacedPiece> placedCut(int big, int layout) {
+std::vector<PlacedPiece> placedCut(int size, int layout) {
     std::vector<PlacedPiece> pieces;
     int picture = pictureWithLayout(layout);
-    for (int i = 0; i < pieceCountOf(big); i++) {
+    for (int i = 0; i < pieceCountOf(size); i++) {
         std::vector<LoadedMesh> model;
-        if (!loadModel(pieceArchive(big, picture), std::to_string(i + 1), model)) return {};
-        TargetSpot target = pieceTargetFor(pieceCountOf(big), layout, i);
+        if (!loadModel(pieceArchive(size, picture), std::to_string(i + 1), model)) return {};
+        TargetSpot target = pieceTargetFor(PUZZLE_SIZES[size], layout, i);
         PlacedPiece piece;
         piece.front = model[0].vertices;
         for (Vertex& v : piece.front) {
@@ -214,13 +214,13 @@ class ArtArchives : public ::testing::Test {
 // are in the same archive and are power-of-two 8-bit truecolour PNGs.
 TEST_F(ArtArchives, EveryNamedModelExistsParsesAndHasItsTextures) {
     std::set<std::pair<std::string, std::string>> wanted;
-    for (int big = 0; big < 2; big++)
+    for (int size = 0; size < PUZZLE_SIZE_COUNT; size++)
         for (int p = 0; p < PICTURE_TOTAL; p++) {
-            const char* places = pictureArchivesFor(p, big).places;
-            const char* shadows = pictureArchivesFor(p, big).shadows;
-            wanted.insert({pieceArchive(big, p), "plase"});
-            for (int i = 1; i <= pieceCountOf(big); i++) {
-                wanted.insert({pieceArchive(big, p), std::to_string(i)});
+            const char* places = pictureArchivesFor(p, PUZZLE_SIZES[size]).places;
+            const char* shadows = pictureArchivesFor(p, PUZZLE_SIZES[size]).shadows;
+            wanted.insert({pieceArchive(size, p), "plase"});
+            for (int i = 1; i <= pieceCountOf(size); i++) {
+                wanted.insert({pieceArchive(size, p), std::to_string(i)});
                 wanted.insert({places, std::to_string(i)});
                 wanted.insert({shadows, std::to_string(i)});
                 wanted.insert({shadows, PIECE_REST_PREFIX + std::to_string(i)});
@@ -256,12 +256,12 @@ TEST_F(ArtArchives, EveryNamedModelExistsParsesAndHasItsTextures) {
 // area inside their outline; the back covers the same area facing away; the
 // side walls run along the whole outline; the front samples the picture.
 TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
-    for (int big = 0; big < 2; big++)
+    for (int size = 0; size < PUZZLE_SIZE_COUNT; size++)
         for (int p = 0; p < PICTURE_TOTAL; p++)
-            for (int i = 0; i < pieceCountOf(big); i++) {
+            for (int i = 0; i < pieceCountOf(size); i++) {
                 std::vector<LoadedMesh> model, backModel;
-                const char* shadows = pictureArchivesFor(p, big).shadows;
-                ASSERT_TRUE(loadModel(pieceArchive(big, p), std::to_string(i + 1), model));
+                const char* shadows = pictureArchivesFor(p, PUZZLE_SIZES[size]).shadows;
+                ASSERT_TRUE(loadModel(pieceArchive(size, p), std::to_string(i + 1), model));
                 ASSERT_TRUE(
                     loadModel(shadows, PIECE_BACK_PREFIX + std::to_string(i + 1), backModel));
                 ASSERT_EQ(model.size(), 2u);
@@ -301,10 +301,10 @@ TEST_F(ArtArchives, PiecesAreClosedCardboardShapes) {
 // once everywhere: areas sum to 240 and sample points lie in exactly one piece.
 TEST_F(ArtArchives, PiecesAtTheirTargetsTileTheBoard) {
     const int samplesX = 400, samplesY = 240;
-    for (int big = 0; big < 2; big++)
+    for (int size = 0; size < PUZZLE_SIZE_COUNT; size++)
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
-            std::vector<PlacedPiece> pieces = placedCut(big, layout);
-            ASSERT_EQ((int)pieces.size(), pieceCountOf(big));
+            std::vector<PlacedPiece> pieces = placedCut(size, layout);
+            ASSERT_EQ((int)pieces.size(), pieceCountOf(size));
             std::vector<int> cover(samplesX * samplesY, 0);
             double total = 0;
             for (const PlacedPiece& piece : pieces)
@@ -332,14 +332,14 @@ TEST_F(ArtArchives, PiecesAtTheirTargetsTileTheBoard) {
                             if (inside) cover[j * samplesX + i]++;
                         }
                 }
-            EXPECT_NEAR(total, 240.0, 1e-6) << "layout " << layout << (big ? ", 48" : ", 20");
+            EXPECT_NEAR(total, 240.0, 1e-6) << "layout " << layout << ", " << pieceCountOf(size);
             int gaps = 0, overlaps = 0;
             for (int c : cover) {
                 gaps += c == 0;
                 overlaps += c > 1;
             }
-            EXPECT_EQ(gaps, 0) << "layout " << layout << (big ? ", 48" : ", 20");
-            EXPECT_EQ(overlaps, 0) << "layout " << layout << (big ? ", 48" : ", 20");
+            EXPECT_EQ(gaps, 0) << "layout " << layout << ", " << pieceCountOf(size);
+            EXPECT_EQ(overlaps, 0) << "layout " << layout << ", " << pieceCountOf(size);
         }
 }
 
@@ -347,9 +347,9 @@ TEST_F(ArtArchives, PiecesAtTheirTargetsTileTheBoard) {
 // inside the board is the reverse of an outline edge of another piece.
 TEST_F(ArtArchives, NeighboursShareTheirEdgesExactly) {
     auto round9 = [](double v) { return std::llround(v * 1e9); };
-    for (int big = 0; big < 2; big++)
+    for (int size = 0; size < PUZZLE_SIZE_COUNT; size++)
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
-            std::vector<PlacedPiece> pieces = placedCut(big, layout);
+            std::vector<PlacedPiece> pieces = placedCut(size, layout);
             std::map<std::vector<long long>, int> owner;
             for (size_t p = 0; p < pieces.size(); p++)
                 for (const Edge& e : pieces[p].outline)
@@ -367,7 +367,7 @@ TEST_F(ArtArchives, NeighboursShareTheirEdgesExactly) {
                     if (other == owner.end() || other->second == (int)p) unmatched++;
                 }
             EXPECT_GT(inner, 0);
-            EXPECT_EQ(unmatched, 0) << "layout " << layout << (big ? ", 48" : ", 20");
+            EXPECT_EQ(unmatched, 0) << "layout " << layout << ", " << pieceCountOf(size);
         }
 }
 
@@ -398,16 +398,16 @@ Box boxOf(const LoadedMesh& mesh) {
 // blended and reach round the piece; the veil covers the face.  Every
 // piece, rim included, lies within the reach the scatter keeps on screen.
 TEST_F(ArtArchives, PlacesShadowsAndOutlinesFitTheirPieces) {
-    for (int big = 0; big < 2; big++)
+    for (int size = 0; size < PUZZLE_SIZE_COUNT; size++)
         for (int layout = 0; layout < CUT_LAYOUT_COUNT; layout++) {
             int picture = pictureWithLayout(layout);
-            const char* places = pictureArchivesFor(picture, big).places;
-            const char* shadows = pictureArchivesFor(picture, big).shadows;
-            PieceReach reach = big ? PIECE_REACH_48 : PIECE_REACH_20;
-            for (int i = 0; i < pieceCountOf(big); i++) {
+            const char* places = pictureArchivesFor(picture, PUZZLE_SIZES[size]).places;
+            const char* shadows = pictureArchivesFor(picture, PUZZLE_SIZES[size]).shadows;
+            PieceReach reach = PUZZLE_SIZES[size].reach;
+            for (int i = 0; i < pieceCountOf(size); i++) {
                 std::string name = std::to_string(i + 1);
                 std::vector<LoadedMesh> piece, place, lifted, rest;
-                ASSERT_TRUE(loadModel(pieceArchive(big, picture), name, piece));
+                ASSERT_TRUE(loadModel(pieceArchive(size, picture), name, piece));
                 ASSERT_TRUE(loadModel(places, name, place));
                 ASSERT_TRUE(loadModel(shadows, name, lifted));
                 ASSERT_TRUE(loadModel(shadows, PIECE_REST_PREFIX + name, rest));
@@ -448,7 +448,9 @@ TEST_F(ArtArchives, PlacesShadowsAndOutlinesFitTheirPieces) {
                 EXPECT_TRUE(wear.holds(face, -0.02) && face.holds(wear, 0.6)) << "rim " << name;
                 EXPECT_TRUE(std::max(-face.x0, face.x1) + 0.05 <= reach.x &&
                             std::max(-face.y0, face.y1) + 0.05 <= reach.y)
-                    << "piece " << name << " reaches beyond what the scatter allows for";
+                    << "piece " << name << " of " << pieceCountOf(size) << " reaches "
+                    << std::max(-face.x0, face.x1) << " x " << std::max(-face.y0, face.y1)
+                    << ", beyond what the scatter allows for";
                 // The lifted shadow lies on the board under the raised piece.
                 for (const Vertex& v : lifted[0].vertices)
                     EXPECT_NEAR(v.z, -LIFTED_PIECE_RISE - 0.1, 1e-9);
@@ -489,8 +491,8 @@ TEST_F(ArtArchives, TrayFinalAndPreviewSitWhereTheGamePutsThem) {
                 EXPECT_LT(crossY, 0);
             }
 
-        for (int big = 0; big < 2; big++) {
-            ASSERT_TRUE(loadModel(pieceArchive(big, p), "plase", tray));
+        for (int size = 0; size < PUZZLE_SIZE_COUNT; size++) {
+            ASSERT_TRUE(loadModel(pieceArchive(size, p), "plase", tray));
             for (const Vertex& v : tray[0].vertices) {
                 EXPECT_TRUE(std::fabs(v.x) == 10 && std::fabs(v.y) == 6 && v.z == 0);
             }

@@ -12,10 +12,12 @@
 
 #include "app/game_main.h"
 #include "base/frame_clock.h"
+#include "base/input.h"
 #include "base/platform.h"
 #include "base/video_context.h"
 #include "resources/mesh.h"
 #include "resources/pak_archive.h"
+#include "resources/pak_library.h"
 #include "resources/procedural_texture.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
@@ -181,7 +183,7 @@ SceneObject* pickableQuad(double px0, double py0, double px1, double py1, double
     std::string pak =
         writeArchive({{"q", buildModelEntry({screenQuad(px0, py0, px1, py1, distance)})}});
     SceneObject* object = new SceneObject;
-    object->addDrawHook(hookPickable, nullptr);
+    object->addDrawHook(hookPickable);
     object->loadModel(pak, "q");
     return object;
 }
@@ -246,4 +248,26 @@ void resetEngine() {
     thePicker.picked = nullptr;
     deferredMeshes.clear();
     currentObject = nullptr;
+}
+
+void PickingScene::SetUp() {
+    ensureVideo();
+    resetEngine();
+    resetInput();
+}
+
+void PickingScene::TearDown() {
+    for (SceneObject* child : root.children)
+        delete child;
+    root.children.clear();
+    resetEngine();
+    resetInput();
+    EXPECT_EQ(thePakLibrary.openCount(), 0);
+}
+
+SceneObject* PickingScene::pickAt(int x, int y) {
+    mouseX = x;
+    mouseY = y;
+    drawFrame(&root);
+    return thePicker.picked;
 }

@@ -15,8 +15,7 @@
 #include <vector>
 
 #include "resources/model_format.h"
-
-struct SceneObject;
+#include "scene/scene_object.h"
 
 // Open the window once for this process (the game's own video start-up).
 void ensureVideo();
@@ -71,3 +70,14 @@ void readPixel(int px, int py, uint8_t out[3]);
 
 // Clear the engine state a test may leave behind (picker, deferred list).
 void resetEngine();
+
+// A picking test's scene: a root of its own, the engine and input clean
+// before and after, and no archive left open.
+struct PickingScene : testing::Test {
+    SceneObject root;
+
+    void SetUp() override;
+    void TearDown() override;
+    // One frame with the pointer at (x, y): what the picker found.
+    SceneObject* pickAt(int x, int y);
+};

@@ -11,30 +11,7 @@
 
 namespace {
 
-struct Picking : testing::Test {
-    SceneObject root;
-
-    void SetUp() override {
-        ensureVideo();
-        resetEngine();
-        resetInput();
-    }
-    void TearDown() override {
-        for (SceneObject* child : root.children)
-            delete child;
-        root.children.clear();
-        resetEngine();
-        resetInput();
-        EXPECT_EQ(thePakLibrary.openCount(), 0);
-    }
-    // Draw two frames: the first registers, the second confirms it is stable.
-    SceneObject* pickAt(int x, int y) {
-        mouseX = x;
-        mouseY = y;
-        drawFrame(&root);
-        return thePicker.picked;
-    }
-};
+struct Picking : PickingScene {};
 
 bool clickSeen = false;
 void clickEffect() {
@@ -87,7 +64,7 @@ TEST_F(Picking, ATransparentTexelIsStillPicked) {
     std::string pak = writeArchive(
         {{"q", buildModelEntry({mesh})}, {"clear", makePng(1, 1, 4, {255, 255, 255, 0})}});
     SceneObject* ghost = new SceneObject;
-    ghost->addDrawHook(hookPickable, nullptr);
+    ghost->addDrawHook(hookPickable);
     ghost->loadModel(pak, "q");
     root.addChild(ghost);
     renderScene(&root);
@@ -108,7 +85,7 @@ TEST_F(Picking, AnUnseenMeshDrawsNothingYetIsPicked) {
         std::string pak = writeArchive(
             {{"q", buildModelEntry({mesh})}, {"white", makePng(1, 1, 4, {255, 255, 255, 255})}});
         SceneObject* area = new SceneObject;
-        area->addDrawHook(hookPickable, nullptr);
+        area->addDrawHook(hookPickable);
         area->loadModel(pak, "q");
         root.addChild(area);
         renderScene(&root);

@@ -14,28 +14,7 @@ namespace {
 
 constexpr GLuint POISON = 0xDEADBEEF;
 
-struct StillPicking : testing::Test {
-    SceneObject root;
-
-    void SetUp() override {
-        ensureVideo();
-        resetEngine();
-        resetInput();
-    }
-    void TearDown() override {
-        for (SceneObject* child : root.children)
-            delete child;
-        root.children.clear();
-        resetEngine();
-        resetInput();
-        EXPECT_EQ(thePakLibrary.openCount(), 0);
-    }
-    SceneObject* pickAt(int x, int y) {
-        mouseX = x;
-        mouseY = y;
-        drawFrame(&root);
-        return thePicker.picked;
-    }
+struct StillPicking : PickingScene {
     // Mark the selection buffer so a skipped selection stage shows (a stage
     // that runs and finds a hit writes its record over the mark).
     void poisonSelectBuffer() {

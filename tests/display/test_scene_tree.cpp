@@ -48,8 +48,8 @@ int counter = 0;
 void countEffect() {
     ++counter;
 }
-void countHook(int32_t phase, void*) {
-    counter += phase * 100;
+void countHook() {
+    counter += 100;
 }
 void killSelfEffect() {
     currentObject->kill();
@@ -159,22 +159,22 @@ TEST_F(SceneTree, AScaledObjectShowsItsMeshesAtTheSquareAndItsChildAtTheScale) {
 TEST_F(SceneTree, HooksAroundMeshesNeedAModelButEffectsRunWithout) {
     SceneObject root;
     SceneObject* bare = new SceneObject;
-    bare->addDrawHook(countHook, nullptr);
-    bare->addDrawHook(hookPickable, nullptr);
+    bare->addDrawHook(countHook);
+    bare->addDrawHook(hookPickable);
     bare->addAction(0, makeAction(0, countEffect));
     bare->startTrack(0);
     bare->addChild(new SceneObject);
     root.addChild(bare);
     counter = 0;
     renderScene(&root);
-    EXPECT_EQ(counter, 1 + 300 + 400);         // the effect, then phases 3 and 4 around the child
+    EXPECT_EQ(counter, 1);                     // the effect only: hooks run before meshes
     EXPECT_TRUE(thePicker.candidates.empty()); // no model: never pickable
 }
 
 TEST_F(SceneTree, AnObjectThatKillsItselfStillDrawsThatFrameAndIsFreedTheNext) {
     SceneObject root;
     SceneObject* self = quadObject(quadMesh(0, 0, 1, 1, 0, ""));
-    self->addDrawHook(hookPickable, nullptr);
+    self->addDrawHook(hookPickable);
     self->addAction(0, makeAction(0, killSelfEffect));
     self->startTrack(0);
     root.addChild(self);

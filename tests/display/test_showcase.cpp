@@ -105,7 +105,7 @@ TEST(Showcase, TheCursorFollowsThePointerOverPickableButtons) {
     SceneObject* button = new SceneObject;
     button->setPosition(20, -20, 0);
     button->loadModel(pak, "button");
-    button->addDrawHook(hookPickable, nullptr);
+    button->addDrawHook(hookPickable);
     button->addAction(0, makeAction(0, leanWhenPickedEffect));
     button->startTrack(0);
     root->addChild(button);

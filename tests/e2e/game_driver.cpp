@@ -21,6 +21,8 @@
 #include "resources/mesh.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "screens/main_menu.h"
+#include "screens/size_dialog.h"
 #include "tests/support/stepped_clock.h"
 
 std::vector<PlayedSound> playedSounds;
@@ -193,6 +195,18 @@ SceneObject* buttonRunning(SceneObject* root, EffectFn effect) {
         if (child->dying) continue;
         if (runsEffect(child, effect)) return child;
         if (SceneObject* found = buttonRunning(child, effect)) return found;
+    }
+    return nullptr;
+}
+
+SceneObject* sizeCard(SceneObject* root, int32_t code) {
+    for (SceneObject* child : root->children) {
+        if (child->dying) continue;
+        for (const Action& action : child->animator.actions)
+            if ((action.effect == menuSizeClick || action.effect == sizeCardClick) &&
+                PUZZLE_SIZES[action.number].settingsCode == code)
+                return child;
+        if (SceneObject* found = sizeCard(child, code)) return found;
     }
     return nullptr;
 }

@@ -96,6 +96,10 @@ bool runsEffect(SceneObject* object, EffectFn effect);
 // builder happened to put it among its siblings.  Null if none.
 SceneObject* buttonRunning(SceneObject* root, EffectFn effect);
 
+// The card under `root` (the size page or the main menu) that chooses the
+// size with settings code `code`; none for the menu's card of the size chosen.
+SceneObject* sizeCard(SceneObject* root, int32_t code);
+
 // Piece i and place i of the current board.
 SceneObject* pieceOf(int i);
 SceneObject* placeOf(int i);

@@ -44,11 +44,11 @@ TEST(Dialogs, EachPageKnowsTheButtonReturnPresses) {
     SceneObject* sizes = dialogTop;
     ASSERT_NE(sizes, welcome);
     EXPECT_EQ(pageDefaultButton(welcome), nullptr) << "a closed page keeps no record";
-    EXPECT_TRUE(runsEffect(pageDefaultButton(sizes), smallPuzzleClick));
+    EXPECT_EQ(pageDefaultButton(sizes), sizeCard(sizes, 0)); // the 20-piece card
     pressKey(SDLK_RETURN);
     waitMs(700);
     EXPECT_EQ(dialogTop, nullptr);
-    EXPECT_EQ(thePuzzle.pieceCount, SMALL_PIECE_COUNT);
+    EXPECT_EQ(thePuzzle.pieceCount, 20);
 
     ASSERT_TRUE(openFromBar(showHelpDialog));
     EXPECT_EQ(pageDefaultButton(dialogTop), nullptr) << "help closes with Escape only";

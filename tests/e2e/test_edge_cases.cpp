@@ -23,18 +23,6 @@
 
 namespace {
 
-enum BarButton { BAR_CLOSE, BAR_VIEW, BAR_BREAK, BAR_MENU, BAR_HELP };
-enum MenuChild {
-    MENU_SIZE_BIRD = 2,
-    MENU_SOUND,
-    MENU_MUSIC
-};
-
-// The bar's buttons follow the background, the tab holder and the cursor.
-SceneObject* barButton(BarButton which) {
-    return worldRoot->children[3 + which];
-}
-
 // A settings record that opens straight on the puzzle.
 Settings puzzleRecord(int big, std::initializer_list<int> done = {}) {
     Settings record;
@@ -315,12 +303,12 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     pressKey(SDLK_ESCAPE);
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
-    for (BarButton which : {BAR_MENU, BAR_BREAK, BAR_VIEW}) {
+    for (EffectFn opener : {showMainMenu, showBreakDialog, toggleMenuClick}) {
         int x, y;
-        ASSERT_TRUE(screenSpot(barButton(which), x, y));
+        SceneObject* button = buttonRunning(worldRoot, opener);
+        ASSERT_TRUE(button && screenSpot(button, x, y));
         pointAtPixel(x, y);
-        EXPECT_TRUE(thePicker.picked == blockPlane || inSubtree(dialogRoot, thePicker.picked))
-            << which;
+        EXPECT_TRUE(thePicker.picked == blockPlane || inSubtree(dialogRoot, thePicker.picked));
     }
     pressKey(SDLK_ESCAPE);
     step(2);
@@ -399,14 +387,15 @@ TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
 
     // The corner tab opens on the current picture's preview and follows it.
     EXPECT_TRUE(theSettings->menuHidden);
-    ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
+    SceneObject* view = buttonRunning(worldRoot, toggleMenuClick);
+    ASSERT_TRUE(clickObject(view));
     EXPECT_FALSE(theSettings->menuHidden);
     ASSERT_EQ(thePuzzle.menuTab->pakFiles.size(), 2u);
     EXPECT_EQ(thePuzzle.menuTab->pakFiles[1], "common1.pak");
     ASSERT_TRUE(clickObject(prev));
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(thePuzzle.menuTab->pakFiles[1], "common.pak");
-    ASSERT_TRUE(clickObject(barButton(BAR_VIEW)));
+    ASSERT_TRUE(clickObject(view));
     EXPECT_TRUE(theSettings->menuHidden);
     EXPECT_EQ(thePuzzle.menuTab->pakFiles.size(), 1u);
     endSession();
@@ -491,21 +480,33 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     SceneObject* page = dialogTop;
     waitMs(700);
 
-    // The size bird stands on the 20 spot with its dot on the 48 spot.
-    SceneObject* bird = page->children[MENU_SIZE_BIRD];
-    SceneObject* sound = page->children[MENU_SOUND];
-    SceneObject* music = page->children[MENU_MUSIC];
-    EXPECT_DOUBLE_EQ(bird->positionZ(), 1.62);
-    ASSERT_EQ(bird->children.size(), 1u);
-    EXPECT_DOUBLE_EQ(bird->children[0]->positionZ(), 1.6);
-    ASSERT_TRUE(clickObject(bird));
-    EXPECT_TRUE(bird->dying);
-    SceneObject* newBird = page->children.back();
-    EXPECT_DOUBLE_EQ(newBird->positionZ(), 3.22);
-    EXPECT_DOUBLE_EQ(newBird->children[0]->positionZ(), -1.6);
-    EXPECT_TRUE(runsEffect(newBird, switchToSmallClick));
+    // A card per size in one holder; the bird sits on the 20-piece card,
+    // which is not clickable.
+    SceneObject* sound = buttonRunning(page, soundOffClick);
+    SceneObject* music = buttonRunning(page, musicOffClick);
+    ASSERT_TRUE(sound && music);
+    int twenty = sizeIndexForCode(0), fortyEight = sizeIndexForCode(1);
+    SceneObject* cards = nullptr;
+    for (SceneObject* child : page->children)
+        if ((int)child->children.size() == PUZZLE_SIZE_COUNT && !child->children[0]->meshes.empty())
+            cards = child;
+    ASSERT_NE(cards, nullptr);
+    EXPECT_EQ(cards->children[twenty]->children.size(), 1u); // the bird
+    EXPECT_FALSE(runsEffect(cards->children[twenty], menuSizeClick));
+    SceneObject* card48 = cards->children[fortyEight];
+    EXPECT_TRUE(runsEffect(card48, menuSizeClick));
+    EXPECT_TRUE(card48->children.empty());
+    ASSERT_TRUE(clickObject(card48));
+    EXPECT_TRUE(card48->dying);
     EXPECT_EQ(theSettings->bigPuzzle, 1);
     EXPECT_EQ(thePuzzle.pieceCount, 48);
+    // The fresh cards, in the same frame and on the same spots: the bird on 48 now.
+    ASSERT_EQ((int)cards->children.size(), 2 * PUZZLE_SIZE_COUNT);
+    SceneObject* new48 = cards->children[PUZZLE_SIZE_COUNT + fortyEight];
+    EXPECT_EQ(new48->children.size(), 1u);
+    EXPECT_DOUBLE_EQ(new48->positionX(), card48->positionX());
+    EXPECT_DOUBLE_EQ(new48->positionZ(), card48->positionZ());
+    EXPECT_TRUE(runsEffect(cards->children[PUZZLE_SIZE_COUNT + twenty], menuSizeClick));
 
     // Sound off: the toggle is replaced in the same frame, on the same spot.
     EXPECT_TRUE(runsEffect(sound, soundOffClick));

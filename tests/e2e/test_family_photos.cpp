@@ -25,6 +25,8 @@
 #include "resources/photo_image.h"
 #include "resources/photo_library.h"
 #include "scene/scene_object.h"
+#include "screens/dialogs.h"
+#include "screens/main_menu.h"
 #include "ui/dialog_layer.h"
 
 namespace {
@@ -35,9 +37,6 @@ constexpr int SIDEWAYS = PICTURE_TOTAL;    // "a_phone.jpg"
 constexpr int GLASS = PICTURE_TOTAL + 1;   // "b_glass.png"
 constexpr int DAMAGED = PICTURE_TOTAL + 2; // "c_damaged.png", found broken when walked onto
 
-// The bar's menu button (after the background, the tab holder and the
-// cursor) and the menu's restart-all button.
-constexpr int FIRST_BAR_BUTTON = 3, BAR_MENU = 3, MENU_RESTART_ALL = 8;
 
 Bytes readBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -213,9 +212,9 @@ TEST(FamilyPhotos, RestartAllClearsTheFinishedPhotos) {
     startSession(false);
     ASSERT_TRUE(pictureFinished(GLASS));
     waitMs(1500);
-    ASSERT_TRUE(clickObject(worldRoot->children[FIRST_BAR_BUTTON + BAR_MENU]));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
-    ASSERT_TRUE(clickObject(dialogTop->children[MENU_RESTART_ALL]));
+    ASSERT_TRUE(clickObject(buttonRunning(dialogTop, showBreakAllDialog)));
     waitMs(700);
     pressKey(SDLK_RETURN);
     EXPECT_FALSE(pictureFinished(GLASS));

@@ -122,7 +122,7 @@ TEST(Taps, WelcomeSizeCardAndAWholePictureByTapsAlone) {
     tap(buttonRunning(dialogTop, closePageOnOk)); // the welcome's ok
     ASSERT_FALSE(theSettings->showWelcome);
     waitMs(1100); // the size cards glide in
-    tap(buttonRunning(dialogTop, smallPuzzleClick));
+    tap(sizeCard(dialogTop, 0));
     ASSERT_NE(thePuzzle.puzzleScreen, nullptr);
     EXPECT_EQ(thePuzzle.pieceCount, 20);
     waitMs(1500);
@@ -239,7 +239,7 @@ TEST(FocusRing, TwoSwitchesThroughWelcomeSizePicturesMenuAndExit) {
     ASSERT_FALSE(theSettings->showWelcome);
     waitMs(1100);
     EXPECT_EQ(theFocusRing.target, pageDefaultButton(dialogTop)); // the new page's default
-    ASSERT_TRUE(switches.stepTo(SDLK_SPACE, buttonRunning(dialogTop, bigPuzzleClick)));
+    ASSERT_TRUE(switches.stepTo(SDLK_SPACE, sizeCard(dialogTop, 1)));
     switches.press(SDLK_RETURN);
     ASSERT_NE(thePuzzle.puzzleScreen, nullptr);
     EXPECT_EQ(thePuzzle.pieceCount, 48);

@@ -18,15 +18,14 @@
 
 namespace {
 
-constexpr int WELCOME_OK = 2; // background, text, ok
-
-// From the size page on: choose, wait for the pieces to land.
-void chooseSize(bool big) {
+// From the size page on: choose (20 pieces by Return, the others by a click), wait for the pieces
+// to land.
+void chooseSize(const PuzzleSizeRow& size) {
     ASSERT_NE(dialogTop, nullptr);
-    ASSERT_EQ(dialogTop->children.size(), 3u); // title, small, big
-    waitMs(1100);                              // the buttons glide into place
-    if (big)
-        ASSERT_TRUE(clickObject(buttonRunning(dialogTop, bigPuzzleClick)));
+    ASSERT_EQ((int)dialogTop->children.size(), 1 + PUZZLE_SIZE_COUNT); // title, a card per size
+    waitMs(1100);                                                      // the cards glide into place
+    if (size.pieces != 20)
+        ASSERT_TRUE(clickObject(sizeCard(dialogTop, size.settingsCode)));
     else
         pressKey(SDLK_RETURN);
     step();
@@ -113,8 +112,9 @@ void secondStartShowsFinishedPicture(int expectedPieces) {
     endSession();
 }
 
-void playFirstStart(bool big) {
-    int pieces = big ? 48 : 20;
+void playFirstStart(const PuzzleSizeRow& size) {
+    bool big = size.pieces == 48; // the welcome's ok by a click; else by Return
+    int pieces = size.pieces;
     startSession(true);
     ASSERT_NE(dialogTop, nullptr); // the welcome dialog
     EXPECT_EQ(thePuzzle.puzzleScreen, nullptr);
@@ -122,26 +122,34 @@ void playFirstStart(bool big) {
     waitMs(700);
     ASSERT_EQ(dialogTop->children.size(), 3u);
     if (big)
-        ASSERT_TRUE(clickObject(dialogTop->children[WELCOME_OK]));
+        ASSERT_TRUE(clickObject(buttonRunning(dialogTop, showSizeDialog)));
     else
         pressKey(SDLK_RETURN);
     EXPECT_FALSE(theSettings->showWelcome);
-    chooseSize(big);
-    EXPECT_EQ(theSettings->bigPuzzle, big ? 1 : 0);
+    chooseSize(size);
+    EXPECT_EQ(theSettings->bigPuzzle, size.settingsCode);
     playWholePicture(pieces);
     nextPictureAfterCompletion(pieces);
     quitThroughExitDialog();
     endSession();
-    expectSavedFile(big ? 1 : 0);
+    expectSavedFile(size.settingsCode);
     secondStartShowsFinishedPicture(pieces);
 }
 
 } // namespace
 
+TEST(FullGame, SixPiecesFromTheFirstStartToTheNextRun) {
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(2)]);
+}
+
+TEST(FullGame, TwelvePiecesFromTheFirstStartToTheNextRun) {
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(3)]);
+}
+
 TEST(FullGame, TwentyPiecesFromTheFirstStartToTheNextRun) {
-    playFirstStart(false);
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(0)]);
 }
 
 TEST(FullGame, FortyEightPiecesFromTheFirstStartToTheNextRun) {
-    playFirstStart(true);
+    playFirstStart(PUZZLE_SIZES[sizeIndexForCode(1)]);
 }

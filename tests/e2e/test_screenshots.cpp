@@ -14,13 +14,14 @@
 #include "puzzle/puzzle_board.h"
 #include "resources/photo_library.h"
 #include "scene/scene_object.h"
+#include "base/video_context.h"
+#include "screens/dialogs.h"
+#include "screens/main_menu.h"
+#include "screens/size_dialog.h"
 #include "ui/dialog_layer.h"
 
 namespace {
 
-constexpr int BAR_CLOSE = 3, BAR_VIEW = 4, BAR_BREAK = 5, BAR_MENU = 6,
-              BAR_HELP = 7; // worldRoot children
-constexpr int MENU_SIZE_BIRD = 2, MENU_ABOUT = 6, MENU_BREAK = 8;
 
 std::string folder;
 
@@ -28,6 +29,15 @@ void shoot(const char* name, uint32_t settleMs = 800) {
     waitMs(settleMs);
     step();
     saveScreenshot(folder + "/" + name + ".png");
+}
+
+// Open the main menu, choose the size with code `code`, close the menu.
+void switchSizeInMenu(int32_t code) {
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
+    waitMs(700);
+    ASSERT_TRUE(clickObject(sizeCard(dialogTop, code)));
+    pressKey(SDLK_ESCAPE);
+    waitMs(700);
 }
 
 void openAndShoot(SceneObject* opener, const char* name) {
@@ -59,29 +69,29 @@ TEST(Screens, SaveEveryScreen) {
     queueMotion(5, 5);
     shoot("05_finished", 1500);
 
-    openAndShoot(worldRoot->children[BAR_MENU], "06_main_menu");
-    openAndShoot(dialogTop->children[MENU_ABOUT], "07_about");
+    openAndShoot(buttonRunning(worldRoot, showMainMenu), "06_main_menu");
+    openAndShoot(buttonRunning(dialogTop, showAboutDialog), "07_about");
     pressKey(SDLK_RETURN);
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_HELP], "08_help");
+    openAndShoot(buttonRunning(worldRoot, showHelpDialog), "08_help");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_CLOSE], "09_exit");
+    openAndShoot(buttonRunning(worldRoot, showExitDialog), "09_exit");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
-    openAndShoot(worldRoot->children[BAR_BREAK], "10_break");
+    openAndShoot(buttonRunning(worldRoot, showBreakDialog), "10_break");
     pressKey(SDLK_ESCAPE);
     waitMs(700);
     pressKey(SDLK_RIGHT);
     shoot("11_next_picture", 1800);
-    openAndShoot(worldRoot->children[BAR_VIEW], "12_tab_open");
+    openAndShoot(buttonRunning(worldRoot, toggleMenuClick), "12_tab_open");
 
-    ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
     SceneObject* menu = dialogTop;
-    ASSERT_TRUE(clickObject(menu->children[MENU_SIZE_BIRD]));
-    openAndShoot(menu->children[MENU_BREAK], "13_break_all");
+    ASSERT_TRUE(clickObject(sizeCard(menu, 1)));
+    openAndShoot(buttonRunning(menu, showBreakAllDialog), "13_break_all");
     pressKey(SDLK_ESCAPE);
     step();
     pressKey(SDLK_ESCAPE);
@@ -91,11 +101,7 @@ TEST(Screens, SaveEveryScreen) {
     // Every picture's board in both sizes, starting with the 48-piece one.
     for (int size = 0; size < 2; ++size) {
         if (size == 1) {
-            ASSERT_TRUE(clickObject(worldRoot->children[BAR_MENU]));
-            waitMs(700);
-            ASSERT_TRUE(clickObject(dialogTop->children[MENU_SIZE_BIRD]));
-            pressKey(SDLK_ESCAPE);
-            waitMs(700);
+            switchSizeInMenu(0);
         }
         for (int i = 0; i < PICTURE_TOTAL; ++i) {
             pressKey(SDLK_RIGHT);
@@ -104,6 +110,33 @@ TEST(Screens, SaveEveryScreen) {
                                std::to_string(thePuzzle.currentPicture);
             shoot(name.c_str(), 1800);
         }
+    }
+    endSession();
+}
+
+// Every size on this screen: the welcome, the size dialog, then each
+// size's board, with one piece lifted ("<what>_<width>x<height>.png").
+TEST(Screens, SaveEverySize) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    folder = dir;
+    startSession(true);
+    std::string screen =
+        "_" + std::to_string(theVideo->width) + "x" + std::to_string(theVideo->height);
+    shoot(("welcome" + screen).c_str());
+    pressKey(SDLK_RETURN);
+    shoot(("size_dialog" + screen).c_str(), 1200);
+    ASSERT_TRUE(clickObject(sizeCard(dialogTop, PUZZLE_SIZES[0].settingsCode)));
+    for (int i = 0; i < PUZZLE_SIZE_COUNT; ++i) {
+        if (i > 0) switchSizeInMenu(PUZZLE_SIZES[i].settingsCode);
+        queueMotion(5, 5);
+        std::string board = "board" + std::to_string(PUZZLE_SIZES[i].pieces) + screen;
+        shoot(board.c_str(), 1800);
+        ASSERT_TRUE(clickObject(pieceOf(0)));
+        queueMotion(5, 5);
+        shoot((board + "_lifted").c_str(), 120);
+        ASSERT_TRUE(clickObject(placeOf(0))); // a big lifted piece may stand over the bar
+        waitMs(1000);
     }
     endSession();
 }

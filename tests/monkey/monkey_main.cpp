@@ -81,8 +81,8 @@ void queueKey(SDLKey key) {
 // Every living object that can be clicked, in drawing order.
 void collectClickable(SceneObject* object, std::vector<SceneObject*>& out) {
     if (object->dying) return;
-    for (const DrawHook& hook : object->drawHooks)
-        if (hook.fn == hookPickable && !object->meshes.empty()) {
+    for (DrawHookFn hook : object->drawHooks)
+        if (hook == hookPickable && !object->meshes.empty()) {
             out.push_back(object);
             break;
         }

@@ -39,7 +39,7 @@ for language in "${languages[@]}"; do
     msgfmt --check -o "$work/$language.mo" "$catalogue" || fail "$language.po does not compile"
     msgcmp "$catalogue" "$work/fresh.pot" || fail "$language.po misses translations"
     grep -q "^\"Language: $language\\\\n\"" "$catalogue" || fail "$language.po names another language"
-    for table in art/art_language.cpp app/language.cpp; do
+    for table in art/art_language.cpp app/language.h; do
         grep -q "\"$language\"" "$source_dir/$table" || fail "$table does not know $language"
     done
 done

@@ -1,122 +1,97 @@
-// The scatter of a board's pieces: every board gets its spots, apart and
-// inside the strips around the tray, even when the draws pack the strips
-// so tightly that no free spot is left, and on every screen shape from 4:3
-// to 21:9 every piece lies wholly on the visible ground.
+// The scatter on every screen shape, with the camera the start-up gives
+// it: every piece wholly on screen and off the tray, and no two pieces of a
+// size that lies apart overlapping; 48 pieces as far apart as they go;
+// landscape screens keep the 45 degree camera.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
 
-#include "puzzle/puzzle_board.h"
+#include "base/random.h"
+#include "puzzle/scatter.h"
 
 namespace {
 
-// Inside one of the four strips of randomScatterCandidate.
-bool inAStrip(int32_t x, int32_t y) {
-    return (x >= -20 && x <= -15 && y >= -15 && y <= 2) ||
-           (x >= 15 && x <= 20 && y >= -15 && y <= 11) ||
-           (x >= -13 && x <= 12 && y >= -14 && y <= -10) ||
-           (x >= -1 && x <= 16 && y >= 10 && y <= 14);
-}
+struct Shape {
+    const char* name;
+    double aspect;
+};
 
-// Every pair of the board's spots is at least minScatterDistance apart.
-bool spotsApart() {
-    for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
-        for (int32_t j = 0; j < i; ++j) {
-            int32_t dx = theBoard.scatterX[i] - theBoard.scatterX[j],
-                    dy = theBoard.scatterY[i] - theBoard.scatterY[j];
-            if (dx * dx + dy * dy < thePuzzle.minScatterDistance * thePuzzle.minScatterDistance)
-                return false;
-        }
-    return true;
-}
+constexpr Shape SHAPES[] = {{"9:16", 9.0 / 16},   {"3:4", 3.0 / 4},   {"4:3", 4.0 / 3},
+                            {"16:10", 16.0 / 10}, {"16:9", 16.0 / 9}, {"21:9", 21.0 / 9}};
 
-TEST(Scatter, ManyBoardsOfBothSizesFinishApartAndInsideTheStrips) {
-    resetPuzzleState();
-    // glibc's generator from seed 1 packs the strips into a dead end (no
-    // spot left for the next piece) within the first 6,000 48-piece boards;
-    // drawing on from there never ends.
-    std::srand(1);
-    for (int board = 0; board < 6000; ++board) {
-        scatterPieces();
-        for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
-            ASSERT_TRUE(inAStrip(theBoard.scatterX[i], theBoard.scatterY[i]))
-                << "board " << board << " piece " << i;
-        ASSERT_TRUE(spotsApart()) << "board " << board;
-    }
-    selectPuzzleSize(0);
-    for (int board = 0; board < 500; ++board) {
-        scatterPieces();
-        ASSERT_TRUE(spotsApart()) << "20 pieces, board " << board;
-    }
-    resetPuzzleState();
-}
+constexpr int SCATTERS = 60;
 
-TEST(Scatter, TheSpotsFollowTheDrawsWhileSpotsAreFree) {
-    // The same generator state gives the same board: spots are the draws
-    // that were free, in order.
-    resetPuzzleState();
-    std::srand(42);
-    scatterPieces();
-    int32_t firstX[MAX_PIECE_COUNT], firstY[MAX_PIECE_COUNT];
-    for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
-        firstX[i] = theBoard.scatterX[i];
-        firstY[i] = theBoard.scatterY[i];
-    }
-    std::srand(42);
-    randomScatterCandidate();
-    EXPECT_EQ(theBoard.candidateX, firstX[0]);
-    EXPECT_EQ(theBoard.candidateY, firstY[0]);
-    std::srand(42);
-    scatterPieces();
-    for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
-        EXPECT_EQ(theBoard.scatterX[i], firstX[i]);
-        EXPECT_EQ(theBoard.scatterY[i], firstY[i]);
-    }
-}
-
-// Half the visible height at the board's depth: 40 units from the eye
-// under the game's 45 degree camera.
-const double GROUND_HALF_HEIGHT = 40 * std::tan(22.5 * M_PI / 180);
-
-TEST(Scatter, EveryPieceLiesWhollyOnScreenFromFourByThreeToTwentyOneByNine) {
-    for (double aspect : {4.0 / 3, 16.0 / 10, 16.0 / 9, 64.0 / 27})
-        for (int32_t mode : {0, 1}) {
-            resetPuzzleState();
-            selectPuzzleSize(mode);
-            PieceReach reach = mode ? PIECE_REACH_48 : PIECE_REACH_20;
-            double halfWidth = GROUND_HALF_HEIGHT * aspect;
-            setScatterGround(halfWidth, GROUND_HALF_HEIGHT);
-            std::srand(3);
-            for (int board = 0; board < 300; ++board) {
-                scatterPieces();
-                ASSERT_TRUE(spotsApart()) << aspect << " board " << board;
-                for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
-                    ASSERT_TRUE(inAStrip(theBoard.scatterX[i], theBoard.scatterY[i]));
-                    ASSERT_LE(std::fabs(theBoard.scatterX[i]) + reach.x, halfWidth)
-                        << "aspect " << aspect << ", " << thePuzzle.pieceCount << " pieces, board " << board;
-                    ASSERT_LE(std::fabs(theBoard.scatterY[i]) + reach.y, GROUND_HALF_HEIGHT)
-                        << "aspect " << aspect << ", " << thePuzzle.pieceCount << " pieces, board " << board;
-                }
-            }
-        }
-    resetPuzzleState();
-}
-
-TEST(Scatter, AScreenTooSmallForThePiecesStillGetsEveryPieceAStart) {
-    // Ground that keeps no strip at all, and ground that keeps a sliver of
-    // each strip, too small to hold 48 pieces apart: the scatter ends with
-    // the whole strips rather than drawing for ever.
-    for (double halfWidth : {10.0, 17.6}) {
-        resetPuzzleState();
-        setScatterGround(halfWidth, 12.4);
-        std::srand(5);
-        scatterPieces();
-        EXPECT_TRUE(spotsApart());
-        for (int32_t i = 0; i < thePuzzle.pieceCount; ++i)
-            EXPECT_TRUE(inAStrip(theBoard.scatterX[i], theBoard.scatterY[i]));
-    }
-    resetPuzzleState();
+// Whether two pieces as large as `reach` overlap, centres `a` and `b`.
+bool overlap(ScatterSpot a, ScatterSpot b, PieceReach reach) {
+    return std::fabs(a.x - b.x) < 2 * reach.x - 1e-9 && std::fabs(a.y - b.y) < 2 * reach.y - 1e-9;
 }
 
 } // namespace
+
+TEST(Scatter, PiecesLieOnScreenOffTheTrayAndApartOnEveryShape) {
+    seedRandom(26);
+    for (const Shape& shape : SHAPES) {
+        ScatterGround ground = groundFor(shape.aspect, viewWideningFor(shape.aspect));
+        for (const PuzzleSizeRow& size : PUZZLE_SIZES)
+            for (int run = 0; run < SCATTERS; run++) {
+                std::vector<ScatterSpot> spots = scatterSpots(size, ground);
+                ASSERT_EQ((int)spots.size(), size.pieces);
+                for (int i = 0; i < size.pieces; i++) {
+                    ScatterSpot s = spots[(size_t)i];
+                    ASSERT_LE(std::fabs(s.x) + size.reach.x, ground.halfWidth)
+                        << shape.name << ", " << size.pieces << " pieces: piece " << i;
+                    ASSERT_LE(std::fabs(s.y) + size.reach.y, ground.halfHeight)
+                        << shape.name << ", " << size.pieces << " pieces: piece " << i;
+                    bool offTray = std::fabs(s.x) - size.reach.x >= SCATTER_KEEP_OUT.x - 1e-9 ||
+                                   std::fabs(s.y) - size.reach.y >= SCATTER_KEEP_OUT.y - 1e-9;
+                    ASSERT_TRUE(offTray) << shape.name << ", " << size.pieces << ": piece " << i;
+                    if (!size.keptApart) continue;
+                    for (int j = 0; j < i; j++)
+                        ASSERT_FALSE(overlap(s, spots[(size_t)j], size.reach))
+                            << shape.name << ", " << size.pieces << " pieces: " << i << ", " << j;
+                }
+            }
+    }
+}
+
+TEST(Scatter, LandscapeKeepsTheCameraAndNarrowScreensWidenIt) {
+    for (double aspect : {16.0 / 10, 16.0 / 9, 21.0 / 9, 32.0 / 9})
+        EXPECT_EQ(viewWideningFor(aspect), 1) << aspect;
+    // Narrower screens need more, and the tray with its frame fits across.
+    double before = 1;
+    for (double aspect : {4.0 / 3, 1.0, 3.0 / 4, 9.0 / 16}) {
+        double widening = viewWideningFor(aspect);
+        EXPECT_GT(widening, before) << aspect;
+        EXPECT_GE(groundFor(aspect, widening).halfWidth, SCATTER_KEEP_OUT.x) << aspect;
+        before = widening;
+    }
+}
+
+TEST(Scatter, ACrampedGroundStillGetsEveryPieceOnIt) {
+    // Too small for even one slot round the tray: the pieces still start
+    // (overlapping), each wholly on the ground.
+    seedRandom(7);
+    ScatterGround cramped = {14, 8};
+    for (const PuzzleSizeRow& size : PUZZLE_SIZES) {
+        std::vector<ScatterSpot> spots = scatterSpots(size, cramped);
+        ASSERT_EQ((int)spots.size(), size.pieces);
+        for (ScatterSpot s : spots) {
+            EXPECT_LE(std::fabs(s.x) + size.reach.x, cramped.halfWidth + 1e-9);
+            EXPECT_LE(std::fabs(s.y) + size.reach.y, cramped.halfHeight + 1e-9);
+        }
+    }
+}
+
+TEST(Scatter, FortyEightPiecesSpreadWhenTheyCannotLieApart) {
+    // A ground with room for some 48-piece slots but not all: the leftovers
+    // go where they overlap least, so no two share a centre.
+    seedRandom(11);
+    const PuzzleSizeRow& size = PUZZLE_SIZES[PUZZLE_SIZE_COUNT - 1];
+    ScatterGround ground = groundFor(16.0 / 9, 0.8);
+    ASSERT_LT(scatterRoom(size.reach, ground), size.pieces);
+    std::vector<ScatterSpot> spots = scatterSpots(size, ground);
+    for (size_t i = 0; i < spots.size(); i++)
+        for (size_t j = 0; j < i; j++)
+            EXPECT_GT(std::hypot(spots[i].x - spots[j].x, spots[i].y - spots[j].y), 0.5);
+}

@@ -45,16 +45,25 @@ bool isDefault(const Settings& s) {
            std::memcmp(s.pictureDone, d.pictureDone, sizeof d.pictureDone) == 0;
 }
 
-// Read through both readers, which must agree.
+// Read through both readers, the bytes' and the file's (the start-up's),
+// which must agree.
 Settings readBoth(const std::vector<uint8_t>& bytes, bool* valid = nullptr) {
     Settings fromBytes;
     bool ok = readSettingsBytes(bytes.data(), bytes.size(), fromBytes);
     if (valid) *valid = ok;
-    std::istringstream stream(std::string(bytes.begin(), bytes.end()));
-    Settings fromStream(stream);
+    char path[] = "/tmp/meadow_settings_file_XXXXXX";
+    int fd = mkstemp(path);
+    EXPECT_GE(fd, 0);
+    if (fd >= 0) {
+        EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), (ssize_t)bytes.size());
+        ::close(fd);
+    }
+    Settings fromFile;
+    EXPECT_EQ(readSettingsFile(path, fromFile), ok);
+    std::remove(path);
     std::ostringstream a, b;
     fromBytes.write(a);
-    fromStream.write(b);
+    fromFile.write(b);
     EXPECT_EQ(a.str(), b.str());
     return fromBytes;
 }
@@ -231,7 +240,7 @@ TEST(Settings, ReservedLengthIsCheckedAgainstTheFileNotRead) {
     EXPECT_TRUE(isDefault(s));
 }
 
-TEST(Settings, PictureAndSizeValuesReadAsZeroOrOne) {
+TEST(Settings, PictureValuesReadAsZeroOrOneAndSizesAsAKnownCode) {
     uint8_t flags[4] = {0, 0, 0, 0};
     std::vector<uint8_t> bytes = settingsFile(1, 0, flags, 0, 7);
     int32_t odd[] = {2, -1, 1, 256};
@@ -242,7 +251,16 @@ TEST(Settings, PictureAndSizeValuesReadAsZeroOrOne) {
     EXPECT_EQ(s.pictureDone[1], 0);
     EXPECT_EQ(s.pictureDone[2], 1);
     EXPECT_EQ(s.pictureDone[3], 0);
-    EXPECT_EQ(s.bigPuzzle, 1); // anything but 0 is the big puzzle, as the first screen reads it
+    EXPECT_EQ(s.bigPuzzle, 1); // no size has code 7: the 48-piece size, as before the small sizes
+    // The small sizes' codes, 2 and 3, and the old 0 and 1, read as they are.
+    for (int32_t code : {0, 1, 2, 3}) {
+        std::memcpy(&bytes[52], &code, 4);
+        EXPECT_EQ(readBoth(bytes).bigPuzzle, code);
+    }
+    for (int32_t damaged : {4, -1, 256}) {
+        std::memcpy(&bytes[52], &damaged, 4);
+        EXPECT_EQ(readBoth(bytes).bigPuzzle, 1) << damaged;
+    }
     std::ostringstream out;
     s.write(out);
     std::string written = out.str();

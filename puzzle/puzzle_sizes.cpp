@@ -1,6 +1,6 @@
-// Picture tables: the place targets of the three cut layouts and the
-// archives of a picture in a size.
-#include "puzzle/picture_tables.h"
+// Puzzle sizes: the place targets of the 20- and 48-piece cuts per cut
+// layout, and a picture's archives and targets in one size.
+#include "puzzle/puzzle_sizes.h"
 
 const TargetSpot pieceTargets20[CUT_LAYOUT_COUNT][20] = {
     {
@@ -67,16 +67,14 @@ const TargetSpot pieceTargets48[CUT_LAYOUT_COUNT][48] = {
     },
 };
 
-PictureArchives pictureArchivesFor(int picture, bool big) {
-    const PictureRow& row = PICTURE_ROWS[picture];
-    const CutLayoutRow& cut = CUT_LAYOUTS[row.cutLayout];
-    if (big) return {row.pieceArchive48, cut.placeArchive48, cut.shadowArchive48, row.pictureArchive};
-    return {row.pieceArchive20, cut.placeArchive20, cut.shadowArchive20, row.pictureArchive};
+PictureArchives pictureArchivesFor(int picture, const PuzzleSizeRow& size) {
+    int layout = PICTURE_ROWS[picture].cutLayout;
+    return {size.pieceArchives[picture], size.placeArchives[layout], size.shadowArchives[layout],
+            PICTURE_ROWS[picture].pictureArchive};
 }
 
-TargetSpot pieceTargetFor(int pieceCount, int layout, int piece) {
-    if (layout < 0 || layout >= CUT_LAYOUT_COUNT || piece < 0) return {0, 0};
-    if (pieceCount == BIG_PIECE_COUNT)
-        return piece < BIG_PIECE_COUNT ? pieceTargets48[layout][piece] : TargetSpot{0, 0};
-    return piece < SMALL_PIECE_COUNT ? pieceTargets20[layout][piece] : TargetSpot{0, 0};
+TargetSpot pieceTargetFor(const PuzzleSizeRow& size, int layout, int piece) {
+    if (layout < 0 || layout >= CUT_LAYOUT_COUNT || piece < 0 || piece >= size.pieces)
+        return {0, 0};
+    return size.targets[layout][piece];
 }
