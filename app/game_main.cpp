@@ -14,12 +14,14 @@
 #include "app/still_rest.h"
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
+#include "base/game_pad.h"
 #include "base/input.h"
 #include "base/photo_progress.h"
 #include "base/platform.h"
 #include "base/random.h"
 #include "base/settings.h"
 #include "base/video_context.h"
+#include "puzzle/board_focus.h"
 #include "puzzle/puzzle_board.h"
 #include "puzzle/scatter.h"
 #include "resources/image_prefetch.h"
@@ -32,6 +34,7 @@
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "screens/start_screen.h"
+#include "ui/focus_ring.h"
 
 namespace {
 
@@ -103,6 +106,9 @@ bool startGame() {
     theVideo->widenView(viewWideningFor((double)theVideo->width / theVideo->height));
     watchDisplayConnection(finishSavingBeforeExit);
     theRedraw.probeBackBuffer();
+    openGamePad();
+    resetFocusRing();
+    focusRank = boardFocusRank;
     // Every clock starts from SDL's: an earlier run in this process may have
     // left frameTime ahead of it, and the first frame would then jump ahead.
     if (!frameClockSource) frameClockSource = SDL_GetTicks;
@@ -126,6 +132,7 @@ void pollInput() {
         if (event.type == SDL_VIDEOEXPOSE || event.type == SDL_ACTIVEEVENT) theRedraw.invalidate();
         recordEvent(event); // a quit request is not acted on
     }
+    takeFocusInput();
 }
 
 void runFrame() {
@@ -140,6 +147,8 @@ void runFrame() {
     worldRoot->draw();
     recordOpaqueMeshes = false;
     theRedraw.finishFrame(frameTime);
+    // Before the picker's pass empties this frame's clickable objects.
+    updateFocusRing();
     updatePicking();
     // A still screen leaves the cores free: the next board decodes now.
     if (theRedraw.lastKind == RedrawKind::Nothing) decodeNextBoardAhead();
@@ -149,6 +158,7 @@ void runFrame() {
 
 void updatePicking() {
     thePicker.update();
+    pickerLookedAt(mouseX, mouseY);
     if (thePicker.paintedX >= 0)
         theRedraw.spoil({thePicker.paintedX, thePicker.paintedY, thePicker.paintedX + 1,
                          thePicker.paintedY + 1});
@@ -179,6 +189,7 @@ void shutdownGame() {
     // second start in the same process must not find the first one's.
     delete theAudio;
     theAudio = nullptr;
+    closeGamePad();
     delete theVideo; // shuts SDL down
     theVideo = nullptr;
 }

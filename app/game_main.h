@@ -1,7 +1,8 @@
 // The game's spine: start-up, the main loop and its frame, shutdown.
 //
 // Start-up: the allocator's rule for large buffers, settings, video (full
-// screen, hidden pointer), audio (told the settings' switches), caption,
+// screen, hidden pointer), the game pad if one is there, the focus ring
+// (told the board's order), audio (told the settings' switches), caption,
 // worldRoot (the scene's), music, then the objects that live for the whole
 // run and the first screen (buildPersistentObjects / openFirstScreen, the
 // start screen's).  The loop polls input and draws frames as fast as the

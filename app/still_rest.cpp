@@ -10,6 +10,8 @@
 
 #include "audio/audio_mixer.h"
 #include "base/frame_clock.h"
+#include "base/game_pad.h"
+#include "base/input.h"
 #include "base/platform.h"
 #include "scene/action_track.h"
 
@@ -33,7 +35,8 @@ uint32_t stillRestMs(RedrawKind kind, double deadlineMs) {
 
 bool waitForEvent(uint32_t ms) {
     uint32_t start = SDL_GetTicks();
-    int connection = displayConnection();
+    // A pad's events come on a connection of their own: the queue is looked at instead.
+    int connection = gamePadOpen() ? -1 : displayConnection();
     for (;;) {
         // Pumping reads everything the display has sent, so a wait on its
         // connection only ends for what comes after.
@@ -54,6 +57,8 @@ bool waitForEvent(uint32_t ms) {
 void restWhileStill() {
     // A stepped clock of a test's own is not waited for in real time.
     if (frameClockSource != SDL_GetTicks) return;
+    // A tap waits for the next frame, which must come at once.
+    if (pressWaiting) return;
     uint32_t rest = stillRestMs(theRedraw.lastKind, actionDeadlineMs);
     if (rest == 0) return;
     if (theAudio) theAudio->pauseWhenSilent(SDL_GetTicks());

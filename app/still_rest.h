@@ -10,7 +10,9 @@
 // SDL 1.2 can only poll its event queue (its own wait polls it every 10 ms).
 // When the window lives on an X display the game sleeps in poll() on the
 // display's connection instead, so the first key press or pointer move wakes
-// it at once; elsewhere it looks at the queue every EVENT_LOOK_MS.  The mixer
+// it at once; elsewhere, and while a game pad is open (its events come on
+// a connection of its own), it looks at the queue every EVENT_LOOK_MS.  A
+// tap waiting for the picker (base/input.h) is never rested on.  The mixer
 // is paused while it has nothing to play, and its device closed once the
 // quiet has lasted AUDIO_SLEEP_AFTER_MS.
 //

@@ -12,6 +12,7 @@ struct InterfaceStep {
 static constexpr InterfaceStep PICTURE_STEPS[] = {
     {buildInterfaceMy},
     {buildButtons},
+    {buildFocusRing},
 };
 
 // The archives with words: drawn once per language.

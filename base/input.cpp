@@ -1,42 +1,131 @@
 // Input: one frame's SDL events turned into the variables handlers poll.
 #include "base/input.h"
 
+#include <cstdlib>
+
 int mouseX = 0, mouseY = 0;
+bool pointerMoved = false;
 bool leftClicked = false;
 bool leftLatch = false;
+bool pressWaiting = false;
 bool keyPending = false;
 bool keyConsumed = false;
 SDL_KeyboardEvent lastKeyEvent = {};
+InputAction pendingAction = ACTION_NONE;
 bool shortcutsActive = false;
+
+namespace {
+
+// Where the picker last looked; the pointer starts there too.
+int lookedX = 0, lookedY = 0;
+// Pointer motion that came after a waiting press: applied with the press.
+bool motionWaiting = false;
+int waitingX = 0, waitingY = 0;
+// The stick's side held past the press threshold, per axis (-1, 0, 1),
+// and the hat's last position.
+constexpr int PAD_AXES = 2;
+int axisHeld[PAD_AXES] = {};
+Uint8 hatHeld = SDL_HAT_CENTERED;
+constexpr Uint8 HAT_DIRECTIONS[4] = {SDL_HAT_UP, SDL_HAT_DOWN, SDL_HAT_LEFT, SDL_HAT_RIGHT};
+
+void movePointer(int x, int y) {
+    if (pressWaiting) {
+        motionWaiting = true;
+        waitingX = x;
+        waitingY = y;
+        return;
+    }
+    pointerMoved = pointerMoved || x != mouseX || y != mouseY;
+    mouseX = x;
+    mouseY = y;
+}
+
+void pressAction(InputAction action, const SDL_KeyboardEvent& key) {
+    keyPending = true;
+    keyConsumed = false;
+    lastKeyEvent = key;
+    pendingAction = action;
+}
+
+void recordPadPress(InputSource source, int32_t code) {
+    InputAction action = padAction(source, code);
+    if (action != ACTION_NONE) pressAction(action, SDL_KeyboardEvent{});
+}
+
+// A stick counts once per push past the threshold.
+void recordAxis(const SDL_JoyAxisEvent& axis) {
+    if (axis.axis >= PAD_AXES) return;
+    int& held = axisHeld[axis.axis];
+    int value = axis.value;
+    if (held != 0 && std::abs(value) < PAD_AXIS_RELEASE) held = 0;
+    if (held != 0 || std::abs(value) < PAD_AXIS_PRESS) return;
+    held = value > 0 ? 1 : -1;
+    recordPadPress(InputSource::PadAxis, padAxisCode(axis.axis, value > 0));
+}
+
+// Each hat direction counts when it goes down.
+void recordHat(Uint8 value) {
+    Uint8 pressed = (Uint8)(value & ~hatHeld);
+    hatHeld = value;
+    for (Uint8 bit : HAT_DIRECTIONS)
+        if (pressed & bit) recordPadPress(InputSource::PadHat, bit);
+}
+
+void recordLeftPress() {
+    if (leftLatch) return;
+    leftLatch = true;
+    if (mouseX == lookedX && mouseY == lookedY)
+        leftClicked = true;
+    else
+        pressWaiting = true;
+}
+
+} // namespace
 
 void beginInputFrame() {
     keyPending = false;
     leftClicked = false;
+    pointerMoved = false;
+    pendingAction = ACTION_NONE;
+    if (!pressWaiting) return;
+    // The picker has looked at the press's point since: it counts now.
+    pressWaiting = false;
+    leftClicked = true;
+    if (motionWaiting) movePointer(waitingX, waitingY);
+    motionWaiting = false;
 }
 
 void recordEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEMOTION:
-        mouseX = event.motion.x;
-        mouseY = event.motion.y;
+        movePointer(event.motion.x, event.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT && !leftLatch) {
-            leftClicked = true;
-            leftLatch = true;
-        }
+        if (event.button.button == SDL_BUTTON_LEFT) recordLeftPress();
         break;
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT) leftLatch = false;
         break;
     case SDL_KEYDOWN:
-        keyPending = true;
-        keyConsumed = false;
-        lastKeyEvent = event.key;
+        pressAction(keyAction(event.key.keysym.sym, event.key.keysym.mod), event.key);
+        break;
+    case SDL_JOYBUTTONDOWN:
+        recordPadPress(InputSource::PadButton, event.jbutton.button);
+        break;
+    case SDL_JOYHATMOTION:
+        if (event.jhat.hat == 0) recordHat(event.jhat.value);
+        break;
+    case SDL_JOYAXISMOTION:
+        recordAxis(event.jaxis);
         break;
     default:
         break; // key releases, other buttons, focus, expose, quit: nothing
     }
+}
+
+void pickerLookedAt(int x, int y) {
+    lookedX = x;
+    lookedY = y;
 }
 
 bool keyPressed(SDLKey sym) {
@@ -49,10 +138,25 @@ bool shortcutPressed(SDLKey sym) {
     return shortcutsActive && keyPressed(sym);
 }
 
+bool actionPressed(InputAction action) {
+    if (!keyPending || keyConsumed || pendingAction != action) return false;
+    keyConsumed = true;
+    return true;
+}
+
+bool shortcutAction(InputAction action) {
+    return shortcutsActive && actionPressed(action);
+}
+
 void resetInput() {
     mouseX = mouseY = 0;
-    leftClicked = leftLatch = false;
+    lookedX = lookedY = 0;
+    pointerMoved = false;
+    leftClicked = leftLatch = pressWaiting = motionWaiting = false;
     keyPending = keyConsumed = false;
     lastKeyEvent = SDL_KeyboardEvent{};
+    pendingAction = ACTION_NONE;
     shortcutsActive = false;
+    axisHeld[0] = axisHeld[1] = 0;
+    hatHeld = SDL_HAT_CENTERED;
 }

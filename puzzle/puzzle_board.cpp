@@ -104,10 +104,10 @@ const char* boardArchiveFor(int32_t picture) {
     return pictureFinished(picture) ? archives.picture : archives.pieces;
 }
 
-// Walk `step` pictures on, when the screen is still and the button (or its key) asks.
-void switchPicture(SDLKey key, int32_t step) {
+// Walk `step` pictures on, when the screen is still and the button (or its action) asks.
+void switchPicture(InputAction action, int32_t step) {
     if (screenZooming) return;
-    if (!currentTriggered(key)) return;
+    if (!currentTriggered(action)) return;
     puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
     puzzle.walkDirection = step;
     requestPictureImages(puzzle.currentPicture);
@@ -261,11 +261,11 @@ void leaveBoard() {
 }
 
 void prevPictureClick() {
-    switchPicture(SDLK_LEFT, -1);
+    switchPicture(ACTION_PREVIOUS_PICTURE, -1);
 }
 
 void nextPictureClick() {
-    switchPicture(SDLK_RIGHT, 1);
+    switchPicture(ACTION_NEXT_PICTURE, 1);
 }
 
 void startRebuildAction() {
@@ -331,6 +331,14 @@ void pieceGrabAction() {
         action->finish();
     }
     if (!currentClicked()) return;
+    // The piece sent just before (keys and switches can follow a send in
+    // the very next frame) has not retired yet: it does now, or this lift
+    // would take its place as heldPiece and it would stay liftable.
+    if (board.retireHeldPiece && board.heldPiece && board.heldPiece != piece) {
+        for (Action& watcher : board.heldPiece->animator.actions)
+            if (watcher.effect == pieceGrabAction) watcher.finish();
+        board.retireHeldPiece = false;
+    }
     theAudio->play(LIFT_SOUND, false);
     // heldShadow is there exactly while heldPiece is lifted (not yet sent).
     SceneObject* held = board.heldShadow ? board.heldPiece : nullptr;

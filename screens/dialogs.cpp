@@ -65,7 +65,7 @@ void showWelcomeDialog() {
 }
 
 void showHelpDialog() {
-    if (currentTriggered(SDLK_F1)) openDialog(HELP_DIALOG);
+    if (currentTriggered(ACTION_HELP)) openDialog(HELP_DIALOG);
 }
 
 void showAboutDialog() {
@@ -73,7 +73,7 @@ void showAboutDialog() {
 }
 
 void showExitDialog() {
-    if (currentTriggered(SDLK_ESCAPE)) openDialog(settingsAreSaved() ? EXIT_DIALOG : EXIT_UNSAVED_DIALOG);
+    if (currentTriggered(ACTION_BACK)) openDialog(settingsAreSaved() ? EXIT_DIALOG : EXIT_UNSAVED_DIALOG);
 }
 
 void showBreakDialog() {
@@ -90,17 +90,17 @@ void saveSettingsAndQuit() {
 }
 
 void exitConfirmClick() {
-    if (currentActivated(SDLK_RETURN)) saveSettingsAndQuit();
+    if (currentActivated(ACTION_CHOOSE)) saveSettingsAndQuit();
 }
 
 void resetPictureClick() {
-    if (!currentActivated(SDLK_RETURN)) return;
+    if (!currentActivated(ACTION_CHOOSE)) return;
     setPictureFinished(thePuzzle.currentPicture, false);
     leaveBoard();
 }
 
 void resetAllPicturesClick() {
-    if (!currentActivated(SDLK_RETURN)) return;
+    if (!currentActivated(ACTION_CHOOSE)) return;
     clearFinishedPictures();
     leaveBoard();
 }

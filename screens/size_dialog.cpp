@@ -66,7 +66,7 @@ void slide(double distance, bool alongX) {
 } // namespace
 
 void showSizeDialog() {
-    if (!currentActivated(SDLK_RETURN)) return;
+    if (!currentActivated(ACTION_CHOOSE)) return;
     openDialog(SIZE_DIALOG);
     theSettings->showWelcome = false;
 }
@@ -74,7 +74,7 @@ void showSizeDialog() {
 void sizeCardClick() {
     const PuzzleSizeRow& size = PUZZLE_SIZES[currentAction->number];
     bool byKey = size.settingsCode == RETURN_SIZE_CODE;
-    if (!currentActivated(byKey ? SDLK_RETURN : SDLK_UNKNOWN)) return;
+    if (!currentActivated(byKey ? ACTION_CHOOSE : ACTION_NONE)) return;
     selectPuzzleSize(size.settingsCode);
     buildPuzzleScreen();
     showPicture();

@@ -14,6 +14,7 @@
 #include "screens/dialogs.h"
 #include "screens/main_menu.h"
 #include "ui/dialog_layer.h"
+#include "ui/focus_state.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
 constexpr double CURSOR_SCALE = 0.8;
 constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
+// Behind the eye: where the pointer waits while the focus ring is in use.
+constexpr double CURSOR_HIDDEN_Z = WORLD_DISTANCE + 10;
 // Negative: the half extents come out negated, as the cursor's mirrored
 // placement wants them.
 constexpr double CURSOR_EYE_DISTANCE = -CURSOR_EYE_DEPTH;
@@ -51,6 +54,11 @@ static_assert(tracksInOrder(CURSOR_TRACKS));
 } // namespace
 
 void cursorFollowAction() {
+    // While keys, switches or the pad play, the pointer stands out of sight.
+    if (theFocusRing.shown) {
+        currentObject->setPosition(0, 0, CURSOR_HIDDEN_Z);
+        return;
+    }
     double u = ((double)mouseX / theVideo->width - 0.5) * 2;
     double v = ((double)mouseY / theVideo->height - 0.5) * 2;
     double a = theVideo->halfWidthAt(CURSOR_EYE_DISTANCE) * u;

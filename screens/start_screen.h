@@ -24,5 +24,6 @@ void openFirstScreen();        // welcome dialog, or the puzzle in the saved siz
 // Needs only the settings: start-up decodes them while the window opens.
 std::vector<std::string> firstScreenArchives();
 
-// Cursor, endless: stand under the mouse pointer, tilted with its place.
+// Cursor, endless: stand under the mouse pointer, tilted with its place;
+// out of sight while the focus ring is in use.
 void cursorFollowAction();

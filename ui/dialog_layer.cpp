@@ -11,6 +11,7 @@
 #include "base/video_context.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "ui/focus_state.h"
 
 SceneObject* dialogRoot = nullptr;
 SceneObject* blockPlane = nullptr;
@@ -165,15 +166,16 @@ void resetDialogLayer() {
 }
 
 bool currentClicked() {
-    return thePicker.isCurrentPicked() && leftClicked;
+    // The focus ring's choice is a click on the thing it marks.
+    return (thePicker.isCurrentPicked() && leftClicked) || currentChosen();
 }
 
-bool currentActivated(SDLKey shortcut) {
-    return currentClicked() || (shortcut != SDLK_UNKNOWN && shortcutPressed(shortcut));
+bool currentActivated(InputAction shortcut) {
+    return currentClicked() || (shortcut != ACTION_NONE && shortcutAction(shortcut));
 }
 
-bool currentTriggered(SDLKey key) {
-    return currentClicked() || (dialogTop == nullptr && keyPressed(key));
+bool currentTriggered(InputAction action) {
+    return currentClicked() || (dialogTop == nullptr && actionPressed(action));
 }
 
 void openDialog(const DialogLayout& layout) {
@@ -298,19 +300,19 @@ void pageActivateAction() {
 }
 
 void closePageOnCancel() {
-    if (!currentActivated(SDLK_ESCAPE) && !closeRequested) return;
+    if (!currentActivated(ACTION_BACK) && !closeRequested) return;
     closeRequested = false;
     closeTopPage(currentAction->other);
 }
 
 void closePageOnOk() {
-    if (!currentActivated(SDLK_RETURN)) return;
+    if (!currentActivated(ACTION_CHOOSE)) return;
     keyConsumed = false; // the button's next effect sees the same Return
     closeTopPage(currentAction->other);
 }
 
 void closePageAndParent() {
-    if (!currentActivated(SDLK_RETURN)) return;
+    if (!currentActivated(ACTION_CHOOSE)) return;
     SceneObject* below = currentAction->other;
     keyConsumed = false;
     closeRequested = true;
@@ -335,7 +337,7 @@ void buttonIdleAction() {
         button->setScale(s, s, s);
     }
     if (action->time > BUTTON_GROW_MS || button->scaleX() == 1) button->setScale(1, 1, 1);
-    if (thePicker.isCurrentPicked()) {
+    if (thePicker.isCurrentPicked() || currentFocused()) {
         action->finish();
         button->startTrack(BUTTON_HOVER);
     }
@@ -348,7 +350,7 @@ void buttonHoverAction() {
     if (action->time > BUTTON_GROW_MS) s = 1 + BUTTON_GROWTH;
     button->setScale(s, s, s);
     if (currentClicked()) theAudio->play(BUTTON_SOUND, false);
-    if (thePicker.isCurrentPicked()) return;
+    if (thePicker.isCurrentPicked() || currentFocused()) return;
     action->finish();
     button->startTrack(BUTTON_IDLE);
 }

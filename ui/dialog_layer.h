@@ -30,11 +30,10 @@
 // open" is currentTriggered.
 #pragma once
 
-#include <SDL/SDL_keysym.h>
-
 #include <cstddef>
 #include <cstdint>
 
+#include "base/input_bindings.h"
 #include "scene/action_track.h"
 
 struct SceneObject;
@@ -52,13 +51,15 @@ constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 // Every variable above back to its start value (a new run in the same process).
 void resetDialogLayer();
 
-// The click test: the picker found currentObject and the left button went down.
+// The click test: the picker found currentObject and the left button went
+// down, or the focus ring acts on currentObject (ui/focus_ring.h).
 bool currentClicked();
-// currentObject pressed: clicked, or `shortcut` pressed for the top page
-// (SDLK_UNKNOWN: a click only).
-bool currentActivated(SDLKey shortcut);
-// An opener pressed: clicked, or `key` while no dialog is open.
-bool currentTriggered(SDLKey key);
+// currentObject pressed: clicked, or the `shortcut` action (Return's
+// ACTION_CHOOSE, Escape's ACTION_BACK) pressed for the top page
+// (ACTION_NONE: a click only).
+bool currentActivated(InputAction shortcut);
+// An opener pressed: clicked, or its action while no dialog is open.
+bool currentTriggered(InputAction action);
 
 // How an item of a dialog page behaves.
 enum class ItemKind : int32_t {
@@ -138,10 +139,11 @@ enum ButtonTrack : int32_t { BUTTON_ACTS, BUTTON_SETTLE, BUTTON_IDLE, BUTTON_HOV
 // Once: start the click watcher and the idle track / the idle track only.
 void settleClickButton();
 void settleCard();
-// Idle: shrink back to the button's own size; wait for the pointer.
+// Idle: shrink back to the button's own size; wait for the pointer or the
+// focus ring.
 void buttonIdleAction();
-// Hover: grow a little, so the child sees what the pointer is on; the click
-// sound; back to idle when the pointer leaves.
+// Hover: grow a little, so the child sees what the pointer (or the focus
+// ring) is on; the click sound; back to idle when both have left.
 void buttonHoverAction();
 
 // A new object at (x, y, z) with one model; pickable on request.

@@ -128,3 +128,112 @@ TEST_F(Input, KeyReleasesAndQuitRequestsChangeNothing) {
     EXPECT_FALSE(keyPending);
     EXPECT_FALSE(leftClicked);
 }
+
+TEST_F(Input, ATapWaitsOneFrameForThePickerToLookWhereItPressed) {
+    pickerLookedAt(0, 0);
+    beginInputFrame();
+    recordEvent(motion(300, 200));
+    recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    recordEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)); // released at once
+    recordEvent(motion(500, 400));                           // and gone on
+    EXPECT_FALSE(leftClicked);
+    EXPECT_TRUE(pressWaiting);
+    EXPECT_EQ(mouseX, 300); // the picker looks at the press's point first
+    pickerLookedAt(mouseX, mouseY);
+    beginInputFrame();
+    EXPECT_TRUE(leftClicked);
+    EXPECT_FALSE(pressWaiting);
+    EXPECT_EQ(mouseX, 500);
+    EXPECT_TRUE(pointerMoved);
+    pickerLookedAt(mouseX, mouseY);
+    beginInputFrame();
+    EXPECT_FALSE(leftClicked);
+    // A press where the picker looked counts in its own frame.
+    recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    EXPECT_TRUE(leftClicked);
+    EXPECT_FALSE(pressWaiting);
+}
+
+TEST_F(Input, KeysAndPadButtonsBecomeTheirActions) {
+    struct {
+        SDL_Event event;
+        InputAction action;
+    } presses[] = {
+        {key(SDLK_TAB), ACTION_STEP},
+        {key(SDLK_SPACE), ACTION_STEP},
+        {key(SDLK_RETURN), ACTION_CHOOSE},
+        {key(SDLK_ESCAPE), ACTION_BACK},
+        {key(SDLK_LEFT), ACTION_PREVIOUS_PICTURE},
+        {key(SDLK_F1), ACTION_HELP},
+        {key(SDLK_a), ACTION_NONE},
+    };
+    for (const auto& press : presses) {
+        beginInputFrame();
+        recordEvent(press.event);
+        EXPECT_EQ(pendingAction, press.action) << press.event.key.keysym.sym;
+    }
+    SDL_Event back = key(SDLK_TAB);
+    back.key.keysym.mod = KMOD_RSHIFT;
+    beginInputFrame();
+    recordEvent(back);
+    EXPECT_EQ(pendingAction, ACTION_STEP_BACK);
+
+    const InputAction padButtons[] = {
+        ACTION_CHOOSE,           ACTION_BACK,        ACTION_NONE, ACTION_NONE,
+        ACTION_PREVIOUS_PICTURE, ACTION_NEXT_PICTURE};
+    for (Uint8 b = 0; b < 6; ++b) {
+        SDL_Event pad = {};
+        pad.type = SDL_JOYBUTTONDOWN;
+        pad.jbutton.button = b;
+        beginInputFrame();
+        recordEvent(pad);
+        EXPECT_EQ(pendingAction, padButtons[b]) << (int)b;
+    }
+}
+
+TEST_F(Input, AnActionIsTakenOnceAndSharesItsPressWithTheKeyTest) {
+    beginInputFrame();
+    recordEvent(key(SDLK_ESCAPE));
+    EXPECT_FALSE(actionPressed(ACTION_CHOOSE)); // a miss does not consume
+    EXPECT_TRUE(actionPressed(ACTION_BACK));
+    EXPECT_FALSE(actionPressed(ACTION_BACK));
+    EXPECT_FALSE(keyPressed(SDLK_ESCAPE));
+    shortcutsActive = false;
+    keyConsumed = false;
+    EXPECT_FALSE(shortcutAction(ACTION_BACK));
+    shortcutsActive = true;
+    EXPECT_TRUE(shortcutAction(ACTION_BACK));
+}
+
+TEST_F(Input, TheStickCountsOncePerPushAndTheHatPerDirection) {
+    auto axis = [](Uint8 which, Sint16 value) {
+        SDL_Event event = {};
+        event.type = SDL_JOYAXISMOTION;
+        event.jaxis.axis = which;
+        event.jaxis.value = value;
+        beginInputFrame();
+        recordEvent(event);
+        return keyPending ? pendingAction : ACTION_NONE;
+    };
+    EXPECT_EQ(axis(0, 9000), ACTION_NONE); // not far enough
+    EXPECT_EQ(axis(0, 20000), ACTION_RIGHT);
+    EXPECT_EQ(axis(0, 32000), ACTION_NONE); // still the same push
+    EXPECT_EQ(axis(0, 12000), ACTION_NONE); // not back in the middle yet
+    EXPECT_EQ(axis(0, 1000), ACTION_NONE);
+    EXPECT_EQ(axis(0, -20000), ACTION_LEFT);
+    EXPECT_EQ(axis(1, 20000), ACTION_DOWN);
+    EXPECT_EQ(axis(3, 20000), ACTION_NONE); // the other stick moves nothing
+
+    auto hat = [](Uint8 value) {
+        SDL_Event event = {};
+        event.type = SDL_JOYHATMOTION;
+        event.jhat.value = value;
+        beginInputFrame();
+        recordEvent(event);
+        return keyPending ? pendingAction : ACTION_NONE;
+    };
+    EXPECT_EQ(hat(SDL_HAT_UP), ACTION_UP);
+    EXPECT_EQ(hat(SDL_HAT_UP | SDL_HAT_RIGHT), ACTION_RIGHT); // only the new direction
+    EXPECT_EQ(hat(SDL_HAT_CENTERED), ACTION_NONE);
+    EXPECT_EQ(hat(SDL_HAT_UP), ACTION_UP);
+}
