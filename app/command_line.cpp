@@ -82,6 +82,8 @@ std::string usageText() {
            "\n"
            "Keys: Left and Right walk through the pictures, F1 shows the help page,\n"
            "Escape leaves (or closes a dialog), Return takes the dialog's default.\n"
+           "Tab or Space shows a ring and moves it, Return acts on what it marks:\n"
+           "two switches (Space and Return) or a game pad play the whole game.\n"
            "\n"
            "Your own photos become puzzles too: put JPEG, PNG or BMP files in\n"
            "${XDG_DATA_HOME:-~/.local/share}/meadow_mosaics/pictures/.  Progress is\n"

@@ -3,6 +3,9 @@
 
 #include <unistd.h>
 
+#include <GL/gl.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
 #include "audio/audio_mixer.h"
@@ -231,6 +235,27 @@ int playCount(const std::string& name) {
     for (const PlayedSound& sound : playedSounds)
         count += sound.name == name;
     return count;
+}
+
+double Shot::luma(int x, int y) const {
+    x = std::clamp(x, 0, width - 1);
+    y = std::clamp(y, 0, height - 1);
+    const uint8_t* p = &rgb[3 * ((size_t)y * width + x)];
+    return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+}
+
+Shot showWholeFrame() {
+    redrawEveryFrame = true;
+    step(2);
+    redrawEveryFrame = false;
+    Shot shot;
+    shot.width = theVideo->width;
+    shot.height = theVideo->height;
+    shot.rgb.resize((size_t)shot.width * shot.height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, shot.width, shot.height, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    return shot;
 }
 
 void saveScreenshot(const std::string& path) {

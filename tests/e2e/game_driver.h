@@ -110,5 +110,16 @@ bool sendPiece(int i);
 // How often a sound was requested since the list was last cleared.
 int playCount(const std::string& name);
 
+// The screen as the player sees it, read back from GL: rows from the bottom.
+struct Shot {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgb;
+    double luma(int x, int y) const; // y from the bottom, clamped to the screen
+};
+// A whole frame drawn and shown, then read back: the software rasteriser
+// keeps the back buffer's pixels across the swap (the game's partial
+// redraw relies on it); only the pixel under the pointer is touched after.
+Shot showWholeFrame();
+
 // Save the whole X screen as an image (for looking at the screens).
 void saveScreenshot(const std::string& path);

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_redraw.h"
 #include "base/input.h"
 #include "base/video_context.h"
 #include "game_driver.h"
@@ -316,32 +315,6 @@ namespace {
 constexpr double CLEAR_CONTRAST = 60;      // luma steps (of 255), as the pieces' outlines
 constexpr double BREATH_SETTLED_MS = 2000; // the ring rests again after a move
 
-// The screen as shown, rows from the bottom.
-struct Shot {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgb;
-    double luma(int x, int y) const { // y from the top
-        x = std::clamp(x, 0, width - 1);
-        y = std::clamp(height - 1 - y, 0, height - 1);
-        const uint8_t* p = &rgb[3 * ((size_t)y * width + x)];
-        return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
-    }
-};
-
-Shot showWholeFrame() {
-    redrawEveryFrame = true;
-    step(2);
-    redrawEveryFrame = false;
-    Shot shot;
-    shot.width = theVideo->width;
-    shot.height = theVideo->height;
-    shot.rgb.resize((size_t)shot.width * shot.height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, shot.width, shot.height, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    return shot;
-}
-
 // Across the ring's band at points along its straight sides: at each, the
 // pixel that differs most from the ground there.  Sorted, weakest first.
 std::vector<double> ringContrasts(const ScreenBox& box, const Shot& shown, const Shot& ground) {
@@ -353,9 +326,11 @@ std::vector<double> ringContrasts(const ScreenBox& box, const Shot& shown, const
     std::vector<double> found;
     auto across = [&](double x, double y, double dx, double dy) {
         double best = 0;
-        for (double d = 0; d <= band; d += 1)
-            best = std::max(best, std::fabs(shown.luma((int)(x + d * dx), (int)(y + d * dy)) -
-                                            ground.luma((int)(x + d * dx), (int)(y + d * dy))));
+        for (double d = 0; d <= band; d += 1) {
+            // Box rows count from the top, the read-back's from the bottom.
+            int px = (int)(x + d * dx), py = shown.height - 1 - (int)(y + d * dy);
+            best = std::max(best, std::fabs(shown.luma(px, py) - ground.luma(px, py)));
+        }
         found.push_back(best);
     };
     for (double x = left + corner; x <= right - corner; x += 2) {

@@ -13,7 +13,6 @@
 #include <cstring>
 #include <vector>
 
-#include "app/frame_redraw.h"
 #include "base/video_context.h"
 #include "game_driver.h"
 #include "puzzle/puzzle_board.h"
@@ -25,35 +24,6 @@ namespace {
 constexpr int WALLS_MESH = 1;         // a piece's side walls run along its outline
 constexpr double CLEAR_CONTRAST = 60; // luma steps (of 255) an outline must differ by
 constexpr double OUT_OF_SIGHT = -500; // behind the camera's far plane
-
-// The screen as the player sees it, rows from the bottom.
-struct Shot {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgb;
-    double luma(int x, int y) const {
-        x = std::clamp(x, 0, width - 1);
-        y = std::clamp(y, 0, height - 1);
-        const uint8_t* p = &rgb[3 * ((size_t)y * width + x)];
-        return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
-    }
-};
-
-// A whole frame drawn and shown, then read back: the software rasteriser
-// keeps the back buffer's pixels across the swap (the game's partial
-// redraw relies on it); only the pixel under the pointer is touched after.
-Shot showWholeFrame() {
-    redrawEveryFrame = true;
-    step(2);
-    redrawEveryFrame = false;
-    Shot shot;
-    shot.width = theVideo->width;
-    shot.height = theVideo->height;
-    shot.rgb.resize((size_t)shot.width * shot.height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, shot.width, shot.height, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    return shot;
-}
 
 // A piece's outline on the window (GL pixels), from its walls' top edge
 // where the piece was last drawn.
