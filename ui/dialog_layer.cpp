@@ -329,6 +329,12 @@ void settleCard() {
     currentObject->startTrack(BUTTON_IDLE);
 }
 
+// The button the child points at: under the pointer, or, while the ring is
+// in use and the pointer hidden, in the ring alone.
+bool currentHovered() {
+    return theFocusRing.shown ? currentFocused() : thePicker.isCurrentPicked();
+}
+
 void buttonIdleAction() {
     SceneObject* button = currentObject;
     Action* action = currentAction;
@@ -337,7 +343,7 @@ void buttonIdleAction() {
         button->setScale(s, s, s);
     }
     if (action->time > BUTTON_GROW_MS || button->scaleX() == 1) button->setScale(1, 1, 1);
-    if (thePicker.isCurrentPicked() || currentFocused()) {
+    if (currentHovered()) {
         action->finish();
         button->startTrack(BUTTON_HOVER);
     }
@@ -350,7 +356,7 @@ void buttonHoverAction() {
     if (action->time > BUTTON_GROW_MS) s = 1 + BUTTON_GROWTH;
     button->setScale(s, s, s);
     if (currentClicked()) theAudio->play(BUTTON_SOUND, false);
-    if (thePicker.isCurrentPicked() || currentFocused()) return;
+    if (currentHovered()) return;
     action->finish();
     button->startTrack(BUTTON_IDLE);
 }

@@ -278,6 +278,25 @@ TEST(FocusRing, TwoSwitchesThroughWelcomeSizePicturesMenuAndExit) {
     endSession();
 }
 
+TEST(FocusRing, OnlyTheRingedCardGrowsWhileThePointerHides) {
+    startSession(true);
+    waitMs(700);
+    tap(buttonRunning(dialogTop, closePageOnOk)); // the welcome's ok
+    waitMs(1100);
+    SceneObject* pointed = sizeCard(dialogTop, 1);
+    ASSERT_TRUE(pointAt(pointed));
+    waitMs(300);
+    EXPECT_GT(pointed->scaleX(), 1); // it grows under the pointer
+    Presser switches;
+    switches.press(SDLK_SPACE); // the ring shows on the default card; the pointer hides
+    SceneObject* ringed = theFocusRing.target;
+    ASSERT_NE(ringed, pointed);
+    waitMs(300);
+    EXPECT_GT(ringed->scaleX(), 1);
+    EXPECT_EQ(pointed->scaleX(), 1); // the hidden pointer marks nothing
+    endSession();
+}
+
 TEST(FocusRing, PadMovesTheRingLiftsAPieceAndLeaves) {
     Settings record = boardRecord(false);
     startSession(true, &record);
