@@ -464,6 +464,10 @@ void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap) {
 // ---- The pictures ----------------------------------------------------------------
 
 void drawPicture(int index, Canvas& canvas) {
+    drawPictureWith(PICTURE_DRAWERS[index], canvas);
+}
+
+void drawPictureWith(PictureDrawer drawer, Canvas& canvas) {
     cairo_t* cr = canvas.cr;
     cairo_save(cr);
     useUnits(canvas, PICTURE_WIDTH, PICTURE_HEIGHT);
@@ -471,6 +475,6 @@ void drawPicture(int index, Canvas& canvas) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_rectangle(cr, 0, 0, PICTURE_WIDTH, PICTURE_HEIGHT);
     cairo_clip(cr);
-    PICTURE_DRAWERS[index](cr);
+    drawer(cr);
     cairo_restore(cr);
 }

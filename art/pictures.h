@@ -35,6 +35,8 @@ using PictureDrawer = void (*)(cairo_t* cr);
 // Draw picture `index` (a row of the game's PICTURE_ROWS, in
 // puzzle/picture_tables.h) filling the whole canvas.
 void drawPicture(int index, Canvas& canvas);
+// Draw any picture drawer filling the whole canvas, the same way.
+void drawPictureWith(PictureDrawer drawer, Canvas& canvas);
 
 // ---- Picture drawers (pictures_*.cpp) -------------------------------------------------
 

@@ -1,0 +1,15 @@
+// Stand-ins for the three sets until their own scenes are drawn.
+#include "art/set_pictures.h"
+
+const PictureDrawer FARM_SET_DRAWERS[SET_PICTURE_COUNT] = {
+    drawFarm, drawMeadow, drawTrain, drawForest, drawBalloons,
+    drawFarm, drawMeadow, drawTrain, drawForest, drawBalloons,
+};
+const PictureDrawer SEA_SET_DRAWERS[SET_PICTURE_COUNT] = {
+    drawSea,   drawBeach, drawSea,   drawBeach, drawSea,
+    drawBeach, drawSea,   drawBeach, drawSea,   drawBeach,
+};
+const PictureDrawer SPACE_SET_DRAWERS[SET_PICTURE_COUNT] = {
+    drawSpace,  drawSnowman, drawCastle,  drawSpace,  drawSnowman,
+    drawCastle, drawSpace,   drawSnowman, drawCastle, drawSpace,
+};
