@@ -18,25 +18,60 @@ bool queueMotionEvent(int x, int y) {
     return SDL_PushEvent(&event) == 0;
 }
 
-bool queueLeftClickEvents() {
+namespace {
+
+bool queueLeftButtonEvent(Uint8 type) {
     SDL_Event event = {};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.type = SDL_MOUSEBUTTONDOWN;
+    event.type = type;
+    event.button.type = type;
     event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = SDL_PRESSED;
-    bool pressed = SDL_PushEvent(&event) == 0;
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.type = SDL_MOUSEBUTTONUP;
-    event.button.state = SDL_RELEASED;
-    return SDL_PushEvent(&event) == 0 && pressed;
+    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    return SDL_PushEvent(&event) == 0;
+}
+
+bool queueKeyChange(SDLKey key, Uint8 type) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = key;
+    return SDL_PushEvent(&event) == 0;
+}
+
+} // namespace
+
+bool queueLeftClickEvents() {
+    bool pressed = queueLeftPressEvent();
+    return queueLeftReleaseEvent() && pressed;
+}
+
+bool queueLeftPressEvent() {
+    return queueLeftButtonEvent(SDL_MOUSEBUTTONDOWN);
+}
+
+bool queueLeftReleaseEvent() {
+    return queueLeftButtonEvent(SDL_MOUSEBUTTONUP);
 }
 
 bool queueKeyEvent(SDLKey key) {
+    bool down = queueKeyDownEvent(key);
+    return queueKeyUpEvent(key) && down;
+}
+
+bool queueKeyDownEvent(SDLKey key) {
+    return queueKeyChange(key, SDL_KEYDOWN);
+}
+
+bool queueKeyUpEvent(SDLKey key) {
+    return queueKeyChange(key, SDL_KEYUP);
+}
+
+bool queueFocusLossEvent() {
     SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
+    event.type = SDL_ACTIVEEVENT;
+    event.active.type = SDL_ACTIVEEVENT;
+    event.active.gain = 0;
+    event.active.state = SDL_APPINPUTFOCUS;
     return SDL_PushEvent(&event) == 0;
 }
 

@@ -15,8 +15,16 @@ struct SceneObject;
 bool queueMotionEvent(int x, int y);
 // Queue a left button press and its release.
 bool queueLeftClickEvents();
-// Queue a key press.
+// Queue a left button press alone, or its release alone (a hold, a drag).
+bool queueLeftPressEvent();
+bool queueLeftReleaseEvent();
+// Queue a key press and its release (a keystroke).
 bool queueKeyEvent(SDLKey key);
+// Queue a key's press alone, or its release alone (a key held down).
+bool queueKeyDownEvent(SDLKey key);
+bool queueKeyUpEvent(SDLKey key);
+// Queue the window losing the keyboard's focus (another window came up).
+bool queueFocusLossEvent();
 
 // The centre of an object's triangles on the window as its meshes' last
 // draw left them (window pixels, origin top left); false when it has no

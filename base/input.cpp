@@ -3,10 +3,12 @@
 
 #include <cstdlib>
 
+#include "base/frame_clock.h"
+
 int mouseX = 0, mouseY = 0;
 bool pointerMoved = false;
 bool leftClicked = false;
-bool leftLatch = false;
+PointerRecord thePointer;
 bool pressWaiting = false;
 bool keyPending = false;
 bool keyConsumed = false;
@@ -27,6 +29,51 @@ constexpr int PAD_AXES = 2;
 int axisHeld[PAD_AXES] = {};
 Uint8 hatHeld = SDL_HAT_CENTERED;
 constexpr Uint8 HAT_DIRECTIONS[4] = {SDL_HAT_UP, SDL_HAT_DOWN, SDL_HAT_LEFT, SDL_HAT_RIGHT};
+// A release that came while its press waited: seen with the press.
+bool releaseWaiting = false;
+
+// A key or pad button down now, the action it is bound to and since when.
+// The stick and the hat are not held: they move the focus ring, and a
+// direction held means nothing more than once.
+struct HeldInput {
+    InputSource source;
+    int32_t code;
+    InputAction action;
+    uint32_t since;
+};
+constexpr int MAX_HELD = 16; // more keys than fingers; a press past it is not held
+HeldInput held[MAX_HELD];
+int heldCount = 0;
+
+uint32_t clockNow() {
+    return frameClockSource ? frameClockSource() : frameTime;
+}
+
+// A key or button went down: held from now, unless it already was (a repeat).
+void holdInput(InputSource source, int32_t code, InputAction action) {
+    for (int i = 0; i < heldCount; i++)
+        if (held[i].source == source && held[i].code == code) return;
+    if (heldCount < MAX_HELD) held[heldCount++] = {source, code, action, clockNow()};
+}
+
+void letGoInput(InputSource source, int32_t code) {
+    for (int i = 0; i < heldCount; i++)
+        if (held[i].source == source && held[i].code == code) {
+            held[i] = held[--heldCount];
+            return;
+        }
+}
+
+// The window lost the keyboard: what is down now will not be seen coming up.
+void letGoEverything() {
+    heldCount = 0;
+    if (!thePointer.down) return;
+    thePointer.down = false;
+    if (pressWaiting)
+        releaseWaiting = true;
+    else
+        thePointer.released = true;
+}
 
 void movePointer(int x, int y) {
     if (pressWaiting) {
@@ -49,7 +96,15 @@ void pressAction(InputAction action, const SDL_KeyboardEvent& key) {
 
 void recordPadPress(InputSource source, int32_t code) {
     InputAction action = padAction(source, code);
-    if (action != ACTION_NONE) pressAction(action, SDL_KeyboardEvent{});
+    if (action == ACTION_NONE) return;
+    pressAction(action, SDL_KeyboardEvent{});
+    if (source == InputSource::PadButton) holdInput(source, code, action);
+}
+
+void recordKeyPress(const SDL_KeyboardEvent& key) {
+    InputAction action = keyAction(key.keysym.sym, key.keysym.mod);
+    pressAction(action, key);
+    if (action != ACTION_NONE) holdInput(InputSource::Key, key.keysym.sym, action);
 }
 
 // A stick counts once per push past the threshold.
@@ -72,12 +127,24 @@ void recordHat(Uint8 value) {
 }
 
 void recordLeftPress() {
-    if (leftLatch) return;
-    leftLatch = true;
+    if (thePointer.down) return;
+    thePointer.down = true;
+    thePointer.pressX = mouseX;
+    thePointer.pressY = mouseY;
+    thePointer.downSince = clockNow();
     if (mouseX == lookedX && mouseY == lookedY)
         leftClicked = true;
     else
         pressWaiting = true;
+}
+
+void recordLeftRelease() {
+    if (!thePointer.down) return;
+    thePointer.down = false;
+    if (pressWaiting)
+        releaseWaiting = true;
+    else
+        thePointer.released = true;
 }
 
 } // namespace
@@ -87,10 +154,13 @@ void beginInputFrame() {
     leftClicked = false;
     pointerMoved = false;
     pendingAction = ACTION_NONE;
+    thePointer.released = false;
     if (!pressWaiting) return;
     // The picker has looked at the press's point since: it counts now.
     pressWaiting = false;
     leftClicked = true;
+    thePointer.released = releaseWaiting;
+    releaseWaiting = false;
     if (motionWaiting) movePointer(waitingX, waitingY);
     motionWaiting = false;
 }
@@ -104,13 +174,22 @@ void recordEvent(const SDL_Event& event) {
         if (event.button.button == SDL_BUTTON_LEFT) recordLeftPress();
         break;
     case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT) leftLatch = false;
+        if (event.button.button == SDL_BUTTON_LEFT) recordLeftRelease();
         break;
     case SDL_KEYDOWN:
-        pressAction(keyAction(event.key.keysym.sym, event.key.keysym.mod), event.key);
+        recordKeyPress(event.key);
+        break;
+    case SDL_KEYUP:
+        letGoInput(InputSource::Key, event.key.keysym.sym);
         break;
     case SDL_JOYBUTTONDOWN:
         recordPadPress(InputSource::PadButton, event.jbutton.button);
+        break;
+    case SDL_JOYBUTTONUP:
+        letGoInput(InputSource::PadButton, event.jbutton.button);
+        break;
+    case SDL_ACTIVEEVENT:
+        if ((event.active.state & SDL_APPINPUTFOCUS) && !event.active.gain) letGoEverything();
         break;
     case SDL_JOYHATMOTION:
         if (event.jhat.hat == 0) recordHat(event.jhat.value);
@@ -119,7 +198,7 @@ void recordEvent(const SDL_Event& event) {
         recordAxis(event.jaxis);
         break;
     default:
-        break; // key releases, other buttons, focus, expose, quit: nothing
+        break; // other buttons, expose, quit: nothing
     }
 }
 
@@ -148,11 +227,27 @@ bool shortcutAction(InputAction action) {
     return shortcutsActive && actionPressed(action);
 }
 
+bool actionHeldSince(InputAction action, uint32_t& since) {
+    bool any = false;
+    for (int i = 0; i < heldCount; i++)
+        if (held[i].action == action && (!any || (int32_t)(held[i].since - since) < 0)) {
+            since = held[i].since;
+            any = true;
+        }
+    return any;
+}
+
+uint32_t pointerHeldMs(uint32_t now) {
+    return thePointer.down ? now - thePointer.downSince : 0;
+}
+
 void resetInput() {
     mouseX = mouseY = 0;
     lookedX = lookedY = 0;
     pointerMoved = false;
-    leftClicked = leftLatch = pressWaiting = motionWaiting = false;
+    leftClicked = pressWaiting = motionWaiting = releaseWaiting = false;
+    thePointer = PointerRecord{};
+    heldCount = 0;
     keyPending = keyConsumed = false;
     lastKeyEvent = SDL_KeyboardEvent{};
     pendingAction = ACTION_NONE;

@@ -145,6 +145,22 @@ void queueLeftClick() {
     EXPECT_TRUE(queueLeftClickEvents());
 }
 
+void queueLeftPress() {
+    EXPECT_TRUE(queueLeftPressEvent());
+}
+
+void queueLeftRelease() {
+    EXPECT_TRUE(queueLeftReleaseEvent());
+}
+
+void queueKeyDown(SDLKey key) {
+    EXPECT_TRUE(queueKeyDownEvent(key));
+}
+
+void queueKeyUp(SDLKey key) {
+    EXPECT_TRUE(queueKeyUpEvent(key));
+}
+
 bool waitForPictureImages(uint32_t realMs) {
     uint32_t start = SDL_GetTicks();
     while (!pictureImagesReady(thePuzzle.currentPicture)) {

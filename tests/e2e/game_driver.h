@@ -75,6 +75,12 @@ bool waitForPictureImages(uint32_t realMs = 10000);
 void queueKey(SDLKey key);
 void queueMotion(int x, int y);
 void queueLeftClick();
+// The left button's press alone and its release alone (a hold, a drag).
+void queueLeftPress();
+void queueLeftRelease();
+// A key's press alone and its release alone (a key held down).
+void queueKeyDown(SDLKey key);
+void queueKeyUp(SDLKey key);
 
 // A key press, taken in the next frame.
 void pressKey(SDLKey key);

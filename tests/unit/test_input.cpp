@@ -41,7 +41,7 @@ TEST_F(Input, PressAndReleaseInOneFrameIsOneClick) {
     recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
     recordEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
     EXPECT_TRUE(leftClicked);
-    EXPECT_FALSE(leftLatch);
+    EXPECT_FALSE(thePointer.down);
     beginInputFrame();
     EXPECT_FALSE(leftClicked);
 }
@@ -52,7 +52,7 @@ TEST_F(Input, PressReleasePressInOneFrameIsStillOneClickAndStaysLatched) {
     recordEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
     recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
     EXPECT_TRUE(leftClicked);
-    EXPECT_TRUE(leftLatch);
+    EXPECT_TRUE(thePointer.down);
 }
 
 TEST_F(Input, HeldButtonCountsOnceUntilReleased) {
@@ -236,4 +236,131 @@ TEST_F(Input, TheStickCountsOncePerPushAndTheHatPerDirection) {
     EXPECT_EQ(hat(SDL_HAT_UP | SDL_HAT_RIGHT), ACTION_RIGHT); // only the new direction
     EXPECT_EQ(hat(SDL_HAT_CENTERED), ACTION_NONE);
     EXPECT_EQ(hat(SDL_HAT_UP), ACTION_UP);
+}
+
+namespace {
+
+uint32_t testNow = 5000;
+uint32_t testClock() {
+    return testNow;
+}
+
+SDL_Event keyUp(SDLKey sym) {
+    SDL_Event event = key(sym);
+    event.type = event.key.type = SDL_KEYUP;
+    return event;
+}
+
+SDL_Event padButton(Uint8 type, Uint8 which) {
+    SDL_Event event = {};
+    event.type = type;
+    event.jbutton.type = type;
+    event.jbutton.button = which;
+    return event;
+}
+
+SDL_Event focusLost() {
+    SDL_Event event = {};
+    event.type = SDL_ACTIVEEVENT;
+    event.active.state = SDL_APPINPUTFOCUS;
+    event.active.gain = 0;
+    return event;
+}
+
+// Holds read the frame clock's source as the events come.
+struct Holds : Input {
+    void SetUp() override {
+        Input::SetUp();
+        frameClockSource = testClock;
+        testNow = 5000;
+    }
+    void TearDown() override {
+        frameClockSource = nullptr;
+        Input::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(Holds, ThePointerKeepsWhereAndWhenItWentDownUntilItComesUp) {
+    pickerLookedAt(0, 0);
+    beginInputFrame();
+    recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    EXPECT_TRUE(leftClicked);
+    EXPECT_TRUE(thePointer.down);
+    EXPECT_FALSE(thePointer.released);
+    testNow += 1200;
+    beginInputFrame();
+    recordEvent(motion(400, 300)); // dragged away while held
+    EXPECT_FALSE(leftClicked);
+    EXPECT_EQ(pointerHeldMs(testNow), 1200u);
+    EXPECT_EQ(thePointer.pressX, 0);
+    EXPECT_EQ(mouseX, 400);
+    recordEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    EXPECT_TRUE(thePointer.released);
+    EXPECT_FALSE(thePointer.down);
+    EXPECT_EQ(pointerHeldMs(testNow), 0u);
+    beginInputFrame();
+    EXPECT_FALSE(thePointer.released); // a release is seen for one frame
+}
+
+TEST_F(Holds, ATapsReleaseIsSeenWithItsPressAtThePressPoint) {
+    pickerLookedAt(0, 0);
+    beginInputFrame();
+    recordEvent(motion(300, 200));
+    recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    recordEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    recordEvent(motion(500, 400));
+    EXPECT_FALSE(thePointer.released); // not before the press counts
+    pickerLookedAt(mouseX, mouseY);
+    beginInputFrame();
+    EXPECT_TRUE(leftClicked);
+    EXPECT_TRUE(thePointer.released);
+    EXPECT_FALSE(thePointer.down);
+    EXPECT_EQ(thePointer.pressX, 300);
+    EXPECT_EQ(thePointer.pressY, 200);
+}
+
+TEST_F(Holds, KeysAndPadButtonsAreHeldFromPressToReleaseWhateverTheRepeats) {
+    uint32_t since = 0;
+    beginInputFrame();
+    recordEvent(key(SDLK_ESCAPE));
+    EXPECT_TRUE(actionHeldSince(ACTION_BACK, since));
+    EXPECT_EQ(since, 5000u);
+    EXPECT_FALSE(actionHeldSince(ACTION_CHOOSE, since));
+    // The keyboard's repeats are presses, but the hold runs on from the first.
+    testNow += 500;
+    beginInputFrame();
+    recordEvent(key(SDLK_ESCAPE));
+    EXPECT_TRUE(actionPressed(ACTION_BACK));
+    EXPECT_TRUE(actionHeldSince(ACTION_BACK, since));
+    EXPECT_EQ(since, 5000u);
+    // The pad's B is Escape too: the earlier press tells the hold's start.
+    testNow += 500;
+    recordEvent(padButton(SDL_JOYBUTTONDOWN, 1));
+    recordEvent(keyUp(SDLK_ESCAPE));
+    EXPECT_TRUE(actionHeldSince(ACTION_BACK, since));
+    EXPECT_EQ(since, 6000u);
+    recordEvent(padButton(SDL_JOYBUTTONUP, 1));
+    EXPECT_FALSE(actionHeldSince(ACTION_BACK, since));
+    // Keys bound to nothing are never held.
+    recordEvent(key(SDLK_a));
+    EXPECT_FALSE(actionHeldSince(ACTION_NONE, since));
+}
+
+TEST_F(Holds, LosingTheFocusLetsGoOfEverything) {
+    pickerLookedAt(0, 0);
+    beginInputFrame();
+    recordEvent(key(SDLK_RETURN));
+    recordEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    beginInputFrame();
+    recordEvent(focusLost());
+    uint32_t since = 0;
+    EXPECT_FALSE(actionHeldSince(ACTION_CHOOSE, since));
+    EXPECT_FALSE(thePointer.down);
+    EXPECT_TRUE(thePointer.released);
+    // The release that comes back later changes nothing more.
+    beginInputFrame();
+    recordEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    EXPECT_FALSE(thePointer.released);
 }
