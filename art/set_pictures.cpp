@@ -1,10 +1,6 @@
 // Stand-ins for the three sets until their own scenes are drawn.
 #include "art/set_pictures.h"
 
-const PictureDrawer FARM_SET_DRAWERS[SET_PICTURE_COUNT] = {
-    drawFarm, drawMeadow, drawTrain, drawForest, drawBalloons,
-    drawFarm, drawMeadow, drawTrain, drawForest, drawBalloons,
-};
 const PictureDrawer SEA_SET_DRAWERS[SET_PICTURE_COUNT] = {
     drawSea,   drawBeach, drawSea,   drawBeach, drawSea,
     drawBeach, drawSea,   drawBeach, drawSea,   drawBeach,
