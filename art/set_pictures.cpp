@@ -1,10 +1,6 @@
 // Stand-ins for the three sets until their own scenes are drawn.
 #include "art/set_pictures.h"
 
-const PictureDrawer SEA_SET_DRAWERS[SET_PICTURE_COUNT] = {
-    drawSea,   drawBeach, drawSea,   drawBeach, drawSea,
-    drawBeach, drawSea,   drawBeach, drawSea,   drawBeach,
-};
 const PictureDrawer SPACE_SET_DRAWERS[SET_PICTURE_COUNT] = {
     drawSpace,  drawSnowman, drawCastle,  drawSpace,  drawSnowman,
     drawCastle, drawSpace,   drawSnowman, drawCastle, drawSpace,
