@@ -514,6 +514,11 @@ static void drawHenCoop(cairo_t* cr) {
     chick(cr, 16.3, 9.9, 1.2);
     chick(cr, 18.7, 10.6, 1.3);
     chick(cr, 8.0, 9.6, 1.1);
+    chick(cr, 1.4, 12.0, 1.2);
+    chick(cr, 3.4, 12.1, 1.0);
+    cloud(cr, 13.8, 3.0, 1.8);
+    bird(cr, 5.6, 2.0, 0.26);
+    roundTree(cr, 16.0, 6.2, 1.6, rgb(0x6cc850));
     sunflower(cr, 19.3, 7.4, 3.4, 0.7);
     butterfly(cr, 6.4, 4.0, 0.6, rgb(0xff8fc7), -0.3);
     bird(cr, 13.8, 3.0, 0.26);
@@ -1335,6 +1340,9 @@ static void drawAppleHarvest(cairo_t* cr) {
     skyBand(cr, 7.0, rgb(0xff9ab8), rgb(0xffc8d8), rgb(0xfff0f0));
     cloud(cr, 10.0, 1.2, 2.4);
     cloud(cr, 3.0, 2.4, 1.8);
+    cloud(cr, 6.6, 0.9, 1.6);
+    cloud(cr, 14.2, 3.4, 1.6);
+    bird(cr, 7.4, 3.4, 0.24);
     sun(cr, 17.8, 1.6, 0.9);
     bird(cr, 13.0, 2.0, 0.26);
     bird(cr, 13.8, 1.6, 0.2);
@@ -1362,6 +1370,7 @@ static void drawAppleHarvest(cairo_t* cr) {
     appleHedgehog(cr, 17.2, 12.0, 3.6);
     for (int i = 0; i < 5; i++)
         apple(cr, 1.0 + i * 1.3, 11.6 + (i % 2) * 0.3, 0.3, i % 2 ? rgb(0x8ad040) : rgb(0xf0403a));
+    stemFlower(cr, 0.6, 10.6, 1.4, 0.4, rgb(0xffffff), rgb(0xffc02e), 0.2);
     grassTufts(cr, 0, 20, 12.3, 0.4, rgb(0x3f9a36), random, 20);
     butterfly(cr, 9.4, 4.6, 0.6, rgb(0xffd84a), 0.2);
     bee(cr, 6.6, 3.4, 0.55, -0.1);

@@ -336,6 +336,11 @@ static void drawAlienSaucer(cairo_t* cr) {
     alien(cr, 13.6, 11.6, 6.6);
     bulbPlant(cr, 9.4, 12.4, 1.4, rgb(0x6ae0ff));
     shootingStar(cr, 9.0, 1.4, 2.4);
+    const double sparkles[][2] = {{5.6, 3.8},  {9.8, 4.6},  {1.2, 5.0},
+                                  {16.8, 4.6}, {19.2, 5.6}, {12.8, 2.6}};
+    for (const auto& s : sparkles)
+        twinkle(cr, s[0], s[1], 0.28, rgb(0xfff6a0));
+    satellite(cr, 10.6, 3.6, 0.8, -0.3);
     // A little alien pet: a round fluffy thing.
     disc(cr, 16.8, 11.4, 0.6, rgb(0xffb0e0), rgb(0xff7ac0));
     happyFace(cr, 16.8, 11.4, 0.8);
@@ -418,6 +423,9 @@ static void drawMoonRover(cairo_t* cr) {
     ArtRandom random(503);
     starrySky(cr, random, rgb(0x06061a), rgb(0x1a1a40), 220);
     earth(cr, 16.4, 2.6, 1.6, true);
+    facePlanet(cr, 1.4, 1.4, 0.7, rgb(0xff9a5a), false, WHITE, false);
+    twinkle(cr, 9.6, 3.0, 0.3, rgb(0xfff08a));
+    satellite(cr, 1.8, 4.4, 0.7, 0.4);
     satellite(cr, 5.0, 1.8, 0.9, -0.3);
     shootingStar(cr, 9.0, 1.2, 2.2);
     Rgba ground = rgb(0xc8c8d8);
@@ -443,6 +451,12 @@ static void drawMoonRover(cairo_t* cr) {
     cairo_set_dash(cr, nullptr, 0, 0);
     flag(cr, 17.0, 8.6, 2.8, rgb(0xff6a8a));
     rover(cr, 10.0, 11.6, 8.6);
+    for (int i = 0; i < 5; i++)
+        oval(cr, 0.8 + i * 0.7, 10.4 + (i % 2) * 1.2, 0.25, 0.12, shade(ground, -0.05),
+             shade(ground, -0.25), THIN);
+    for (int i = 0; i < 3; i++)
+        oval(cr, 16.2 + i * 1.3, 9.2 + (i % 2) * 0.4, 0.3, 0.15, shade(ground, -0.05),
+             shade(ground, -0.25), THIN);
     dotScatter(cr, random, 30, 0, 8, 20, 12, 0.05, 0.12, shade(ground, -0.3));
 }
 
@@ -549,6 +563,12 @@ static void drawSpaceStation(cairo_t* cr) {
     }
     cairo_restore(cr);
     facePlanet(cr, 17.8, 1.8, 1.0, rgb(0xfff0c0), true, WHITE, false);
+    facePlanet(cr, 1.6, 5.6, 0.8, rgb(0xff8a5a), false, WHITE, false);
+    facePlanet(cr, 6.4, 1.0, 0.45, rgb(0xb07aff), false, WHITE, false);
+    satellite(cr, 18.6, 5.8, 0.8, -0.4);
+    twinkle(cr, 12.8, 1.0, 0.3, rgb(0xfff08a));
+    twinkle(cr, 1.2, 8.6, 0.3, rgb(0xfff08a));
+    twinkle(cr, 19.2, 8.4, 0.28, rgb(0xfff08a));
     station(cr, 10.0, 4.8, 13.0);
     astronaut(cr, 5.0, 7.6, 2.6, rgb(0xf4f6fc), 0.3);
     shuttle(cr, 15.4, 8.0, 3.0);
@@ -745,7 +765,11 @@ static void drawRobotMars(cairo_t* cr) {
     for (int i = 0; i < 3; i++)
         disc(cr, 13.0 + i * 0.7, 11.9 - i * 0.1, 0.3 - i * 0.06, rgb(0xffd0b0), rgb(0xf0a080),
              THIN);
-    shootingStar(cr, 9.6, 1.0, 2.0);
+    shootingStar(cr, 12.8, 1.2, 2.0);
+    satellite(cr, 13.8, 3.4, 0.8, 0.3);
+    cloud(cr, 19.0, 4.6, 1.6, rgb(0xffe8d8));
+    cloud(cr, 7.4, 0.9, 1.4, rgb(0xffe8d8));
+    marsRock(cr, 3.0, 12.4, 1.2);
 }
 
 // ---- The star in the nebula ---------------------------------------------------------
@@ -891,8 +915,13 @@ static void drawRocketLaunch(cairo_t* cr) {
     sun(cr, 2.2, 1.8, 1.0);
     cloud(cr, 16.6, 1.4, 2.8);
     cloud(cr, 6.2, 3.4, 2.0);
-    bird(cr, 15.0, 4.4, 0.3);
-    bird(cr, 15.8, 4.0, 0.22);
+    cloud(cr, 2.6, 6.0, 2.2);
+    cloud(cr, 17.4, 5.4, 2.4);
+    bird(cr, 15.0, 3.4, 0.3);
+    bird(cr, 15.8, 3.0, 0.22);
+    bird(cr, 12.8, 1.2, 0.26);
+    bird(cr, 4.0, 8.0, 0.24);
+    satellite(cr, 19.0, 8.0, 0.7, 0.3);
     const double far[] = {0, 8.4, 6, 7.8, 13, 8.6, 20, 8.0};
     hill(cr, far, 4, 12.5, rgb(0xa8e07a), rgb(0x7cc458));
     const double near[] = {0, 9.6, 10, 9.2, 20, 9.7};
@@ -904,6 +933,8 @@ static void drawRocketLaunch(cairo_t* cr) {
     smokeClouds(cr, 6.0, 14.0, 10.2, 1.3);
     smokeClouds(cr, 3.0, 7.2, 11.0, 0.8);
     smokeClouds(cr, 12.8, 17.0, 11.0, 0.8);
+    for (int i = 0; i < 5; i++)
+        shine(cr, 7.0 + i * 1.5, 9.0 + (i % 2) * 0.5, 0.4, 0.15, -0.3, 0.9);
     cheeringChild(cr, 1.4, 12.0, 2.4, rgb(0xffd84a), rgb(0x8a5a3a));
     cheeringChild(cr, 18.4, 12.0, 2.4, rgb(0xb07aff), rgb(0x3a2a2a));
     cheeringChild(cr, 16.4, 12.2, 1.8, rgb(0x6ad86a), rgb(0xf0c040));

@@ -70,6 +70,6 @@ void smile(cairo_t* cr, double x, double y, double size) {
     cairo_new_path(cr);
     cairo_arc(cr, x, y - size * 0.3, size * 0.5, M_PI * 0.22, M_PI * 0.78);
     setColour(cr, INK);
-    cairo_set_line_width(cr, std::fmax(THIN, size * 0.16));
+    cairo_set_line_width(cr, size * 0.16);
     cairo_stroke(cr);
 }
