@@ -576,6 +576,27 @@ static void drawSpaceStation(cairo_t* cr) {
     shootingStar(cr, 11.6, 0.8, 2.0);
 }
 
+// A child cheering, arms up, feet on y.
+static void cheeringChild(cairo_t* cr, double x, double groundY, double s, Rgba shirt, Rgba hair) {
+    for (int side = -1; side <= 1; side += 2) {
+        cairo_move_to(cr, x + side * s * 0.15, groundY - s * 0.5);
+        cairo_line_to(cr, x + side * s * 0.32, groundY - s * 0.85);
+        limb(cr, rgb(0xffd8b8), s * 0.1, THIN);
+        cairo_move_to(cr, x + side * s * 0.08, groundY - s * 0.25);
+        cairo_line_to(cr, x + side * s * 0.1, groundY);
+        limb(cr, rgb(0x5a6aa8), s * 0.1, THIN);
+    }
+    roundedRect(cr, x - s * 0.18, groundY - s * 0.58, s * 0.36, s * 0.38, s * 0.1);
+    fillGradientOutlined(cr, groundY - s * 0.58, shade(shirt, 0.2), groundY - s * 0.2, shirt, INK,
+                         LINE);
+    disc(cr, x, groundY - s * 0.78, s * 0.2, rgb(0xffe0c8), rgb(0xf4c0a0));
+    cairo_new_path(cr);
+    cairo_arc(cr, x, groundY - s * 0.8, s * 0.21, M_PI * 1.05, M_PI * 1.95);
+    cairo_close_path(cr);
+    fillOutlined(cr, hair, INK, THIN);
+    happyFace(cr, x, groundY - s * 0.75, s * 0.28, true);
+}
+
 // ---- The comet over the night town ------------------------------------------------
 
 // A comet with a smiling head and a long tail to the upper right.
@@ -644,22 +665,20 @@ static void drawCometTown(cairo_t* cr) {
     pineTree(cr, 3.6, 10.8, 2.4, rgb(0x2a7a5a), false);
     pineTree(cr, 12.6, 10.6, 2.6, rgb(0x2a7a5a), false);
     pineTree(cr, 19.6, 11.2, 2.0, rgb(0x2a7a5a), false);
-    // A child on the hill with a telescope.
-    cairo_move_to(cr, 8.4, 10.6);
-    cairo_line_to(cr, 9.6, 8.4);
-    limb(cr, rgb(0xb0b8c8), 0.3, THIN);
-    cairo_move_to(cr, 9.0, 10.6);
-    cairo_line_to(cr, 9.4, 9.4);
-    cairo_move_to(cr, 10.0, 10.6);
-    cairo_line_to(cr, 9.6, 9.4);
-    limb(cr, rgb(0x8a5a3a), 0.12, THIN);
-    oval(cr, 10.6, 10.0, 0.55, 0.7, rgb(0xff8a6a), rgb(0xd85a4a));
-    disc(cr, 10.6, 8.8, 0.55, rgb(0xffe0c8), rgb(0xf4c0a0));
+    // A child on the hill cheering beside a telescope pointed at the comet.
     cairo_new_path(cr);
-    cairo_arc(cr, 10.6, 8.7, 0.58, M_PI * 1.05, M_PI * 1.95);
-    cairo_close_path(cr);
-    fillOutlined(cr, rgb(0xffd84a), INK, THIN);
-    happyFace(cr, 10.6, 8.9, 0.75, true);
+    for (int i = -1; i <= 1; i++) {
+        cairo_move_to(cr, 9.0, 9.0);
+        cairo_line_to(cr, 9.0 + i * 0.6, 10.7);
+    }
+    limb(cr, rgb(0x8a5a3a), 0.14, THIN);
+    cairo_move_to(cr, 9.6, 9.4);
+    cairo_line_to(cr, 8.0, 7.8);
+    limb(cr, rgb(0x5ab0ff), 0.5, LINE);
+    cairo_move_to(cr, 8.25, 8.05);
+    cairo_line_to(cr, 7.9, 7.7);
+    limb(cr, rgb(0xffd84a), 0.62, LINE);
+    cheeringChild(cr, 11.0, 10.9, 2.4, rgb(0xff8a6a), rgb(0xf0c040));
     grassTufts(cr, 0, 20, 12.3, 0.5, rgb(0x2a6a4a), random, 20);
     for (int i = 0; i < 6; i++)
         softGlow(cr, random.range(1, 19), random.range(11, 12), 0.22, rgb(0xfff890, 0.8));
@@ -886,27 +905,6 @@ static void smokeClouds(cairo_t* cr, double x0, double x1, double y, double r) {
     cairo_set_source(cr, g);
     cairo_pattern_destroy(g);
     cairo_fill(cr);
-}
-
-// A child cheering, arms up, feet on y.
-static void cheeringChild(cairo_t* cr, double x, double groundY, double s, Rgba shirt, Rgba hair) {
-    for (int side = -1; side <= 1; side += 2) {
-        cairo_move_to(cr, x + side * s * 0.15, groundY - s * 0.5);
-        cairo_line_to(cr, x + side * s * 0.32, groundY - s * 0.85);
-        limb(cr, rgb(0xffd8b8), s * 0.1, THIN);
-        cairo_move_to(cr, x + side * s * 0.08, groundY - s * 0.25);
-        cairo_line_to(cr, x + side * s * 0.1, groundY);
-        limb(cr, rgb(0x5a6aa8), s * 0.1, THIN);
-    }
-    roundedRect(cr, x - s * 0.18, groundY - s * 0.58, s * 0.36, s * 0.38, s * 0.1);
-    fillGradientOutlined(cr, groundY - s * 0.58, shade(shirt, 0.2), groundY - s * 0.2, shirt, INK,
-                         LINE);
-    disc(cr, x, groundY - s * 0.78, s * 0.2, rgb(0xffe0c8), rgb(0xf4c0a0));
-    cairo_new_path(cr);
-    cairo_arc(cr, x, groundY - s * 0.8, s * 0.21, M_PI * 1.05, M_PI * 1.95);
-    cairo_close_path(cr);
-    fillOutlined(cr, hair, INK, THIN);
-    happyFace(cr, x, groundY - s * 0.75, s * 0.28, true);
 }
 
 static void drawRocketLaunch(cairo_t* cr) {
