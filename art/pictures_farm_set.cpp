@@ -719,7 +719,7 @@ static void horse(cairo_t* cr, double x, double groundY, double size, Rgba coat,
     cairo_move_to(cr, -0.4, -1.26);
     cairo_curve_to(cr, -0.46, -1.3, -0.5, -1.26, -0.52, -1.22);
     limb(cr, mane, 0.08, T);
-    shine(cr, -0.1, -0.8, 0.12, 0.03, -0.1, 0.5);
+    shine(cr, 0.15, -0.84, 0.14, 0.03, 0.05, 0.5);
     cairo_restore(cr);
 }
 
