@@ -1132,6 +1132,8 @@ static void drawPenguinsIce(cairo_t* cr) {
     fish(cr, 18.6, 11.2, 1.0, rgb(0xffd84a), rgb(0x5ab0ff), false);
     dotScatter(cr, random, 40, 0, 0, 20, 6, 0.04, 0.08, rgb(0xffffff));
     seagull(cr, 9.6, 1.2, 0.5);
+    cloud(cr, 13.4, 1.4, 2.0);
+    seagull(cr, 7.6, 3.6, 0.45);
 }
 
 const PictureDrawer SEA_SET_DRAWERS[SET_PICTURE_COUNT] = {

@@ -919,7 +919,8 @@ static void drawRocketLaunch(cairo_t* cr) {
     bird(cr, 15.8, 3.0, 0.22);
     bird(cr, 12.8, 1.2, 0.26);
     bird(cr, 4.0, 8.0, 0.24);
-    satellite(cr, 19.0, 8.0, 0.7, 0.3);
+    bird(cr, 18.6, 7.8, 0.26);
+    bird(cr, 19.3, 7.4, 0.2);
     const double far[] = {0, 8.4, 6, 7.8, 13, 8.6, 20, 8.0};
     hill(cr, far, 4, 12.5, rgb(0xa8e07a), rgb(0x7cc458));
     const double near[] = {0, 9.6, 10, 9.2, 20, 9.7};
