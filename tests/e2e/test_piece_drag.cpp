@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/frame_redraw.h"
 #include "app/synthetic_input.h"
 #include "base/input.h"
 #include "base/settings.h"
@@ -96,6 +97,8 @@ TEST(PieceDrag, CarriedHomeItFollowsThePointerAndLandsOnItsPlace) {
     ASSERT_TRUE(screenSpot(placeOf(0), px, py));
     pressAndCarry(0, px, py);
     EXPECT_EQ(pieceState(0), PieceState::Carried);
+    // Carried, only what moved is painted (the lift's new glow was drawn whole).
+    EXPECT_EQ(theRedraw.lastKind, RedrawKind::Part);
     // It keeps the spot it was held by under the pointer (as drawn a frame on).
     step();
     int sx, sy;
