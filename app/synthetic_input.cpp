@@ -1,11 +1,9 @@
 // Synthetic input: SDL events queued by the program, and where to aim them.
 #include "app/synthetic_input.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <cstring>
 
+#include "base/video_context.h"
 #include "resources/mesh.h"
 #include "scene/scene_object.h"
 
@@ -76,32 +74,29 @@ bool queueFocusLossEvent() {
 }
 
 bool objectScreenSpot(const SceneObject* object, int& x, int& y) {
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (!theVideo) return false;
     double sx = 0, sy = 0;
     int points = 0;
     for (const Mesh* mesh : object->meshes) {
         int vertices = 3 * mesh->triangleCount;
-        double c[3] = {0, 0, 0};
+        Vec3 c = {0, 0, 0};
         for (int v = 0; v < vertices; ++v) {
             double p[3];
             std::memcpy(p, mesh->positions + (size_t)v * sizeof p, sizeof p);
-            for (int k = 0; k < 3; ++k)
-                c[k] += p[k];
+            c = {c.x + p[0], c.y + p[1], c.z + p[2]};
         }
-        GLdouble wx, wy, wz;
-        if (vertices == 0 || !gluProject(c[0] / vertices, c[1] / vertices, c[2] / vertices,
-                                         mesh->savedMatrix, projection, viewport, &wx, &wy, &wz))
+        double wx, wy;
+        if (vertices == 0 ||
+            !theVideo->pixelOf(mesh->savedMatrix, {c.x / vertices, c.y / vertices, c.z / vertices},
+                               wx, wy))
             continue;
         // Weighted by vertex count: the object's big meshes decide.
         sx += wx * vertices;
-        sy += (viewport[3] - wy) * vertices;
+        sy += wy * vertices;
         points += vertices;
     }
     if (points == 0) return false;
     x = (int)(sx / points);
     y = (int)(sy / points);
-    return x >= 0 && y >= 0 && x < viewport[2] && y < viewport[3];
+    return x >= 0 && y >= 0 && x < theVideo->width && y < theVideo->height;
 }

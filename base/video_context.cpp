@@ -212,6 +212,23 @@ void VideoContext::setProjection(int w, int h) {
     gluUnProject(0, 0, -1, modelview, projection, viewport, &corner.x, &corner.y, &corner.z);
 }
 
+Vec3 VideoContext::pixelToPlane(double px, double py, double d) const {
+    return {(2 * px / width - 1) * halfWidthAt(d), (1 - 2 * py / height) * halfHeightAt(d), -d};
+}
+
+bool VideoContext::pixelOf(const double modelview[16], const Vec3& point, double& px,
+                           double& py) const {
+    double e[3];
+    for (int r = 0; r < 3; ++r)
+        e[r] = modelview[r] * point.x + modelview[4 + r] * point.y + modelview[8 + r] * point.z +
+               modelview[12 + r];
+    double d = -e[2];
+    if (d <= 0 || width <= 0 || height <= 0) return false;
+    px = (e[0] / halfWidthAt(d) + 1) * width / 2;
+    py = (1 - e[1] / halfHeightAt(d)) * height / 2;
+    return true;
+}
+
 void VideoContext::widenView(double widening) {
     viewWidening = widening < 1 ? 1 : widening;
     setProjection(width, height);

@@ -19,7 +19,11 @@
 //
 // halfWidthAt(d) / halfHeightAt(d): half extents of the visible area d units
 // in front of the eye (negated for negative d); screens pin objects to the
-// screen's edges with them.
+// screen's edges with them.  pixelToPlane and pixelOf are the camera's one
+// pair of conversions between window pixels and the eye's space: where a
+// pixel's ray meets a plane d in front of the eye (the cursor, the focus
+// ring, a dragged piece), and where a point seen through a model-view matrix
+// lands on the window (aiming at objects, their screen boxes).
 //
 // Failures: "Video initialization failed: %s\n" (also when SDL found no
 // display and fell back on a driver that shows nothing) or "Video mode set
@@ -52,6 +56,13 @@ struct VideoContext {
     void widenView(double widening); // the camera for this widening (1 or more)
     double halfWidthAt(double d) const { return corner.x * d / corner.z; }
     double halfHeightAt(double d) const { return corner.y * d / corner.z; }
+    // Window pixel (px, py), origin top left, on the plane d in front of the
+    // eye: x right, y up (z = -d), in the eye's units.
+    Vec3 pixelToPlane(double px, double py, double d) const;
+    // Where `point`, under the model-view `modelview` (column-major, as GL
+    // keeps it), lands on the window: pixels, origin top left; false when it
+    // lies at or behind the eye.
+    bool pixelOf(const double modelview[16], const Vec3& point, double& px, double& py) const;
     ~VideoContext(); // SDL_Quit
 };
 

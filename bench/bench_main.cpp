@@ -1,6 +1,6 @@
 // meadow_bench: timings and memory of the real game on the display it finds.
 //
-//   meadow_bench frames           48-piece board: at rest, pointer moving, drawn whole; empty frame
+//   meadow_bench frames           48-piece board: at rest, pointer moving, dragging, drawn whole; empty
 //   meadow_bench startup          process start to the first frame shown, and done (forks itself)
 //   meadow_bench switches         picture-switch hitch (back to back, and after a rest),
 //                                 peak and steady memory
@@ -30,6 +30,7 @@
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
 #include "audio/audio_mixer.h"
+#include "base/input.h"
 #include "base/platform.h"
 #include "base/settings.h"
 #include "base/video_context.h"
@@ -53,12 +54,13 @@ constexpr int MEMORY_SWITCHES = 200;
 constexpr int STEADY_AFTER = 10; // every picture visited once
 constexpr int MIDWAY_AFTER = 100; // halfway: memory still growing shows as a slope
 constexpr int HELD_PIECE = 10;
+constexpr double LET_GO_MS = 500; // a piece let go glides down
 constexpr int SAVE_RUNS = 15;
 constexpr int FRAMES_AROUND_SAVE = 5; // timed before the change and from it on
 constexpr const char* T0_VARIABLE = "MEADOW_BENCH_T0_MS";
 
 SceneObject* pieceOf(int i) {
-    return theBoard.object->children[1 + 2 * i];
+    return boardPiece(i);
 }
 
 // One frame with the pointer a step further round a circle over the board:
@@ -69,6 +71,31 @@ double movingPointerFrame(int& step) {
     int y = theVideo->height / 2 + (int)(0.3 * theVideo->height * std::sin(angle));
     queueMotionEvent(x, y);
     return timedStep();
+}
+
+// A press on the piece that the dragged frames carry; false when it could not be pointed at.
+bool pressOnPiece(int& x0, int& y0) {
+    if (!pointAtObject(pieceOf(HELD_PIECE))) return false;
+    x0 = mouseX;
+    y0 = mouseY;
+    queueLeftPressEvent();
+    timedStep();
+    return true;
+}
+
+// One frame with the pressed piece carried a step further round a circle
+// about where it was pressed: the piece follows the pointer.
+double draggedFrame(int& step, int x0, int y0) {
+    double angle = 0.15 * step++;
+    double radius = 0.05 * theVideo->height;
+    queueMotionEvent(x0 + (int)(radius * std::cos(angle)), y0 + (int)(radius * std::sin(angle)));
+    return timedStep();
+}
+
+// The carried piece let go, and given the time to lie down.
+void letGoOfPiece() {
+    queueLeftReleaseEvent();
+    runFor(LET_GO_MS);
 }
 
 // Whole frames: every frame drawn in full, as if everything had changed.
@@ -89,21 +116,29 @@ int benchFrames() {
     // rasteriser's threads too): the CPU figures shake less under load.
     // Kinds: the board at rest with the pointer still over a piece (the
     // screen already shows the frame), the pointer moving (parts painted),
-    // every frame whole, and the empty frame.
-    constexpr int KINDS = 4;
-    const char* names[KINDS] = {"game", "moving", "whole", "empty"};
+    // a piece carried under the pointer, every frame whole, and the empty frame.
+    constexpr int KINDS = 5;
+    const char* names[KINDS] = {"game", "moving", "dragged", "whole", "empty"};
     std::vector<double> wall[KINDS], mainCpu[KINDS], allCpu[KINDS];
-    int moveStep = 0;
+    int moveStep = 0, dragStep = 0, pressX = 0, pressY = 0;
     for (int run = 0; run < FRAME_RUNS; ++run) {
         for (int kind = 0; kind < KINDS; ++kind) {
             if (kind == 0 && !pointAtObject(pieceOf(HELD_PIECE)))
                 std::fprintf(stderr, "the piece was not picked\n");
+            if (kind == 2 && !pressOnPiece(pressX, pressY))
+                std::fprintf(stderr, "the piece to carry was not picked\n");
             auto frame = [&]() {
                 switch (kind) {
-                case 0: return timedStep();
-                case 1: return movingPointerFrame(moveStep);
-                case 2: return wholeFrame();
-                default: return emptyFrame();
+                case 0:
+                    return timedStep();
+                case 1:
+                    return movingPointerFrame(moveStep);
+                case 2:
+                    return draggedFrame(dragStep, pressX, pressY);
+                case 3:
+                    return wholeFrame();
+                default:
+                    return emptyFrame();
                 }
             };
             for (int i = 0; i < WARM_FRAMES; ++i)
@@ -115,6 +150,7 @@ int benchFrames() {
             mainCpu[kind].push_back((threadCpuMs() - main0) / FRAMES_PER_RUN);
             allCpu[kind].push_back((processCpuMs() - all0) / FRAMES_PER_RUN);
             wall[kind].push_back(median(times));
+            if (kind == 2) letGoOfPiece();
         }
     }
     report("width", theVideo->width);
@@ -330,8 +366,9 @@ int benchWaiting(bool music) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: meadow_bench frames|startup|switches|saves|idle SECONDS|photos PHOTO|"
-                         "waiting [music]\n");
+    std::fprintf(stderr,
+                 "usage: meadow_bench frames|startup|switches|saves|idle SECONDS|photos PHOTO|"
+                 "waiting [music]\n");
     return 2;
 }
 

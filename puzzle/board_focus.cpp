@@ -13,21 +13,17 @@ bool isChildOf(const SceneObject* parent, const SceneObject* object) {
                          parent->children.end();
 }
 
-// Whether the object's watcher runs the effect and has not ended.
-bool watches(const SceneObject* object, EffectFn effect) {
-    for (const Action& action : object->animator.actions)
-        if (action.effect == effect && !action.finished) return true;
-    return false;
-}
-
 } // namespace
 
 int32_t boardFocusRank(const SceneObject* object) {
     if (isChildOf(theBoard.object, object)) {
         bool lifted = theBoard.heldShadow != nullptr;
-        bool justSent = theBoard.retireHeldPiece && object == theBoard.heldPiece;
-        if (watches(object, pieceGrabAction)) return !lifted && !justSent ? FOCUS_RANK_BOARD : -1;
-        if (watches(object, placeClickAction)) return lifted ? FOCUS_RANK_BOARD : -1;
+        for (int32_t i = 0; i < thePuzzle.pieceCount; ++i) {
+            const PieceRecord& record = theBoard.pieces[i];
+            bool waiting = record.state == PieceState::Loose || record.state == PieceState::Lifted;
+            if (object == record.piece) return waiting && !lifted ? FOCUS_RANK_BOARD : -1;
+            if (object == record.place) return waiting && lifted ? FOCUS_RANK_BOARD : -1;
+        }
         return -1;
     }
     if (isChildOf(thePuzzle.puzzleScreen, object)) return FOCUS_RANK_ARROWS;

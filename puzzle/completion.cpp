@@ -8,8 +8,8 @@ bool screenZooming = false;
 namespace {
 
 constexpr double ZOOM_GROWTH = 0.6;
-constexpr double ZOOM_IN_MS = 1200;
-constexpr double ZOOM_OUT_MS = 800;
+constexpr double ZOOM_IN_MS = SCREEN_ZOOM_IN_MS;
+constexpr double ZOOM_OUT_MS = SCREEN_ZOOM_OUT_MS;
 
 // Grow currentObject's x and y scale to `growth`, less what was applied.
 void growTo(double growth) {

@@ -27,8 +27,11 @@ void resetScreenZoom();
 // The puzzle screen's tracks.
 enum ScreenTrack : int32_t { SCREEN_ZOOM_IN, SCREEN_ZOOM_OUT };
 
-constexpr double SCREEN_ZOOM_IN_MS = 1300;
-constexpr double SCREEN_ZOOM_OUT_MS = 1000;
+// How long each zoom takes; its track lives a little longer, so the zoom's
+// own last run sees its end.
+constexpr double SCREEN_ZOOM_IN_MS = 1200;
+constexpr double SCREEN_ZOOM_OUT_MS = 800;
+constexpr double ZOOM_TRACK_SLACK_MS = 100;
 
 // Zoom in: the screen grows in width and height round the finished picture.
 void screenZoomInAction();

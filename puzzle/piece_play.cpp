@@ -8,14 +8,14 @@
 namespace {
 
 constexpr double PI_APPROX = 3.141592;
-constexpr double PULSE_MS = 200;
+constexpr double PULSE_MS = PIECE_PULSE_MS;
 constexpr double PULSE_GROWTH = 0.2;
-constexpr double INTRO_MS = 1300;
+constexpr double INTRO_MS = PIECE_INTRO_MS;
 constexpr double INTRO_TURN = 180;
 constexpr double INTRO_RISE = 50;
-constexpr double FLY_MS = 700;
+constexpr double FLY_MS = PIECE_FLY_MS;
 constexpr double FLY_RISE = 5;
-constexpr double SETTLE_MS = 400;
+constexpr double SETTLE_MS = PIECE_SETTLE_MS;
 constexpr double SETTLE_TILT = 20;
 
 } // namespace
@@ -92,4 +92,40 @@ void pieceSettleAction() {
     for (SceneObject* child : piece->children)
         child->kill();
     if (action->then) action->then();
+}
+
+void pieceGlideAction() {
+    SceneObject* piece = currentObject;
+    Action* action = currentAction;
+    const Vec3& goal = action->goal;
+    // What is left of the way is shared out over what is left of the time.
+    double before = action->time - action->stepMs;
+    double share = before >= PIECE_GLIDE_MS ? 1 : action->stepMs / (PIECE_GLIDE_MS - before);
+    if (action->time >= PIECE_GLIDE_MS || share >= 1) {
+        action->finish();
+        piece->setPosition(goal.x, goal.y, goal.z);
+        return;
+    }
+    piece->move((goal.x - piece->positionX()) * share, (goal.y - piece->positionY()) * share,
+                (goal.z - piece->positionZ()) * share);
+}
+
+void endPieceGlide(SceneObject* piece) {
+    for (Action& running : piece->animator.actions)
+        if (!running.finished && running.effect == pieceGlideAction) {
+            piece->setPosition(running.goal.x, running.goal.y, running.goal.z);
+            running.finish();
+        }
+}
+
+void endPieceMotions(SceneObject* piece) {
+    endPieceGlide(piece);
+    for (Action& running : piece->animator.actions)
+        if (!running.finished && running.effect == pieceIntroAction) {
+            if (running.other) running.other->kill();
+            piece->turn(INTRO_TURN - running.applied.x, 0, 0);
+            piece->move(0, 0, INTRO_RISE - running.applied.z);
+            running.applied = {INTRO_TURN, 0, INTRO_RISE};
+            running.finish();
+        }
 }

@@ -1,7 +1,10 @@
 // Piece play: how the pieces move.  A loose piece flies in from behind the
 // tray back first and turns face up; a lifted piece pulses; a sent piece
 // flies to its place in a straight line while it rises, then drops in with
-// a short wobble and stays.  No dragging, no snapping by distance.
+// a short wobble and stays; a piece let go away from its place glides to
+// where it is to lie and sinks down to the loose ones.  No snapping by
+// distance.  (Carrying a piece under the pointer is the board's: it sets
+// the piece where the pointer is, every frame.)
 //
 // Who lifts and sends which piece, and what the board does when its last
 // piece lands, is puzzle_board's: it owns the board's state and builds every
@@ -23,6 +26,8 @@
 
 #include <cstdint>
 
+struct SceneObject;
+
 // How far a lifted piece stands over the loose ones (the art knows it too).
 constexpr double LIFTED_PIECE_RISE = 1.5;
 // Entry prefix, in the shadow archives, of what a loose piece wears besides
@@ -33,13 +38,24 @@ constexpr const char* PIECE_REST_PREFIX = "rest";
 constexpr const char* PIECE_BACK_PREFIX = "back";
 
 // A piece's tracks: waiting to be lifted, the pulse, the fly-in, the
-// flight to its place and the drop.
-enum PieceTrack : int32_t { PIECE_GRAB, PIECE_PULSE, PIECE_INTRO, PIECE_FLY, PIECE_SETTLE };
+// flight to its place, the drop, and the glide of a piece let go elsewhere.
+enum PieceTrack : int32_t {
+    PIECE_GRAB,
+    PIECE_PULSE,
+    PIECE_INTRO,
+    PIECE_FLY,
+    PIECE_SETTLE,
+    PIECE_GLIDE
+};
 
-constexpr double PIECE_PULSE_MS = 300;
-constexpr double PIECE_INTRO_MS = 1400;
-constexpr double PIECE_FLY_MS = 800;
-constexpr double PIECE_SETTLE_MS = 500;
+// How long each motion takes.  A motion's track lives MOTION_TRACK_SLACK_MS
+// longer, so the motion's own last run sees its end and takes its next step.
+constexpr double PIECE_PULSE_MS = 200;
+constexpr double PIECE_INTRO_MS = 1300;
+constexpr double PIECE_FLY_MS = 700;
+constexpr double PIECE_SETTLE_MS = 400;
+constexpr double PIECE_GLIDE_MS = 250;
+constexpr double MOTION_TRACK_SLACK_MS = 100;
 
 // The speed that takes a piece `distance` to its place in the flight's time.
 double flightSpeed(double distance);
@@ -59,3 +75,13 @@ void pieceFlyAction();
 // Drop: onto `goal` with a wobble; the lifted look and the piece's children
 // go, and the builder's `then` runs.
 void pieceSettleAction();
+
+// Glide: straight to `goal` (z: the loose pieces' height) at an even pace,
+// arriving when PIECE_GLIDE_MS have passed.
+void pieceGlideAction();
+
+// A glide still under way ends now, the piece at its goal.
+void endPieceGlide(SceneObject* piece);
+// The fly-in and a glide still under way end now, the piece where they end
+// (face up, at its goal): a piece picked up mid-way is carried from there.
+void endPieceMotions(SceneObject* piece);

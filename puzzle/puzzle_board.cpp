@@ -14,13 +14,14 @@
 #include "puzzle/piece_play.h"
 #include "resources/image_prefetch.h"
 #include "resources/pak_library.h"
+#include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "ui/dialog_layer.h"
 
 namespace {
 
-PuzzleRun puzzle;  // the whole run's record; thePuzzle lets the others read it
-BoardState board;  // the current board's record; theBoard lets the others read it
+PuzzleRun puzzle; // the whole run's record; thePuzzle lets the others read it
+BoardState board; // the current board's record; theBoard lets the others read it
 
 } // namespace
 
@@ -69,8 +70,8 @@ constexpr double WINDOWLESS_ASPECT = 16.0 / 9;
 // The tracks of the puzzle's objects.  The flight and the drop are given
 // their goal when a piece is sent; the drop's landing comes back here.
 constexpr TrackSpec SCREEN_TRACKS[] = {
-    {SCREEN_ZOOM_IN, SCREEN_ZOOM_IN_MS, screenZoomInAction, nullptr},
-    {SCREEN_ZOOM_OUT, SCREEN_ZOOM_OUT_MS, screenZoomOutAction, showPicture},
+    {SCREEN_ZOOM_IN, SCREEN_ZOOM_IN_MS + ZOOM_TRACK_SLACK_MS, screenZoomInAction, nullptr},
+    {SCREEN_ZOOM_OUT, SCREEN_ZOOM_OUT_MS + ZOOM_TRACK_SLACK_MS, screenZoomOutAction, showPicture},
 };
 // Endless rebuild: it waits for the pictures, however many frames a photo
 // still being made takes.
@@ -81,12 +82,14 @@ constexpr TrackSpec BOARD_TRACKS[] = {
 constexpr TrackSpec FINISHED_BOARD_TRACKS[] = {
     {BOARD_LEAVE, -1, startZoomOutAction, nullptr},
 };
+constexpr double SLACK = MOTION_TRACK_SLACK_MS;
 constexpr TrackSpec PIECE_TRACKS[] = {
     {PIECE_GRAB, 0, pieceGrabAction, nullptr},
-    {PIECE_PULSE, PIECE_PULSE_MS, piecePulseAction, nullptr},
-    {PIECE_INTRO, PIECE_INTRO_MS, pieceIntroAction, nullptr},
-    {PIECE_FLY, PIECE_FLY_MS, pieceFlyAction, nullptr},
-    {PIECE_SETTLE, PIECE_SETTLE_MS, pieceSettleAction, pieceLanded},
+    {PIECE_PULSE, PIECE_PULSE_MS + SLACK, piecePulseAction, nullptr},
+    {PIECE_INTRO, PIECE_INTRO_MS + SLACK, pieceIntroAction, nullptr},
+    {PIECE_FLY, PIECE_FLY_MS + SLACK, pieceFlyAction, nullptr},
+    {PIECE_SETTLE, PIECE_SETTLE_MS + SLACK, pieceSettleAction, pieceLanded},
+    {PIECE_GLIDE, PIECE_GLIDE_MS + SLACK, pieceGlideAction, nullptr},
 };
 enum PlaceTrack : int32_t { PLACE_WATCH };
 constexpr TrackSpec PLACE_TRACKS[] = {{PLACE_WATCH, 0, placeClickAction, nullptr}};
@@ -145,6 +148,7 @@ void showFinishedPicture() {
 void resetPuzzleState() {
     puzzle = PuzzleRun();
     board = BoardState();
+    thePicker.leftOut = nullptr;
     resetScreenZoom();
 }
 
@@ -204,6 +208,7 @@ void showPicture() {
     }
     if (board.object) board.object->kill();
     board = BoardState{new SceneObject};
+    thePicker.leftOut = nullptr; // a carried piece goes with its board
     puzzle.puzzleScreen->addChild(board.object);
     if (pictureFinished(puzzle.currentPicture)) {
         showFinishedPicture();
@@ -242,9 +247,10 @@ void buildBoard() {
         SceneObject* place =
             newModelObject(placeArchive, name.c_str(), target.x, target.y, PLACE_DEPTH, true);
         place->setTracks(PLACE_TRACKS);
-        place->firstAction(PLACE_WATCH).other = piece;
+        place->firstAction(PLACE_WATCH).number = n;
         place->startTrack(PLACE_WATCH);
         board.object->addChild(place);
+        board.pieces[i] = {piece, place, PieceState::Loose};
     }
 }
 
@@ -323,42 +329,100 @@ void toggleMenuClick() {
     showMenuTab();
 }
 
-void pieceGrabAction() {
-    SceneObject* piece = currentObject;
-    Action* action = currentAction;
-    if (board.retireHeldPiece && piece == board.heldPiece) {
-        board.retireHeldPiece = false;
-        action->finish();
-    }
-    if (!currentClicked()) return;
-    // The piece sent just before (keys and switches can follow a send in
-    // the very next frame) has not retired yet: it does now, or this lift
-    // would take its place as heldPiece and it would stay liftable.
-    if (board.retireHeldPiece && board.heldPiece && board.heldPiece != piece) {
-        for (Action& watcher : board.heldPiece->animator.actions)
-            if (watcher.effect == pieceGrabAction) watcher.finish();
-        board.retireHeldPiece = false;
-    }
+SceneObject* boardPiece(int32_t i) {
+    return i >= 0 && i < puzzle.pieceCount ? board.pieces[i].piece : nullptr;
+}
+
+SceneObject* boardPlace(int32_t i) {
+    return i >= 0 && i < puzzle.pieceCount ? board.pieces[i].place : nullptr;
+}
+
+PieceState pieceState(int32_t i) {
+    return i >= 0 && i < puzzle.pieceCount ? board.pieces[i].state : PieceState::Loose;
+}
+
+namespace {
+
+// The board's piece transitions.  Each changes one piece's state and starts
+// what shows it; nothing else writes a PieceRecord's state.
+
+// Piece i is lifted (pressed, clicked or chosen): sound, glow, pulse; the
+// piece lifted before lies loose again.
+void liftPiece(int32_t i) {
+    PieceRecord& record = board.pieces[i];
+    SceneObject* piece = record.piece;
     theAudio->play(LIFT_SOUND, false);
-    // heldShadow is there exactly while heldPiece is lifted (not yet sent).
     SceneObject* held = board.heldShadow ? board.heldPiece : nullptr;
-    if (held && held != piece) held->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
-    if (held != piece) piece->move(0, 0, LIFTED_PIECE_RISE);
+    if (held && held != piece) {
+        held->move(0, 0, -LIFTED_PIECE_RISE); // let go: it sinks back
+        for (PieceRecord& other : board.pieces)
+            if (other.piece == held) other.state = PieceState::Loose;
+    }
+    if (record.state == PieceState::Loose) {
+        endPieceGlide(piece); // caught on its way down: it rises from where it is
+        piece->move(0, 0, LIFTED_PIECE_RISE);
+    }
     SceneObject* shadow = new SceneObject;
-    shadow->loadModel(currentArchives().shadows, std::to_string(action->number));
+    shadow->loadModel(currentArchives().shadows, std::to_string(i + 1));
     piece->addChild(shadow);
     if (board.heldShadow) board.heldShadow->kill();
     board.heldShadow = shadow;
     board.heldPiece = piece;
+    record.state = PieceState::Lifted;
     piece->startTrack(PIECE_PULSE);
 }
 
-void placeClickAction() {
-    Action* action = currentAction;
-    if (!currentClicked() || action->other != board.heldPiece) return;
-    SceneObject* place = currentObject;
-    SceneObject* piece = board.heldPiece;
-    board.retireHeldPiece = true;
+// Window pixel (x, y) on the board's plane at height z (board units): the
+// lifted pieces' plane unless told.
+ScatterSpot pointerOnBoard(int x, int y, double z = LIFTED_PIECE_RISE) {
+    Vec3 at = theVideo->pixelToPlane(x, y, WORLD_DISTANCE - BOARD_DEPTH - z);
+    return {at.x, at.y};
+}
+
+// The pointer went down on piece i and stays down: keep where it took hold
+// (on the piece as it lies now), in case it moves on.
+void gripPiece(int32_t i) {
+    SceneObject* piece = board.pieces[i].piece;
+    ScatterSpot at = pointerOnBoard(thePointer.pressX, thePointer.pressY, piece->positionZ());
+    board.grip = {i, piece->positionX() - at.x, piece->positionY() - at.y, piece->positionX(),
+                  piece->positionY()};
+}
+
+// Lifted piece i starts to follow the pointer, face up at the lifted height.
+void startCarry(int32_t i) {
+    PieceRecord& record = board.pieces[i];
+    endPieceMotions(record.piece);
+    record.state = PieceState::Carried;
+    thePicker.leftOut = record.piece; // the place under it must show through
+}
+
+// Piece i, carried, lies down loose at `spot` (board units), gliding there.
+void dropAt(int32_t i, ScatterSpot spot) {
+    PieceRecord& record = board.pieces[i];
+    if (board.heldShadow) board.heldShadow->kill();
+    board.heldShadow = nullptr;
+    board.heldPiece = nullptr;
+    board.grip = PieceGrip();
+    thePicker.leftOut = nullptr;
+    record.state = PieceState::Loose;
+    Action& glide = record.piece->firstAction(PIECE_GLIDE);
+    glide.goal = {spot.x, spot.y, 0};
+    record.piece->startTrack(PIECE_GLIDE);
+}
+
+// Where a loose or lifted piece lies, or will once its glide ends.
+ScatterSpot lyingSpot(const SceneObject* piece) {
+    for (const Action& running : piece->animator.actions)
+        if (!running.finished && running.effect == pieceGlideAction)
+            return {running.goal.x, running.goal.y};
+    return {piece->positionX(), piece->positionY()};
+}
+
+// Piece i (lifted or carried) flies to its place from where it is.
+void sendHome(int32_t i) {
+    PieceRecord& record = board.pieces[i];
+    SceneObject* piece = record.piece;
+    SceneObject* place = record.place;
     theAudio->play(SEND_SOUND, false);
     double dx = piece->positionX() - place->positionX();
     double dy = piece->positionY() - place->positionY();
@@ -367,12 +431,119 @@ void placeClickAction() {
     fly.speed = flightSpeed(std::sqrt(dx * dx + dy * dy));
     fly.other = board.heldShadow;
     piece->startTrack(PIECE_FLY);
-    action->finish();
+    // Sent, it answers nothing more: the picker looks through it, so it
+    // hides no place it flies over, nor later the edges of its neighbours'.
+    std::vector<DrawHookFn>& hooks = piece->drawHooks;
+    hooks.erase(std::remove(hooks.begin(), hooks.end(), hookPickable), hooks.end());
+    record.state = PieceState::Flying;
     board.placedCount += 1;
     board.heldShadow = nullptr;
+    board.grip = PieceGrip();
+    thePicker.leftOut = nullptr;
+}
+
+// Carried piece i is let go at the pointer: home when over its own place
+// (`homeAllowed`), back where it was picked up when over the tray, else
+// on the meadow where it is, as near as it may lie.
+void letGo(int32_t i, bool homeAllowed) {
+    PieceRecord& record = board.pieces[i];
+    if (homeAllowed && thePicker.picked == record.place) {
+        sendHome(i);
+        return;
+    }
+    ScatterSpot pointer = pointerOnBoard(mouseX, mouseY);
+    if (std::fabs(pointer.x) < SCATTER_TRAY.x && std::fabs(pointer.y) < SCATTER_TRAY.y) {
+        dropAt(i, {board.grip.fromX, board.grip.fromY});
+        return;
+    }
+    std::vector<ScatterSpot> others;
+    for (int32_t j = 0; j < puzzle.pieceCount; ++j) {
+        const PieceRecord& other = board.pieces[j];
+        if (j != i && (other.state == PieceState::Loose || other.state == PieceState::Lifted))
+            others.push_back(lyingSpot(other.piece));
+    }
+    ScatterSpot here = {record.piece->positionX(), record.piece->positionY()};
+    dropAt(i, nearestFreeSpot(here, currentSize().reach, boardGround(), others));
+}
+
+// A frame of carried piece i: it follows the pointer until let go; a
+// dialog, the board leaving or the window losing the pointer lay it down.
+void carryPiece(int32_t i) {
+    SceneObject* piece = board.pieces[i].piece;
+    if (board.leaving || dialogTop) {
+        letGo(i, false);
+        return;
+    }
+    // Let go where the picker has not looked yet: one frame more under the
+    // pointer, so the place the piece is let go over is the one it sees.
+    bool looked = !pointerMoved || board.grip.piece < 0;
+    if (!thePointer.down && looked) {
+        letGo(i, true);
+        return;
+    }
+    if (!thePointer.down) board.grip.piece = -1; // decided in the next frame
+    ScatterSpot at = pointerOnBoard(mouseX, mouseY);
+    piece->setPosition(at.x + board.grip.offsetX, at.y + board.grip.offsetY, piece->positionZ());
+}
+
+// The pointer went down on piece i and is still down: it becomes a carry
+// once it has moved far enough; a release before that was a click.
+void watchGrip(int32_t i) {
+    if (!thePointer.down || !theVideo) {
+        board.grip = PieceGrip();
+        return;
+    }
+    double dx = mouseX - thePointer.pressX, dy = mouseY - thePointer.pressY;
+    double reach = DRAG_START_SHARE * theVideo->height;
+    if (dx * dx + dy * dy > reach * reach) {
+        startCarry(i);
+        carryPiece(i);
+    }
+}
+
+bool sent(PieceState state) {
+    return state == PieceState::Flying || state == PieceState::Placed;
+}
+
+} // namespace
+
+void pieceGrabAction() {
+    Action* action = currentAction;
+    int32_t i = action->number - 1;
+    PieceState state = board.pieces[i].state;
+    if (sent(state)) {
+        action->finish(); // sent: it is never lifted again
+        return;
+    }
+    if (state == PieceState::Carried) {
+        carryPiece(i);
+        return;
+    }
+    // While another piece is carried, nothing else is lifted.
+    if (!thePicker.leftOut && currentClicked()) {
+        // A press that stays down may carry it (a tap, a key or the ring's
+        // choice does not); where it took hold is seen before it rises.
+        if (leftClicked && thePointer.down && !dialogTop) gripPiece(i);
+        liftPiece(i);
+        return;
+    }
+    if (board.grip.piece == i) watchGrip(i);
+}
+
+void placeClickAction() {
+    Action* action = currentAction;
+    int32_t i = action->number - 1;
+    PieceState state = board.pieces[i].state;
+    if (sent(state)) {
+        action->finish(); // its piece is on its way: the place stops watching
+        return;
+    }
+    if (currentClicked() && state == PieceState::Lifted) sendHome(i);
 }
 
 void pieceLanded() {
+    for (PieceRecord& record : board.pieces)
+        if (record.piece == currentObject) record.state = PieceState::Placed;
     // A board that is being left (another picture, a restart, a size switch)
     // no longer completes: the flag would land on the wrong picture.
     if (board.placedCount == puzzle.pieceCount && !board.leaving) completePicture();

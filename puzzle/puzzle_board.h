@@ -8,7 +8,14 @@
 // board.  A board holds the tray, then piece 1, place 1, piece 2, place 2
 // ...; the pieces fly in from behind the tray to their scattered start
 // spots.  A click on a loose piece lifts it; a click on its own place sends
-// it there; the last landing completes the picture.
+// it there; the last landing completes the picture.  A piece may also be
+// carried: pressed and moved while held further than DRAG_START_SHARE of
+// the screen's height, it is lifted as by a click and follows the pointer;
+// let go over its own place it flies home, over the tray it goes back to
+// where it was picked up, anywhere else it lies there (moved only as far as
+// it must to lie on screen and clear of the tray, the corners and the other
+// pieces).  Whatever else ends a carry (another picture, a dialog, the
+// window losing the focus) leaves the piece lying loose.
 //
 // Leaving a board always goes through `leaveBoard`, which starts the board's
 // leave track: a fresh board is built two frames later (startRebuildAction,
@@ -18,7 +25,7 @@
 //
 // The state lives in two records by lifetime: PuzzleRun for the whole run
 // (picture, walk, size, screen and tab) and BoardState for one board (its
-// scatter, held piece, placed count, leaving flag), which showPicture
+// scatter, a record per piece, held piece, placed count, leaving flag), which showPicture
 // replaces whole in one statement with every board it builds.  Only this
 // module writes either; the others (and every test) read them through
 // thePuzzle and theBoard.  The objects themselves are owned by their
@@ -45,33 +52,50 @@ struct SceneObject;
 
 // What lives for the whole run.
 struct PuzzleRun {
-    int32_t currentPicture = 0;           // the picture being played (puzzle/photo_walk.h)
-    int32_t walkDirection = 1;            // the last step through the pictures, +1 or -1
-    bool tabWaiting = false;              // the corner tab waits for the current photo's pictures
+    int32_t currentPicture = 0;             // the picture being played (puzzle/photo_walk.h)
+    int32_t walkDirection = 1;              // the last step through the pictures, +1 or -1
+    bool tabWaiting = false;                // the corner tab waits for the current photo's pictures
     int32_t sizeIndex = DEFAULT_SIZE_INDEX; // the PUZZLE_SIZES row played
     int32_t pieceCount = PUZZLE_SIZES[DEFAULT_SIZE_INDEX].pieces; // pieces of that size
-    SceneObject* puzzleScreen = nullptr;  // frame, buttons and board
+    SceneObject* puzzleScreen = nullptr;                          // frame, buttons and board
     SceneObject* menuTabParent = nullptr; // the start-up's holder of the corner tab
     SceneObject* menuTab = nullptr;       // the tab shown in it now
 };
 
+// Where a piece is in its play.  Only the board's transitions change it:
+// liftPiece (loose or lifted to lifted), startCarry (to carried), letGo and
+// dropAt (carried to loose), sendHome (lifted or carried to flying); the
+// landing makes it placed.  The pieces' motions only animate.
+enum class PieceState : uint8_t { Loose, Lifted, Carried, Flying, Placed };
+
+// One piece of the board, and its place.
+struct PieceRecord {
+    SceneObject* piece = nullptr;
+    SceneObject* place = nullptr;
+    PieceState state = PieceState::Loose;
+};
+
+// A press on a piece, while the pointer stays down: it may become a carry.
+struct PieceGrip {
+    int32_t piece = -1;              // the piece pressed, or -1
+    double offsetX = 0, offsetY = 0; // the piece's centre from the pointer, board units
+    double fromX = 0, fromY = 0;     // where the piece lay when it was pressed
+};
+
 // What lives for one board, from its building to the next one's.
 struct BoardState {
-    SceneObject* object = nullptr;          // the board: tray, pieces, places, or the finished picture
+    SceneObject* object = nullptr; // the board: tray, pieces, places, or the finished picture
     ScatterSpot scatter[MAX_PIECE_COUNT] = {}; // start spots of this board
-    int32_t placedCount = 0;          // pieces sent to their place
-    SceneObject* heldPiece = nullptr; // the lifted piece, or the last one sent
-    SceneObject* heldShadow = nullptr; // the lifted piece's shadow
-    // A piece was sent; its lift watcher ends at its next run.  It must die
-    // with its board: a piece sent in the very frame its board is left would
-    // otherwise retire the first piece lifted on the next board, and that
-    // picture could never be finished.
-    bool retireHeldPiece = false;
-    bool leaving = false;      // its leave track was started: it no longer completes
+    PieceRecord pieces[MAX_PIECE_COUNT] = {};  // piece i and place i, and where the piece is
+    int32_t placedCount = 0;                   // pieces sent to their place
+    SceneObject* heldPiece = nullptr;  // the lifted (or carried) piece, or the last one sent
+    SceneObject* heldShadow = nullptr; // the lifted piece's shadow, none once it is sent
+    PieceGrip grip = {};               // the piece under a held pointer
+    bool leaving = false;              // its leave track was started: it no longer completes
     int32_t decodedAhead = -1; // the picture whose board was decoded ahead during this one, or -1
 };
 
-extern const PuzzleRun& thePuzzle;  // read-only outside this module
+extern const PuzzleRun& thePuzzle; // read-only outside this module
 extern const BoardState& theBoard; // read-only outside this module
 
 // The archives of the current picture in the chosen size.
@@ -95,6 +119,16 @@ const PuzzleSizeRow& currentSize();
 
 // Frame, previous and next button; the zoom tracks of the screen.
 void buildPuzzleScreen();
+
+// How far a held pointer must move from its press, as a share of the
+// screen's height, for the piece under it to be carried (less: a click).
+constexpr double DRAG_START_SHARE = 0.015;
+
+// Piece i and place i of the current board (none past the last).
+SceneObject* boardPiece(int32_t i);
+SceneObject* boardPlace(int32_t i);
+// The state of piece i of the current board.
+PieceState pieceState(int32_t i);
 
 // Replace `board` by the current picture: finished, or a fresh scattered board.
 void showPicture();
@@ -123,11 +157,12 @@ void startRebuildAction();
 // Rebuild track: finish, build the next board (once a photo it shows is made).
 void rebuildBoardAction();
 
-// A piece's lift watcher, endless (`number` = the piece): lift it when clicked.
+// A piece's watcher, endless (`number` = the piece, from 1): lift it when
+// pressed, carry it while the pointer moves held, let it go on release.
 void pieceGrabAction();
 
-// A place's watcher, endless (`other` = its piece): send the lifted piece
-// when it is its own.
+// A place's watcher, endless (`number` = its piece, from 1): send the lifted
+// piece when it is its own.
 void placeClickAction();
 
 // A sent piece has landed: the board completes after its last one.

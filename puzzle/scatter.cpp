@@ -160,6 +160,69 @@ std::vector<ScatterSpot> scatterSpots(const PuzzleSizeRow& size, ScatterGround g
     return spots;
 }
 
+namespace {
+
+// The nearest point to `wanted` inside `allowed` and outside every one of
+// `blocked` (open rectangles).  The nearest point of such a region is
+// `wanted` itself or lies on edges, so it is found among the crossings of
+// wanted's lines and the rectangles' edges.
+bool nearestClear(ScatterSpot wanted, const Band& allowed, const std::vector<Band>& blocked,
+                  ScatterSpot& found) {
+    constexpr double EDGE = 1e-6;
+    if (allowed.x0 > allowed.x1 || allowed.y0 > allowed.y1) return false;
+    std::vector<double> xs = {std::clamp(wanted.x, allowed.x0, allowed.x1), allowed.x0, allowed.x1};
+    std::vector<double> ys = {std::clamp(wanted.y, allowed.y0, allowed.y1), allowed.y0, allowed.y1};
+    for (const Band& b : blocked) {
+        xs.insert(xs.end(), {b.x0, b.x1});
+        ys.insert(ys.end(), {b.y0, b.y1});
+    }
+    double best = HUGE_VAL;
+    for (double x : xs) {
+        if (x < allowed.x0 - EDGE || x > allowed.x1 + EDGE) continue;
+        for (double y : ys) {
+            double d = (x - wanted.x) * (x - wanted.x) + (y - wanted.y) * (y - wanted.y);
+            if (d >= best || y < allowed.y0 - EDGE || y > allowed.y1 + EDGE) continue;
+            bool clear = true;
+            for (const Band& b : blocked)
+                if (x > b.x0 + EDGE && x < b.x1 - EDGE && y > b.y0 + EDGE && y < b.y1 - EDGE) {
+                    clear = false;
+                    break;
+                }
+            if (!clear) continue;
+            best = d;
+            found = {x, y};
+        }
+    }
+    return best < HUGE_VAL;
+}
+
+} // namespace
+
+ScatterSpot nearestFreeSpot(ScatterSpot wanted, PieceReach reach, ScatterGround ground,
+                            const std::vector<ScatterSpot>& others) {
+    double gx = ground.halfWidth - SCATTER_EDGE_MARGIN - reach.x;
+    double gy = ground.halfHeight - SCATTER_EDGE_MARGIN - reach.y;
+    Band allowed = {-gx, gx, -gy, gy};
+    // Where the piece's centre may not be: the tray and frame, the corners,
+    // each grown by the piece's reach.
+    std::vector<Band> blocked = {{-SCATTER_KEEP_OUT.x - reach.x, SCATTER_KEEP_OUT.x + reach.x,
+                                  -SCATTER_KEEP_OUT.y - reach.y, SCATTER_KEEP_OUT.y + reach.y}};
+    for (const ScreenCorner& corner : SCATTER_CORNERS) {
+        double x0 = corner.left ? -ground.halfWidth : ground.halfWidth - corner.width;
+        blocked.push_back({x0 - reach.x, x0 + corner.width + reach.x,
+                           ground.halfHeight - corner.height - reach.y, HUGE_VAL});
+    }
+    std::vector<Band> withOthers = blocked;
+    for (const ScatterSpot& other : others)
+        withOthers.push_back({other.x - 2 * reach.x, other.x + 2 * reach.x, other.y - 2 * reach.y,
+                              other.y + 2 * reach.y});
+    ScatterSpot found = wanted;
+    if (nearestClear(wanted, allowed, withOthers, found)) return found;
+    if (nearestClear(wanted, allowed, blocked, found)) return found;
+    return {std::clamp(wanted.x, std::min(-gx, 0.0), std::max(gx, 0.0)),
+            std::clamp(wanted.y, std::min(-gy, 0.0), std::max(gy, 0.0))};
+}
+
 int scatterRoom(PieceReach reach, ScatterGround ground) {
     return (int)slotsRoundTray(reach, ground).size();
 }

@@ -1,5 +1,6 @@
-// The scatter: where the loose pieces of a fresh board start, and how much
-// the camera must widen so that they have room on the screen it has.
+// The scatter: where the loose pieces of a fresh board start, where a piece
+// let go on the meadow comes to lie, and how much the camera must widen so
+// that they have room on the screen it has.
 //
 // Pieces start round the tray, never on it: outside SCATTER_KEEP_OUT (the
 // tray, its frame and the previous/next buttons) and the corners the bar,
@@ -27,6 +28,9 @@
 // Half extents, board units, of what the pieces keep clear of: the tray
 // (x -10..10, y -6..6), the frame round it and the previous/next buttons.
 constexpr PieceReach SCATTER_KEEP_OUT = {12.4, 6.9};
+// Half extents of the tray itself: a piece let go over it, off its own
+// place, goes back to where it was picked up.
+constexpr PieceReach SCATTER_TRAY = {10, 6};
 // Pieces keep this far from the screen's edges.
 constexpr double SCATTER_EDGE_MARGIN = 0.2;
 
@@ -56,6 +60,13 @@ struct ScatterGround {
 // One start spot per piece of `size`: wholly on `ground`, off the tray, and
 // apart from each other while the ground has room for them.
 std::vector<ScatterSpot> scatterSpots(const PuzzleSizeRow& size, ScatterGround ground);
+
+// Where a piece `reach` large, let go at `wanted`, comes to lie: the nearest
+// spot wholly on `ground`, off the tray and its frame, clear of the busy
+// corners and of the pieces lying at `others`; when the others leave no
+// room, the nearest clear of the tray and the corners alone.
+ScatterSpot nearestFreeSpot(ScatterSpot wanted, PieceReach reach, ScatterGround ground,
+                            const std::vector<ScatterSpot>& others);
 
 // How many pieces as large as `reach` the ground holds apart round the tray.
 int scatterRoom(PieceReach reach, ScatterGround ground);

@@ -185,7 +185,7 @@ void hookPickable() {
 }
 
 void PickState::addCandidate() {
-    candidates.push_back(currentObject);
+    if (currentObject != leftOut) candidates.push_back(currentObject);
 }
 
 bool PickState::isCurrentPicked() const {

@@ -19,6 +19,10 @@
 // would find the same answer: both stages are skipped and `picked` and
 // `hits` stay.  With the pointer resting over a still board that is most
 // frames.
+//
+// `leftOut` is an object the picker looks through: a piece carried under
+// the pointer would otherwise always be what lies there, and hide the place
+// it is let go over.
 #pragma once
 
 #include <GL/gl.h>
@@ -57,8 +61,9 @@ struct PickState {
     SceneObject* picked = nullptr;        // under the pointer at the last update
     PickMemory memory;                    // the last full update's inputs and result
     int paintedX = -1, paintedY = -1;     // GL pixel the last update painted; -1: none
+    const SceneObject* leftOut = nullptr; // not registered while drawn (a carried piece)
 
-    void addCandidate();          // currentObject
+    void addCandidate();          // currentObject, unless it is leftOut
     bool isCurrentPicked() const; // picked == currentObject
     void update();                // the two stages, unless nothing changed
 };

@@ -24,9 +24,6 @@ constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of th
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
 // Behind the eye: where the pointer waits while the focus ring is in use.
 constexpr double CURSOR_HIDDEN_Z = WORLD_DISTANCE + 10;
-// Negative: the half extents come out negated, as the cursor's mirrored
-// placement wants them.
-constexpr double CURSOR_EYE_DISTANCE = -CURSOR_EYE_DEPTH;
 constexpr double BAR_Z = 0.6;
 // Each half of the meadow is this wide, at the world's distance from the eye;
 // the screen sees about half of each (more on a very wide screen).
@@ -59,12 +56,9 @@ void cursorFollowAction() {
         currentObject->setPosition(0, 0, CURSOR_HIDDEN_Z);
         return;
     }
-    double u = ((double)mouseX / theVideo->width - 0.5) * 2;
-    double v = ((double)mouseY / theVideo->height - 0.5) * 2;
-    double a = theVideo->halfWidthAt(CURSOR_EYE_DISTANCE) * u;
-    double b = theVideo->halfHeightAt(CURSOR_EYE_DISTANCE) * v;
-    currentObject->setPosition(-a, b, CURSOR_Z);
-    currentObject->setRotation(2 * b - 90, 0, 2.5 * a);
+    Vec3 at = theVideo->pixelToPlane(mouseX, mouseY, CURSOR_EYE_DEPTH);
+    currentObject->setPosition(at.x, at.y, CURSOR_Z);
+    currentObject->setRotation(2 * at.y - 90, 0, -2.5 * at.x);
 }
 
 void buildPersistentObjects() {

@@ -1,9 +1,6 @@
 // The focus ring: the things a child can act on, walked by keys, switches and a pad.
 #include "ui/focus_ring.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -196,10 +193,10 @@ void keepRingObject(FocusRing& focus) {
 
 // A window pixel as a point of the ring's plane (x right, z up).
 double planeX(double pixelX) {
-    return (2 * pixelX / theVideo->width - 1) * theVideo->halfWidthAt(RING_EYE_DEPTH);
+    return theVideo->pixelToPlane(pixelX, 0, RING_EYE_DEPTH).x;
 }
 double planeZ(double pixelY) {
-    return (1 - 2 * pixelY / theVideo->height) * theVideo->halfHeightAt(RING_EYE_DEPTH);
+    return theVideo->pixelToPlane(0, pixelY, RING_EYE_DEPTH).y;
 }
 
 // The eight pieces round a rectangle of half extents (w, h) about the ring's origin.
@@ -255,23 +252,17 @@ void updateFocusRing() {
 }
 
 bool objectScreenBox(const SceneObject* object, ScreenBox& box) {
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
     bool any = false;
     for (const Mesh* mesh : object->meshes) {
         for (int corner = 0; corner < 8; ++corner) {
-            double x = corner & 1 ? mesh->boundsMax[0] : mesh->boundsMin[0];
-            double y = corner & 2 ? mesh->boundsMax[1] : mesh->boundsMin[1];
-            double z = corner & 4 ? mesh->boundsMax[2] : mesh->boundsMin[2];
-            GLdouble wx, wy, wz;
-            if (!gluProject(x, y, z, mesh->savedMatrix, projection, viewport, &wx, &wy, &wz))
-                continue;
-            double sy = viewport[3] - wy;
-            if (!any) box = {wx, sy, wx, sy};
-            box.left = std::min(box.left, wx);
-            box.right = std::max(box.right, wx);
+            Vec3 p = {corner & 1 ? mesh->boundsMax[0] : mesh->boundsMin[0],
+                      corner & 2 ? mesh->boundsMax[1] : mesh->boundsMin[1],
+                      corner & 4 ? mesh->boundsMax[2] : mesh->boundsMin[2]};
+            double sx, sy;
+            if (!theVideo->pixelOf(mesh->savedMatrix, p, sx, sy)) continue;
+            if (!any) box = {sx, sy, sx, sy};
+            box.left = std::min(box.left, sx);
+            box.right = std::max(box.right, sx);
             box.top = std::min(box.top, sy);
             box.bottom = std::max(box.bottom, sy);
             any = true;

@@ -232,11 +232,11 @@ SceneObject* sizeCard(SceneObject* root, int32_t code) {
 }
 
 SceneObject* pieceOf(int i) {
-    return theBoard.object->children[1 + 2 * i];
+    return boardPiece(i);
 }
 
 SceneObject* placeOf(int i) {
-    return theBoard.object->children[2 + 2 * i];
+    return boardPlace(i);
 }
 
 bool sendPiece(int i) {

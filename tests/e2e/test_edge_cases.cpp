@@ -170,7 +170,7 @@ TEST(PiecePlay, APieceSentAsItsBoardIsLeftDoesNotBlockTheNextBoard) {
     EXPECT_EQ(thePuzzle.currentPicture, 1);
     EXPECT_EQ(theBoard.placedCount, 1);
     ASSERT_TRUE(waitUntil([&] { return theBoard.object != oldBoard; }, 1000));
-    EXPECT_FALSE(theBoard.retireHeldPiece);
+    EXPECT_EQ(theBoard.heldPiece, nullptr);
     waitMs(1500);
 
     // Lift A, then B, then A again: A must still answer, and can be sent.

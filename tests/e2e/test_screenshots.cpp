@@ -208,3 +208,28 @@ TEST(Screens, SaveAPhotoHalfDone) {
     shoot("photo_half_done", 1200);
     endSession();
 }
+
+// A piece in the middle of a drag, on a 6-piece board: "drag_6pieces.png".
+TEST(Screens, SavePieceMidDrag) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    Settings record;
+    record.showWelcome = false;
+    record.bigPuzzle = 2; // 6 pieces
+    startSession(true, &record);
+    waitMs(1500);
+    int fromX, fromY, toX, toY;
+    ASSERT_TRUE(pointAt(pieceOf(0)));
+    ASSERT_TRUE(screenSpot(pieceOf(0), fromX, fromY));
+    ASSERT_TRUE(screenSpot(placeOf(0), toX, toY));
+    queueLeftPress();
+    step();
+    for (int k = 1; k <= 6; ++k) {
+        queueMotion(fromX + (toX - fromX) * k / 10, fromY + (toY - fromY) * k / 10);
+        step();
+    }
+    waitMs(400); // the pulse has settled; the piece is still held
+    saveScreenshot(std::string(dir) + "/drag_6pieces.png");
+    queueLeftRelease();
+    step(2);
+}

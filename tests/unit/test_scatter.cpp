@@ -95,3 +95,42 @@ TEST(Scatter, FortyEightPiecesSpreadWhenTheyCannotLieApart) {
         for (size_t j = 0; j < i; j++)
             EXPECT_GT(std::hypot(spots[i].x - spots[j].x, spots[i].y - spots[j].y), 0.5);
 }
+
+// A piece let go anywhere on the screen (on the tray, in a busy corner,
+// half off the edge, over another piece) comes to lie on screen, off the
+// tray and the corners and clear of the scatter's pieces, on every shape;
+// let go where it already fits, it stays exactly there.
+TEST(Scatter, APieceLetGoLiesNearestWhereItFitsOnEveryShape) {
+    seedRandom(35);
+    for (const Shape& shape : SHAPES) {
+        ScatterGround ground = groundFor(shape.aspect, viewWideningFor(shape.aspect));
+        for (const PuzzleSizeRow& size : PUZZLE_SIZES) {
+            if (!size.keptApart) continue;
+            std::vector<ScatterSpot> others = scatterSpots(size, ground);
+            ScatterSpot free = others.back();
+            others.pop_back();
+            PieceReach reach = size.reach;
+            EXPECT_DOUBLE_EQ(nearestFreeSpot(free, reach, ground, others).x, free.x);
+            for (double fx = -1.2; fx <= 1.2; fx += 0.2)
+                for (double fy = -1.2; fy <= 1.2; fy += 0.2) {
+                    ScatterSpot wanted = {fx * ground.halfWidth, fy * ground.halfHeight};
+                    ScatterSpot at = nearestFreeSpot(wanted, reach, ground, others);
+                    ASSERT_LE(std::fabs(at.x) + reach.x, ground.halfWidth) << shape.name;
+                    ASSERT_LE(std::fabs(at.y) + reach.y, ground.halfHeight) << shape.name;
+                    ASSERT_TRUE(std::fabs(at.x) >= SCATTER_KEEP_OUT.x + reach.x - 1e-9 ||
+                                std::fabs(at.y) >= SCATTER_KEEP_OUT.y + reach.y - 1e-9)
+                        << shape.name << " on the tray";
+                    for (const ScreenCorner& corner : SCATTER_CORNERS) {
+                        double x0 =
+                            corner.left ? -ground.halfWidth : ground.halfWidth - corner.width;
+                        bool inside = at.x + reach.x > x0 + 1e-9 &&
+                                      at.x - reach.x < x0 + corner.width - 1e-9 &&
+                                      at.y + reach.y > ground.halfHeight - corner.height + 1e-9;
+                        ASSERT_FALSE(inside) << shape.name << " in a corner";
+                    }
+                    for (const ScatterSpot& other : others)
+                        ASSERT_FALSE(overlap(at, other, reach)) << shape.name << " " << size.pieces;
+                }
+        }
+    }
+}
