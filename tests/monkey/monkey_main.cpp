@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
 #include "base/input.h"
@@ -59,7 +60,9 @@ constexpr int IDLE = 30, MOVE = 30, TARGET = 22, CLICK = 8; // the rest: a key
 std::mt19937 rng;
 int failures = 0;
 
-int below(int n) { return (int)(rng() % (unsigned)n); }
+int below(int n) {
+    return (int)(rng() % (unsigned)n);
+}
 
 // Queued through the game's own synthetic input; a full queue is only noted.
 void noteFull(bool queued) {
@@ -185,6 +188,7 @@ int main(int argc, char** argv) {
     installBrowserStandIn(scratch);
 
     int starts = 0, clicksQueued = 0;
+    int drawn[3] = {}; // frames that drew nothing, a part, the whole
     installSteppedClock(FRAME_STEP_MS);
     startGame();
     ++starts;
@@ -196,6 +200,7 @@ int main(int argc, char** argv) {
         clicksQueued += clicking;
         advanceSteppedClock();
         stepFrame();
+        ++drawn[(int)theRedraw.lastKind];
         if (worldRoot->dead) {
             shutdownGame();
             resetInput();
@@ -211,7 +216,9 @@ int main(int argc, char** argv) {
     delete theSettings;
     theSettings = nullptr;
     std::filesystem::remove_all(scratch);
-    std::printf("monkey: %d frames, seed %u, %d starts, %d targeted clicks, %d failures\n", frames,
-                seed, starts, clicksQueued, failures);
+    std::printf("monkey: %d frames (%d whole, %d in part, %d unchanged), seed %u, %d starts, "
+                "%d targeted clicks, %d failures\n",
+                frames, drawn[(int)RedrawKind::Whole], drawn[(int)RedrawKind::Part],
+                drawn[(int)RedrawKind::Nothing], seed, starts, clicksQueued, failures);
     return failures == 0 ? 0 : 1;
 }
