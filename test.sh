@@ -23,7 +23,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O
 sanitized_build_log=build-asan/build.log
 # Each background run leads a process group of its own, so every exit path
 # stops it with all it started.
-setsid cmake --build build-asan -j1 --target unit_tests fuzz_tests monkey_tests \
+setsid -w cmake --build build-asan -j1 --target unit_tests fuzz_tests monkey_tests \
     >"$sanitized_build_log" 2>&1 &
 sanitized_build=$!
 background=$sanitized_build
@@ -44,7 +44,7 @@ slowest() {
 # Both trees' tests at once: none shares a screen or a file with another.
 # The sanitized run's report follows the normal one's.
 sanitized_log=build-asan/ctest.log
-(cd build-asan && exec setsid ctest --output-on-failure -R "^(unit|fuzz|monkey)$") >"$sanitized_log" 2>&1 &
+(cd build-asan && exec setsid -w ctest --output-on-failure -R "^(unit|fuzz|monkey)$") >"$sanitized_log" 2>&1 &
 sanitized=$!
 background=$sanitized
 
