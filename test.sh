@@ -8,7 +8,6 @@ scripts/setup
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEADOW_WERROR=ON >/dev/null
-cmake --build build -j"$jobs"
 
 # Unit and fuzz tests again with AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the monkey: random play of the whole game (with the art just built)
@@ -17,17 +16,44 @@ cmake --build build -j"$jobs"
 # frames run several times faster than unoptimised.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
     -DMEADOW_WERROR=ON -DMEADOW_SANITIZE=ON -DMEADOW_BUILD_ART=OFF >/dev/null
-cmake --build build-asan -j"$jobs" --target unit_tests fuzz_tests monkey_tests
+
+# The sanitized tree builds one job at a time beside the normal one: the
+# normal build's long single-threaded steps (drawing the art, linking) leave
+# a core free for it.  Its output is shown only if it fails.
+sanitized_build_log=build-asan/build.log
+# Each background run leads a process group of its own, so every exit path
+# stops it with all it started.
+setsid -w cmake --build build-asan -j1 --target unit_tests fuzz_tests monkey_tests \
+    >"$sanitized_build_log" 2>&1 &
+sanitized_build=$!
+background=$sanitized_build
+trap 'kill -- -"$background" 2>/dev/null || true' EXIT
+cmake --build build -j"$jobs"
+if ! wait "$sanitized_build"; then
+    cat "$sanitized_build_log"
+    exit 1
+fi
+
+# The slowest tests of a tree's last ctest run, from ctest's own log.
+slowest() {
+    awk '/^[0-9]+\/[0-9]+ Test: / { name = $3 }
+         /^Test time = / { printf "%8.1f s  %s\n", $4, name }' \
+        "$1/Testing/Temporary/LastTest.log" 2>/dev/null | sort -rn | head -n "$2"
+}
 
 # Both trees' tests at once: none shares a screen or a file with another.
 # The sanitized run's report follows the normal one's.
 sanitized_log=build-asan/ctest.log
-(cd build-asan && ctest --output-on-failure -R "^(unit|fuzz|monkey)$") >"$sanitized_log" 2>&1 &
+(cd build-asan && exec setsid -w ctest --output-on-failure -R "^(unit|fuzz|monkey)$") >"$sanitized_log" 2>&1 &
 sanitized=$!
-trap 'kill "$sanitized" 2>/dev/null || true' EXIT
+background=$sanitized
 
 status=0
 (cd build && ctest --output-on-failure -j"$jobs") || status=1
 wait "$sanitized" || status=1
 cat "$sanitized_log"
+echo "Slowest tests (wall-clock seconds, run side by side):"
+slowest build 10
+echo "Sanitized tree:"
+slowest build-asan 3
 exit $status

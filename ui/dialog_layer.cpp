@@ -119,6 +119,9 @@ void stepLayer(const Vec3& step) {
 // top page goes, and the page below (or no dialog at all) is on top.
 void closeTopPage(SceneObject* below) {
     currentAction->finish();
+    // A second close of the same page in one frame (a click and a key, say):
+    // the page below is on top already and stays open.
+    if (below == dialogTop) return;
     if (dialogRoot) dialogRoot->startTrack(LAYER_FORWARD);
     if (dialogTop) dialogTop->kill();
     if (!openPages.empty()) openPages.pop_back();

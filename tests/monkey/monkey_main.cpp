@@ -6,10 +6,15 @@
 // (Escape only now and then: Escape then Return leaves the game).  When the
 // game ends through one of its own exits it is shut down, checked to hold
 // no archive and no procedural texture, and started again on the same
-// settings folder.  AddressSanitizer stops any bad access, LeakSanitizer
-// reports what was never freed at the end.  The game's clock is stepped by
-// FRAME_STEP_MS a frame: the frames are played as fast as the machine draws
-// them, and a seed plays the same game on a fast machine and a slow one.
+// settings folder.  The game's exits (the exit dialog's yes, the menu's web
+// links) are one click or one Return away on several screens, so a game
+// would last a few hundred frames and most of the run would go on starting
+// and stopping it: for its first GAME_FRAMES_BEFORE_EXIT frames the monkey
+// clicks no button that ends the game and presses no Return that would
+// (the focus ring's or the page's default button), and plays on instead.  AddressSanitizer stops
+// any bad access, LeakSanitizer reports what was never freed at the end.  The game's clock is
+// stepped by FRAME_STEP_MS a frame: the frames are played as fast as the machine draws them, and a
+// seed plays the same game on a fast machine and a slow one.
 //
 //   monkey_tests [FRAMES [SEED]]    defaults: 20000 frames, seed 1
 //
@@ -31,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "app/frame_redraw.h"
 #include "app/game_main.h"
 #include "app/synthetic_input.h"
 #include "base/input.h"
@@ -41,6 +47,10 @@
 #include "resources/procedural_texture.h"
 #include "scene/picking.h"
 #include "scene/scene_object.h"
+#include "screens/dialogs.h"
+#include "screens/web_links.h"
+#include "ui/dialog_layer.h"
+#include "ui/focus_state.h"
 #include "tests/support/stepped_clock.h"
 
 namespace {
@@ -52,14 +62,21 @@ constexpr uint32_t FRAME_STEP_MS = 16; // the game's clock from one frame to the
 constexpr SDLKey KEYS[] = {SDLK_RETURN, SDLK_RIGHT, SDLK_LEFT, SDLK_SPACE, SDLK_UP,
                            SDLK_DOWN,   SDLK_F1,    SDLK_TAB,  SDLK_a,     SDLK_1};
 constexpr int ESCAPE_ONE_IN = 100; // of the key presses: a quit every few thousand frames
+constexpr int GAME_FRAMES_BEFORE_EXIT = 1500; // a game's frames before its exits may be taken
+
+// The buttons that end the game.
+constexpr EffectFn EXIT_EFFECTS[] = {exitConfirmClick, openHomePageClick, openProductPageClick};
 
 // What a frame does, in percent.
 constexpr int IDLE = 30, MOVE = 30, TARGET = 22, CLICK = 8; // the rest: a key
 
 std::mt19937 rng;
 int failures = 0;
+bool exitsOpen = false; // the game has lasted long enough to be left
 
-int below(int n) { return (int)(rng() % (unsigned)n); }
+int below(int n) {
+    return (int)(rng() % (unsigned)n);
+}
 
 // Queued through the game's own synthetic input; a full queue is only noted.
 void noteFull(bool queued) {
@@ -78,11 +95,39 @@ void queueKey(SDLKey key) {
     noteFull(queueKeyEvent(key));
 }
 
+bool endsGame(const SceneObject* object) {
+    if (!object) return false;
+    for (const Action& action : object->animator.actions)
+        for (EffectFn effect : EXIT_EFFECTS)
+            if (action.effect == effect && !action.finished) return true;
+    return false;
+}
+
+// `wanted` if it is a living object of the tree under `object`: the game's
+// pointers to objects (the pick, the ring's mark, the top page) may
+// outlive what they named, so they are found before being followed.
+const SceneObject* living(const SceneObject* object, const SceneObject* wanted) {
+    if (!object || !wanted || object->dying) return nullptr;
+    if (object == wanted) return object;
+    for (const SceneObject* child : object->children)
+        if (const SceneObject* found = living(child, wanted)) return found;
+    return nullptr;
+}
+
+// Whether `object` or a living object under it ends the game.
+bool holdsExit(const SceneObject* object) {
+    if (!object || object->dying) return false;
+    if (endsGame(object)) return true;
+    for (const SceneObject* child : object->children)
+        if (holdsExit(child)) return true;
+    return false;
+}
+
 // Every living object that can be clicked, in drawing order.
 void collectClickable(SceneObject* object, std::vector<SceneObject*>& out) {
     if (object->dying) return;
     for (DrawHookFn hook : object->drawHooks)
-        if (hook == hookPickable && !object->meshes.empty()) {
+        if (hook == hookPickable && !object->meshes.empty() && (exitsOpen || !endsGame(object))) {
             out.push_back(object);
             break;
         }
@@ -90,10 +135,19 @@ void collectClickable(SceneObject* object, std::vector<SceneObject*>& out) {
         collectClickable(child, out);
 }
 
+// Whether a click now, or Return now, could end the game.
+bool clickMayExit() {
+    return endsGame(living(worldRoot, thePicker.picked));
+}
+bool returnMayExit() {
+    return (theFocusRing.shown && endsGame(living(worldRoot, theFocusRing.target))) ||
+           holdsExit(living(worldRoot, dialogTop));
+}
+
 // One frame's worth of monkey business, queued before the frame runs.
 void actOnce(bool& clickNext) {
     if (clickNext) {
-        queueClick();
+        if (exitsOpen || !clickMayExit()) queueClick();
         clickNext = false;
         return;
     }
@@ -117,10 +171,12 @@ void actOnce(bool& clickNext) {
     }
     roll -= TARGET;
     if (roll < CLICK) {
-        queueClick();
+        if (exitsOpen || !clickMayExit()) queueClick();
         return;
     }
-    queueKey(below(ESCAPE_ONE_IN) == 0 ? SDLK_ESCAPE : KEYS[below((int)std::size(KEYS))]);
+    SDLKey key = below(ESCAPE_ONE_IN) == 0 ? SDLK_ESCAPE : KEYS[below((int)std::size(KEYS))];
+    if (key == SDLK_RETURN && !exitsOpen && returnMayExit()) key = SDLK_ESCAPE;
+    queueKey(key);
 }
 
 // After a shutdown the game must hold no archive and no procedural texture.
@@ -185,17 +241,21 @@ int main(int argc, char** argv) {
     installBrowserStandIn(scratch);
 
     int starts = 0, clicksQueued = 0;
+    int drawn[3] = {}; // frames that drew nothing, a part, the whole
     installSteppedClock(FRAME_STEP_MS);
     startGame();
     ++starts;
     pinLoadedLibraries();
     bool clickNext = false;
+    int gameFrames = 0;
     for (int frame = 0; frame < frames; ++frame) {
+        exitsOpen = ++gameFrames > GAME_FRAMES_BEFORE_EXIT;
         bool clicking = clickNext;
         actOnce(clickNext);
         clicksQueued += clicking;
         advanceSteppedClock();
         stepFrame();
+        ++drawn[(int)theRedraw.lastKind];
         if (worldRoot->dead) {
             shutdownGame();
             resetInput();
@@ -203,6 +263,7 @@ int main(int argc, char** argv) {
             if (below(3) == 0) std::filesystem::remove_all(scratch + "/meadow_mosaics");
             startGame();
             ++starts;
+            gameFrames = 0;
             clickNext = false;
         }
     }
@@ -211,7 +272,9 @@ int main(int argc, char** argv) {
     delete theSettings;
     theSettings = nullptr;
     std::filesystem::remove_all(scratch);
-    std::printf("monkey: %d frames, seed %u, %d starts, %d targeted clicks, %d failures\n", frames,
-                seed, starts, clicksQueued, failures);
+    std::printf("monkey: %d frames (%d whole, %d in part, %d unchanged), seed %u, %d starts, "
+                "%d targeted clicks, %d failures\n",
+                frames, drawn[(int)RedrawKind::Whole], drawn[(int)RedrawKind::Part],
+                drawn[(int)RedrawKind::Nothing], seed, starts, clicksQueued, failures);
     return failures == 0 ? 0 : 1;
 }
