@@ -36,7 +36,7 @@ fail() {
 }
 
 for tool in dpkg-buildpackage dpkg-source dh lintian; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup --tests installs it)"
 done
 
 work=$(mktemp -d /tmp/meadow_deb_XXXXXX)
