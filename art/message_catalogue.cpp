@@ -76,10 +76,12 @@ bool readMessageCatalogue(const uint8_t* bytes, size_t size, MessageCatalogue& c
             catalogue = MessageCatalogue();
             return false;
         }
+        // An empty translation is an untranslated message.
+        std::string english = firstForm(original), translated = firstForm(translation);
         if (original.empty())
             catalogue.header = translation;
-        else if (!translation.empty())
-            catalogue.texts[firstForm(original)] = firstForm(translation);
+        else if (!english.empty() && !translated.empty())
+            catalogue.texts[english] = translated;
     }
     return true;
 }
