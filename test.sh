@@ -4,7 +4,7 @@
 # software OpenGL, so ctest runs them side by side.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup
+scripts/setup --tests
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEADOW_WERROR=ON >/dev/null

@@ -1,14 +1,10 @@
-// The language of the interface's words: gettext over the build's catalogues.
+// The language of the interface's words, from the build's compiled catalogues.
 #include "art/art_language.h"
 
-#include <libintl.h>
-
-#include <clocale>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "art/art_common.h"
+#include "art/message_catalogue.h"
 
 namespace {
 
@@ -26,6 +22,10 @@ constexpr ArtLanguage ART_LANGUAGES[] = {
 };
 
 std::string runLanguage = "en";
+// The run's catalogue; empty for English.
+MessageCatalogue runCatalogue;
+// Each English text asked for that the catalogue does not translate.
+std::vector<std::string> untranslatedTexts;
 
 const ArtLanguage* findLanguage(const std::string& code) {
     for (const ArtLanguage& language : ART_LANGUAGES)
@@ -41,26 +41,32 @@ bool useArtLanguage(const std::string& language, const std::string& localeDir) {
         return false;
     }
     runLanguage = language;
+    runCatalogue = MessageCatalogue();
+    untranslatedTexts.clear();
     if (language == "en") return true;
-    // gettext reads LANGUAGE only under a locale other than "C"; C.UTF-8 is
-    // built into the C library, so no locale of the build machine is needed.
-    if (!std::setlocale(LC_ALL, "C.UTF-8")) {
-        std::fprintf(stderr, "art_gen: the C library has no C.UTF-8 locale\n");
+    std::string path = catalogueFile(language, localeDir), error;
+    if (!loadMessageCatalogue(path, runCatalogue, error)) {
+        std::fprintf(stderr, "art_gen: no catalogue for \"%s\": %s\n", language.c_str(),
+                     error.c_str());
         return false;
     }
-    setenv("LANGUAGE", language.c_str(), 1);
-    bindtextdomain(TEXT_DOMAIN, localeDir.c_str());
-    bind_textdomain_codeset(TEXT_DOMAIN, "UTF-8");
-    // The catalogue's header names its language; without the catalogue,
-    // gettext would quietly hand back the English.
-    const char* header = dgettext(TEXT_DOMAIN, "");
-    std::string expected = "Language: " + language + "\n";
-    if (!header || !std::strstr(header, expected.c_str())) {
-        std::fprintf(stderr, "art_gen: no catalogue for \"%s\" in %s\n", language.c_str(),
-                     localeDir.c_str());
+    // A catalogue of another language, or one without its header, would
+    // draw the wrong words or English ones.
+    std::string named = catalogueHeaderField(runCatalogue, "Language");
+    if (named != language) {
+        std::fprintf(stderr, "art_gen: %s is the catalogue of \"%s\", not \"%s\"\n", path.c_str(),
+                     named.c_str(), language.c_str());
         return false;
     }
     return true;
+}
+
+std::string catalogueFile(const std::string& language, const std::string& localeDir) {
+    return localeDir + "/" + language + "/LC_MESSAGES/" + TEXT_DOMAIN + ".mo";
+}
+
+const std::vector<std::string>& untranslatedArtTexts() {
+    return untranslatedTexts;
 }
 
 const std::string& artLanguage() {
@@ -74,7 +80,14 @@ const char* languageFontFamily(const std::string& language) {
 
 std::string tr(const char* english) {
     if (runLanguage == "en") return english;
-    return dgettext(TEXT_DOMAIN, english);
+    auto found = runCatalogue.texts.find(english);
+    if (found != runCatalogue.texts.end()) return found->second;
+    // Drawn in English it would pass unnoticed on a non-English screen.
+    bool noted = false;
+    for (const std::string& text : untranslatedTexts)
+        noted = noted || text == english;
+    if (!noted) untranslatedTexts.push_back(english);
+    return english;
 }
 
 std::string trFormat(const char* english, const std::string& value) {

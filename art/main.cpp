@@ -96,6 +96,10 @@ int main(int argc, char** argv) {
     if (!initArtFonts(languageFontFamily(artLanguage()))) return 1;
     bool drawn = oneLanguage ? runSteps(LANGUAGE_STEPS, outDir) : runSteps(ART_STEPS, outDir);
     if (!drawn || !recordedTextsFit()) return 1;
+    for (const std::string& english : untranslatedArtTexts())
+        std::fprintf(stderr, "art_gen: no \"%s\" text for \"%s\"\n", artLanguage().c_str(),
+                     english.c_str());
+    if (!untranslatedArtTexts().empty()) return 1;
     if (argc == folderArg + 2 && !writeTextReport(argv[folderArg + 1])) return 1;
     return 0;
 }

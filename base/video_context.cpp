@@ -41,6 +41,12 @@ SDL_Cursor* blankCursor = nullptr;
 constexpr int COLOUR_BITS = 8, DEPTH_BITS = 24;
 constexpr int OFFERED_COLOUR_BITS = 0, OFFERED_DEPTH_BITS = 16;
 
+// SDL_GL_ACCELERATED_VISUAL: a visual without a caveat (what a GPU's driver
+// offers), or any visual.  Asking for 0 would demand one marked "slow",
+// which X servers need not have (Xvfb has had them in some releases, not in
+// others), so the plain requests take whatever the server offers.
+constexpr int ACCELERATED_VISUAL = 1, ANY_VISUAL = -1;
+
 // The GL attributes of a mode request, in the order the mode wants them.
 void setGlAttributes(bool multisample, int colourBits = COLOUR_BITS, int depthBits = DEPTH_BITS) {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, colourBits);
@@ -50,7 +56,7 @@ void setGlAttributes(bool multisample, int colourBits = COLOUR_BITS, int depthBi
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, multisample ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, multisample ? 4 : 0);
-    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, multisample ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, multisample ? ACCELERATED_VISUAL : ANY_VISUAL);
 }
 
 // True when the mode just set runs on a CPU rasteriser we should not

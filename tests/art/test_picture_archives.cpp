@@ -5,6 +5,7 @@
 // upload.  Reads the archives art_gen wrote into $MEADOW_GAME_DIR.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>

@@ -4,6 +4,7 @@
 // With MEADOW_SCREENSHOT set to a path, the last frame is saved there as BMP.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/game_main.h"

@@ -18,7 +18,8 @@
 # compiled without optimisation (DEB_BUILD_OPTIONS=noopt); a packager's build
 # draws it all again.
 #
-# Needs MEADOW_SOURCE_DIR, MEADOW_BUILD_DIR (a built tree) and MEADOW_GAME_DIR.
+# Needs MEADOW_SOURCE_DIR, MEADOW_BUILD_DIR (a built tree) and MEADOW_GAME_DIR;
+# MEADOW_KEEP_PACKAGE, when set, names a folder the .deb is copied into.
 set -euo pipefail
 
 source_dir=${MEADOW_SOURCE_DIR:?MEADOW_SOURCE_DIR must name the source folder}
@@ -35,7 +36,7 @@ fail() {
 }
 
 for tool in dpkg-buildpackage dpkg-source dh lintian; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup --tests installs it)"
 done
 
 work=$(mktemp -d /tmp/meadow_deb_XXXXXX)
@@ -77,6 +78,12 @@ tail -n 3 "$work/build.log"
 echo "dpkg-buildpackage -b: $((SECONDS - started)) s"
 changes=$(compgen -G "$work/meadow-mosaics_${version}_*.changes") || fail "no .changes written"
 deb=$(compgen -G "$work/meadow-mosaics_${version}_*.deb") || fail "no .deb written"
+# A check that installs the package afterwards (scripts/check-debian13)
+# names a folder to keep it in.
+if [[ -n ${MEADOW_KEEP_PACKAGE:-} ]]; then
+    mkdir -p "$MEADOW_KEEP_PACKAGE"
+    cp "$deb" "$changes" "$MEADOW_KEEP_PACKAGE/"
+fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == meadow-mosaics && $(field Version) == "$version" ]] ||

@@ -6,7 +6,8 @@
 # a leak, undefined behaviour or a broken invariant; the input that did it is
 # kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
 #
-#   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo
+#   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo,
+#                                       catalogue
 set -Eeuo pipefail
 # A step that fails says which, rather than ending the script without a word.
 trap 'echo "run_fuzzer: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
@@ -113,6 +114,22 @@ make_photo_seeds() {
     convert -size 48x32 gradient:red-blue -quality 80 "$seeds/real.jpg"
     convert -seed 3 -size 40x24 plasma:fractal -interlace JPEG "$seeds/progressive.jpg"
     convert -size 24x16 gradient: -colorspace Gray "$seeds/grey.jpg"
+}
+
+# The build's compiled catalogues, one of them again in the other byte
+# order, and a catalogue holding a plural and a context.
+make_catalogue_seeds() {
+    local catalogues=$build_dir/po/locale
+    for mo in "$catalogues"/*/LC_MESSAGES/*.mo; do
+        local language=${mo#"$catalogues"/}
+        cp "$mo" "$seeds/${language%%/*}.mo"
+    done
+    msgunfmt "$catalogues/de/LC_MESSAGES/meadow_mosaics.mo" |
+        msgfmt --endianness=big -o "$seeds/de_big.mo" -
+    printf '%s\n' 'msgid ""' 'msgstr "Language: de\nContent-Type: text/plain; charset=UTF-8\n"' \
+        'msgctxt "menu"' 'msgid "Yes"' \
+        'msgstr "Ja"' 'msgid "a piece"' 'msgid_plural "%d pieces"' 'msgstr[0] "ein Teil"' \
+        'msgstr[1] "%d Teile"' | msgfmt -o "$seeds/forms.mo" -
 }
 
 mkdir -p "$build_dir/fuzz_corpus"
