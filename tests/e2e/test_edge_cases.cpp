@@ -308,7 +308,8 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showHelpDialog)));
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
-    for (SceneObject* behind : {pieceOf(0), buttonRunning(thePuzzle.puzzleScreen, nextPictureClick)}) {
+    for (SceneObject* behind :
+         {pieceOf(0), buttonRunning(thePuzzle.puzzleScreen, nextPictureClick)}) {
         int x, y;
         ASSERT_TRUE(screenSpot(behind, x, y));
         pointAtPixel(x, y);
@@ -567,17 +568,19 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     endSession();
 }
 
-TEST(WebLinks, AddressesOfTheMakersPages) {
-    EXPECT_EQ(homePageAddress(),
-              "http://example.org/?utm_source=software&utm_medium=meadow_mosaics"
+TEST(WebLinks, TheHomePageIsABuildSettingAndTheMenuShowsItsButtonOnlyWithOne) {
+    EXPECT_EQ(taggedAddress("https://games.test/meadow"),
+              "https://games.test/meadow/?utm_source=software&utm_medium=meadow_mosaics"
               "_win&utm_term=prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win");
-    const std::string tail = "_puzzle/?utm_source=software&utm_medium=meadow_mosaics_win&utm_term="
-                             "prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win";
-    for (int i = 0; i < OTHER_PRODUCT_COUNT; ++i) {
-        std::string address = productPageAddress(i);
-        EXPECT_EQ(address.rfind("http://example.org/picture-shelf/", 0), 0u) << address;
-        EXPECT_EQ(address.substr(address.size() - tail.size()), tail) << address;
-    }
-    EXPECT_NE(productPageAddress(0), productPageAddress(1));
-    EXPECT_NE(productPageAddress(1), productPageAddress(2));
+    EXPECT_EQ(taggedAddress(""), "");
+    EXPECT_EQ(websiteButtonShown(), !homePageAddress().empty());
+    Settings record;
+    record.showWelcome = false;
+    startSession(true, &record);
+    waitMs(1200);
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
+    waitMs(700);
+    EXPECT_EQ(buttonRunning(dialogTop, openHomePageClick) != nullptr, websiteButtonShown());
+    EXPECT_NE(buttonRunning(dialogTop, showBreakAllDialog), nullptr);
+    endSession();
 }
