@@ -21,6 +21,7 @@ constexpr const char* MENU_ARCHIVE = "main_menu.pak";
 constexpr const char* TILE_ARCHIVE = "reclama1.pak";
 constexpr const char* BIRD_ON = "pti4ka";
 constexpr const char* BIRD_OFF = "pti4ka_cl";
+constexpr const char* SET_OPEN_SOUND = "button.wav"; // a tile took the child to its set
 
 // The bird on the chosen size's card sits on its top left corner.
 constexpr double SIZE_BIRD_X = -1.05, SIZE_BIRD_Z = 0.55;
@@ -137,6 +138,7 @@ void openPictureSetClick() {
     if (!currentClicked()) return;
     int32_t set = currentAction->number;
     if (set < 0 || set >= SET_COUNT) return;
+    theAudio->play(SET_OPEN_SOUND, false);
     closeRequested = true; // the close button takes the menu away next frame
     showWalkPicture(firstUnfinishedOfSet(set));
 }

@@ -76,12 +76,21 @@ void padButton(Uint8 button) {
     step();
 }
 
+// The new board built and still (a finished picture's zoom starts the
+// frame after its board).
+bool boardStill() {
+    auto still = [] { return !screenZooming && !theBoard.leaving; };
+    if (!waitUntil(still, 4000)) return false;
+    step(2);
+    return waitUntil(still, 4000);
+}
+
 // The menu has gone, the game runs on, and `picture`'s board stands, drawn
 // from its own pictures.
 void expectShown(int picture) {
     ASSERT_TRUE(waitUntil([] { return dialogTop == nullptr; }, 2000));
     ASSERT_TRUE(waitForPictureImages());
-    ASSERT_TRUE(waitUntil([] { return !screenZooming && !theBoard.leaving; }, 4000));
+    ASSERT_TRUE(boardStill());
     waitMs(400);
     EXPECT_EQ(thePuzzle.currentPicture, picture);
     EXPECT_FALSE(worldRoot->dying);
@@ -94,7 +103,7 @@ void expectShown(int picture) {
 void walk(SDLKey key) {
     pressKey(key);
     ASSERT_TRUE(waitForPictureImages());
-    ASSERT_TRUE(waitUntil([] { return !screenZooming && !theBoard.leaving; }, 4000));
+    ASSERT_TRUE(boardStill());
     waitMs(400);
 }
 

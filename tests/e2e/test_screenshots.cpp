@@ -226,7 +226,9 @@ TEST(Screens, SaveTheMenuAndEachSetFinished) {
     std::string size = std::to_string(theVideo->width) + "x" + std::to_string(theVideo->height);
     openAndShoot(buttonRunning(worldRoot, showMainMenu), ("main_menu_" + size).c_str());
     for (int set = 0; set < SET_COUNT; ++set) {
-        if (!dialogTop) ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
+        if (!dialogTop) {
+            ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
+        }
         waitMs(700);
         SceneObject* tile = nullptr;
         for (SceneObject* child : dialogTop->children)

@@ -24,7 +24,7 @@ files=("$game_dir/meadow_mosaics" "$metainfo")
 while IFS= read -r -d '' pak; do files+=("$pak"); done < <(find "$game_dir" -name '*.pak' -print0)
 for file in "${files[@]}"; do
     if grep -aqE "$placeholder" "$file"; then
-        fail "$file holds a placeholder address: $(grep -aoE "[a-z:/.]*$placeholder[^\"<> ]*" "$file" | head -n 1)"
+        fail "$file holds a placeholder address: $(grep -aoE "[a-z:/.]*$placeholder[^\"<> ]*" "$file" | head -n 1 | tr -d '\0')"
     fi
 done
 echo "no placeholder address in ${#files[@]} files"
