@@ -10,6 +10,7 @@
 #include "audio/audio_mixer.h"
 #include "base/settings.h"
 #include "game_driver.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
@@ -366,33 +367,36 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
 }
 
 TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
-    startOnPuzzle(0, {0, 9});
+    startOnPuzzle(0, {0});
+    const int last = FIRST_PHOTO_PICTURE - 1; // the space set's last: the walk's end
+    setPictureFinished(last, true);
     SceneObject* next = buttonRunning(thePuzzle.puzzleScreen, nextPictureClick);
     SceneObject* prev = buttonRunning(thePuzzle.puzzleScreen, prevPictureClick);
     EXPECT_TRUE(theBoard.object->hasModel); // picture 0 is finished
     ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 3000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
-    // Previous from 0 is 9; while the screen zooms out nothing more switches.
+    // Previous from 0 is the last; while the screen zooms out nothing more switches.
     pressKey(SDLK_LEFT);
-    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, last);
     step(2);
     EXPECT_TRUE(screenZooming);
     pressKey(SDLK_RIGHT);
     clickObject(next);
-    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, last);
 
-    // Picture 9 is finished too: it zooms in, and nothing switches meanwhile.
+    // The last is finished too: it zooms in, and nothing switches meanwhile.
+    ASSERT_TRUE(waitForPictureImages()); // made from its set's JPEG
     SceneObject* leaving = theBoard.object;
     ASSERT_TRUE(waitUntil([&] { return theBoard.object != leaving; }, 2000));
     step();
     EXPECT_TRUE(screenZooming);
     pressKey(SDLK_RIGHT);
-    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, last);
     ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 2000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
-    // Next from 9 is 0 (by the button): finished and zoomed up again.
+    // Next from the last is 0 (by the button): finished and zoomed up again.
     ASSERT_TRUE(clickObject(next));
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     leaving = theBoard.object;

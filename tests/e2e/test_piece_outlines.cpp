@@ -82,7 +82,7 @@ void checkBoard(int picture, bool big) {
     record.bigPuzzle = big;
     startSession(true, &record);
     while (thePuzzle.currentPicture != picture) {
-        pressKey(SDLK_LEFT);
+        pressKey(SDLK_RIGHT); // the ten come first in the walk
         step(4); // the new board is built two frames on
     }
     waitMs(1800); // the pieces land

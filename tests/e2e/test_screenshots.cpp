@@ -158,7 +158,7 @@ TEST(Screens, SaveLiftedPieces) {
     } boards[] = {{0, "lifted_meadow"}, {8, "lifted_snowman"}};
     for (const auto& shown : boards) {
         while (thePuzzle.currentPicture != shown.picture) {
-            pressKey(SDLK_LEFT);
+            pressKey(SDLK_RIGHT); // the ten come first in the walk
             step(4); // the new board is built two frames on
         }
         waitMs(1800);
