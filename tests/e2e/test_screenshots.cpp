@@ -159,7 +159,7 @@ TEST(Screens, SaveLiftedPieces) {
     for (const auto& shown : boards) {
         while (thePuzzle.currentPicture != shown.picture) {
             pressKey(SDLK_RIGHT); // the ten come first in the walk
-            step(4); // the new board is built two frames on
+            step(4);              // the new board is built two frames on
         }
         waitMs(1800);
         ASSERT_TRUE(clickObject(pieceOf(7)));
