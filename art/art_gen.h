@@ -9,6 +9,9 @@
 // "plases*.pak", "plases_v2*.pak", "puzzle_sh*.pak", "puzzle_v2_sh*.pak".
 bool buildPictureArchives(const std::string& outDir);
 
+// The farm, sea and space sets, each picture once as a JPEG: "set_farm.pak",
+// "set_sea.pak", "set_space.pak" (puzzle/picture_sets.h).
+bool buildSetArchives(const std::string& outDir);
 // Interface and dialogs: "interface_my.pak", "buttons.pak", "main_menu.pak",
 // "reclama1.pak", "select_menu.pak", "help_menu.pak", "about_menu.pak",
 // "exit_menu.pak", "break_menu.pak".

@@ -30,6 +30,7 @@ struct ArtStep {
 
 static constexpr ArtStep ART_STEPS[] = {
     {"pictures", buildPictureArchives},
+    {"sets", buildSetArchives},
     {"interface", buildInterfaceArchives},
     {"sounds", buildSoundArchives},
 };

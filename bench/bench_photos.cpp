@@ -3,8 +3,8 @@
 // PHOTO (a phone-sized JPEG) is linked into the photo folder under 100
 // names, the most the game offers, and 1,000 names for the folder scan.
 // Printed: the scan of an empty folder and of 1,000 photos; the longest
-// frame of a switch onto a bundled picture and onto a photo (made ready in
-// the background, as in play) and the time a photo takes when it was not;
+// frame of a switch onto a bundled picture, onto a set's picture and onto a
+// photo (both made ready in the background, as in play) and the time a photo takes when it was not;
 // resident memory at the start and at its peak after the photo switches,
 // and the most resident memory one photo's making adds.
 #include "bench/bench_photos.h"
@@ -93,13 +93,19 @@ int benchPhotos(const std::string& photo) {
     if (!startGame()) return 1;
     runFor(LANDING_MS);
     report("photos_rss_start_kb", statusKilobytes("VmRSS"));
-    std::vector<double> bundled, photos;
+    std::vector<double> bundled, sets, photos;
     while (thePuzzle.currentPicture + 1 < PICTURE_TOTAL)
         bundled.push_back(switchToNextPicture(SWITCH_WINDOW_MS, nullptr));
+    for (int s = 0; s < PHOTO_SWITCHES; ++s)
+        sets.push_back(switchToNextPicture(SWITCH_WINDOW_MS, nullptr));
+    showWalkPicture(FIRST_PHOTO_PICTURE - 1); // the last set picture, beside the photos
+    runFor(LANDING_MS);
     for (int s = 0; s < PHOTO_SWITCHES; ++s)
         photos.push_back(switchToNextPicture(SWITCH_WINDOW_MS, nullptr));
     report("photos_offered", thePhotoLibrary.count());
     report("hitch_bundled_ms", median(bundled));
+    report("hitch_set_ms", median(sets));
+    report("hitch_set_worst_ms", maximum(sets));
     report("hitch_photo_ms", median(photos));
     report("hitch_photo_worst_ms", maximum(photos));
     report("photos_peak_kb", statusKilobytes("VmHWM"));

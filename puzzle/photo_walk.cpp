@@ -1,8 +1,9 @@
-// The walk: bundled pictures, then the family's photos.
+// The walk: bundled pictures, then the sets' pictures, then the family's photos.
 #include "puzzle/photo_walk.h"
 
 #include "base/photo_progress.h"
 #include "base/settings.h"
+#include "resources/pak_library.h"
 #include "resources/photo_library.h"
 #include "resources/photo_prefetch.h"
 
@@ -10,7 +11,20 @@ namespace {
 
 // The photo of a picture number (valid only for photos).
 const PhotoEntry& photoOf(int picture) {
-    return thePhotoLibrary.photos[(size_t)(picture - PICTURE_TOTAL)];
+    return thePhotoLibrary.photos[(size_t)(picture - FIRST_PHOTO_PICTURE)];
+}
+
+// The set row of a set picture, and its place in the set.
+const PictureSetRow& setRowOf(int picture) {
+    return PICTURE_SETS[(picture - FIRST_SET_PICTURE) / SET_SIZE];
+}
+int indexInSet(int picture) {
+    return (picture - FIRST_SET_PICTURE) % SET_SIZE;
+}
+
+// The key a set picture is known by: its archive and entry.
+std::string setPictureKey(int picture) {
+    return std::string(setRowOf(picture).archive) + "/" + setPictureEntry(indexInSet(picture));
 }
 
 // The first bundled row cut in `layout`.
@@ -20,19 +34,62 @@ int firstRowCut(int layout) {
     return 0;
 }
 
+// What a made picture is made from.  A set picture's JPEG is borrowed from
+// its archive, which holds one reference until releaseSource.
+PhotoSource openSource(int picture) {
+    if (isPhotoPicture(picture)) return thePhotoLibrary.pathOf(picture - FIRST_PHOTO_PICTURE);
+    EntryBytes jpeg =
+        thePakLibrary.entryData(setRowOf(picture).archive, setPictureEntry(indexInSet(picture)));
+    static const uint8_t NOTHING = 0; // a missing entry: no bytes, and no file read instead
+    return PhotoSource(setPictureKey(picture), jpeg.bytes ? jpeg.bytes : &NOTHING, jpeg.size);
+}
+void releaseSource(int picture) {
+    if (isSetPicture(picture)) thePakLibrary.release(setRowOf(picture).archive);
+}
+
+// Ask the worker for `picture` when it is a made picture not offered already.
+void prefetchMade(int picture) {
+    std::vector<PhotoSource> sources;
+    bool made = isMadePicture(picture);
+    if (made) sources.push_back(openSource(picture));
+    if (made && thePhotoLibrary.offered == sources[0].path) sources.clear();
+    prefetchPhotos(sources);
+    if (made) releaseSource(picture);
+}
+
 } // namespace
 
 int walkLength() {
-    return PICTURE_TOTAL + thePhotoLibrary.count();
+    return FIRST_PHOTO_PICTURE + thePhotoLibrary.count();
 }
 
 bool isPhotoPicture(int picture) {
-    return picture >= PICTURE_TOTAL && picture < walkLength();
+    return picture >= FIRST_PHOTO_PICTURE && picture < walkLength();
+}
+
+bool isSetPicture(int picture) {
+    return picture >= FIRST_SET_PICTURE && picture < FIRST_PHOTO_PICTURE;
+}
+
+bool isMadePicture(int picture) {
+    return isSetPicture(picture) || isPhotoPicture(picture);
+}
+
+int setOfPicture(int picture) {
+    return isSetPicture(picture) ? (picture - FIRST_SET_PICTURE) / SET_SIZE : -1;
+}
+
+int firstUnfinishedOfSet(int set) {
+    int first = FIRST_SET_PICTURE + set * SET_SIZE;
+    for (int picture = first; picture < first + SET_SIZE; picture++)
+        if (!pictureFinished(picture)) return picture;
+    return first;
 }
 
 int cutRowOf(int picture) {
+    if (isSetPicture(picture)) return firstRowCut((picture - FIRST_SET_PICTURE) % CUT_LAYOUT_COUNT);
     if (!isPhotoPicture(picture)) return picture >= 0 && picture < PICTURE_TOTAL ? picture : 0;
-    return firstRowCut((picture - PICTURE_TOTAL) % CUT_LAYOUT_COUNT);
+    return firstRowCut((picture - FIRST_PHOTO_PICTURE) % CUT_LAYOUT_COUNT);
 }
 
 PictureArchives walkArchivesFor(int picture, const PuzzleSizeRow& size) {
@@ -44,16 +101,19 @@ bool pictureFinished(int picture) {
         const PhotoEntry& photo = photoOf(picture);
         return thePhotoProgress.isDone(photo.fileName, photo.fileSize);
     }
+    if (isSetPicture(picture)) return thePhotoProgress.isDone(setPictureKey(picture), 0);
     return picture >= 0 && picture < PICTURE_TOTAL && theSettings->pictureDone[picture] == 1;
 }
 
 void setPictureFinished(int picture, bool finished) {
-    if (isPhotoPicture(picture)) {
-        const PhotoEntry& photo = photoOf(picture);
+    if (isMadePicture(picture)) {
+        std::string name =
+            isPhotoPicture(picture) ? photoOf(picture).fileName : setPictureKey(picture);
+        uint64_t size = isPhotoPicture(picture) ? photoOf(picture).fileSize : 0;
         if (finished)
-            thePhotoProgress.markDone(photo.fileName, photo.fileSize);
+            thePhotoProgress.markDone(name, size);
         else
-            thePhotoProgress.markUndone(photo.fileName, photo.fileSize);
+            thePhotoProgress.markUndone(name, size);
         savePhotoProgress();
     } else if (picture >= 0 && picture < PICTURE_TOTAL) {
         theSettings->pictureDone[picture] = finished ? 1 : 0;
@@ -78,28 +138,25 @@ int nextInWalk(int from, int step) {
 }
 
 void requestPictureImages(int picture) {
-    if (!isPhotoPicture(picture)) withdrawPhotoPictures(thePhotoLibrary);
-    std::vector<std::string> paths;
-    if (isPhotoPicture(picture) && thePhotoLibrary.offered != picture - PICTURE_TOTAL)
-        paths.push_back(thePhotoLibrary.pathOf(picture - PICTURE_TOTAL));
-    prefetchPhotos(paths);
+    if (!isMadePicture(picture)) withdrawPhotoPictures(thePhotoLibrary);
+    prefetchMade(picture);
 }
 
 void prefetchAhead(int picture, int step) {
-    int next = nextInWalk(picture, step);
-    std::vector<std::string> paths;
-    if (isPhotoPicture(next)) paths.push_back(thePhotoLibrary.pathOf(next - PICTURE_TOTAL));
-    prefetchPhotos(paths);
+    prefetchMade(nextInWalk(picture, step));
 }
 
 bool pictureImagesReady(int picture) {
-    if (!isPhotoPicture(picture) || photoOf(picture).broken) return true;
-    int photo = picture - PICTURE_TOTAL;
-    return thePhotoLibrary.offered == photo || !photoBeingMade(thePhotoLibrary.pathOf(photo));
+    if (!isMadePicture(picture) || (isPhotoPicture(picture) && photoOf(picture).broken))
+        return true;
+    std::string path = isPhotoPicture(picture)
+                           ? thePhotoLibrary.pathOf(picture - FIRST_PHOTO_PICTURE)
+                           : setPictureKey(picture);
+    return thePhotoLibrary.offered == path || !photoBeingMade(path);
 }
 
 bool usePictureImages(int picture) {
-    if (!isPhotoPicture(picture)) {
+    if (!isMadePicture(picture)) {
         withdrawPhotoPictures(thePhotoLibrary);
         return true;
     }
@@ -107,7 +164,13 @@ bool usePictureImages(int picture) {
     for (const PuzzleSizeRow& size : PUZZLE_SIZES)
         borrowed.pieces.push_back(walkArchivesFor(picture, size).pieces);
     borrowed.picture = PICTURE_ROWS[cutRowOf(picture)].pictureArchive;
-    return offerPhotoPictures(thePhotoLibrary, picture - PICTURE_TOTAL, borrowed);
+    if (isPhotoPicture(picture))
+        return offerPhotoPictures(thePhotoLibrary, picture - FIRST_PHOTO_PICTURE, borrowed);
+    if (thePhotoLibrary.offered == setPictureKey(picture)) return true; // its archive stays shut
+    std::string why;
+    bool offered = offerMadePictures(thePhotoLibrary, openSource(picture), borrowed, why);
+    releaseSource(picture);
+    return offered;
 }
 
 int settleOnPicture(int picture, int step) {
@@ -115,6 +178,6 @@ int settleOnPicture(int picture, int step) {
         if (usePictureImages(picture)) return picture;
         picture = nextInWalk(picture, step);
     }
-    usePictureImages(0); // every photo failed: the first bundled picture is always there
+    usePictureImages(0); // every made picture failed: the first bundled picture is always there
     return 0;
 }

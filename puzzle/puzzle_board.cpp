@@ -107,16 +107,15 @@ const char* boardArchiveFor(int32_t picture) {
     return pictureFinished(picture) ? archives.picture : archives.pieces;
 }
 
-// Walk `step` pictures on, when the screen is still and the button (or its action) asks.
-void switchPicture(InputAction action, int32_t step) {
-    if (screenZooming) return;
-    if (!currentTriggered(action)) return;
-    puzzle.currentPicture = nextInWalk(puzzle.currentPicture, step);
+// Leave the board for `picture`, reached walking `step` (+1 or -1).
+void goToPicture(int32_t picture, int32_t step) {
+    puzzle.currentPicture = picture;
     puzzle.walkDirection = step;
     requestPictureImages(puzzle.currentPicture);
     // A bundled picture's board decodes while this one leaves, unless it was
-    // decoded while this one rested (a photo is made by the photo worker).
-    if (!isPhotoPicture(puzzle.currentPicture))
+    // decoded while this one rested (a set picture or a photo is made by the
+    // photo worker).
+    if (!isMadePicture(puzzle.currentPicture))
         prefetchArchiveImages({boardArchiveFor(puzzle.currentPicture)});
     leaveBoard();
     // A photo still being made gets its tab with its board.
@@ -124,6 +123,13 @@ void switchPicture(InputAction action, int32_t step) {
     if (puzzle.tabWaiting) return;
     puzzle.currentPicture = settleOnPicture(puzzle.currentPicture, step);
     showMenuTab();
+}
+
+// Walk `step` pictures on, when the screen is still and the button (or its action) asks.
+void switchPicture(InputAction action, int32_t step) {
+    if (screenZooming) return;
+    if (!currentTriggered(action)) return;
+    goToPicture(nextInWalk(puzzle.currentPicture, step), step);
 }
 
 // A child of piece `name` of the current shadow archive, from the entry
@@ -159,7 +165,7 @@ void decodeNextBoardAhead() {
     int32_t next = nextInWalk(puzzle.currentPicture, puzzle.walkDirection);
     if (next == board.decodedAhead || next == puzzle.currentPicture) return;
     board.decodedAhead = next;
-    if (isPhotoPicture(next)) {
+    if (isMadePicture(next)) {
         prefetchAhead(puzzle.currentPicture, puzzle.walkDirection);
         return;
     }
@@ -264,6 +270,11 @@ void leaveBoard() {
     if (!board.object) return;
     board.leaving = true;
     board.object->startTrack(BOARD_LEAVE);
+}
+
+void showWalkPicture(int32_t picture) {
+    if (picture < 0 || picture >= walkLength() || !board.object) return;
+    if (picture != puzzle.currentPicture) goToPicture(picture, 1);
 }
 
 void prevPictureClick() {

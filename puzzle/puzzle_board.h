@@ -144,6 +144,10 @@ ScatterGround boardGround();
 // Start the board's leave track: the way every part of the game leaves a board.
 void leaveBoard();
 
+// Leave the board for picture `picture` of the walk (a set's tile on the
+// main menu), walking on from there; nothing when it is shown already.
+void showWalkPicture(int32_t picture);
+
 // Effects of the previous and next buttons (click, or the arrow keys with no dialog open).
 void prevPictureClick();
 void nextPictureClick();

@@ -112,17 +112,24 @@ std::string printableFileName(const std::string& fileName) {
 
 bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives& borrowed) {
     if (index < 0 || index >= library.count()) return false;
-    if (library.offered == index) return true;
+    if (library.offered == library.pathOf(index)) return true;
     PhotoEntry& photo = library.photos[(size_t)index];
     if (photo.broken) return false; // said so once already
-    withdrawPhotoPictures(library);
-    PhotoPictures pictures;
     std::string why;
-    if (!takePhotoPictures(library.pathOf(index), pictures, why)) {
+    if (!offerMadePictures(library, library.pathOf(index), borrowed, why)) {
         photo.broken = true;
         reportSkippedPhoto(photo.fileName, why);
         return false;
     }
+    return true;
+}
+
+bool offerMadePictures(PhotoLibrary& library, const PhotoSource& source,
+                       const BorrowedArchives& borrowed, std::string& why) {
+    if (library.offered == source.path) return true;
+    withdrawPhotoPictures(library);
+    PhotoPictures pictures;
+    if (!takePhotoPictures(source, pictures, why)) return false;
     auto upload = [](const RgbaImage& image) {
         return uploadMadeTexture(image.pixels.data(), image.width, image.height);
     };
@@ -134,12 +141,12 @@ bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives
     }
     thePakLibrary.offerStandIn(borrowed.picture, PICTURE_IMAGE_ENTRY, picture);
     thePakLibrary.offerStandIn(borrowed.picture, PREVIEW_IMAGE_ENTRY, preview);
-    library.offered = index;
+    library.offered = source.path;
     return true;
 }
 
 void withdrawPhotoPictures(PhotoLibrary& library) {
-    if (library.offered < 0) return;
+    if (library.offered.empty()) return;
     thePakLibrary.withdrawStandIns();
-    library.offered = -1;
+    library.offered.clear();
 }

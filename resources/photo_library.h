@@ -19,7 +19,8 @@
 // hands its pictures to thePakLibrary as stand-ins for the borrowed
 // archives' picture, pale and preview images (resources/pak_library.h), so
 // the board, piece play and completion run unchanged.  One photo is
-// offered at a time.
+// offered at a time.  A set picture's JPEG (puzzle/picture_sets.h) is
+// offered the same way (offerMadePictures), in the photos' place.
 //
 // A photo is known by its file name and size: the finished-photo store
 // (base/photo_progress.h) keys on the same pair.
@@ -28,6 +29,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "resources/photo_prefetch.h"
 
 constexpr int PHOTO_LIMIT = 100;                       // photos offered at most
 constexpr const char* PHOTO_FOLDER_NAME = "pictures/"; // under the game's data folder
@@ -54,7 +57,7 @@ struct BorrowedArchives {
 struct PhotoLibrary {
     std::string folder;             // with a trailing '/', "" when there is none
     std::vector<PhotoEntry> photos; // offered photos, in name order
-    int offered = -1;               // the photo whose pictures stand in now, or -1
+    std::string offered;            // the source (path or key) whose pictures stand in, or ""
 
     int count() const { return (int)photos.size(); }
     std::string pathOf(int index) const { return folder + photos[(size_t)index].fileName; }
@@ -79,5 +82,9 @@ std::string printableFileName(const std::string& fileName);
 // images (nothing to do when it is already offered).  False, with the photo
 // marked broken and one line on stderr, when it cannot be made.
 bool offerPhotoPictures(PhotoLibrary& library, int index, const BorrowedArchives& borrowed);
+// Make `source`'s pictures and offer them in place of `borrowed`'s images
+// (nothing to do when they are offered already); false with `why` set.
+bool offerMadePictures(PhotoLibrary& library, const PhotoSource& source,
+                       const BorrowedArchives& borrowed, std::string& why);
 // The archives' own images again for every request from now on.
 void withdrawPhotoPictures(PhotoLibrary& library);

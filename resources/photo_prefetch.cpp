@@ -11,11 +11,12 @@ PhotoPrefetch thePhotoPrefetch;
 
 namespace {
 
-// Read and make one photo (either thread).
-bool makePhotoFile(const std::string& path, PhotoPictures& out, std::string& why) {
-    std::vector<uint8_t> bytes;
-    return readPhotoFile(path, bytes, why) &&
-           makePhotoPictures(bytes.data(), bytes.size(), out, why);
+// Read and make one photo (either thread): from `bytes` when there are any.
+bool makePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, PhotoPictures& out,
+                   std::string& why) {
+    if (!bytes.empty()) return makePhotoPictures(bytes.data(), bytes.size(), out, why);
+    std::vector<uint8_t> read;
+    return readPhotoFile(path, read, why) && makePhotoPictures(read.data(), read.size(), out, why);
 }
 
 // The first wanted job nobody has started (lock held).
@@ -38,10 +39,11 @@ void workerLoop(void*) {
         PhotoJob* job = nextJob(p);
         p.working = job;
         std::string path = job->path;
+        std::vector<uint8_t> bytes = job->bytes; // the job may be dropped meanwhile
         hold.unlock();
         PhotoPictures pictures;
         std::string why;
-        bool made = makePhotoFile(path, pictures, why);
+        bool made = makePhotoFile(path, bytes, pictures, why);
         hold.lock();
         p.working = nullptr;
         ++p.madeCount;
@@ -67,13 +69,14 @@ void startWorker(PhotoPrefetch& p) {
 
 } // namespace
 
-void prefetchPhotos(const std::vector<std::string>& paths) {
+void prefetchPhotos(const std::vector<PhotoSource>& sources) {
     PhotoPrefetch& p = thePhotoPrefetch;
-    if (paths.empty() && !workerThreadRunning(p.worker)) return; // no photos: no thread
+    if (sources.empty() && !workerThreadRunning(p.worker)) return; // no photos: no thread
     startWorker(p);
     std::lock_guard<std::mutex> hold(p.lock);
     std::vector<PhotoJob*> wanted;
-    for (const std::string& path : paths) {
+    for (const PhotoSource& source : sources) {
+        const std::string& path = source.path;
         auto same = [&path](const PhotoJob* job) { return job->path == path; };
         auto kept = std::find_if(p.jobs.begin(), p.jobs.end(), same);
         if (kept != p.jobs.end()) {
@@ -82,6 +85,7 @@ void prefetchPhotos(const std::vector<std::string>& paths) {
         } else if (std::find_if(wanted.begin(), wanted.end(), same) == wanted.end()) {
             PhotoJob* job = new PhotoJob;
             job->path = path;
+            if (source.data) job->bytes.assign(source.data, source.data + source.size);
             wanted.push_back(job);
         }
     }
@@ -91,7 +95,8 @@ void prefetchPhotos(const std::vector<std::string>& paths) {
     p.changed.notify_all();
 }
 
-bool takePhotoPictures(const std::string& path, PhotoPictures& out, std::string& why) {
+bool takePhotoPictures(const PhotoSource& source, PhotoPictures& out, std::string& why) {
+    const std::string& path = source.path;
     PhotoPrefetch& p = thePhotoPrefetch;
     std::unique_lock<std::mutex> hold(p.lock);
     auto same = [&path](const PhotoJob* job) { return job->path == path; };
@@ -116,7 +121,8 @@ bool takePhotoPictures(const std::string& path, PhotoPictures& out, std::string&
         }
     }
     hold.unlock();
-    return makePhotoFile(path, out, why);
+    if (source.data) return makePhotoPictures(source.data, source.size, out, why);
+    return makePhotoFile(path, {}, out, why);
 }
 
 bool photoBeingMade(const std::string& path) {

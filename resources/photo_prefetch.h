@@ -15,24 +15,44 @@
 // caller's thread uploads.  thePhotoPrefetch is owned here; stopPhotoPrefetch
 // (shutdown) ends the thread and drops everything.
 //
+// A picture of a set (puzzle/picture_sets.h) goes the same way: its JPEG's
+// bytes, copied out of its archive by the caller's thread, stand in for the
+// file, and its key (a name no file has) for the path.
+//
 // NOTE: SDL_image loads its decoders on first use without a lock; they are
 // loaded on the calling thread before the worker starts.
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
+#include <cstdint>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/photo_image.h"
 #include "resources/worker_thread.h"
 
+// What a picture is made from: a photo's file, or bytes handed over with a
+// key that names them (copied when the job is made).
+struct PhotoSource {
+    std::string path;              // the file, or the bytes' key
+    const uint8_t* data = nullptr; // the bytes themselves, or null: read the file
+    size_t size = 0;
+
+    PhotoSource(std::string file) : path(std::move(file)) {}
+    PhotoSource(std::string key, const uint8_t* bytes, size_t count)
+        : path(std::move(key)), data(bytes), size(count) {}
+};
+
 // One photo asked for, and what became of it.
 struct PhotoJob {
-    std::string path;  // the file
-    bool done = false; // made (or failed)
-    bool made = false; // pictures hold the photo
-    std::string why;   // what was wrong, when it failed
+    std::string path;           // the file, or the key of `bytes`
+    std::vector<uint8_t> bytes; // the picture's own bytes, or empty: read the file
+    bool done = false;          // made (or failed)
+    bool made = false;          // pictures hold the photo
+    std::string why;            // what was wrong, when it failed
     PhotoPictures pictures;
 };
 
@@ -50,11 +70,11 @@ extern PhotoPrefetch thePhotoPrefetch;
 
 // Make these files ready in the background (in this order); photos asked for
 // before and not in the list are dropped.
-void prefetchPhotos(const std::vector<std::string>& paths);
+void prefetchPhotos(const std::vector<PhotoSource>& sources);
 
-// The pictures of `path`: the prefetched ones when ready (or being made:
+// The pictures of `source`: the prefetched ones when ready (or being made:
 // waited for), else made now.  False with `why` when the photo cannot be made.
-bool takePhotoPictures(const std::string& path, PhotoPictures& out, std::string& why);
+bool takePhotoPictures(const PhotoSource& source, PhotoPictures& out, std::string& why);
 
 // Whether `path` is asked for and not made yet (the board waits for it).
 bool photoBeingMade(const std::string& path);

@@ -5,6 +5,9 @@
 
 #include "audio/audio_mixer.h"
 #include "base/settings.h"
+#include "puzzle/photo_walk.h"
+#include "puzzle/picture_sets.h"
+#include "puzzle/puzzle_board.h"
 #include "puzzle/puzzle_sizes.h"
 #include "scene/scene_object.h"
 #include "screens/dialogs.h"
@@ -18,6 +21,7 @@ constexpr const char* MENU_ARCHIVE = "main_menu.pak";
 constexpr const char* TILE_ARCHIVE = "reclama1.pak";
 constexpr const char* BIRD_ON = "pti4ka";
 constexpr const char* BIRD_OFF = "pti4ka_cl";
+constexpr const char* SET_OPEN_SOUND = "button.wav"; // a tile took the child to its set
 
 // The bird on the chosen size's card sits on its top left corner.
 constexpr double SIZE_BIRD_X = -1.05, SIZE_BIRD_Z = 0.55;
@@ -62,7 +66,8 @@ void addSizeCardsInto(SceneObject* holder) {
         item.number = i;
         SceneObject* card = addDialogItem(holder, item, MENU_ARCHIVE, DIALOG_DEPTH, nullptr);
         if (i == chosen)
-            card->addChild(newModelObject(BUTTON_ARCHIVE, BIRD_ON, SIZE_BIRD_X, 0, SIZE_BIRD_Z, false));
+            card->addChild(
+                newModelObject(BUTTON_ARCHIVE, BIRD_ON, SIZE_BIRD_X, 0, SIZE_BIRD_Z, false));
     }
 }
 
@@ -73,6 +78,30 @@ void addSizeCards(SceneObject* page) {
     page->addChild(holder);
 }
 
+// The "Website" button, when the game has a home page to open.
+void addWebsiteButton(SceneObject* page) {
+    if (!websiteButtonShown()) return;
+    DialogItem item = {ItemKind::Button, nullptr, "visit", -3.99, -3.328};
+    item.click = openHomePageClick;
+    addDialogItem(page, item, MENU_ARCHIVE, DIALOG_DEPTH, nullptr);
+}
+
+// Where the set tiles stand, left to right, in PICTURE_SETS order.
+constexpr double TILE_XS[] = {-8.2, 0, 8.2};
+constexpr double TILE_Z = -10.576;
+static_assert(std::size(TILE_XS) == SET_COUNT, "one tile per set");
+
+// The sets' tiles onto the page.
+void addSetTiles(SceneObject* page) {
+    for (int32_t set = 0; set < SET_COUNT; set++) {
+        DialogItem item = {ItemKind::Button, TILE_ARCHIVE, PICTURE_SETS[set].tile, TILE_XS[set],
+                           TILE_Z};
+        item.click = openPictureSetClick;
+        item.number = set;
+        addDialogItem(page, item, MENU_ARCHIVE, DIALOG_DEPTH, nullptr);
+    }
+}
+
 // The menu's art first, then the birds, then its buttons.
 constexpr DialogItem MENU_ITEMS[] = {
     {ItemKind::Backdrop, nullptr, "reclama", 0, 0, 0, 0, {}, nullptr, 0, nullptr, 0.9},
@@ -81,15 +110,13 @@ constexpr DialogItem MENU_ITEMS[] = {
     {ItemKind::Toggle, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addMusicToggle},
     {ItemKind::Card, nullptr, "close_menu", 8.091, 4.205, 0, 0, {closePageOnCancel}},
     {ItemKind::Button, nullptr, "about", 3.13, -3.328, 0, 0, {}, showAboutDialog},
-    {ItemKind::Button, nullptr, "visit", -3.99, -3.328, 0, 0, {}, openHomePageClick},
+    {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addWebsiteButton},
     {ItemKind::Button, nullptr, "break", -5.261, -0.684, 0, 0, {}, showBreakAllDialog},
-    {ItemKind::Button, TILE_ARCHIVE, "rec1", -8.2, -10.576, 0, 0, {}, openProductPageClick, 0},
-    {ItemKind::Button, TILE_ARCHIVE, "rec2", 0, -10.576, 0, 0, {}, openProductPageClick, 1},
-    {ItemKind::Button, TILE_ARCHIVE, "rec3", 8.2, -10.576, 0, 0, {}, openProductPageClick, 2},
+    {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSetTiles},
 };
 
-constexpr DialogLayout MAIN_MENU = {
-    MENU_ARCHIVE, {"fon_menu", nullptr}, DIALOG_DEPTH, MENU_ITEMS, std::size(MENU_ITEMS), -1};
+constexpr DialogLayout MAIN_MENU = {MENU_ARCHIVE, {"fon_menu", nullptr}, DIALOG_DEPTH,
+                                    MENU_ITEMS,   std::size(MENU_ITEMS), -1};
 
 // A clicked toggle: set its switch, replace it by one showing the new state.
 void flipToggle(const MenuToggle& toggle, bool on) {
@@ -101,11 +128,19 @@ void flipToggle(const MenuToggle& toggle, bool on) {
     addToggle(currentAction->other, toggle);
 }
 
-
 } // namespace
 
 void showMainMenu() {
     if (currentClicked()) openDialog(MAIN_MENU);
+}
+
+void openPictureSetClick() {
+    if (!currentClicked()) return;
+    int32_t set = currentAction->number;
+    if (set < 0 || set >= SET_COUNT) return;
+    theAudio->play(SET_OPEN_SOUND, false);
+    closeRequested = true; // the close button takes the menu away next frame
+    showWalkPicture(firstUnfinishedOfSet(set));
 }
 
 void menuSizeClick() {

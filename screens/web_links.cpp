@@ -1,4 +1,4 @@
-// Web links: the maker's addresses and the buttons that open them.
+// Web links: the home page address and the button that opens it.
 #include "screens/web_links.h"
 
 #include "base/platform.h"
@@ -6,52 +6,44 @@
 #include "screens/dialogs.h"
 #include "ui/dialog_layer.h"
 
+#ifndef MEADOW_HOME_PAGE
+#define MEADOW_HOME_PAGE "" // set by the build (CMake's MEADOW_HOME_PAGE)
+#endif
+
 namespace {
 
-// Everything the game knows about the maker's web site.
+// Everything the game knows about its home on the web.
 struct WebSite {
-    const char* host;                               // scheme and host, no path
-    const char* productId;                          // this game
-    const char* version;                            // this game's version
-    const char* productFolder;                      // where the other products' pages live
-    const char* otherProducts[OTHER_PRODUCT_COUNT]; // the menu's three tiles, left to right
+    const char* home;      // scheme, host and any path, no trailing '/'; "" = none
+    const char* productId; // this game
+    const char* version;   // this game's version
 };
 
-constexpr WebSite MAKER_SITE = {
-    "http://example.org",
-    "meadow_mosaics",
-    "2.0.0",
-    "/picture-shelf/",
-    {"farmyard_friends", "ocean_treasures", "starry_space"},
-};
+constexpr WebSite GAME_SITE = {MEADOW_HOME_PAGE, "meadow_mosaics", "2.0.0"};
 
-// The tracking part shared by every address.
+// The tracking part of the address.
 std::string visitTags() {
-    std::string id = MAKER_SITE.productId;
+    std::string id = GAME_SITE.productId;
     return "?utm_source=software&utm_medium=" + id +
-           "_win&utm_term=prog&utm_content=" + MAKER_SITE.version + "&utm_campaign=" + id + "_win";
+           "_win&utm_term=prog&utm_content=" + GAME_SITE.version + "&utm_campaign=" + id + "_win";
 }
 
 } // namespace
 
 std::string homePageAddress() {
-    return std::string(MAKER_SITE.host) + "/" + visitTags();
+    return taggedAddress(GAME_SITE.home);
 }
 
-std::string productPageAddress(int i) {
-    if (i < 0 || i >= OTHER_PRODUCT_COUNT) return homePageAddress();
-    return std::string(MAKER_SITE.host) + MAKER_SITE.productFolder + MAKER_SITE.otherProducts[i] +
-           "_puzzle/" + visitTags();
+std::string taggedAddress(const std::string& home) {
+    return home.empty() ? "" : home + "/" + visitTags();
+}
+
+bool websiteButtonShown() {
+    return !homePageAddress().empty();
 }
 
 void openHomePageClick() {
-    if (!currentClicked()) return;
+    if (!currentClicked() || !websiteButtonShown()) return;
     openWebPage(homePageAddress());
-    saveSettingsAndQuit();
-}
-
-void openProductPageClick() {
-    if (!currentClicked()) return;
-    openWebPage(productPageAddress(currentAction->number));
     saveSettingsAndQuit();
 }

@@ -1,24 +1,24 @@
-// Web links: the addresses of the maker's pages and the two main-menu
-// effects that open them.  Opening a page ends the game, its settings saved
-// first, so the child is not left with a game behind the browser.
+// Web links: the game's home page and the main-menu button that opens it.
+// Opening the page ends the game, its settings saved first, so the child is
+// not left with a game behind the browser.
 //
-// The maker's host, the game's identifier and version, and the three other
-// products advertised on the menu's tiles are one table of constants in
-// web_links.cpp; nothing else in the game names them.
+// The home page is a build setting (MEADOW_HOME_PAGE, empty by default):
+// the game's identifier and version, and the tags every visit carries, are
+// one table of constants in web_links.cpp; nothing else in the game names
+// an address.  Without a home page the menu shows no "Website" button
+// (websiteButtonShown), and the game names no address at all.
 #pragma once
 
 #include <string>
 
-constexpr int OTHER_PRODUCT_COUNT = 3;
-
-// The maker's home page, tagged with where the visit came from.
+// The home page, tagged with where the visit came from; "" without one.
 std::string homePageAddress();
+// The address `home` (scheme, host and any path, no trailing '/') is opened
+// at, tagged; "" for "".
+std::string taggedAddress(const std::string& home);
 
-// The page of other product i (0..2); the home page for any other i.
-std::string productPageAddress(int i);
+// Whether the main menu shows its "Website" button.
+bool websiteButtonShown();
 
 // Main menu "visit": click: open the home page, save, end the game.
 void openHomePageClick();
-
-// Product tile `number`: click: open that product's page, save, end the game.
-void openProductPageClick();

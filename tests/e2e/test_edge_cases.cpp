@@ -10,6 +10,7 @@
 #include "audio/audio_mixer.h"
 #include "base/settings.h"
 #include "game_driver.h"
+#include "puzzle/photo_walk.h"
 #include "puzzle/piece_play.h"
 #include "puzzle/completion.h"
 #include "puzzle/puzzle_board.h"
@@ -308,7 +309,8 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
     ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showHelpDialog)));
     ASSERT_NE(dialogTop, nullptr);
     waitMs(700);
-    for (SceneObject* behind : {pieceOf(0), buttonRunning(thePuzzle.puzzleScreen, nextPictureClick)}) {
+    for (SceneObject* behind :
+         {pieceOf(0), buttonRunning(thePuzzle.puzzleScreen, nextPictureClick)}) {
         int x, y;
         ASSERT_TRUE(screenSpot(behind, x, y));
         pointAtPixel(x, y);
@@ -365,33 +367,36 @@ TEST(Dialogs, KeysAndClicksReachOnlyTheTopPage) {
 }
 
 TEST(PictureSwitching, WrapsAtBothEndsAndWaitsForTheZoom) {
-    startOnPuzzle(0, {0, 9});
+    startOnPuzzle(0, {0});
+    const int last = FIRST_PHOTO_PICTURE - 1; // the space set's last: the walk's end
+    setPictureFinished(last, true);
     SceneObject* next = buttonRunning(thePuzzle.puzzleScreen, nextPictureClick);
     SceneObject* prev = buttonRunning(thePuzzle.puzzleScreen, prevPictureClick);
     EXPECT_TRUE(theBoard.object->hasModel); // picture 0 is finished
     ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 3000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
-    // Previous from 0 is 9; while the screen zooms out nothing more switches.
+    // Previous from 0 is the last; while the screen zooms out nothing more switches.
     pressKey(SDLK_LEFT);
-    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, last);
     step(2);
     EXPECT_TRUE(screenZooming);
     pressKey(SDLK_RIGHT);
     clickObject(next);
-    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, last);
 
-    // Picture 9 is finished too: it zooms in, and nothing switches meanwhile.
+    // The last is finished too: it zooms in, and nothing switches meanwhile.
+    ASSERT_TRUE(waitForPictureImages()); // made from its set's JPEG
     SceneObject* leaving = theBoard.object;
     ASSERT_TRUE(waitUntil([&] { return theBoard.object != leaving; }, 2000));
     step();
     EXPECT_TRUE(screenZooming);
     pressKey(SDLK_RIGHT);
-    EXPECT_EQ(thePuzzle.currentPicture, 9);
+    EXPECT_EQ(thePuzzle.currentPicture, last);
     ASSERT_TRUE(waitUntil([] { return !screenZooming; }, 2000));
     EXPECT_NEAR(thePuzzle.puzzleScreen->scaleX(), 1.6, 1e-9);
 
-    // Next from 9 is 0 (by the button): finished and zoomed up again.
+    // Next from the last is 0 (by the button): finished and zoomed up again.
     ASSERT_TRUE(clickObject(next));
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     leaving = theBoard.object;
@@ -567,17 +572,19 @@ TEST(MainMenu, BirdsSwapInTheFrameTheyAreClicked) {
     endSession();
 }
 
-TEST(WebLinks, AddressesOfTheMakersPages) {
-    EXPECT_EQ(homePageAddress(),
-              "http://example.org/?utm_source=software&utm_medium=meadow_mosaics"
+TEST(WebLinks, TheHomePageIsABuildSettingAndTheMenuShowsItsButtonOnlyWithOne) {
+    EXPECT_EQ(taggedAddress("https://games.test/meadow"),
+              "https://games.test/meadow/?utm_source=software&utm_medium=meadow_mosaics"
               "_win&utm_term=prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win");
-    const std::string tail = "_puzzle/?utm_source=software&utm_medium=meadow_mosaics_win&utm_term="
-                             "prog&utm_content=2.0.0&utm_campaign=meadow_mosaics_win";
-    for (int i = 0; i < OTHER_PRODUCT_COUNT; ++i) {
-        std::string address = productPageAddress(i);
-        EXPECT_EQ(address.rfind("http://example.org/picture-shelf/", 0), 0u) << address;
-        EXPECT_EQ(address.substr(address.size() - tail.size()), tail) << address;
-    }
-    EXPECT_NE(productPageAddress(0), productPageAddress(1));
-    EXPECT_NE(productPageAddress(1), productPageAddress(2));
+    EXPECT_EQ(taggedAddress(""), "");
+    EXPECT_EQ(websiteButtonShown(), !homePageAddress().empty());
+    Settings record;
+    record.showWelcome = false;
+    startSession(true, &record);
+    waitMs(1200);
+    ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
+    waitMs(700);
+    EXPECT_EQ(buttonRunning(dialogTop, openHomePageClick) != nullptr, websiteButtonShown());
+    EXPECT_NE(buttonRunning(dialogTop, showBreakAllDialog), nullptr);
+    endSession();
 }

@@ -33,10 +33,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-constexpr int SIDEWAYS = PICTURE_TOTAL;    // "a_phone.jpg"
-constexpr int GLASS = PICTURE_TOTAL + 1;   // "b_glass.png"
-constexpr int DAMAGED = PICTURE_TOTAL + 2; // "c_damaged.png", found broken when walked onto
-
+constexpr int SIDEWAYS = FIRST_PHOTO_PICTURE;    // "a_phone.jpg"
+constexpr int GLASS = FIRST_PHOTO_PICTURE + 1;   // "b_glass.png"
+constexpr int DAMAGED = FIRST_PHOTO_PICTURE + 2; // "c_damaged.png", found broken when walked onto
 
 Bytes readBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -131,7 +130,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
               std::string::npos)
         << skipped;
     EXPECT_NE(skipped.find("\"e notes.txt\" skipped"), std::string::npos) << skipped;
-    EXPECT_EQ(walkLength(), PICTURE_TOTAL + 3);
+    EXPECT_EQ(walkLength(), FIRST_PHOTO_PICTURE + 3);
 
     // Left from the first picture: round to the photos; the damaged one is
     // passed over with one line, the see-through one shows on white.
@@ -139,7 +138,7 @@ TEST(FamilyPhotos, WalkedOntoSolvedAndKeptAcrossARestart) {
     walk(SDLK_LEFT);
     skipped = testing::internal::GetCapturedStderr();
     EXPECT_EQ(thePuzzle.currentPicture, GLASS);
-    EXPECT_TRUE(thePhotoLibrary.photos[DAMAGED - PICTURE_TOTAL].broken);
+    EXPECT_TRUE(thePhotoLibrary.photos[DAMAGED - FIRST_PHOTO_PICTURE].broken);
     EXPECT_NE(skipped.find("\"c_damaged.png\" skipped"), std::string::npos) << skipped;
     RgbaImage glass = standInPicture();
     ASSERT_EQ(glass.pixels.size(), (size_t)PHOTO_PICTURE_WIDTH * PHOTO_PICTURE_HEIGHT * 4);

@@ -82,8 +82,8 @@ void checkBoard(int picture, bool big) {
     record.bigPuzzle = big;
     startSession(true, &record);
     while (thePuzzle.currentPicture != picture) {
-        pressKey(SDLK_LEFT);
-        step(4); // the new board is built two frames on
+        pressKey(SDLK_RIGHT); // the ten come first in the walk
+        step(4);              // the new board is built two frames on
     }
     waitMs(1800); // the pieces land
     queueMotion(2, 2);
@@ -111,8 +111,8 @@ void checkBoard(int picture, bool big) {
     }
     std::printf("picture %d, %d pieces, %dx%d: outline contrast (luma steps) weakest %.0f; "
                 "on the lightest ground (%.0f) %.0f; on the darkest ground (%.0f) %.0f\n",
-                picture, thePuzzle.pieceCount, shown.width, shown.height, weakest.contrast, lightest.ground,
-                lightest.contrast, darkest.ground, darkest.contrast);
+                picture, thePuzzle.pieceCount, shown.width, shown.height, weakest.contrast,
+                lightest.ground, lightest.contrast, darkest.ground, darkest.contrast);
     endSession();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/game_main.h"
+#include "base/settings.h"
 #include "game_driver.h"
 #include "puzzle/photo_walk.h"
 #include "puzzle/picture_tables.h"
@@ -21,7 +22,6 @@
 #include "ui/dialog_layer.h"
 
 namespace {
-
 
 std::string folder;
 
@@ -158,8 +158,8 @@ TEST(Screens, SaveLiftedPieces) {
     } boards[] = {{0, "lifted_meadow"}, {8, "lifted_snowman"}};
     for (const auto& shown : boards) {
         while (thePuzzle.currentPicture != shown.picture) {
-            pressKey(SDLK_LEFT);
-            step(4); // the new board is built two frames on
+            pressKey(SDLK_RIGHT); // the ten come first in the walk
+            step(4);              // the new board is built two frames on
         }
         waitMs(1800);
         ASSERT_TRUE(clickObject(pieceOf(7)));
@@ -197,9 +197,9 @@ TEST(Screens, SaveAPhotoHalfDone) {
     ASSERT_EQ(std::system(beach.c_str()), 0);
 
     startSession(false);
-    ASSERT_EQ(walkLength(), PICTURE_TOTAL + 1);
+    ASSERT_EQ(walkLength(), FIRST_PHOTO_PICTURE + 1);
     pressKey(SDLK_LEFT); // round from the first picture to the photo
-    ASSERT_EQ(thePuzzle.currentPicture, PICTURE_TOTAL);
+    ASSERT_EQ(thePuzzle.currentPicture, FIRST_PHOTO_PICTURE);
     ASSERT_TRUE(waitForPictureImages());
     waitMs(1800);
     for (int i = 0; i < thePuzzle.pieceCount / 2; ++i)
@@ -232,4 +232,40 @@ TEST(Screens, SavePieceMidDrag) {
     saveScreenshot(std::string(dir) + "/drag_6pieces.png");
     queueLeftRelease();
     step(2);
+    endSession();
+}
+
+// The main menu with its set tiles, and a finished picture of each set,
+// opened from its tile: main_menu_1920x1080.png, set_farm_finished.png,
+// set_sea_finished.png, set_space_finished.png (scripts/screenshots --sets).
+TEST(Screens, SaveTheMenuAndEachSetFinished) {
+    const char* dir = std::getenv("MEADOW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "set MEADOW_SCREENSHOT_DIR to save the screens";
+    folder = dir;
+    Settings record;
+    record.showWelcome = false;
+    record.bigPuzzle = 0;
+    startSession(true, &record);
+    // Every set picture finished: a tile then opens its set's first, finished.
+    for (int picture = FIRST_SET_PICTURE; picture < FIRST_PHOTO_PICTURE; ++picture)
+        setPictureFinished(picture, true);
+    waitMs(1500);
+    std::string size = std::to_string(theVideo->width) + "x" + std::to_string(theVideo->height);
+    openAndShoot(buttonRunning(worldRoot, showMainMenu), ("main_menu_" + size).c_str());
+    for (int set = 0; set < SET_COUNT; ++set) {
+        if (!dialogTop) {
+            ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
+        }
+        waitMs(700);
+        SceneObject* tile = nullptr;
+        for (SceneObject* child : dialogTop->children)
+            for (const Action& action : child->animator.actions)
+                if (!child->dying && action.effect == openPictureSetClick && action.number == set)
+                    tile = child;
+        ASSERT_TRUE(clickObject(tile));
+        ASSERT_TRUE(waitForPictureImages());
+        queueMotion(5, 5);
+        shoot(("set_" + std::string(PICTURE_SETS[set].name) + "_finished").c_str(), 2500);
+    }
+    endSession();
 }
