@@ -62,7 +62,8 @@ void addSizeCardsInto(SceneObject* holder) {
         item.number = i;
         SceneObject* card = addDialogItem(holder, item, MENU_ARCHIVE, DIALOG_DEPTH, nullptr);
         if (i == chosen)
-            card->addChild(newModelObject(BUTTON_ARCHIVE, BIRD_ON, SIZE_BIRD_X, 0, SIZE_BIRD_Z, false));
+            card->addChild(
+                newModelObject(BUTTON_ARCHIVE, BIRD_ON, SIZE_BIRD_X, 0, SIZE_BIRD_Z, false));
     }
 }
 
@@ -81,15 +82,75 @@ constexpr DialogItem MENU_ITEMS[] = {
     {ItemKind::Toggle, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addMusicToggle},
     {ItemKind::Card, nullptr, "close_menu", 8.091, 4.205, 0, 0, {closePageOnCancel}},
     {ItemKind::Button, nullptr, "about", 3.13, -3.328, 0, 0, {}, showAboutDialog},
-    {ItemKind::Button, nullptr, "visit", -3.99, -3.328, 0, 0, {}, openHomePageClick},
-    {ItemKind::Button, nullptr, "break", -5.261, -0.684, 0, 0, {}, showBreakAllDialog},
-    {ItemKind::Button, TILE_ARCHIVE, "rec1", -8.2, -10.576, 0, 0, {}, openProductPageClick, 0},
-    {ItemKind::Button, TILE_ARCHIVE, "rec2", 0, -10.576, 0, 0, {}, openProductPageClick, 1},
-    {ItemKind::Button, TILE_ARCHIVE, "rec3", 8.2, -10.576, 0, 0, {}, openProductPageClick, 2},
+    {ItemKind::Button,
+     nullptr,
+     "visit",
+     -3.99,
+     -3.328,
+     0,
+     0,
+     {},
+     openHomePageClick,
+     0,
+     nullptr,
+     1,
+     ButtonGuard::HiddenUnderLock},
+    {ItemKind::Button,
+     nullptr,
+     "break",
+     -5.261,
+     -0.684,
+     0,
+     0,
+     {},
+     showBreakAllDialog,
+     0,
+     nullptr,
+     1,
+     ButtonGuard::HoldUnderLock},
+    {ItemKind::Button,
+     TILE_ARCHIVE,
+     "rec1",
+     -8.2,
+     -10.576,
+     0,
+     0,
+     {},
+     openProductPageClick,
+     0,
+     nullptr,
+     1,
+     ButtonGuard::HiddenUnderLock},
+    {ItemKind::Button,
+     TILE_ARCHIVE,
+     "rec2",
+     0,
+     -10.576,
+     0,
+     0,
+     {},
+     openProductPageClick,
+     1,
+     nullptr,
+     1,
+     ButtonGuard::HiddenUnderLock},
+    {ItemKind::Button,
+     TILE_ARCHIVE,
+     "rec3",
+     8.2,
+     -10.576,
+     0,
+     0,
+     {},
+     openProductPageClick,
+     2,
+     nullptr,
+     1,
+     ButtonGuard::HiddenUnderLock},
 };
 
-constexpr DialogLayout MAIN_MENU = {
-    MENU_ARCHIVE, {"fon_menu", nullptr}, DIALOG_DEPTH, MENU_ITEMS, std::size(MENU_ITEMS), -1};
+constexpr DialogLayout MAIN_MENU = {MENU_ARCHIVE, {"fon_menu", nullptr}, DIALOG_DEPTH,
+                                    MENU_ITEMS,   std::size(MENU_ITEMS), -1};
 
 // A clicked toggle: set its switch, replace it by one showing the new state.
 void flipToggle(const MenuToggle& toggle, bool on) {
@@ -100,7 +161,6 @@ void flipToggle(const MenuToggle& toggle, bool on) {
     currentObject->kill();
     addToggle(currentAction->other, toggle);
 }
-
 
 } // namespace
 

@@ -6,7 +6,7 @@
 # a leak, undefined behaviour or a broken invariant; the input that did it is
 # kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
 #
-#   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo
+#   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo, config
 set -Eeuo pipefail
 # A step that fails says which, rather than ending the script without a word.
 trap 'echo "run_fuzzer: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
@@ -113,6 +113,13 @@ make_photo_seeds() {
     convert -size 48x32 gradient:red-blue -quality 80 "$seeds/real.jpg"
     convert -seed 3 -size 40x24 plasma:fractal -interlace JPEG "$seeds/progressive.jpg"
     convert -size 24x16 gradient: -colorspace Gray "$seeds/grey.jpg"
+}
+
+# Config files as a home or a school writes them, and a few broken lines.
+make_config_seeds() {
+    printf '# the school\nchild-lock = yes\nlanguage = de\n' >"$seeds/school"
+    printf 'no-child-lock=no\r\n\n  # x\nlanguage=pt_BR.UTF-8\n' >"$seeds/home"
+    printf 'child-lock\nhelp = yes\ncolour = red\nlanguage = \xed\xa0\x80\n' >"$seeds/bad"
 }
 
 mkdir -p "$build_dir/fuzz_corpus"
