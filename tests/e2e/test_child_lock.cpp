@@ -263,14 +263,19 @@ RunResult childRun(bool locked, unsigned seed, uint32_t runMs) {
     std::mt19937 chance(seed);
     auto below = [&](uint32_t n) { return (uint32_t)(chance() % n); };
     uint32_t start = frameTime;
+    // Frames only while the game runs: once it has ended, nothing more is played.
+    auto play = [](int frames) {
+        for (int i = 0; i < frames && !worldRoot->dying; ++i)
+            step();
+    };
     while ((uint32_t)(frameTime - start) < runMs && !worldRoot->dying) {
         uint32_t heldMs = below(10) < 8 ? 40 + below(200) : 300 + below(1200);
         if (below(10) < 4) {
             queueMotion((int)below((uint32_t)theVideo->width),
                         (int)below((uint32_t)theVideo->height));
-            step();
+            play(1);
             queueLeftPress();
-            step();
+            play(1);
             if (heldMs > FRAME_STEP_MS) delayNextFrame(heldMs - FRAME_STEP_MS);
             queueLeftRelease();
         } else {
@@ -280,15 +285,15 @@ RunResult childRun(bool locked, unsigned seed, uint32_t runMs) {
                 keys[i] = (SDLKey)(SDLK_BACKSPACE + below(SDLK_UNDO - SDLK_BACKSPACE + 1));
                 queueKeyDown(keys[i]);
             }
-            step();
+            play(1);
             if (heldMs > FRAME_STEP_MS) delayNextFrame(heldMs - FRAME_STEP_MS);
             for (int i = 0; i < together; ++i)
                 queueKeyUp(keys[i]);
         }
-        step(2);
+        play(2);
         // Until the next press: the game's clock jumps, what moves still finishes.
         delayNextFrame(500 + below(1000));
-        step();
+        play(1);
     }
     RunResult result;
     result.lastedSeconds = (double)(uint32_t)(frameTime - start) / 1000;

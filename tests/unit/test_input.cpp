@@ -1,6 +1,7 @@
 // Input: how one frame's events become clicks and key presses.
 #include <gtest/gtest.h>
 
+#include "base/frame_clock.h"
 #include "base/input.h"
 
 namespace {
