@@ -172,10 +172,10 @@ TEST_F(ChildLock, EscapeHeldOpensTheExitDialogItsRepeatsDoNot) {
     waitMs(700);
     EXPECT_EQ(dialogTop, nullptr) << "a keystroke";
 
-    // Down for 2.5 s with the keyboard's repeats coming in, then up.
+    // Down for 2.4 s with the keyboard's repeats coming in, then up.
     queueKeyDown(SDLK_ESCAPE);
-    for (int i = 0; i < 25; ++i) {
-        waitMs(100);
+    for (int i = 0; i < 30; ++i) {
+        step(2);
         queueKeyDown(SDLK_ESCAPE);
     }
     step();
