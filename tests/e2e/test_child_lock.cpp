@@ -243,7 +243,8 @@ TEST_F(ChildLock, WithoutTheLockEverythingIsAsBefore) {
     closeDialogs();
     ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
-    EXPECT_NE(buttonRunning(dialogTop, openHomePageClick), nullptr);
+    EXPECT_NE(buttonRunning(dialogTop, showBreakAllDialog), nullptr) << "no guard in its place";
+    EXPECT_EQ(guarded(dialogTop, showBreakAllDialog), nullptr);
 }
 
 namespace {
