@@ -34,6 +34,7 @@
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "screens/start_screen.h"
+#include "ui/click_tests.h"
 #include "ui/focus_ring.h"
 
 namespace {
@@ -65,8 +66,8 @@ void endOnArchiveFailure(const std::string& fileName) {
     std::string path = archivePath(fileName);
     if (!path.empty()) path = languageArchivePath(path, thePakLibrary.language);
     if (path.empty()) {
-        std::fprintf(stderr, "Meadow Mosaics: cannot find the archive %s %s\n",
-                     fileName.c_str(), archiveSearchText().c_str());
+        std::fprintf(stderr, "Meadow Mosaics: cannot find the archive %s %s\n", fileName.c_str(),
+                     archiveSearchText().c_str());
     } else {
         reportPakFailure(path);
     }
@@ -85,6 +86,15 @@ void findFamilyPhotos() {
     std::printf("meadow_mosaics: %d photos to play; put JPEG or PNG photos in %s\n",
                 thePhotoLibrary.count(), printableFileName(photos).c_str());
     std::fflush(stdout);
+}
+
+// Under the child lock the game keeps the pointer and the keyboard while
+// it has the focus (where the window system lets a program do so); it lets
+// them go when the focus goes, so the desktop is never left stuck.
+void grabWhileFocused(const SDL_Event& event) {
+    if (!childLock || event.type != SDL_ACTIVEEVENT) return;
+    if (!(event.active.state & SDL_APPINPUTFOCUS)) return;
+    SDL_WM_GrabInput(event.active.gain ? SDL_GRAB_ON : SDL_GRAB_OFF);
 }
 
 } // namespace
@@ -116,6 +126,7 @@ bool startGame() {
     setAudioSwitches(theSettings->soundOn, theSettings->musicOn);
     theAudio = new AudioMixer();
     SDL_WM_SetCaption(WINDOW_CAPTION, WINDOW_CAPTION);
+    if (childLock && (SDL_GetAppState() & SDL_APPINPUTFOCUS)) SDL_WM_GrabInput(SDL_GRAB_ON);
     worldRoot = new SceneObject;
     theAudio->play(MUSIC_ENTRY, true);
     buildPersistentObjects();
@@ -131,6 +142,7 @@ void pollInput() {
         // The window shown again or uncovered: its pixels may be gone.
         if (event.type == SDL_VIDEOEXPOSE || event.type == SDL_ACTIVEEVENT) theRedraw.invalidate();
         recordEvent(event); // a quit request is not acted on
+        grabWhileFocused(event);
     }
     takeFocusInput();
 }

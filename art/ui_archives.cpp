@@ -13,6 +13,7 @@ static constexpr InterfaceStep PICTURE_STEPS[] = {
     {buildInterfaceMy},
     {buildButtons},
     {buildFocusRing},
+    {buildHoldRing},
 };
 
 // The archives with words: drawn once per language.

@@ -12,6 +12,7 @@
 bool buildInterfaceMy(const std::string& outDir); // "interface_my.pak"
 bool buildButtons(const std::string& outDir);     // "buttons.pak"
 bool buildFocusRing(const std::string& outDir);   // "focus_ring.pak"
+bool buildHoldRing(const std::string& outDir);    // "hold_ring.pak"
 bool buildMainMenu(const std::string& outDir);    // "main_menu.pak" and "reclama1.pak"
 bool buildSizeDialog(const std::string& outDir);  // "select_menu.pak"
 bool buildHelpDialogs(const std::string& outDir); // "help_menu.pak"

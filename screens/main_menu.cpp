@@ -83,6 +83,7 @@ void addWebsiteButton(SceneObject* page) {
     if (!websiteButtonShown()) return;
     DialogItem item = {ItemKind::Button, nullptr, "visit", -3.99, -3.328};
     item.click = openHomePageClick;
+    item.guard = ButtonGuard::HiddenUnderLock;
     addDialogItem(page, item, MENU_ARCHIVE, DIALOG_DEPTH, nullptr);
 }
 
@@ -102,7 +103,9 @@ void addSetTiles(SceneObject* page) {
     }
 }
 
-// The menu's art first, then the birds, then its buttons.
+// The menu's art first, then the birds, then its buttons.  Under the child
+// lock the web link is not shown and restart-all wants a grown-up's hold.
+// clang-format off
 constexpr DialogItem MENU_ITEMS[] = {
     {ItemKind::Backdrop, nullptr, "reclama", 0, 0, 0, 0, {}, nullptr, 0, nullptr, 0.9},
     {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSizeCards},
@@ -111,9 +114,11 @@ constexpr DialogItem MENU_ITEMS[] = {
     {ItemKind::Card, nullptr, "close_menu", 8.091, 4.205, 0, 0, {closePageOnCancel}},
     {ItemKind::Button, nullptr, "about", 3.13, -3.328, 0, 0, {}, showAboutDialog},
     {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addWebsiteButton},
-    {ItemKind::Button, nullptr, "break", -5.261, -0.684, 0, 0, {}, showBreakAllDialog},
+    {ItemKind::Button, nullptr, "break", -5.261, -0.684, 0, 0, {}, showBreakAllDialog, 0, nullptr,
+     1, ButtonGuard::HoldUnderLock},
     {ItemKind::Replaceable, nullptr, nullptr, 0, 0, 0, 0, {}, nullptr, 0, addSetTiles},
 };
+// clang-format on
 
 constexpr DialogLayout MAIN_MENU = {MENU_ARCHIVE, {"fon_menu", nullptr}, DIALOG_DEPTH,
                                     MENU_ITEMS,   std::size(MENU_ITEMS), -1};

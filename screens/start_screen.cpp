@@ -30,17 +30,21 @@ constexpr double BAR_Z = 0.6;
 constexpr double BACKGROUND_HALF_UNITS = 150;
 
 // One button of the bar: x = x + xEdge * halfWidthAt(WORLD_DISTANCE),
-// y = y + halfHeightAt(WORLD_DISTANCE).
+// y = y + halfHeightAt(WORLD_DISTANCE); how the child lock guards it.
 struct BarButton {
     const char* model;
     double x, xEdge, y;
     EffectFn click;
+    ButtonGuard guard;
 };
 
+// Closing the game and restarting a picture want a grown-up's hold under the lock.
 constexpr BarButton BAR_BUTTONS[5] = {
-    {"close", -4, 1, -4, showExitDialog},         {"view", 16.5, -1, -5.8, toggleMenuClick},
-    {"break", 28.992, -1, -5.8, showBreakDialog}, {"menu", 7.5, -1, -5.8, showMainMenu},
-    {"help", 22.746, -1, -5.8, showHelpDialog},
+    {"close", -4, 1, -4, showExitDialog, ButtonGuard::HoldUnderLock},
+    {"view", 16.5, -1, -5.8, toggleMenuClick, ButtonGuard::None},
+    {"break", 28.992, -1, -5.8, showBreakDialog, ButtonGuard::HoldUnderLock},
+    {"menu", 7.5, -1, -5.8, showMainMenu, ButtonGuard::None},
+    {"help", 22.746, -1, -5.8, showHelpDialog, ButtonGuard::None},
 };
 
 // The cursor's one track.
@@ -102,7 +106,7 @@ void buildPersistentObjects() {
         SceneObject* button = newModelObject(
             BUTTON_ARCHIVE, spec.model, spec.x + spec.xEdge * width, spec.y + height, BAR_Z, true);
         button->setRotation(-90, 0, 0);
-        makeClickButton(button, spec.click);
+        makeClickButton(button, spec.click, 0, spec.guard);
         worldRoot->addChild(button);
     }
 }

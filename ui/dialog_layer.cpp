@@ -12,10 +12,10 @@
 #include "scene/picking.h"
 #include "scene/scene_object.h"
 #include "ui/focus_state.h"
+#include "ui/hold_ring.h"
 
 SceneObject* dialogRoot = nullptr;
 SceneObject* blockPlane = nullptr;
-SceneObject* dialogTop = nullptr;
 bool closeRequested = false;
 
 namespace {
@@ -157,6 +157,19 @@ void scaleAbout(SceneObject* object, double k, double towardsEye, bool ownMeshes
     object->setScale(scale, scale, scale);
 }
 
+// The action that watches for `click` on `button`: the effect itself, or,
+// under the child lock, the guard that wants it held, with its ring.
+Action clickWatcher(SceneObject* button, EffectFn click, int32_t number, ButtonGuard guard) {
+    bool held = childLock && guard == ButtonGuard::HoldUnderLock;
+    Action watch = makeAction(0, held ? guardedClickAction : click);
+    watch.number = number;
+    if (held) {
+        watch.then = click;
+        watch.other = addHoldRing(button);
+    }
+    return watch;
+}
+
 } // namespace
 
 void resetDialogLayer() {
@@ -166,19 +179,7 @@ void resetDialogLayer() {
     dialogTop = nullptr;
     closeRequested = false;
     openPages.clear();
-}
-
-bool currentClicked() {
-    // The focus ring's choice is a click on the thing it marks.
-    return (thePicker.isCurrentPicked() && leftClicked) || currentChosen();
-}
-
-bool currentActivated(InputAction shortcut) {
-    return currentClicked() || (shortcut != ACTION_NONE && shortcutAction(shortcut));
-}
-
-bool currentTriggered(InputAction action) {
-    return currentClicked() || (dialogTop == nullptr && actionPressed(action));
+    resetClickTests();
 }
 
 void openDialog(const DialogLayout& layout) {
@@ -209,6 +210,7 @@ void openDialog(const DialogLayout& layout) {
 SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
                            double depth, SceneObject* below) {
     const ItemRule& rule = ITEM_RULES[(size_t)item.kind];
+    if (childLock && item.guard == ButtonGuard::HiddenUnderLock) return nullptr;
     double width = theVideo->halfWidthAt(DIALOG_EYE_DISTANCE);
     double height = theVideo->halfHeightAt(DIALOG_EYE_DISTANCE);
     SceneObject* object = newModelObject(item.archive ? item.archive : archive, item.model,
@@ -218,11 +220,9 @@ SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char
     if (rule.tracks) {
         object->tracks.setTracks(rule.tracks, rule.trackCount);
         addActs(object, item.acts, rule.actsOnOwnPage ? page : below, item.number);
-        if (item.click) {
-            Action watch = makeAction(0, item.click);
-            watch.number = item.number;
-            object->addAction(BUTTON_ACTS, watch);
-        }
+        if (item.click)
+            object->addAction(BUTTON_ACTS,
+                              clickWatcher(object, item.click, item.number, item.guard));
         if (rule.actsAtOnce) object->startTrack(BUTTON_ACTS);
         object->startTrack(BUTTON_SETTLE); // none for still items
     }
@@ -373,10 +373,8 @@ SceneObject* newModelObject(const char* archive, const char* model, double x, do
     return object;
 }
 
-void makeClickButton(SceneObject* object, EffectFn click, int32_t number) {
+void makeClickButton(SceneObject* object, EffectFn click, int32_t number, ButtonGuard guard) {
     object->setTracks(CLICK_BUTTON_TRACKS);
-    Action watch = makeAction(0, click);
-    watch.number = number;
-    object->addAction(BUTTON_ACTS, watch);
+    object->addAction(BUTTON_ACTS, clickWatcher(object, click, number, guard));
     object->startTrack(BUTTON_SETTLE);
 }

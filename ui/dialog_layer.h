@@ -27,7 +27,9 @@
 //
 // Every click or key test that means "this button was pressed" is
 // currentActivated; an opener's "a click, or its key while no dialog is
-// open" is currentTriggered.
+// open" is currentTriggered (both ui/click_tests.h, with the child lock's
+// guard: a button's row says whether the lock hides it or wants it held,
+// and makeClickButton and addDialogItem do what it says).
 #pragma once
 
 #include <cstddef>
@@ -35,12 +37,12 @@
 
 #include "base/input_bindings.h"
 #include "scene/action_track.h"
+#include "ui/click_tests.h"
 
 struct SceneObject;
 
 extern SceneObject* dialogRoot; // root of the page stack while the layer is open
 extern SceneObject* blockPlane; // the plane that blocks clicks behind the dialogs
-extern SceneObject* dialogTop;  // top page, dialogRoot, or none (no dialog open)
 extern bool closeRequested;     // the next closePageOnCancel fires by itself
 
 constexpr double DIALOG_DEPTH = -65.1; // page y of dialog art and buttons
@@ -50,16 +52,6 @@ constexpr const char* BUTTON_ARCHIVE = "buttons.pak";
 
 // Every variable above back to its start value (a new run in the same process).
 void resetDialogLayer();
-
-// The click test: the picker found currentObject and the left button went
-// down, or the focus ring acts on currentObject (ui/focus_ring.h).
-bool currentClicked();
-// currentObject pressed: clicked, or the `shortcut` action (Return's
-// ACTION_CHOOSE, Escape's ACTION_BACK) pressed for the top page
-// (ACTION_NONE: a click only).
-bool currentActivated(InputAction shortcut);
-// An opener pressed: clicked, or its action while no dialog is open.
-bool currentTriggered(InputAction action);
 
 // How an item of a dialog page behaves.
 enum class ItemKind : int32_t {
@@ -86,11 +78,12 @@ struct DialogItem {
     const char* model;
     double x, z;
     double xEdge = 0, zEdge = 0;
-    EffectFn acts[3] = {};   // endless, in this order, from the first frame, given `number`
+    EffectFn acts[3] = {};    // endless, in this order, from the first frame, given `number`
     EffectFn click = nullptr; // Button
     int32_t number = 0;       // its click's and its acts' `number`
     ItemMaker make = nullptr; // Toggle, Replaceable in a layout: adds it as things stand
     double scaleX = 1;        // Backdrop
+    ButtonGuard guard = ButtonGuard::None; // Button: how the child lock guards it
 };
 
 // A dialog: its archive, its background (the models of one object at the
@@ -107,7 +100,8 @@ struct DialogLayout {
 
 // Push a page (opening the layer if no dialog is open) and build it.
 void openDialog(const DialogLayout& layout);
-// One item onto `page`; `below` is the page under it (for cards).
+// One item onto `page`; `below` is the page under it (for cards).  None
+// when the child lock hides it.
 SceneObject* addDialogItem(SceneObject* page, const DialogItem& item, const char* archive,
                            double depth, SceneObject* below);
 // The item of `page` that Return presses, or none.
@@ -150,5 +144,8 @@ void buttonHoverAction();
 SceneObject* newModelObject(const char* archive, const char* model, double x, double y, double z,
                             bool pickable);
 // Make `object` a button whose click effect (given `number`) watches once it
-// has settled; it grows under the pointer.
-void makeClickButton(SceneObject* object, EffectFn click, int32_t number = 0);
+// has settled; it grows under the pointer.  Under the child lock a button
+// guarded HoldUnderLock gets its hold ring and acts only when held
+// (guardedClickAction); HiddenUnderLock is for its builder to leave out.
+void makeClickButton(SceneObject* object, EffectFn click, int32_t number = 0,
+                     ButtonGuard guard = ButtonGuard::None);

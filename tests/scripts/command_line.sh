@@ -56,9 +56,23 @@ expect_refused --language=xx
 expect_refused --language
 expect_refused picture.png
 expect_refused --help --bogus
+expect_refused --child-lock=yes
+expect_answer "Usage: meadow_mosaics " --child-lock --no-child-lock --help
 
 made=$(cd "$work" && find home data -mindepth 1)
 [[ -z $made ]] || fail "the options made: $made"
+
+# A config file's bad line: one line on standard error naming the file and
+# the line, and the game goes on (here to its missing display, status 1).
+mkdir -p "$work/config/meadow_mosaics"
+printf 'child-lock = yes\ncolour = blue\n' >"$work/config/meadow_mosaics/meadow_mosaics.conf"
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" XDG_DATA_HOME="$work/data" \
+    XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/none" SDL_VIDEODRIVER=x11 \
+    "$program" >"$work/out" 2>"$work/err" || status=$?
+[[ $status == 1 ]] || fail "a config file's bad line: status $status"
+grep -qx "meadow_mosaics: $work/config/meadow_mosaics/meadow_mosaics.conf:2: unknown name 'colour'; skipped" \
+    "$work/err" || fail "a config file's bad line is not named: $(cat "$work/err")"
 
 if ((failures > 0)); then
     echo "$failures failures" >&2

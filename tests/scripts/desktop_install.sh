@@ -55,6 +55,16 @@ path_line=$(entry_value Path)
 [[ $(entry_value Categories) == *Game\;* && $(entry_value Categories) == *KidsGame\;* ]] ||
     fail "Categories=$(entry_value Categories)"
 
+# The second entry starts the same program with the child lock, named in
+# every language the game speaks.
+grep -q '^Actions=child-lock;$' "$desktop" || fail "no child-lock action"
+action=$(sed -n '/^\[Desktop Action child-lock\]/,$p' "$desktop")
+grep -qx "Exec=$prefix/games/meadow_mosaics --child-lock" <<<"$action" || fail "the action's Exec"
+while read -r language; do
+    [[ -z $language || $language == \#* ]] && continue
+    grep -q "^Name\[$language\]=" <<<"$action" || fail "the action has no $language name"
+done <"$(dirname "$0")/../../po/LINGUAS"
+
 # Every archive the build wrote, byte for byte, in the entry's working folder.
 count=0
 for pak in "$game_dir"/*.pak; do

@@ -32,7 +32,7 @@ void expectRefused(const std::vector<std::string>& arguments) {
 TEST(CommandLine, NoOptionsPlaysInTheEnvironmentsLanguage) {
     CommandLine got = read({});
     EXPECT_TRUE(got.play);
-    EXPECT_EQ(got.language, "");
+    EXPECT_EQ(got.options.language, "");
     EXPECT_EQ(got.answer, "");
 }
 
@@ -64,17 +64,17 @@ TEST(CommandLine, LanguageChoosesEachOfTheTen) {
     for (const char* language : GAME_LANGUAGES) {
         CommandLine joined = read({std::string("--language=") + language});
         EXPECT_TRUE(joined.play) << language;
-        EXPECT_EQ(joined.language, language);
+        EXPECT_EQ(joined.options.language, language);
         CommandLine apart = read({"--language", language});
         EXPECT_TRUE(apart.play) << language;
-        EXPECT_EQ(apart.language, language);
+        EXPECT_EQ(apart.options.language, language);
     }
     // A locale's name gives its language, as from the environment.
-    EXPECT_EQ(read({"--language=pt"}).language, "pt_BR");
-    EXPECT_EQ(read({"--language=uk_UA.UTF-8"}).language, "uk");
-    EXPECT_EQ(read({"--lang=de"}).language, "de");
+    EXPECT_EQ(read({"--language=pt"}).options.language, "pt_BR");
+    EXPECT_EQ(read({"--language=uk_UA.UTF-8"}).options.language, "uk");
+    EXPECT_EQ(read({"--lang=de"}).options.language, "de");
     // The last one given counts.
-    EXPECT_EQ(read({"--language=de", "--language=fr"}).language, "fr");
+    EXPECT_EQ(read({"--language=de", "--language=fr"}).options.language, "fr");
 }
 
 TEST(CommandLine, UnknownLanguageIsRefusedWithTheList) {

@@ -7,7 +7,7 @@
 # kept under $MEADOW_BUILD_DIR/fuzz_artifacts/.
 #
 #   run_fuzzer.sh NAME BINARY RUNS      NAME: pak, model, settings, procedural, photo,
-#                                       catalogue
+#                                       catalogue, config
 set -Eeuo pipefail
 # A step that fails says which, rather than ending the script without a word.
 trap 'echo "run_fuzzer: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
@@ -130,6 +130,13 @@ make_catalogue_seeds() {
         'msgctxt "menu"' 'msgid "Yes"' \
         'msgstr "Ja"' 'msgid "a piece"' 'msgid_plural "%d pieces"' 'msgstr[0] "ein Teil"' \
         'msgstr[1] "%d Teile"' | msgfmt -o "$seeds/forms.mo" -
+}
+
+# Config files as a home or a school writes them, and a few broken lines.
+make_config_seeds() {
+    printf '# the school\nchild-lock = yes\nlanguage = de\n' >"$seeds/school"
+    printf 'no-child-lock=no\r\n\n  # x\nlanguage=pt_BR.UTF-8\n' >"$seeds/home"
+    printf 'child-lock\nhelp = yes\ncolour = red\nlanguage = \xed\xa0\x80\n' >"$seeds/bad"
 }
 
 mkdir -p "$build_dir/fuzz_corpus"
