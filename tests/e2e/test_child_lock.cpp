@@ -202,15 +202,15 @@ TEST_F(ChildLock, EscapeHeldOpensTheExitDialogItsRepeatsDoNot) {
     EXPECT_FALSE(worldRoot->dying);
 }
 
-TEST_F(ChildLock, TheMenuHidesItsWebLinksAndGuardsRestartAll) {
+TEST_F(ChildLock, TheMenuHidesItsWebLinkKeepsItsSetsAndGuardsRestartAll) {
     startLocked(true);
     ASSERT_TRUE(clickObject(buttonRunning(worldRoot, showMainMenu)));
     waitMs(700);
     SceneObject* menu = dialogTop;
     ASSERT_NE(menu, nullptr) << "the menu opens with a click";
     EXPECT_EQ(buttonRunning(menu, openHomePageClick), nullptr);
-    EXPECT_EQ(buttonRunning(menu, openProductPageClick), nullptr);
-    EXPECT_EQ(guarded(menu, openProductPageClick), nullptr);
+    EXPECT_EQ(guarded(menu, openHomePageClick), nullptr);
+    EXPECT_NE(buttonRunning(menu, openPictureSetClick), nullptr) << "the sets are play";
     EXPECT_NE(buttonRunning(menu, showAboutDialog), nullptr) << "the rest stays";
 
     SceneObject* restartAll = guarded(menu, showBreakAllDialog);

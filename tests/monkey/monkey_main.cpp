@@ -65,7 +65,7 @@ constexpr int ESCAPE_ONE_IN = 100; // of the key presses: a quit every few thous
 constexpr int GAME_FRAMES_BEFORE_EXIT = 1500; // a game's frames before its exits may be taken
 
 // The buttons that end the game.
-constexpr EffectFn EXIT_EFFECTS[] = {exitConfirmClick, openHomePageClick, openProductPageClick};
+constexpr EffectFn EXIT_EFFECTS[] = {exitConfirmClick, openHomePageClick};
 
 // What a frame does, in percent.
 constexpr int IDLE = 30, MOVE = 30, TARGET = 22, CLICK = 8; // the rest: a key
