@@ -461,6 +461,20 @@ void mushroom(cairo_t* cr, double x, double groundY, double size, Rgba cap) {
     }
 }
 
+// A swaying strand of seaweed from the sea floor, halfWidth wide at its foot.
+void seaweed(cairo_t* cr, double x, double groundY, double height, double sway, Rgba colour,
+             double halfWidth) {
+    double w = halfWidth;
+    cairo_move_to(cr, x - w, groundY);
+    cairo_curve_to(cr, x - w + sway, groundY - height * 0.35, x - w - sway, groundY - height * 0.7,
+                   x + sway * 0.5, groundY - height);
+    cairo_curve_to(cr, x + w - sway, groundY - height * 0.7, x + w + sway, groundY - height * 0.35,
+                   x + w, groundY);
+    cairo_close_path(cr);
+    fillGradientOutlined(cr, groundY - height, shade(colour, 0.3), groundY, shade(colour, -0.2),
+                         INK, THIN);
+}
+
 // ---- The pictures ----------------------------------------------------------------
 
 void drawPicture(int index, Canvas& canvas) {

@@ -106,6 +106,9 @@ void starPath(cairo_t* cr, double x, double y, double outer, double inner, int p
 void twinkle(cairo_t* cr, double x, double y, double size, Rgba colour);
 // A friendly fish facing left (mirror with facingRight).
 void fish(cairo_t* cr, double x, double y, double size, Rgba body, Rgba stripes, bool facingRight);
+// A swaying strand of seaweed (or kelp) standing on groundY, halfWidth wide at its foot.
+void seaweed(cairo_t* cr, double x, double groundY, double height, double sway, Rgba colour,
+             double halfWidth);
 // A round bubble with a shine.
 void bubble(cairo_t* cr, double x, double y, double radius);
 // A bee with stripes and wings.

@@ -8,20 +8,6 @@
 
 // ---- 2: under the sea -------------------------------------------------------------
 
-// A swaying strand of seaweed from the sea floor.
-static void seaweed(cairo_t* cr, double x, double groundY, double height, double sway,
-                    Rgba colour) {
-    double w = 0.22;
-    cairo_move_to(cr, x - w, groundY);
-    cairo_curve_to(cr, x - w + sway, groundY - height * 0.35, x - w - sway, groundY - height * 0.7,
-                   x + sway * 0.5, groundY - height);
-    cairo_curve_to(cr, x + w - sway, groundY - height * 0.7, x + w + sway, groundY - height * 0.35,
-                   x + w, groundY);
-    cairo_close_path(cr);
-    fillGradientOutlined(cr, groundY - height, shade(colour, 0.3), groundY, shade(colour, -0.2),
-                         INK, THIN);
-}
-
 // Branching coral.
 static void coral(cairo_t* cr, double x, double groundY, double size, Rgba colour) {
     const double branches[][4] = {{0, 0, 0, -1.0},
@@ -254,11 +240,11 @@ void drawSea(cairo_t* cr) {
         setColour(cr, rgb(0xc8a060, 0.6));
         cairo_fill(cr);
     }
-    seaweed(cr, 0.8, 10.2, 5.2, 0.5, rgb(0x4ac85a));
-    seaweed(cr, 1.6, 10.0, 3.6, -0.4, rgb(0x3ab86a));
-    seaweed(cr, 18.9, 9.9, 5.8, -0.5, rgb(0x4ac85a));
-    seaweed(cr, 18.1, 10.0, 3.4, 0.4, rgb(0x6ad84a));
-    seaweed(cr, 9.2, 9.8, 2.8, 0.3, rgb(0x3ab86a));
+    seaweed(cr, 0.8, 10.2, 5.2, 0.5, rgb(0x4ac85a), 0.22);
+    seaweed(cr, 1.6, 10.0, 3.6, -0.4, rgb(0x3ab86a), 0.22);
+    seaweed(cr, 18.9, 9.9, 5.8, -0.5, rgb(0x4ac85a), 0.22);
+    seaweed(cr, 18.1, 10.0, 3.4, 0.4, rgb(0x6ad84a), 0.22);
+    seaweed(cr, 9.2, 9.8, 2.8, 0.3, rgb(0x3ab86a), 0.22);
     coral(cr, 4.6, 10.4, 1.7, rgb(0xff7a9a));
     coral(cr, 15.6, 10.2, 1.5, rgb(0xffa64a));
     octopus(cr, 12.2, 10.4, 1.9);

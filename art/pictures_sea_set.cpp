@@ -60,19 +60,6 @@ static void waveRow(cairo_t* cr, double y, double height, Rgba colour) {
     fillGradientOutlined(cr, y - height, shade(colour, 0.25), 12.5, shade(colour, -0.3), INK, LINE);
 }
 
-// A swaying kelp frond.
-static void kelp(cairo_t* cr, double x, double groundY, double height, double sway, Rgba colour) {
-    double w = 0.26;
-    cairo_move_to(cr, x - w, groundY);
-    cairo_curve_to(cr, x - w + sway, groundY - height * 0.35, x - w - sway, groundY - height * 0.7,
-                   x + sway * 0.5, groundY - height);
-    cairo_curve_to(cr, x + w - sway, groundY - height * 0.7, x + w + sway, groundY - height * 0.35,
-                   x + w, groundY);
-    cairo_close_path(cr);
-    fillGradientOutlined(cr, groundY - height, shade(colour, 0.3), groundY, shade(colour, -0.2),
-                         INK, THIN);
-}
-
 // A five-armed starfish with a face.
 static void seaStar(cairo_t* cr, double x, double y, double size, Rgba colour, double turn) {
     starPath(cr, x, y, size, size * 0.5, 5, turn);
@@ -324,9 +311,9 @@ static void drawOctopusWreck(cairo_t* cr) {
     sunbeams(cr, 10, 0.18);
     seaFloor(cr, random, 9.6, rgb(0xe8d8a0), rgb(0xb8a068));
     wreck(cr, 4.4, 10.4, 7.4);
-    kelp(cr, 19.2, 10.2, 6.0, -0.5, rgb(0x4ac85a));
-    kelp(cr, 18.4, 10.2, 4.0, 0.4, rgb(0x6ad84a));
-    kelp(cr, 8.8, 10.0, 3.0, 0.3, rgb(0x3ab86a));
+    seaweed(cr, 19.2, 10.2, 6.0, -0.5, rgb(0x4ac85a), 0.26);
+    seaweed(cr, 18.4, 10.2, 4.0, 0.4, rgb(0x6ad84a), 0.26);
+    seaweed(cr, 8.8, 10.0, 3.0, 0.3, rgb(0x3ab86a), 0.26);
     treasureChest(cr, 16.2, 11.6, 2.6);
     anchor(cr, 1.2, 11.8, 2.6);
     waveOctopus(cr, 11.8, 5.8, 5.0, rgb(0xff8a4a));
@@ -549,8 +536,8 @@ static void drawCrabRock(cairo_t* cr) {
     spiralShell(cr, 15.2, 11.4, 0.45, rgb(0xfff0c0));
     seaStar(cr, 18.6, 11.2, 0.65, rgb(0xff6a8a), -0.3);
     spiralShell(cr, 1.2, 12.0, 0.35, rgb(0xc8a0ff));
-    kelp(cr, 14.8, 9.6, 1.6, 0.3, rgb(0x4ac85a));
-    kelp(cr, 19.4, 9.6, 2.0, -0.3, rgb(0x6ad84a));
+    seaweed(cr, 14.8, 9.6, 1.6, 0.3, rgb(0x4ac85a), 0.26);
+    seaweed(cr, 19.4, 9.6, 2.0, -0.3, rgb(0x6ad84a), 0.26);
 }
 
 // ---- The lighthouse and the boat ----------------------------------------------
@@ -745,8 +732,8 @@ static void drawSeahorseGarden(cairo_t* cr) {
     seaFloor(cr, random, 10.4, rgb(0xfff4c8), rgb(0xe8d098));
     const Rgba greens[] = {rgb(0x3ab86a), rgb(0x4ac85a), rgb(0x6ad84a)};
     for (int i = 0; i < 9; i++)
-        kelp(cr, 0.6 + i * 2.35, 10.6, random.range(5.0, 8.5), random.range(-0.6, 0.6),
-             greens[i % 3]);
+        seaweed(cr, 0.6 + i * 2.35, 10.6, random.range(5.0, 8.5), random.range(-0.6, 0.6),
+                greens[i % 3], 0.26);
     seaFlower(cr, 3.2, 11.4, 2.6, rgb(0xff8fc7));
     seaFlower(cr, 8.6, 11.6, 1.8, rgb(0xffd84a));
     seaFlower(cr, 12.6, 11.6, 2.2, rgb(0xb48cff));
@@ -927,9 +914,9 @@ static void drawSubmarine(cairo_t* cr) {
     sunbeams(cr, 9, 0.14);
     dotScatter(cr, random, 60, 0, 0, 20, 12, 0.03, 0.07, rgb(0xc8e8ff, 0.5));
     seaFloor(cr, random, 10.8, rgb(0x8a7ab0), rgb(0x5a4a88));
-    kelp(cr, 1.0, 11.0, 4.0, 0.4, rgb(0x3ab89a));
-    kelp(cr, 1.8, 11.0, 2.8, -0.3, rgb(0x4ac8aa));
-    kelp(cr, 18.8, 11.0, 4.6, -0.4, rgb(0x3ab89a));
+    seaweed(cr, 1.0, 11.0, 4.0, 0.4, rgb(0x3ab89a), 0.26);
+    seaweed(cr, 1.8, 11.0, 2.8, -0.3, rgb(0x4ac8aa), 0.26);
+    seaweed(cr, 18.8, 11.0, 4.6, -0.4, rgb(0x3ab89a), 0.26);
     brainCoral(cr, 6.4, 11.4, 1.0, rgb(0xff8ab8));
     brainCoral(cr, 14.4, 11.3, 1.2, rgb(0xffa64a));
     seaStar(cr, 10.4, 11.5, 0.5, rgb(0xffd84a), 0.1);
