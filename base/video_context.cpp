@@ -100,6 +100,13 @@ SDL_Surface* setVideoMode(int width, int height, int bitsPerPixel, Uint32 flags)
     return surface;
 }
 
+// The video subsystem shut and opened again, for a mode request after one
+// that failed or must be thrown away.
+void restartVideo() {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_InitSubSystem(SDL_INIT_VIDEO);
+}
+
 } // namespace
 
 bool isSoftwareRenderer(const char* renderer) {
@@ -166,14 +173,13 @@ void VideoContext::setMode() {
     if (!retry) {
         setGlAttributes(true);
         screenSurface = setVideoMode(width, height, 32, flags);
-        retry = screenSurface == nullptr;
-    }
-    if (!retry && wantsPlainRetry()) {
-        // The old multisampled context would survive a second mode set;
-        // only a fresh video subsystem gives a plain one.
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        SDL_InitSubSystem(SDL_INIT_VIDEO);
-        retry = true;
+        // No multisampled visual (some X servers have none), or a software
+        // rasteriser behind it: the next request needs a fresh video
+        // subsystem, since after a failed mode set the compatibility layer
+        // finds no visual at all, and an old multisampled context would
+        // survive a second mode set.
+        retry = screenSurface == nullptr || wantsPlainRetry();
+        if (retry) restartVideo();
     }
     if (retry) {
         setGlAttributes(false);
@@ -182,6 +188,7 @@ void VideoContext::setMode() {
     if (retry && !screenSurface) {
         // A display of another depth (16 bits: many VNC servers) has no
         // visual with 8 bits a colour: take what it offers, at its own depth.
+        restartVideo();
         setGlAttributes(false, OFFERED_COLOUR_BITS, OFFERED_DEPTH_BITS);
         screenSurface = setVideoMode(width, height, 0, flags);
         if (!screenSurface) {

@@ -16,6 +16,9 @@ struct DISABLED_MultisamplePicking : testing::Test {
 
     void SetUp() override {
         ensureVideo();
+        // Some X servers (Debian 13's Xvfb) offer no multisampled visual to
+        // a window drawn straight to: the game then plays on a plain one.
+        if (!theVideo->multisampled) GTEST_SKIP() << "this X server has no multisampled visual";
         resetEngine();
         resetInput();
     }
