@@ -114,7 +114,7 @@ for size in 48 64 128 256; do
     png=$root/share/icons/hicolor/${size}x${size}/apps/$app_id.png
     [[ -f $png ]] || fail "no ${size}px icon"
     got=$(identify -format '%wx%h %[channels]' "$png")
-    [[ $got == "${size}x${size} srgba" ]] || fail "${size}px icon is $got"
+    [[ $got == "${size}x${size} srgba"* ]] || fail "${size}px icon is $got"
 done
 svg=$root/share/icons/hicolor/scalable/apps/$app_id.svg
 [[ -f $svg ]] || fail "no scalable icon"
