@@ -16,6 +16,7 @@
 
 #include "resources/model_format.h"
 #include "resources/pak_archive.h"
+#include "tests/art/written_archives.h"
 
 namespace {
 
@@ -39,25 +40,6 @@ struct Picture {
     bool png = false;
     int width = 0, height = 0, bitDepth = 0, colourType = 0;
 };
-
-std::string gameDir() {
-    const char* dir = std::getenv("MEADOW_GAME_DIR");
-    return dir ? dir : ".";
-}
-
-// Archives stay open for the whole test run.
-PakArchive& archive(const std::string& name) {
-    static std::map<std::string, std::unique_ptr<PakArchive>> open;
-    auto& slot = open[name];
-    if (!slot) slot = std::make_unique<PakArchive>(gameDir() + "/" + name);
-    return *slot;
-}
-
-double readDouble(const uint8_t* p) {
-    double d;
-    std::memcpy(&d, p, sizeof d);
-    return d;
-}
 
 Model readModel(const std::string& pakName, const std::string& entry) {
     Model model;

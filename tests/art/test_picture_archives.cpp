@@ -20,6 +20,7 @@
 #include "puzzle/puzzle_board.h"
 #include "resources/model_format.h"
 #include "resources/pak_archive.h"
+#include "tests/art/written_archives.h"
 
 namespace {
 
@@ -34,27 +35,6 @@ struct LoadedMesh {
     MeshMaterial material;
     std::vector<Vertex> vertices; // 3 per triangle
 };
-
-std::string gameDir() {
-    const char* dir = std::getenv("MEADOW_GAME_DIR");
-    return dir ? dir : "";
-}
-
-// Archives stay open for the whole test run: they are read many times.
-PakArchive& archive(const std::string& file) {
-    static std::map<std::string, std::unique_ptr<PakArchive>> open;
-    auto found = open.find(file);
-    if (found != open.end()) return *found->second;
-    PakArchive* pak = new PakArchive(gameDir() + "/" + file);
-    open[file].reset(pak);
-    return *pak;
-}
-
-double readDouble(const uint8_t* at) {
-    double d;
-    std::memcpy(&d, at, 8);
-    return d;
-}
 
 // Parse a model entry; false (with a test failure) when it does not fit its entry exactly.
 bool loadModel(const std::string& file, const std::string& entry, std::vector<LoadedMesh>& out) {

@@ -16,6 +16,7 @@
 #include "base/settings.h"
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
+#include "tests/art/written_archives.h"
 
 namespace {
 
@@ -47,11 +48,6 @@ struct Decoded {
     SDL_AudioSpec format{};      // its rate, sample type and channels
     std::vector<int16_t> frames; // interleaved left/right samples
 };
-
-std::string gameDir() {
-    const char* dir = std::getenv("MEADOW_GAME_DIR");
-    return dir ? dir : ".";
-}
 
 // Decodes one archive entry with SDL, as the mixer does.
 Decoded decodeEntry(const std::string& pakName, const std::string& entry) {

@@ -122,6 +122,9 @@ struct Shot {
     std::vector<uint8_t> rgb;
     double luma(int x, int y) const; // y from the bottom, clamped to the screen
 };
+// How far apart in luma (steps of 255) a piece's outline, or the focus
+// ring, and what lies around it must be to stand out clearly.
+constexpr double CLEAR_CONTRAST = 60;
 // A whole frame drawn and shown, then read back: the software rasteriser
 // keeps the back buffer's pixels across the swap (the game's partial
 // redraw relies on it); only the pixel under the pointer is touched after.

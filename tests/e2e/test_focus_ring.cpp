@@ -331,7 +331,6 @@ TEST(FocusRing, PadMovesTheRingLiftsAPieceAndLeaves) {
 
 namespace {
 
-constexpr double CLEAR_CONTRAST = 60;      // luma steps (of 255), as the pieces' outlines
 constexpr double BREATH_SETTLED_MS = 2000; // the ring rests again after a move
 
 // Across the ring's band at points along its straight sides: at each, the

@@ -66,7 +66,7 @@ bool ringOnTile(int set) {
     return tile && theFocusRing.target == tile;
 }
 
-void padButton(Uint8 button) {
+void pressPadButton(Uint8 button) {
     SDL_Event event = {};
     event.type = SDL_JOYBUTTONDOWN;
     event.jbutton.type = SDL_JOYBUTTONDOWN;
@@ -100,7 +100,7 @@ void expectShown(int picture) {
 }
 
 // An arrow key, and the board of the picture it leads to standing.
-void walk(SDLKey key) {
+void walkOnto(SDLKey key) {
     pressKey(key);
     ASSERT_TRUE(waitForPictureImages());
     ASSERT_TRUE(boardStill());
@@ -131,9 +131,9 @@ TEST(PictureSets, TilesOpenTheirSetAndTheArrowsWalkFromSetToSet) {
     EXPECT_GE(playCount("button.wav"), 1);
     expectShown(firstOf(FARM));
     ASSERT_EQ(theBoard.object->children.size(), 1u + 2u * 6u); // tray, six pieces and places
-    walk(SDLK_LEFT);                                           // back into the ten
+    walkOnto(SDLK_LEFT);                                           // back into the ten
     EXPECT_EQ(thePuzzle.currentPicture, PICTURE_TOTAL - 1);
-    walk(SDLK_RIGHT);
+    walkOnto(SDLK_RIGHT);
     EXPECT_EQ(thePuzzle.currentPicture, firstOf(FARM));
 
     // The sea tile by Return on the ring: its first unfinished picture.
@@ -143,21 +143,21 @@ TEST(PictureSets, TilesOpenTheirSetAndTheArrowsWalkFromSetToSet) {
     pressKey(SDLK_RETURN);
     EXPECT_GE(playCount("button.wav"), 1);
     expectShown(firstOf(SEA) + 1);
-    walk(SDLK_LEFT); // the finished one
+    walkOnto(SDLK_LEFT); // the finished one
     EXPECT_EQ(thePuzzle.currentPicture, firstOf(SEA));
     EXPECT_TRUE(theBoard.object->hasModel);
-    walk(SDLK_LEFT); // over into the farm set's last
+    walkOnto(SDLK_LEFT); // over into the farm set's last
     EXPECT_EQ(thePuzzle.currentPicture, firstOf(SEA) - 1);
 
     // The space tile by the pad's A: its last picture, then on to the photo and round.
     openMenu();
     ASSERT_TRUE(ringOnTile(SPACE));
-    padButton(PAD_A);
+    pressPadButton(PAD_A);
     expectShown(firstOf(SPACE) + SET_SIZE - 1);
-    walk(SDLK_RIGHT);
+    walkOnto(SDLK_RIGHT);
     EXPECT_EQ(thePuzzle.currentPicture, FIRST_PHOTO_PICTURE);
     EXPECT_EQ(thePhotoLibrary.offered, photos + "a.png");
-    walk(SDLK_RIGHT);
+    walkOnto(SDLK_RIGHT);
     EXPECT_EQ(thePuzzle.currentPicture, 0);
     EXPECT_EQ(thePakLibrary.standInCount(), 0); // the made pictures' textures are given back
     EXPECT_FALSE(worldRoot->dying);

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int WALLS_MESH = 1;         // a piece's side walls run along its outline
-constexpr double CLEAR_CONTRAST = 60; // luma steps (of 255) an outline must differ by
 constexpr double OUT_OF_SIGHT = -500; // behind the camera's far plane
 
 // A piece's outline on the window (GL pixels), from its walls' top edge

@@ -13,18 +13,9 @@
 #include "audio/audio_mixer.h"
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
+#include "tests/support/test_files.h"
 
 namespace {
-
-void putU32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; i++)
-        out.push_back((uint8_t)(v >> (8 * i)));
-}
-
-void putU16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back((uint8_t)v);
-    out.push_back((uint8_t)(v >> 8));
-}
 
 // A PCM WAV file of `frames` frames, every sample byte `sample`.
 std::vector<uint8_t> makeWav(uint32_t rate, uint16_t channels, uint16_t bits, uint32_t frames,

@@ -12,18 +12,9 @@
 
 #include "audio/audio_mixer.h"
 #include "resources/pak_library.h"
+#include "tests/support/test_files.h"
 
 namespace {
-
-void putU32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; i++)
-        out.push_back((uint8_t)(v >> (8 * i)));
-}
-
-void putU16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back((uint8_t)v);
-    out.push_back((uint8_t)(v >> 8));
-}
 
 void putTag(std::vector<uint8_t>& out, const char* tag) {
     out.insert(out.end(), tag, tag + 4);

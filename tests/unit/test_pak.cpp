@@ -13,28 +13,9 @@
 
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
+#include "tests/support/test_files.h"
 
 namespace {
-
-// A fresh folder under /tmp for one test (path ends in '/'), removed with
-// everything in it when the test ends.
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char pattern[] = "/tmp/meadow_pak_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        EXPECT_NE(made, nullptr);
-        path = std::string(made ? made : "/tmp/meadow_pak_failed") + "/";
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-};
-
-void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
 
 std::string entryText(const PakArchive& archive, const std::string& name) {
     EntryBytes e = archive.entryData(name);

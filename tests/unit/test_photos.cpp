@@ -27,6 +27,7 @@
 #include "resources/photo_library.h"
 #include "resources/photo_prefetch.h"
 #include "resources/photo_probe.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -250,23 +251,6 @@ void expectAlike(const RgbaImage& a, const RgbaImage& b, int most, double mean) 
     EXPECT_LE(worst, most);
     EXPECT_LE(sum / a.pixels.size(), mean);
 }
-
-void writeFile(const std::string& path, const Bytes& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_TRUE(f) << path;
-    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
-
-// A fresh folder under /tmp, removed with everything in it at the end.
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char name[] = "/tmp/meadow_photos_XXXXXX";
-        path = std::string(mkdtemp(name)) + "/";
-    }
-    ~TempFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
-};
 
 } // namespace
 
@@ -589,14 +573,14 @@ TEST(PhotoFolder, OffersImagesInByteOrderAndSkipsTheRestWithOneLineEach) {
     TempFolder folder;
     const std::string& d = folder.path;
     Bytes png = pngHeader(800, 600);
-    writeFile(d + "b photo.png", png);                              // a space
-    writeFile(d + "a\nnewline.png", png);                           // a newline
-    writeFile(d + "c\xff\xfe.png", png);                            // not UTF-8
-    writeFile(d + "d.jpg", jpegFront(6, false, 70000, 4000, 3000)); // size behind 64 KB
-    writeFile(d + "e.png", {'n', 'o', 'p', 'e'});                   // not an image
-    writeFile(d + "f.png", {});                                     // empty
-    writeFile(d + "g.png", pngHeader(20000, 20000));
-    writeFile(d + ".hidden.png", png);
+    writeBytes(d + "b photo.png", png);                              // a space
+    writeBytes(d + "a\nnewline.png", png);                           // a newline
+    writeBytes(d + "c\xff\xfe.png", png);                            // not UTF-8
+    writeBytes(d + "d.jpg", jpegFront(6, false, 70000, 4000, 3000)); // size behind 64 KB
+    writeBytes(d + "e.png", {'n', 'o', 'p', 'e'});                   // not an image
+    writeBytes(d + "f.png", {});                                     // empty
+    writeBytes(d + "g.png", pngHeader(20000, 20000));
+    writeBytes(d + ".hidden.png", png);
     ASSERT_EQ(symlink("h.png", (d + "h.png").c_str()), 0);    // loops
     ASSERT_EQ(symlink("gone.png", (d + "i.png").c_str()), 0); // leads nowhere
     ASSERT_EQ(mkfifo((d + "j.png").c_str(), 0600), 0);        // would block a reader
@@ -682,7 +666,7 @@ TEST(PhotoProgressFile, SavesAtomicallyBesideTheSettingsAndClears) {
     loadPhotoProgress(folder.path);
     EXPECT_TRUE(thePhotoProgress.names.empty());
 
-    writeFile(photoProgressPath, {1, 0, 0});
+    writeBytes(photoProgressPath, {1, 0, 0});
     loadPhotoProgress(folder.path); // damaged: nothing finished, no crash
     EXPECT_TRUE(thePhotoProgress.names.empty());
     loadPhotoProgress("");
@@ -693,8 +677,8 @@ TEST(PhotoPrefetch, MakesNeighboursOnTheWorkerAndHandsThemOver) {
     TempFolder folder;
     Bytes bmp = bmpBytes(quadrants(60, 36));
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
-        writeFile(folder.path + name, bmp);
-    writeFile(folder.path + "bad.bmp", Bytes(bmp.begin(), bmp.begin() + 60));
+        writeBytes(folder.path + name, bmp);
+    writeBytes(folder.path + "bad.bmp", Bytes(bmp.begin(), bmp.begin() + 60));
     int before = thePhotoPrefetch.madeCount;
     prefetchPhotos({folder.path + "a.bmp", folder.path + "b.bmp", folder.path + "bad.bmp"});
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);

@@ -20,21 +20,9 @@
 #include <vector>
 
 #include "base/platform.h"
+#include "tests/support/test_files.h"
 
 namespace {
-
-// A fresh folder under /tmp for one test (path ends in '/'), removed with
-// everything in it when the test ends.
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char pattern[] = "/tmp/meadow_platform_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        EXPECT_NE(made, nullptr);
-        path = std::string(made ? made : "/tmp/meadow_platform_failed") + "/";
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-};
 
 // Sets environment variables for one test and puts the old values back.
 struct EnvironmentGuard {

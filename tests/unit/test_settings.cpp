@@ -19,6 +19,7 @@
 
 #include "base/settings.h"
 #include "resources/pak_archive.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -67,19 +68,6 @@ Settings readBoth(const std::vector<uint8_t>& bytes, bool* valid = nullptr) {
     EXPECT_EQ(a.str(), b.str());
     return fromBytes;
 }
-
-// A fresh folder under /tmp for one test (path ends in '/'), removed with
-// everything in it when the test ends.
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char pattern[] = "/tmp/meadow_settings_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        EXPECT_NE(made, nullptr);
-        path = std::string(made ? made : "/tmp/meadow_settings_failed") + "/";
-    }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-};
 
 void restoreXdg(const std::string& saved) {
     if (saved.empty()) {
