@@ -29,7 +29,7 @@ source "$here/../support/game_process.sh"
 # A frame takes a good part of a second under memcheck, and a slow frame
 # shows one still screen for as long: the screen has settled (the pieces
 # have landed) only when it stays the same for several seconds.
-SETTLED_LOOKS=60
+SETTLED_MS=10000
 DEADLINE=300 # seconds for any one step under memcheck on a loaded machine
 export LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=softpipe
 export XDG_DATA_HOME=$work/data

@@ -11,14 +11,17 @@
 #   start_in DIR COMMAND...         any other command in DIR; sets `pid`
 #   await_window SECONDS            the game's window is mapped
 #   await_first_frame SECONDS       the screen is no longer black
-#   await_settled SECONDS           the screen stopped changing
+#   await_settled SECONDS           the screen stopped changing (for SETTLED_MS)
 #   press KEY SECONDS               press KEY, wait until the screen changes and settles
 #   await_end SECONDS               the game ended; sets `end_status`
 #                                   (128+N for signal N, "running" if it had to be killed)
 
 POLL=0.1              # seconds between two looks at a condition
-SETTLED_LOOKS=4       # equal screens in a row that make a settled one
+SETTLED_MS=1200       # how long the screen stays the same to count as settled
 WINDOW_NAME=meadow_mosaics
+# The build's quick look at the screen (tests/support/screen_print.cpp);
+# without it, a capture with ImageMagick, a few hundred milliseconds a look.
+SCREEN_PRINT=${MEADOW_SCREEN_PRINT:-}
 
 started_pids=()
 
@@ -73,12 +76,20 @@ await_window() {
 
 # A fingerprint of everything the screen shows.
 screen_print() {
-    import -silent -window root rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+    if [[ -n $SCREEN_PRINT ]]; then
+        "$SCREEN_PRINT"
+    else
+        import -silent -window root rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+    fi
 }
 
 # The fingerprint of a wholly black screen of this size.
 black_print=
 black_screen_print() {
+    if [[ -n $SCREEN_PRINT ]]; then
+        echo black
+        return
+    fi
     if [[ -z $black_print ]]; then
         local size
         size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
@@ -100,17 +111,22 @@ await_first_frame() {
     return 1
 }
 
+# Milliseconds on the wall clock.
+now_ms() {
+    local micro=${EPOCHREALTIME/[.,]/}
+    echo $((micro / 1000))
+}
+
 await_settled() {
-    local deadline=$((SECONDS + $1)) last= now same=0
+    local deadline=$((SECONDS + $1)) last= now since=0
     while ((SECONDS < deadline)); do
         game_running || return 1
         now=$(screen_print)
-        if [[ $now == "$last" ]]; then
-            same=$((same + 1))
-            ((same + 1 >= SETTLED_LOOKS)) && return 0
-        else
-            same=0
+        if [[ $now != "$last" ]]; then
             last=$now
+            since=$(now_ms)
+        elif (($(now_ms) - since >= SETTLED_MS)); then
+            return 0
         fi
         sleep "$POLL"
     done

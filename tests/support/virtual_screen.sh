@@ -50,6 +50,10 @@ export DISPLAY=:$number
 export SDL_VIDEODRIVER=x11
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 unset WAYLAND_DISPLAY
+# Mesa's software rasteriser draws in the program's own thread: tests run
+# side by side on every core already, and a virtual screen's frames are too
+# small to gain from threads of their own (they cost more to hand over).
+export LP_NUM_THREADS=${LP_NUM_THREADS:-0}
 
 # In the background, so a signal to this script is handled at once.
 setpriv --pdeathsig TERM "$@" &
