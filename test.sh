@@ -17,9 +17,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEADOW_WERROR=ON >/dev/n
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
     -DMEADOW_WERROR=ON -DMEADOW_SANITIZE=ON -DMEADOW_BUILD_ART=OFF >/dev/null
 
-# The sanitized tree builds one job at a time beside the normal one: the
-# normal build's long single-threaded steps (drawing the art, linking) leave
-# a core free for it.  Its output is shown only if it fails.
+# The sanitized tree builds one job at a time beside the normal one, whose
+# long single-threaded steps (drawing the art, linking) leave a core free
+# for it.  Its output is shown only if it fails.
 sanitized_build_log=build-asan/build.log
 # Each background run leads a process group of its own, so every exit path
 # stops it with all it started.
@@ -28,11 +28,20 @@ setsid -w cmake --build build-asan -j1 --target unit_tests fuzz_tests monkey_tes
 sanitized_build=$!
 background=$sanitized_build
 trap 'kill -- -"$background" 2>/dev/null || true' EXIT
-cmake --build build -j"$jobs"
+
+# The art first: the sanitized tests (the monkey plays minutes with it) then
+# start while the normal tree's tests and tools are still being built.
+cmake --build build -j"$jobs" --target art_archives
 if ! wait "$sanitized_build"; then
     cat "$sanitized_build_log"
     exit 1
 fi
+# The sanitized run's report follows the normal one's.
+sanitized_log=build-asan/ctest.log
+(cd build-asan && exec setsid -w ctest --output-on-failure -R "^(unit|fuzz|monkey)$") >"$sanitized_log" 2>&1 &
+sanitized=$!
+background=$sanitized
+cmake --build build -j"$jobs"
 
 # The slowest tests of a tree's last ctest run, from ctest's own log.
 slowest() {
@@ -42,14 +51,10 @@ slowest() {
 }
 
 # Both trees' tests at once: none shares a screen or a file with another.
-# The sanitized run's report follows the normal one's.
-sanitized_log=build-asan/ctest.log
-(cd build-asan && exec setsid -w ctest --output-on-failure -R "^(unit|fuzz|monkey)$") >"$sanitized_log" 2>&1 &
-sanitized=$!
-background=$sanitized
-
+# One test more than there are cores: the scripts that drive the real
+# program spend much of their time waiting for its screen.
 status=0
-(cd build && ctest --output-on-failure -j"$jobs") || status=1
+(cd build && ctest --output-on-failure -j"$((jobs + 1))") || status=1
 wait "$sanitized" || status=1
 cat "$sanitized_log"
 echo "Slowest tests (wall-clock seconds, run side by side):"

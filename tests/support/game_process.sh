@@ -111,21 +111,16 @@ await_first_frame() {
     return 1
 }
 
-# Milliseconds on the wall clock.
-now_ms() {
-    local micro=${EPOCHREALTIME/[.,]/}
-    echo $((micro / 1000))
-}
-
 await_settled() {
-    local deadline=$((SECONDS + $1)) last= now since=0
+    local deadline=$((SECONDS + $1)) last= now since=0 micro
     while ((SECONDS < deadline)); do
         game_running || return 1
         now=$(screen_print)
+        micro=${EPOCHREALTIME/[.,]/} # the wall clock in microseconds
         if [[ $now != "$last" ]]; then
             last=$now
-            since=$(now_ms)
-        elif (($(now_ms) - since >= SETTLED_MS)); then
+            since=$micro
+        elif (((micro - since) / 1000 >= SETTLED_MS)); then
             return 0
         fi
         sleep "$POLL"
