@@ -16,7 +16,7 @@
 #   await_end SECONDS               the game ended; sets `end_status`
 #                                   (128+N for signal N, "running" if it had to be killed)
 
-POLL=0.1              # seconds between two looks at a condition
+POLL=0.2              # seconds between two looks at a condition
 SETTLED_MS=1200       # how long the screen stays the same to count as settled
 WINDOW_NAME=meadow_mosaics
 # The build's quick look at the screen (tests/support/screen_print.cpp);
