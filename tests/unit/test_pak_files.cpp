@@ -13,27 +13,12 @@
 
 #include "resources/pak_archive.h"
 #include "resources/pak_library.h"
-
-namespace {
-
-// A fresh folder under /tmp for one test (path ends in '/').
-struct ScratchFolder {
-    std::string path;
-    ScratchFolder() {
-        char pattern[] = "/tmp/meadow_pakfiles_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        EXPECT_NE(made, nullptr);
-        path = std::string(made ? made : "/tmp/meadow_pakfiles_failed") + "/";
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-};
-
-} // namespace
+#include "tests/support/test_files.h"
 
 TEST(PakFiles, AFolderInAnArchivesPlaceIsUnreadableNotACrash) {
     // A folder opens for reading and reports a size of LONG_MAX: reading
     // that much once ended the game with an allocation failure (a signal).
-    ScratchFolder scratch;
+    TempFolder scratch;
     std::string folder = scratch.path + "buttons.pak";
     ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
     PakArchive archive(folder);
@@ -45,7 +30,7 @@ TEST(PakFiles, AFolderInAnArchivesPlaceIsUnreadableNotACrash) {
 }
 
 TEST(PakFiles, AFolderInAnArchivesPlaceEndsTheGameWithStatusOne) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     ASSERT_EQ(mkdir((scratch.path + "interface_my.pak").c_str(), 0755), 0);
     EXPECT_EXIT(
         {
@@ -60,7 +45,7 @@ TEST(PakFiles, AFolderInAnArchivesPlaceEndsTheGameWithStatusOne) {
 // ending the game: a damaged or missing archive is null and not kept, so
 // the open that needs it later still reports it.
 TEST(PakFiles, AnArchiveOpenedIfUsableIsNullWhenDamagedAndCountedWhenWhole) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     ASSERT_EQ(mkdir((scratch.path + "puzzle_v21.pak").c_str(), 0755), 0);
     PakArchive whole;
     ASSERT_TRUE(whole.addEntry("a.bin", "abc", 3));
@@ -79,7 +64,7 @@ TEST(PakFiles, AnArchiveOpenedIfUsableIsNullWhenDamagedAndCountedWhenWhole) {
 }
 
 TEST(PakFiles, EntriesReadFromDiskMatchTheBuilderAndStayPutWhileOpen) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     PakArchive built;
     std::vector<uint8_t> big(300000);
     for (size_t i = 0; i < big.size(); ++i)
@@ -105,7 +90,7 @@ TEST(PakFiles, EntriesReadFromDiskMatchTheBuilderAndStayPutWhileOpen) {
 }
 
 TEST(PakFiles, AnEmptyFileIsNotAnArchive) {
-    ScratchFolder scratch;
+    TempFolder scratch;
     std::FILE* file = std::fopen((scratch.path + "empty.pak").c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fclose(file);

@@ -13,19 +13,12 @@
 #include <string>
 
 #include "base/platform.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
 // A fresh folder under /tmp standing in for /dev (path ends in '/').
-struct DeviceFolder {
-    std::string path;
-    DeviceFolder() {
-        char pattern[] = "/tmp/meadow_dev_XXXXXX";
-        const char* made = mkdtemp(pattern);
-        EXPECT_NE(made, nullptr);
-        path = std::string(made ? made : "/tmp/meadow_dev_failed") + "/";
-    }
-    ~DeviceFolder() { std::filesystem::remove_all(path); }
+struct DeviceFolder : TempFolder {
     void add(const std::string& name) { std::ofstream(path + name).put('\0'); }
 };
 
