@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
 constexpr int CHANNELS = 2;
 constexpr int BYTES_PER_SAMPLE = 2;
 constexpr uint32_t WAV_HEADER_BYTES = 44;
@@ -36,6 +35,7 @@ int16_t toS16(float v) {
 
 // Rising half of a raised cosine: 0 at i = 0, nearly 1 at i = n - 1.
 float riseGain(size_t i, size_t n) {
+    constexpr double PI = 3.14159265358979323846;
     return (float)(0.5 - 0.5 * std::cos(PI * (double)i / (double)n));
 }
 

@@ -56,8 +56,7 @@ static void arrowNext(cairo_t* cr) {
     iconArrow(cr, 0.04, 0.02, ARROW_R * 1.45, ArrowWay::Right, ARROW_LINE);
 }
 
-// Dialog-sized buttons: units at 34.9 from the eye.
-constexpr double DIALOG_LINE = 0.075;
+// Dialog-sized buttons: units at 34.9 from the eye, drawn with DIALOG_LINE.
 
 static void closeMenu(cairo_t* cr) {
     paintRoundButton(cr, 0, 0, 0.98, RED_BUTTON, DIALOG_LINE);

@@ -17,15 +17,12 @@
 #include "art/ui_paint.h"
 #include "art/ui_sheet.h"
 
-constexpr double LINE = 0.075;
-constexpr double BACK_DEPTH = -64.9;
-
 // ---- Shared bits -----------------------------------------------------------------
 
 // A round number badge.
 static void badge(cairo_t* cr, const char* digit, double cx, double cy, double r) {
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    fillGradientOutlined(cr, cy - r, rgb(0xff9ccd), cy + r, rgb(0xe05a9c), INK, LINE);
+    fillGradientOutlined(cr, cy - r, rgb(0xff9ccd), cy + r, rgb(0xe05a9c), INK, DIALOG_LINE);
     paintButtonLabel(cr, digit, r * 1.45, cx, cy - r * 0.05, r * 1.6, r * 1.6);
 }
 
@@ -49,7 +46,7 @@ static void dashedArrow(cairo_t* cr, double x0, double y0, double x1, double y1,
     cairo_line_to(cr, x1 - ax * 0.4 - ay * 0.35, y1 - ay * 0.4 + ax * 0.35);
     cairo_line_to(cr, x1 - ax * 0.4 + ay * 0.35, y1 - ay * 0.4 - ax * 0.35);
     cairo_close_path(cr);
-    fillOutlined(cr, rgb(0xe05a9c), INK, LINE * 0.6);
+    fillOutlined(cr, rgb(0xe05a9c), INK, DIALOG_LINE * 0.6);
 }
 
 // The board picture of the help art: a meadow cut 5 x 3.
@@ -67,11 +64,11 @@ static void boardPiece(cairo_t* cr, double bx, double by, double bw, double bh, 
     piecePath(cr, bx + c * cw, by + r * ch, cw, ch, sides);
     cairo_save(cr);
     cairo_clip(cr);
-    drawMeadowPicture(cr, bx, by, bw, bh, LINE);
+    drawMeadowPicture(cr, bx, by, bw, bh, DIALOG_LINE);
     cairo_restore(cr);
     piecePath(cr, bx + c * cw, by + r * ch, cw, ch, sides);
     setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
+    cairo_set_line_width(cr, DIALOG_LINE);
     cairo_stroke(cr);
     cairo_restore(cr);
 }
@@ -83,19 +80,19 @@ static void boardHole(cairo_t* cr, double bx, double by, double bw, double bh, i
     int sides[4];
     seamSides(c, r, BOARD_COLS, BOARD_ROWS, sides);
     piecePath(cr, bx + c * cw, by + r * ch, cw, ch, sides);
-    fillOutlined(cr, colour, INK, LINE);
+    fillOutlined(cr, colour, INK, DIALOG_LINE);
 }
 
 // ---- "help": the how-to-play card --------------------------------------------------
 
 static void drawHelpCard(cairo_t* cr) {
-    paintPanel(cr, -6.7, -3.5, 14.2, 27.3, 1.0, LINE);
+    paintPanel(cr, -6.7, -3.5, 14.2, 27.3, 1.0, DIALOG_LINE);
     // TRANSLATORS: every text is read aloud by a parent to a child of about
     // four: short, simple words, as you would say them.
     paintCaption(cr, tr("How to play"), 1.35, 0.4, -2.05, 12.5, 2.6);
     // Step 1: click a piece.
     badge(cr, "1", -5.1, 0.6, 0.62);
-    drawPiece(cr, 0.2, 3.1, 4.4, rgb(0xffb04d), LINE);
+    drawPiece(cr, 0.2, 3.1, 4.4, rgb(0xffb04d), DIALOG_LINE);
     for (int i = 0; i < 3; i++) {
         double a = -M_PI * (0.25 + i * 0.25);
         cairo_move_to(cr, 1.6 + std::cos(a) * 0.7, 3.5 + std::sin(a) * 0.7);
@@ -104,7 +101,7 @@ static void drawHelpCard(cairo_t* cr) {
     setColour(cr, rgb(0xe05a9c));
     cairo_set_line_width(cr, 0.14);
     cairo_stroke(cr);
-    drawPointer(cr, 1.55, 3.45, 2.0, LINE * 1.3);
+    drawPointer(cr, 1.55, 3.45, 2.0, DIALOG_LINE * 1.3);
     paintCaption(cr, tr("Click a piece"), 1.0, 0.4, 6.85, 13, 1.7);
     // Step 2: click its place.
     cairo_move_to(cr, -5.5, 7.85);
@@ -120,13 +117,13 @@ static void drawHelpCard(cairo_t* cr) {
     piecePath(cr, 2.2, 10.0, 3.0, 3.0, sides);
     cairo_set_dash(cr, dashes, 2, 0);
     setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
+    cairo_set_line_width(cr, DIALOG_LINE);
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
     piecePath(cr, -4.2, 10.6, 3.0, 3.0, sides);
-    fillGradientOutlined(cr, 10.6, rgb(0xffd08a), 13.6, rgb(0xffb04d), INK, LINE);
+    fillGradientOutlined(cr, 10.6, rgb(0xffd08a), 13.6, rgb(0xffb04d), INK, DIALOG_LINE);
     dashedArrow(cr, -1.9, 10.4, 2.4, 10.6, -1.2);
-    drawPointer(cr, 3.7, 11.6, 2.0, LINE * 1.3);
+    drawPointer(cr, 3.7, 11.6, 2.0, DIALOG_LINE * 1.3);
     paintCaption(cr, tr("Click its place"), 1.0, 0.4, 15.15, 13, 1.9);
     // Step 3: another picture.
     cairo_move_to(cr, -5.5, 16.2);
@@ -135,28 +132,28 @@ static void drawHelpCard(cairo_t* cr) {
     cairo_set_line_width(cr, 0.06);
     cairo_stroke(cr);
     badge(cr, "3", -5.1, 17.2, 0.62);
-    drawMeadowPicture(cr, -1.8, 17.8, 4.4, 2.64, LINE);
+    drawMeadowPicture(cr, -1.8, 17.8, 4.4, 2.64, DIALOG_LINE);
     cairo_rectangle(cr, -1.8, 17.8, 4.4, 2.64);
     setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
+    cairo_set_line_width(cr, DIALOG_LINE);
     cairo_stroke(cr);
-    paintRoundButton(cr, -3.6, 19.12, 1.0, TEAL_BUTTON, LINE);
-    iconArrow(cr, -3.64, 19.14, 1.4, ArrowWay::Left, LINE);
-    paintRoundButton(cr, 4.4, 19.12, 1.0, TEAL_BUTTON, LINE);
-    iconArrow(cr, 4.44, 19.14, 1.4, ArrowWay::Right, LINE);
+    paintRoundButton(cr, -3.6, 19.12, 1.0, TEAL_BUTTON, DIALOG_LINE);
+    iconArrow(cr, -3.64, 19.14, 1.4, ArrowWay::Left, DIALOG_LINE);
+    paintRoundButton(cr, 4.4, 19.12, 1.0, TEAL_BUTTON, DIALOG_LINE);
+    iconArrow(cr, 4.44, 19.14, 1.4, ArrowWay::Right, DIALOG_LINE);
     paintCaption(cr, tr("More pictures"), 1.0, 0.4, 22.0, 13, 2.4);
 }
 
 // ---- "puz_help": a puzzle being solved --------------------------------------------
 
 static void drawPuzzleHelp(cairo_t* cr) {
-    paintCard(cr, 3.75, -6.45, 14.7, 19.9, 1.0, rgb(0xeaf8dc), rgb(0xc8eaa8), LINE);
+    paintCard(cr, 3.75, -6.45, 14.7, 19.9, 1.0, rgb(0xeaf8dc), rgb(0xc8eaa8), DIALOG_LINE);
     // The board with three empty places; the pink one is where the lifted piece goes.
     double bx = 4.7, by = -5.5, bw = 12.8, bh = 7.68;
     cairo_rectangle(cr, bx - 0.25, by - 0.25, bw + 0.5, bh + 0.5);
-    fillGradientOutlined(cr, by, rgb(0xf6c98a), by + bh, rgb(0xd9944a), INK, LINE);
-    drawMeadowPicture(cr, bx, by, bw, bh, LINE);
-    drawJigsawSeams(cr, bx, by, bw, bh, BOARD_COLS, BOARD_ROWS, LINE);
+    fillGradientOutlined(cr, by, rgb(0xf6c98a), by + bh, rgb(0xd9944a), INK, DIALOG_LINE);
+    drawMeadowPicture(cr, bx, by, bw, bh, DIALOG_LINE);
+    drawJigsawSeams(cr, bx, by, bw, bh, BOARD_COLS, BOARD_ROWS, DIALOG_LINE);
     boardHole(cr, bx, by, bw, bh, 0, 2, rgb(0x8a5a2e));
     boardHole(cr, bx, by, bw, bh, 4, 0, rgb(0x8a5a2e));
     boardHole(cr, bx, by, bw, bh, 3, 1, rgb(0xf4a6c8));
@@ -174,7 +171,7 @@ static void drawPuzzleHelp(cairo_t* cr) {
     cairo_fill(cr);
     cairo_restore(cr);
     boardPiece(cr, bx, by, bw, bh, 3, 1, lx, ly);
-    drawPointer(cr, lx + cw * 0.6, ly + ch * 0.55, 2.2, LINE * 1.3);
+    drawPointer(cr, lx + cw * 0.6, ly + ch * 0.55, 2.2, DIALOG_LINE * 1.3);
     dashedArrow(cr, lx + cw * 0.75, ly - 0.2, bx + 3.5 * cw, by + 1.75 * ch + 0.3, -1.0);
     badge(cr, "1", lx - 0.5, ly + 0.2, 0.6);
     badge(cr, "2", bx + 3.5 * cw + 1.25, by + 1.5 * ch - 0.9, 0.6);
@@ -183,12 +180,12 @@ static void drawPuzzleHelp(cairo_t* cr) {
 // ---- "fon_wel": the greeting ---------------------------------------------------------
 
 static void drawWelcome(cairo_t* cr) {
-    paintCard(cr, 3.75, -13.55, 14.7, 5.8, 1.0, rgb(0xfff6b8), rgb(0xffd77a), LINE);
-    drawBird(cr, 5.6, -11.5, 1.5, true, LINE);
+    paintCard(cr, 3.75, -13.55, 14.7, 5.8, 1.0, rgb(0xfff6b8), rgb(0xffd77a), DIALOG_LINE);
+    drawBird(cr, 5.6, -11.5, 1.5, true, DIALOG_LINE);
     cairo_save(cr);
     cairo_translate(cr, 33.2, 0);
     cairo_scale(cr, -1, 1);
-    drawBird(cr, 16.6, -11.5, 1.5, true, LINE);
+    drawBird(cr, 16.6, -11.5, 1.5, true, DIALOG_LINE);
     cairo_restore(cr);
     paintText(cr, tr("Hello!"), 2.3, 11.1, -11.55, 8.0, 2.9, rgb(0xf08a1c), WHITE);
     // TRANSLATORS: "Meadow Mosaics" is the game's name: keep it as it is.
@@ -198,8 +195,8 @@ static void drawWelcome(cairo_t* cr) {
 // ---- "ok" ------------------------------------------------------------------------------
 
 static void drawOk(cairo_t* cr) {
-    paintPillButton(cr, 0, 0, 5.6, 2.4, GREEN_BUTTON, LINE);
-    iconTick(cr, -1.35, 0, 1.5, LINE);
+    paintPillButton(cr, 0, 0, 5.6, 2.4, GREEN_BUTTON, DIALOG_LINE);
+    iconTick(cr, -1.35, 0, 1.5, DIALOG_LINE);
     paintButtonLabel(cr, tr("OK"), 1.2, 0.75, -0.02, 2.4, 1.8);
 }
 

@@ -17,33 +17,33 @@
 
 namespace {
 
-constexpr double RING_DENSITY = 256; // texels per unit
+constexpr double HOLD_RING_DENSITY = 256; // texels per unit
 constexpr double INNER = 1 - HOLD_RING_BAND;
 constexpr double TOP = -M_PI / 2; // twelve o'clock, in the picture (y down)
 // Each wedge reaches a little into the next, so no seam shows between them.
 constexpr double WEDGE_OVERLAP = 0.6 * M_PI / 180;
 
 // One stripe of the band, as a share of its width from the outer rim.
-struct RingStripe {
+struct HoldStripe {
     double from, to;
     Rgba colour;
 };
 
-constexpr RingStripe WEDGE_STRIPES[] = {
+constexpr HoldStripe WEDGE_STRIPES[] = {
     {0.00, 0.16, rgb(0x1d1248)},
     {0.16, 0.84, rgb(0xffd21f)},
     {0.36, 0.64, rgb(0xfff7b8)},
     {0.84, 1.00, rgb(0x1d1248)},
 };
-constexpr RingStripe TRACK_STRIPES[] = {
+constexpr HoldStripe TRACK_STRIPES[] = {
     {0.00, 1.00, rgb(0x1d1248, 0.45)},
     {0.16, 0.84, rgb(0xffffff, 0.55)},
 };
 
 // The band's stripes between two angles of the picture (clockwise from `from`).
-void drawBand(cairo_t* cr, const RingStripe* stripes, int count, double from, double to) {
+void drawBand(cairo_t* cr, const HoldStripe* stripes, int count, double from, double to) {
     for (int i = 0; i < count; ++i) {
-        const RingStripe& stripe = stripes[i];
+        const HoldStripe& stripe = stripes[i];
         double outer = 1 - stripe.from * HOLD_RING_BAND, inner = 1 - stripe.to * HOLD_RING_BAND;
         cairo_new_path(cr);
         cairo_arc(cr, 0, 0, outer, from, to);
@@ -71,9 +71,9 @@ const double WEDGE_END = 2 * M_PI / HOLD_RING_WEDGES + WEDGE_OVERLAP;
 
 bool buildHoldRing(const std::string& outDir) {
     const Sheet sheets[] = {
-        {"track", -1, 1, -1, 1, 0, RING_DENSITY, SheetLook::Blended, drawTrack},
+        {"track", -1, 1, -1, 1, 0, HOLD_RING_DENSITY, SheetLook::Blended, drawTrack},
         {"wedge", -0.02, std::sin(WEDGE_END) + 0.02, INNER * std::cos(WEDGE_END) - 0.02, 1.0, 0,
-         RING_DENSITY, SheetLook::Blended, drawWedge},
+         HOLD_RING_DENSITY, SheetLook::Blended, drawWedge},
     };
     PakArchive pak;
     return addSheets(pak, sheets) && writeArchive(pak, outDir, "hold_ring.pak");

@@ -26,8 +26,6 @@
 #include "art/ui_sheet.h"
 #include "puzzle/puzzle_sizes.h"
 
-constexpr double LINE = 0.075;        // outlines at 34.9 from the eye
-constexpr double BACK_DEPTH = -64.9;  // page-origin art, just behind the buttons
 constexpr double RECLAMA_SCALE = 0.9; // x-scale the menu gives the tile card
 
 // Spots of the page objects (z up), for drawing what stands beside them.
@@ -48,7 +46,7 @@ template <int SIZE> void drawSizeCard(cairo_t* cr) {
     const PuzzleSizeRow& size = PUZZLE_SIZES[SIZE];
     double w = 2 * SIZE_CARD_HALF_W - 0.1, h = 2 * SIZE_CARD_HALF_H - 0.1;
     roundedRect(cr, -w / 2, -h / 2, w, h, 0.3);
-    fillOutlined(cr, rgb(0xfff3c9), rgb(0xc9a66b), LINE * 0.8);
+    fillOutlined(cr, rgb(0xfff3c9), rgb(0xc9a66b), DIALOG_LINE * 0.8);
     double pw = w - 0.4, ph = 1.05;
     drawMeadowPicture(cr, -pw / 2, -h / 2 + 0.18, pw, ph, 0.03);
     drawJigsawSeams(cr, -pw / 2, -h / 2 + 0.18, pw, ph, size.columns, size.rows, 0.03);
@@ -57,15 +55,15 @@ template <int SIZE> void drawSizeCard(cairo_t* cr) {
 }
 
 static void drawMenuCard(cairo_t* cr) {
-    paintPanel(cr, -10.45, -5.95, 20.9, 10.85, 1.0, LINE);
+    paintPanel(cr, -10.45, -5.95, 20.9, 10.85, 1.0, DIALOG_LINE);
     paintCaption(cr, tr("Menu"), 1.05, -1.0, -5.0, 6, 1.5);
     // Sounds and music: a picture and a word beside each bird.
-    iconSpeaker(cr, -8.75, -SOUND_Z, 1.15, rgb(0x7cc8ff), LINE);
-    iconNote(cr, -8.75, -MUSIC_Z, 1.15, rgb(0xff9ccd), LINE);
+    iconSpeaker(cr, -8.75, -SOUND_Z, 1.15, rgb(0x7cc8ff), DIALOG_LINE);
+    iconNote(cr, -8.75, -MUSIC_Z, 1.15, rgb(0xff9ccd), DIALOG_LINE);
     paintCaption(cr, tr("Sounds"), 0.72, -3.85, -SOUND_Z, 3.1, 1.5);
     paintCaption(cr, tr("Music"), 0.72, -3.85, -MUSIC_Z, 3.1, 1.5);
     // The size cards stand beside this piece (their own models).
-    drawPiece(cr, -1.25, -2.42, 1.25, rgb(0x9be86a), LINE);
+    drawPiece(cr, -1.25, -2.42, 1.25, rgb(0x9be86a), DIALOG_LINE);
     // Flowers on the free corner.
     const Rgba petals[] = {rgb(0xff8fc0), rgb(0xffffff), rgb(0xc9a6ff), rgb(0xffd04d)};
     for (int i = 0; i < 5; i++) {
@@ -75,7 +73,7 @@ static void drawMenuCard(cairo_t* cr) {
         setColour(cr, rgb(0x4f9d3a));
         cairo_set_line_width(cr, 0.09);
         cairo_stroke(cr);
-        drawFlower(cr, x, y, 0.42, petals[i % 4], LINE * 0.7);
+        drawFlower(cr, x, y, 0.42, petals[i % 4], DIALOG_LINE * 0.7);
     }
 }
 
@@ -86,8 +84,8 @@ constexpr double PILL_W = 5.2, PILL_H = 1.9;
 // A pill button with a pictogram on the left and a word on the right.
 static void pill(cairo_t* cr, ButtonColours colours, const std::string& word,
                  void (*icon)(cairo_t*, double, double, double, double)) {
-    paintPillButton(cr, 0, 0, PILL_W, PILL_H, colours, LINE);
-    icon(cr, -PILL_W / 2 + 0.95, -0.02, 1.15, LINE);
+    paintPillButton(cr, 0, 0, PILL_W, PILL_H, colours, DIALOG_LINE);
+    icon(cr, -PILL_W / 2 + 0.95, -0.02, 1.15, DIALOG_LINE);
     paintButtonLabel(cr, word, 0.78, 0.55, -0.02, PILL_W - 2.2, 1.5);
 }
 
@@ -101,8 +99,8 @@ static void breakAllButton(cairo_t* cr) {
     pill(cr, ORANGE_BUTTON, tr("Restart all"), iconRestart);
 }
 static void closeButton(cairo_t* cr) {
-    paintRoundButton(cr, 0, 0, 0.84, RED_BUTTON, LINE);
-    iconCross(cr, 0, 0.02, 1.05, LINE);
+    paintRoundButton(cr, 0, 0, 0.84, RED_BUTTON, DIALOG_LINE);
+    iconCross(cr, 0, 0.02, 1.05, DIALOG_LINE);
 }
 
 // ---- The product tiles --------------------------------------------------------------
@@ -113,7 +111,7 @@ constexpr double TILE_HALF_W = 3.6, TILE_HALF_H = 2.7;
 static void tile(cairo_t* cr, const std::string& caption,
                  void (*picture)(cairo_t*, double, double, double, double)) {
     double w = 2 * TILE_HALF_W - 0.2, h = 2 * TILE_HALF_H - 0.2;
-    paintPanel(cr, -w / 2, -h / 2, w, h, 0.55, LINE);
+    paintPanel(cr, -w / 2, -h / 2, w, h, 0.55, DIALOG_LINE);
     double px = -w / 2 + 0.32, py = -h / 2 + 0.32, pw = w - 0.64, ph = h - 1.75;
     cairo_save(cr);
     roundedRect(cr, px, py, pw, ph, 0.3);
@@ -122,7 +120,7 @@ static void tile(cairo_t* cr, const std::string& caption,
     cairo_restore(cr);
     roundedRect(cr, px, py, pw, ph, 0.3);
     setColour(cr, INK);
-    cairo_set_line_width(cr, LINE);
+    cairo_set_line_width(cr, DIALOG_LINE);
     cairo_stroke(cr);
     paintCaption(cr, caption, 0.82, 0, h / 2 - 0.7, w - 0.6, 1.2);
 }
@@ -130,7 +128,7 @@ static void tile(cairo_t* cr, const std::string& caption,
 static void farmPicture(cairo_t* cr, double x, double y, double w, double h) {
     cairo_rectangle(cr, x, y, w, h);
     fillGradientOutlined(cr, y, rgb(0x8fd6ff), y + h, rgb(0xe0f6ff), INK, 0);
-    drawSun(cr, x + w * 0.15, y + h * 0.25, h * 0.13, LINE * 0.6);
+    drawSun(cr, x + w * 0.15, y + h * 0.25, h * 0.13, DIALOG_LINE * 0.6);
     cairo_rectangle(cr, x, y + h * 0.68, w, h * 0.32);
     setColour(cr, rgb(0x7ccc56));
     cairo_fill(cr);
@@ -140,18 +138,18 @@ static void farmPicture(cairo_t* cr, double x, double y, double w, double h) {
     cairo_line_to(cr, bx + bw / 2, by - bh * 0.1);
     cairo_line_to(cr, bx + bw * 1.1, by + bh * 0.3);
     cairo_close_path(cr);
-    fillOutlined(cr, rgb(0x9a4a2a), INK, LINE);
+    fillOutlined(cr, rgb(0x9a4a2a), INK, DIALOG_LINE);
     cairo_rectangle(cr, bx, by + bh * 0.3, bw, bh * 0.75);
-    fillOutlined(cr, rgb(0xe0483c), INK, LINE);
+    fillOutlined(cr, rgb(0xe0483c), INK, DIALOG_LINE);
     cairo_rectangle(cr, bx + bw * 0.3, by + bh * 0.62, bw * 0.4, bh * 0.43);
-    fillOutlined(cr, WHITE, INK, LINE * 0.8);
+    fillOutlined(cr, WHITE, INK, DIALOG_LINE * 0.8);
     // A fence.
     for (int i = 0; i < 4; i++) {
         double fx = x + w * (0.06 + i * 0.1);
         cairo_rectangle(cr, fx, y + h * 0.56, w * 0.03, h * 0.3);
     }
     cairo_rectangle(cr, x + w * 0.04, y + h * 0.64, w * 0.36, h * 0.05);
-    fillOutlined(cr, rgb(0xf4d19b), INK, LINE * 0.6);
+    fillOutlined(cr, rgb(0xf4d19b), INK, DIALOG_LINE * 0.6);
 }
 
 static void seaPicture(cairo_t* cr, double x, double y, double w, double h) {
@@ -170,16 +168,17 @@ static void seaPicture(cairo_t* cr, double x, double y, double w, double h) {
     cairo_line_to(cr, fx + w * 0.3, fy - h * 0.17);
     cairo_line_to(cr, fx + w * 0.3, fy + h * 0.17);
     cairo_close_path(cr);
-    fillOutlined(cr, rgb(0xff8a2a), INK, LINE);
+    fillOutlined(cr, rgb(0xff8a2a), INK, DIALOG_LINE);
     ellipsePath(cr, fx, fy, w * 0.19, h * 0.2);
-    fillGradientOutlined(cr, fy - h * 0.2, rgb(0xffd04d), fy + h * 0.2, rgb(0xff8a2a), INK, LINE);
+    fillGradientOutlined(cr, fy - h * 0.2, rgb(0xffd04d), fy + h * 0.2, rgb(0xff8a2a), INK,
+                         DIALOG_LINE);
     cairo_arc(cr, fx - w * 0.09, fy - h * 0.04, h * 0.045, 0, 2 * M_PI);
     setColour(cr, INK);
     cairo_fill(cr);
     for (int i = 0; i < 3; i++) {
         cairo_arc(cr, x + w * (0.2 + i * 0.04), y + h * (0.35 - i * 0.1), h * (0.035 + i * 0.01), 0,
                   2 * M_PI);
-        fillOutlined(cr, rgb(0xffffff, 0.5), rgb(0xffffff), LINE * 0.5);
+        fillOutlined(cr, rgb(0xffffff, 0.5), rgb(0xffffff), DIALOG_LINE * 0.5);
     }
     for (double sx : {0.12, 0.85}) {
         cairo_move_to(cr, x + w * sx, y + h);
@@ -201,14 +200,15 @@ static void spacePicture(cairo_t* cr, double x, double y, double w, double h) {
         setColour(cr, rgb(0xfff6c0));
         cairo_fill(cr);
     }
-    iconStar(cr, x + w * 0.15, y + h * 0.25, h * 0.22, rgb(0xffe066), LINE * 0.6);
+    iconStar(cr, x + w * 0.15, y + h * 0.25, h * 0.22, rgb(0xffe066), DIALOG_LINE * 0.6);
     // A ringed planet.
     double px = x + w * 0.75, py = y + h * 0.3;
     cairo_arc(cr, px, py, h * 0.17, 0, 2 * M_PI);
-    fillGradientOutlined(cr, py - h * 0.17, rgb(0xffb3d1), py + h * 0.17, rgb(0xe05a9c), INK, LINE);
+    fillGradientOutlined(cr, py - h * 0.17, rgb(0xffb3d1), py + h * 0.17, rgb(0xe05a9c), INK,
+                         DIALOG_LINE);
     ellipsePath(cr, px, py, h * 0.3, h * 0.07);
     setColour(cr, rgb(0xffe066));
-    cairo_set_line_width(cr, LINE * 1.5);
+    cairo_set_line_width(cr, DIALOG_LINE * 1.5);
     cairo_stroke(cr);
     // The rocket, flying up and right.
     cairo_save(cr);
@@ -220,18 +220,18 @@ static void spacePicture(cairo_t* cr, double x, double y, double w, double h) {
     cairo_line_to(cr, rw * 0.95, rh * 0.5);
     cairo_line_to(cr, rw * 0.5, rh * 0.25);
     cairo_close_path(cr);
-    fillOutlined(cr, rgb(0xe0483c), INK, LINE);
+    fillOutlined(cr, rgb(0xe0483c), INK, DIALOG_LINE);
     cairo_move_to(cr, 0, -rh * 0.5);
     cairo_curve_to(cr, rw * 0.7, -rh * 0.3, rw * 0.55, rh * 0.2, rw * 0.45, rh * 0.4);
     cairo_line_to(cr, -rw * 0.45, rh * 0.4);
     cairo_curve_to(cr, -rw * 0.55, rh * 0.2, -rw * 0.7, -rh * 0.3, 0, -rh * 0.5);
-    fillOutlined(cr, WHITE, INK, LINE);
+    fillOutlined(cr, WHITE, INK, DIALOG_LINE);
     cairo_arc(cr, 0, -rh * 0.1, rw * 0.22, 0, 2 * M_PI);
-    fillOutlined(cr, rgb(0x7cc8ff), INK, LINE * 0.8);
+    fillOutlined(cr, rgb(0x7cc8ff), INK, DIALOG_LINE * 0.8);
     cairo_move_to(cr, -rw * 0.25, rh * 0.45);
     cairo_line_to(cr, 0, rh * 0.75);
     cairo_line_to(cr, rw * 0.25, rh * 0.45);
-    fillOutlined(cr, rgb(0xffb300), INK, LINE * 0.7);
+    fillOutlined(cr, rgb(0xffb300), INK, DIALOG_LINE * 0.7);
     cairo_restore(cr);
 }
 
@@ -248,9 +248,9 @@ static void tileSpace(cairo_t* cr) {
 // The card under the tiles, drawn in screen units (the menu shrinks it to 0.9 in x).
 static void drawTileCard(cairo_t* cr) {
     cairo_scale(cr, 1 / RECLAMA_SCALE, 1);
-    paintCard(cr, -12.65, 5.75, 25.3, 8.35, 1.0, rgb(0xe6f4ff), rgb(0xbfe3ff), LINE);
-    iconStar(cr, -6.3, 6.72, 0.7, rgb(0xffd04d), LINE);
-    iconStar(cr, 6.3, 6.72, 0.7, rgb(0xffd04d), LINE);
+    paintCard(cr, -12.65, 5.75, 25.3, 8.35, 1.0, rgb(0xe6f4ff), rgb(0xbfe3ff), DIALOG_LINE);
+    iconStar(cr, -6.3, 6.72, 0.7, rgb(0xffd04d), DIALOG_LINE);
+    iconStar(cr, 6.3, 6.72, 0.7, rgb(0xffd04d), DIALOG_LINE);
     paintCaption(cr, tr("More puzzles to play"), 0.8, 0, 6.72, 11, 1.4);
 }
 

@@ -30,6 +30,11 @@ enum class SheetLook {
     Cutout,  // RGBA picture cut out with the alpha test (hard edges, writes depth)
 };
 
+// The dialogs' and the main menu's outline width (they stand 34.9 from the
+// eye), and the depth of the page art just behind their buttons.
+constexpr double DIALOG_LINE = 0.075;
+constexpr double BACK_DEPTH = -64.9;
+
 // Draws a sheet's picture in model units (x right, y = -z down).
 using SheetDraw = void (*)(cairo_t* cr);
 

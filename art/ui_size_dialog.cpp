@@ -19,7 +19,7 @@
 #include "art/ui_sheet.h"
 #include "puzzle/puzzle_sizes.h"
 
-constexpr double LINE = 0.08;
+constexpr double SIZE_DIALOG_LINE = 0.08;
 constexpr double CHOICE_HALF_W = 5.5, CHOICE_HALF_H = 4.5;
 
 // Each size's card colours, smallest first.
@@ -27,9 +27,9 @@ constexpr ButtonColours CARD_COLOURS[PUZZLE_SIZE_COUNT] = {TEAL_BUTTON, BLUE_BUT
                                                            ORANGE_BUTTON};
 
 static void drawTitle(cairo_t* cr) {
-    paintPanel(cr, -9.8, -1.35, 19.6, 2.7, 1.2, LINE);
-    drawPiece(cr, -8.1, 0, 1.6, rgb(0x9be86a), LINE);
-    drawPiece(cr, 8.1, 0, 1.6, rgb(0xffb04d), LINE);
+    paintPanel(cr, -9.8, -1.35, 19.6, 2.7, 1.2, SIZE_DIALOG_LINE);
+    drawPiece(cr, -8.1, 0, 1.6, rgb(0x9be86a), SIZE_DIALOG_LINE);
+    drawPiece(cr, 8.1, 0, 1.6, rgb(0xffb04d), SIZE_DIALOG_LINE);
     paintCaption(cr, tr("How many pieces?"), 1.35, 0, 0, 13.5, 2.5);
 }
 
@@ -38,14 +38,14 @@ template <int SIZE> void drawChoice(cairo_t* cr) {
     const PuzzleSizeRow& size = PUZZLE_SIZES[SIZE];
     ButtonColours colours = CARD_COLOURS[SIZE];
     double w = 2 * CHOICE_HALF_W - 0.25, h = 2 * CHOICE_HALF_H - 0.25;
-    paintShadow(cr, -w / 2, -h / 2, w, h, 1.2, LINE * 3);
+    paintShadow(cr, -w / 2, -h / 2, w, h, 1.2, SIZE_DIALOG_LINE * 3);
     roundedRect(cr, -w / 2, -h / 2, w, h, 1.2);
-    fillGradientOutlined(cr, -h / 2, colours.top, h / 2, colours.bottom, INK, LINE);
+    fillGradientOutlined(cr, -h / 2, colours.top, h / 2, colours.bottom, INK, SIZE_DIALOG_LINE);
     roundedRect(cr, -w / 2 + 0.45, -h / 2 + 0.45, w - 0.9, h - 0.9, 0.85);
-    fillGradientOutlined(cr, -h / 2, CREAM_TOP, h / 2, CREAM_LOW, INK, LINE * 0.8);
+    fillGradientOutlined(cr, -h / 2, CREAM_TOP, h / 2, CREAM_LOW, INK, SIZE_DIALOG_LINE * 0.8);
     double pw = 8.0, ph = 4.8, px = -pw / 2, py = -h / 2 + 0.85;
-    drawMeadowPicture(cr, px, py, pw, ph, LINE);
-    drawJigsawSeams(cr, px, py, pw, ph, size.columns, size.rows, LINE);
+    drawMeadowPicture(cr, px, py, pw, ph, SIZE_DIALOG_LINE);
+    drawJigsawSeams(cr, px, py, pw, ph, size.columns, size.rows, SIZE_DIALOG_LINE);
     std::string number = std::to_string(size.pieces);
     paintText(cr, number.c_str(), 2.5, 0, py + ph + 1.45, w - 2, 2.8, colours.bottom, WHITE);
 }

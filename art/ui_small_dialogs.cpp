@@ -16,8 +16,6 @@
 #include "art/ui_paint.h"
 #include "art/ui_sheet.h"
 
-constexpr double LINE = 0.075;
-constexpr double BACK_DEPTH = -64.9;
 constexpr double ANSWER_W = 5.4, ANSWER_H = 2.2;
 constexpr const char* GAME_NAME = "Meadow Mosaics";
 constexpr const char* GAME_VERSION = "2.0.0";
@@ -28,8 +26,8 @@ constexpr const char* SOUNDFONT_NAME = "FluidR3Mono GM";
 // A yes/no pill: a pictogram on the left, a word on the right.
 static void answer(cairo_t* cr, ButtonColours colours, const std::string& word,
                    void (*icon)(cairo_t*, double, double, double, double)) {
-    paintPillButton(cr, 0, 0, ANSWER_W, ANSWER_H, colours, LINE);
-    icon(cr, -ANSWER_W / 2 + 1.1, 0, 1.35, LINE);
+    paintPillButton(cr, 0, 0, ANSWER_W, ANSWER_H, colours, DIALOG_LINE);
+    icon(cr, -ANSWER_W / 2 + 1.1, 0, 1.35, DIALOG_LINE);
     paintButtonLabel(cr, word, 1.0, 0.55, -0.02, ANSWER_W - 2.5, 1.7);
 }
 
@@ -54,7 +52,7 @@ static void okButton(cairo_t* cr) {
 constexpr double QUESTION_X = -9.8, QUESTION_W = 19.6, QUESTION_TOP = -6.6, QUESTION_H = 10.55;
 
 static void questionCard(cairo_t* cr, const std::string& question, const std::string& detail) {
-    paintPanel(cr, QUESTION_X, QUESTION_TOP, QUESTION_W, QUESTION_H, 1.1, LINE);
+    paintPanel(cr, QUESTION_X, QUESTION_TOP, QUESTION_W, QUESTION_H, 1.1, DIALOG_LINE);
     paintCaption(cr, question, 1.3, 2.0, -4.85, 13.0, 2.6);
     paintCaption(cr, detail, 0.75, 2.0, -2.5, 13.0, 2.1);
 }
@@ -62,7 +60,7 @@ static void questionCard(cairo_t* cr, const std::string& question, const std::st
 // A bird waving goodbye, under a little moon, beside the question.
 static void exitCard(cairo_t* cr, const std::string& detail) {
     questionCard(cr, tr("Leave the game?"), detail);
-    drawBird(cr, -7.2, -3.7, 2.2, true, LINE);
+    drawBird(cr, -7.2, -3.7, 2.2, true, DIALOG_LINE);
     cairo_move_to(cr, -7.8, -3.5);
     cairo_curve_to(cr, -8.2, -4.2, -8.6, -4.7, -8.8, -5.15);
     setColour(cr, INK);
@@ -82,10 +80,10 @@ static void drawExitUnsaved(cairo_t* cr) {
 static void drawBreakOne(cairo_t* cr) {
     questionCard(cr, tr("Start this picture again?"), tr("Its pieces fly back off the board."));
     double x = -9.0, y = -5.8, w = 3.6, h = 2.16;
-    drawMeadowPicture(cr, x, y, w, h, LINE);
-    drawJigsawSeams(cr, x, y, w, h, 4, 3, LINE * 0.6);
-    drawPiece(cr, -8.4, -2.7, 1.1, rgb(0x9be86a), LINE);
-    drawPiece(cr, -6.3, -3.0, 1.0, rgb(0xffb04d), LINE);
+    drawMeadowPicture(cr, x, y, w, h, DIALOG_LINE);
+    drawJigsawSeams(cr, x, y, w, h, 4, 3, DIALOG_LINE * 0.6);
+    drawPiece(cr, -8.4, -2.7, 1.1, rgb(0x9be86a), DIALOG_LINE);
+    drawPiece(cr, -6.3, -3.0, 1.0, rgb(0xffb04d), DIALOG_LINE);
 }
 
 static void drawBreakAll(cairo_t* cr) {
@@ -93,11 +91,11 @@ static void drawBreakAll(cairo_t* cr) {
     for (int i = 0; i < 3; i++) {
         double x = -9.1 + i * 0.5, y = -5.9 + i * 0.55, w = 2.7, h = 1.62;
         cairo_rectangle(cr, x - 0.12, y - 0.12, w + 0.24, h + 0.24);
-        fillOutlined(cr, WHITE, INK, LINE);
-        drawMeadowPicture(cr, x, y, w, h, LINE);
-        drawJigsawSeams(cr, x, y, w, h, 3, 2, LINE * 0.6);
+        fillOutlined(cr, WHITE, INK, DIALOG_LINE);
+        drawMeadowPicture(cr, x, y, w, h, DIALOG_LINE);
+        drawJigsawSeams(cr, x, y, w, h, 3, 2, DIALOG_LINE * 0.6);
     }
-    drawPiece(cr, -8.4, -2.35, 0.95, rgb(0xc9a6ff), LINE);
+    drawPiece(cr, -8.4, -2.35, 0.95, rgb(0xc9a6ff), DIALOG_LINE);
 }
 
 // ---- About ---------------------------------------------------------------------------
@@ -106,9 +104,9 @@ static void drawBreakAll(cairo_t* cr) {
 constexpr const char* PHOTO_FOLDER_SHOWN = "~/.local/share/meadow_mosaics/pictures";
 
 static void drawAbout(cairo_t* cr) {
-    paintPanel(cr, -11.35, -10.05, 22.7, 16.2, 1.0, LINE);
-    drawSun(cr, -8.9, -7.7, 1.05, LINE);
-    drawBird(cr, 8.9, -7.6, 1.7, true, LINE);
+    paintPanel(cr, -11.35, -10.05, 22.7, 16.2, 1.0, DIALOG_LINE);
+    drawSun(cr, -8.9, -7.7, 1.05, DIALOG_LINE);
+    drawBird(cr, 8.9, -7.6, 1.7, true, DIALOG_LINE);
     // The game's name is the same in every language.
     paintText(cr, GAME_NAME, 1.8, 0, -8.1, 14, 2.2, rgb(0x3fa535), WHITE);
     paintCaption(cr, trFormat("Version %s", GAME_VERSION), 0.85, 0, -6.5, 12, 1.1);
@@ -131,8 +129,8 @@ static void drawAbout(cairo_t* cr) {
     // game also prints the folder it really uses when it starts).
     paintCaption(cr, tr("Photos put in this folder become puzzles too:"), 0.62, 0, 0.3, 20.5, 0.8);
     paintText(cr, PHOTO_FOLDER_SHOWN, 0.6, 0, 1.05, 20.5, 0.8, rgb(0x2f7fb0), WHITE);
-    iconHeart(cr, -5.6, 2.15, 0.7, rgb(0xff6f9f), LINE);
-    iconHeart(cr, 5.6, 2.15, 0.7, rgb(0xff6f9f), LINE);
+    iconHeart(cr, -5.6, 2.15, 0.7, rgb(0xff6f9f), DIALOG_LINE);
+    iconHeart(cr, 5.6, 2.15, 0.7, rgb(0xff6f9f), DIALOG_LINE);
     paintCaption(cr, tr("Thank you for playing!"), 0.75, 0, 2.1, 10, 1.1);
 }
 

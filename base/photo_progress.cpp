@@ -12,11 +12,11 @@ std::string photoProgressPath;
 namespace {
 
 constexpr int32_t PROGRESS_VERSION = 1;
-constexpr size_t HEADER_BYTES = 8;     // version and count
-constexpr size_t NAME_LIMIT = 255;     // the longest file name Linux allows
-constexpr size_t RECORD_FIXED = 4 + 8; // name length and file size
+constexpr size_t PROGRESS_HEADER_BYTES = 8; // version and count
+constexpr size_t NAME_LIMIT = 255;          // the longest file name Linux allows
+constexpr size_t RECORD_FIXED = 4 + 8;      // name length and file size
 constexpr uint64_t LARGEST_FILE =
-    HEADER_BYTES + PHOTO_PROGRESS_MAX_RECORDS * (RECORD_FIXED + NAME_LIMIT);
+    PROGRESS_HEADER_BYTES + PHOTO_PROGRESS_MAX_RECORDS * (RECORD_FIXED + NAME_LIMIT);
 
 uint64_t readLittle(const uint8_t* p, int bytes) {
     uint64_t v = 0;
@@ -64,11 +64,11 @@ void PhotoProgress::clear() {
 
 bool readPhotoProgressBytes(const uint8_t* data, size_t size, PhotoProgress& out) {
     out.clear();
-    if (!data || size < HEADER_BYTES || (int32_t)readLittle(data, 4) != PROGRESS_VERSION)
+    if (!data || size < PROGRESS_HEADER_BYTES || (int32_t)readLittle(data, 4) != PROGRESS_VERSION)
         return false;
     uint64_t count = readLittle(data + 4, 4);
     if (count > PHOTO_PROGRESS_MAX_RECORDS) return false;
-    size_t at = HEADER_BYTES;
+    size_t at = PROGRESS_HEADER_BYTES;
     PhotoProgress read;
     for (uint64_t i = 0; i < count; i++) {
         if (size - at < RECORD_FIXED) return false;

@@ -17,6 +17,7 @@
 #include <thread>
 #include <ostream>
 
+#include "base/little_endian.h"
 #include "base/platform.h"
 
 Settings* theSettings = nullptr;
@@ -28,10 +29,6 @@ constexpr int32_t SETTINGS_VERSION = 1;
 constexpr size_t HEADER_BYTES = 8;                         // version and L
 constexpr size_t RECORD_BYTES = 4 + 4 * PICTURE_COUNT + 4; // flags, pictures, size
 static_assert(HEADER_BYTES + RECORD_BYTES == SETTINGS_FILE_SIZE, "the file is 56 bytes");
-
-uint32_t readU32(const uint8_t* p) {
-    return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
-}
 
 // Where the record starts in a file of `size` bytes that opens with this
 // header; false for another version, or a reserved length that runs past

@@ -9,16 +9,13 @@
 #include <cstring>
 #include <new>
 
+#include "base/little_endian.h"
+
 namespace {
 
 constexpr size_t COUNT_BYTES = 4;       // the entry count N at the front
 constexpr size_t SIZE_BYTES = 4;        // each entry's data size S
 constexpr size_t MAX_NAME_LENGTH = 127; // the length byte is read as signed
-
-// Little-endian 32-bit value at p (no alignment needed).
-uint32_t readU32(const uint8_t* p) {
-    return (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24;
-}
 
 // Append v little-endian to a file; false on a short write.
 bool writeU32(std::FILE* file, uint32_t v) {
@@ -81,7 +78,7 @@ bool scanEntries(const uint8_t* data, size_t size, std::vector<ParsedEntry>& ent
 // Open a regular file for reading and tell its size; null for anything else.
 // (A folder opens too, and reports a size of LONG_MAX: reading it would
 // try to allocate that much and abort.)
-std::FILE* openRegularFile(const std::string& path, size_t& size) {
+std::FILE* openArchiveFile(const std::string& path, size_t& size) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return nullptr;
     struct stat info;
@@ -185,7 +182,7 @@ size_t spareCount() {
 // cannot be opened or read whole (nothing is kept then).
 bool readFileBuffer(const std::string& path, uint8_t*& out, size_t& size) {
     out = nullptr;
-    std::FILE* file = openRegularFile(path, size);
+    std::FILE* file = openArchiveFile(path, size);
     if (!file) return false;
     uint8_t* bytes = mapPopulated(size);
     bool ok = bytes && (size == 0 || std::fread(bytes, 1, size, file) == size);
@@ -207,7 +204,7 @@ int spareArchiveBuffers() {
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& out) {
     out.clear();
     size_t size = 0;
-    std::FILE* file = openRegularFile(path, size);
+    std::FILE* file = openArchiveFile(path, size);
     if (!file) return false;
     out.resize(size);
     bool ok = size == 0 || std::fread(out.data(), 1, size, file) == size;

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr const char* INTERFACE_ARCHIVE = "interface_my.pak";
+constexpr const char* START_SCREEN_ARCHIVE = "interface_my.pak";
 constexpr double CURSOR_SCALE = 0.8;
 constexpr double CURSOR_EYE_DEPTH = 26;                        // in front of the eye
 constexpr double CURSOR_Z = WORLD_DISTANCE - CURSOR_EYE_DEPTH; // in the world root's frame
@@ -82,7 +82,7 @@ void buildPersistentObjects() {
     double seenUnits = 2 * std::fabs(theVideo->halfWidthAt(WORLD_DISTANCE)) / grow;
     textureShownWidth = (int)std::ceil(theVideo->width * BACKGROUND_HALF_UNITS / seenUnits);
     meshSeenSpan = {-seenUnits / 2, seenUnits / 2};
-    background->loadModel(INTERFACE_ARCHIVE, "fon");
+    background->loadModel(START_SCREEN_ARCHIVE, "fon");
     textureShownWidth = 0;
     meshSeenSpan = SeenSpan();
     for (Mesh* mesh : background->meshes)
@@ -95,7 +95,7 @@ void buildPersistentObjects() {
     SceneObject* cursor = new SceneObject;
     cursor->setScale(CURSOR_SCALE, CURSOR_SCALE, CURSOR_SCALE);
     cursor->setPosition(0, 0, CURSOR_Z);
-    cursor->loadModel(INTERFACE_ARCHIVE, "cursor");
+    cursor->loadModel(START_SCREEN_ARCHIVE, "cursor");
     cursor->setTracks(CURSOR_TRACKS);
     cursor->startTrack(CURSOR_FOLLOW);
     worldRoot->addChild(cursor);
@@ -123,7 +123,7 @@ void openFirstScreen() {
 }
 
 std::vector<std::string> firstScreenArchives() {
-    std::vector<std::string> names = {INTERFACE_ARCHIVE};
+    std::vector<std::string> names = {START_SCREEN_ARCHIVE};
     if (theSettings->showWelcome) return names;
     // The board opens on the walk's first picture, in the saved size.
     PictureArchives first =

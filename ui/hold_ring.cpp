@@ -10,13 +10,13 @@
 
 namespace {
 
-constexpr const char* RING_ARCHIVE = "hold_ring.pak";
+constexpr const char* HOLD_RING_ARCHIVE = "hold_ring.pak";
 constexpr double WEDGE_TURN = 360.0 / HOLD_RING_WEDGES;
 // Out of sight: behind the eye, whatever the button's depth (the cursor waits so too).
 constexpr double HIDDEN_Y = -1000;
 // How far the ring stands out from the button's box: a share of its larger
 // half side, so the band hides little of the button.
-constexpr double RING_MARGIN = 0.14;
+constexpr double HOLD_RING_MARGIN = 0.14;
 // In front of the button's face, towards the eye (model -y).
 constexpr double RING_LIFT = 0.05;
 
@@ -37,19 +37,19 @@ SceneObject* addHoldRing(SceneObject* button) {
         }
     double halfX = std::max((high[0] - low[0]) / 2, 0.1);
     double halfZ = std::max((high[2] - low[2]) / 2, 0.1);
-    double margin = RING_MARGIN * std::max(halfX, halfZ);
+    double margin = HOLD_RING_MARGIN * std::max(halfX, halfZ);
     // The band's inner rim lies just outside the box's sides.
     double grow = 1 / (1 - HOLD_RING_BAND);
     SceneObject* ring = new SceneObject;
     ring->setPosition((low[0] + high[0]) / 2, low[1] - RING_LIFT, (low[2] + high[2]) / 2);
     ring->setScale((halfX + margin) * grow, 1, (halfZ + margin) * grow);
     SceneObject* track = new SceneObject;
-    track->loadModel(RING_ARCHIVE, "track");
+    track->loadModel(HOLD_RING_ARCHIVE, "track");
     place(track, false);
     ring->addChild(track);
     for (int i = 0; i < HOLD_RING_WEDGES; ++i) {
         SceneObject* wedge = new SceneObject;
-        wedge->loadModel(RING_ARCHIVE, "wedge");
+        wedge->loadModel(HOLD_RING_ARCHIVE, "wedge");
         wedge->setRotation(0, i * WEDGE_TURN, 0);
         place(wedge, false);
         ring->addChild(wedge);
