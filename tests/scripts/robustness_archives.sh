@@ -40,7 +40,7 @@ fail() {
 fresh_copy() {
     rm -rf "$work/game"
     mkdir -p "$work/game"
-    for file in "$game_dir"/*.pak; do ln -s "$file" "$work/game/"; done
+    ln -s "$game_dir"/*.pak "$work/game/"
     cp "$game_dir/meadow_mosaics" "$work/game/"
 }
 

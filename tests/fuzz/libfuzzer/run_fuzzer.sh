@@ -22,14 +22,6 @@ seeds=$build_dir/fuzz_corpus/$name
 artifacts=$build_dir/fuzz_artifacts
 max_len=65536
 
-# The first N lines of the input, read to its end.  `head` stops reading
-# early, and the writer before it in a pipeline may then die of SIGPIPE,
-# which pipefail turns into a silent failure of this whole script, or not,
-# as the timing falls.
-first_lines() {
-    sed -n "1,$1p"
-}
-
 # Every entry of every archive, extracted once for all targets.  The targets
 # run side by side: each extracts into a folder of its own and moves it into
 # place in one step; the first one there wins.
@@ -39,9 +31,9 @@ extract_entries() {
         local fresh
         fresh=$(mktemp -d "$build_dir/fuzz_corpus/entries_XXXXXX")
         for pak in "$game_dir"/*.pak; do
-            local base
-            base=$(basename "$pak" .pak)
-            mkdir -p "$fresh/$base"
+            local base=${pak##*/}
+            base=${base%.pak}
+            mkdir "$fresh/$base"
             "$paktool" extract "$pak" "$fresh/$base/" >/dev/null
         done
         mv -T "$fresh" "$entries" 2>/dev/null || rm -rf "$fresh"
@@ -49,34 +41,36 @@ extract_entries() {
     echo "$entries"
 }
 
+# The seeds below are picked from every archive's entries by a handful of
+# processes, not a few for each entry: starting one is the costly part.
+
 # Small archives rebuilt from the three smallest entries of each real one,
 # and the real archives that are small enough whole.
 make_pak_seeds() {
     local entries
     entries=$(extract_entries)
-    for folder in "$entries"/*/; do
-        local base
-        base=$(basename "$folder")
-        mapfile -t small < <(cd "$folder" && find . -maxdepth 1 -type f -size -16k -printf '%s %P\n' |
-            sort -n | first_lines 3 | cut -d' ' -f2-)
-        if ((${#small[@]} > 0)); then
-            (cd "$folder" && "$paktool" build "$seeds/$base.pak" "${small[@]}" >/dev/null)
-        fi
-    done
-    find "$game_dir" -maxdepth 1 -name '*.pak' -size -64k -exec cp {} "$seeds/" \;
+    # "archive size entry" lines, smallest first within each archive; the
+    # first three of each archive, one line per archive.
+    (cd "$entries" && find . -mindepth 2 -maxdepth 2 -type f -size -16k -printf '%h %s %f\n') |
+        sort -k1,1 -k2,2n | awk '{ if (++taken[$1] <= 3) small[$1] = small[$1] " " $3 }
+            END { for (a in small) print substr(a, 3) small[a] }' |
+        while read -r base small; do
+            # Entry names hold no spaces: the archives' names are words.
+            # shellcheck disable=SC2086
+            (cd "$entries/$base" && "$paktool" build "$seeds/$base.pak" $small >/dev/null)
+        done
+    find "$game_dir" -maxdepth 1 -name '*.pak' -size -64k -exec cp -t "$seeds/" {} +
 }
 
-# Model entries (neither pictures nor sounds), a few from each archive.
+# Model entries (neither pictures nor sounds), the first six of each
+# archive, named archive_entry.
 make_model_seeds() {
     local entries
     entries=$(extract_entries)
-    for folder in "$entries"/*/; do
-        local base
-        base=$(basename "$folder")
-        find "$folder" -maxdepth 1 -type f ! -name '*.png' ! -name '*.wav' ! -name '*.bmp' \
-            -size -$((max_len / 1024))k | sort | first_lines 6 |
-            while read -r entry; do cp "$entry" "$seeds/${base}_$(basename "$entry")"; done
-    done
+    (cd "$entries" && find . -mindepth 2 -maxdepth 2 -type f ! -name '*.png' ! -name '*.wav' \
+        ! -name '*.bmp' -size -$((max_len / 1024))k -printf '%P\n') |
+        sort | awk -F/ '++taken[$1] <= 6' |
+        tar -C "$entries" -cf - -T - | tar -C "$seeds" -xf - --transform 's|/|_|'
 }
 
 # The file the game writes, and a few of the shapes a damaged one takes.
