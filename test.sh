@@ -7,7 +7,10 @@ cd "$(dirname "$0")"
 scripts/setup --tests
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEADOW_WERROR=ON >/dev/null
+# The two trees are configured side by side: each is a few seconds of
+# small processes run one at a time.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEADOW_WERROR=ON >/dev/null &
+normal_configure=$!
 
 # Unit and fuzz tests again with AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the monkey: random play of the whole game (with the art just built)
@@ -16,6 +19,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEADOW_WERROR=ON >/dev/n
 # frames run several times faster than unoptimised.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
     -DMEADOW_WERROR=ON -DMEADOW_SANITIZE=ON -DMEADOW_BUILD_ART=OFF >/dev/null
+wait "$normal_configure"
 
 # The sanitized tree builds one job at a time beside the normal one, whose
 # long single-threaded steps (drawing the art, linking) leave a core free
