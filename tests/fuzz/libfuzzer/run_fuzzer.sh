@@ -23,10 +23,13 @@ artifacts=$build_dir/fuzz_artifacts
 max_len=65536
 
 # Every entry of every archive, extracted once for all targets.  The targets
-# run side by side: each extracts into a folder of its own and moves it into
-# place in one step; the first one there wins.
+# run side by side: the first to come extracts (into a folder of its own,
+# moved into place in one step, so a run cut short leaves nothing half
+# made) while the others wait for it on a lock.
 extract_entries() {
-    local entries=$build_dir/fuzz_corpus/entries
+    local entries=$build_dir/fuzz_corpus/entries lock
+    exec {lock}>"$build_dir/fuzz_corpus/entries.lock"
+    flock "$lock"
     if [[ ! -d $entries ]]; then
         local fresh
         fresh=$(mktemp -d "$build_dir/fuzz_corpus/entries_XXXXXX")
@@ -36,8 +39,9 @@ extract_entries() {
             mkdir "$fresh/$base"
             "$paktool" extract "$pak" "$fresh/$base/" >/dev/null
         done
-        mv -T "$fresh" "$entries" 2>/dev/null || rm -rf "$fresh"
+        mv -T "$fresh" "$entries"
     fi
+    exec {lock}>&-
     echo "$entries"
 }
 
