@@ -51,9 +51,17 @@ long rectArea(const ScreenRect& r) {
     return r.empty() ? 0 : (long)(r.x1 - r.x0) * (r.y1 - r.y0);
 }
 
+long rectsArea(const std::vector<ScreenRect>& rects) {
+    long area = 0;
+    for (const ScreenRect& r : rects)
+        area += rectArea(r);
+    return area;
+}
+
 void recordMesh(std::vector<DrawnMesh>& list, Mesh* mesh, bool deferred) {
     DrawnMesh drawn;
     drawn.mesh = mesh;
+    drawn.serial = mesh->serial;
     std::memcpy(drawn.matrix, mesh->savedMatrix, sizeof drawn.matrix);
     drawn.deferred = deferred;
     drawn.depthTest = deferred && mesh->depthTestWasOn;
@@ -108,7 +116,7 @@ bool BackdropCopy::matches(const std::vector<DrawnMesh>& drawn, const GLdouble n
     size_t n = 0;
     for (const DrawnMesh& d : drawn) {
         if (d.deferred || !d.mesh->backdrop) continue;
-        if (n == meshes.size() || meshes[n].mesh != d.mesh ||
+        if (n == meshes.size() || meshes[n].mesh != d.mesh || meshes[n].serial != d.serial ||
             meshes[n].texture != d.mesh->texture ||
             std::memcmp(meshes[n].matrix, d.matrix, sizeof d.matrix) != 0)
             return false;
@@ -140,6 +148,7 @@ bool BackdropCopy::record(const std::vector<DrawnMesh>& drawn, const GLdouble no
         if (d.mesh->procedural) return false;
         Kept kept;
         kept.mesh = d.mesh;
+        kept.serial = d.serial;
         kept.texture = d.mesh->texture;
         std::memcpy(kept.matrix, d.matrix, sizeof kept.matrix);
         meshes.push_back(kept);
@@ -225,6 +234,37 @@ bool rectsTouch(const ScreenRect& a, const ScreenRect& b) {
     return !a.empty() && !b.empty() && a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
 }
 
+void addDisjointRect(std::vector<ScreenRect>& rects, ScreenRect r) {
+    if (r.empty()) return;
+    for (size_t i = 0; i < rects.size();) {
+        if (rectsTouch(rects[i], r)) {
+            r = unionRect(r, rects[i]);
+            rects.erase(rects.begin() + (long)i);
+            i = 0; // the larger box may overlap one passed already
+        } else {
+            ++i;
+        }
+    }
+    rects.push_back(r);
+}
+
+void limitRects(std::vector<ScreenRect>& rects, size_t most) {
+    while (rects.size() > most && rects.size() > 1) {
+        size_t bestA = 0, bestB = 1;
+        long bestGrowth = -1;
+        for (size_t a = 0; a < rects.size(); ++a)
+            for (size_t b = a + 1; b < rects.size(); ++b) {
+                long growth = rectArea(unionRect(rects[a], rects[b])) - rectArea(rects[a]) -
+                              rectArea(rects[b]);
+                if (bestGrowth < 0 || growth < bestGrowth) bestGrowth = growth, bestA = a, bestB = b;
+            }
+        ScreenRect joined = unionRect(rects[bestA], rects[bestB]);
+        rects.erase(rects.begin() + (long)bestB);
+        rects.erase(rects.begin() + (long)bestA);
+        addDisjointRect(rects, joined);
+    }
+}
+
 ScreenRect meshScreenRect(const Mesh& mesh, const GLdouble modelview[16],
                           const GLdouble projection[16], const GLint viewport[4]) {
     if (mesh.triangleCount <= 0) return {};
@@ -305,17 +345,18 @@ void FrameRedraw::recordNext() {
 RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
                                const GLint nowViewport[4], ScreenRect& part) {
     bool whole = redrawEveryFrame || !valid || wholeNext || !keepsBackBuffer ||
-                 seenMeshGeneration != meshGeneration ||
                  theProceduralTextures.openCount() > 0 ||
                  std::memcmp(projection, nowProjection, sizeof projection) != 0 ||
                  std::memcmp(viewport, nowViewport, sizeof viewport) != 0 ||
                  next.size() != shown.size();
     bool changed = whole;
-    part = damage;
+    partRects.clear();
+    addDisjointRect(partRects, damage);
     for (size_t i = 0; i < next.size() && !whole; ++i) {
         DrawnMesh& now = next[i];
         const DrawnMesh& before = shown[i];
-        if (now.mesh != before.mesh || now.deferred != before.deferred) {
+        if (now.mesh != before.mesh || now.serial != before.serial ||
+            now.deferred != before.deferred) {
             whole = true;
             break;
         }
@@ -325,10 +366,20 @@ RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
         }
         changed = true;
         now.rect = meshScreenRect(*now.mesh, now.matrix, nowProjection, nowViewport);
-        part = unionRect(part, unionRect(before.rect, now.rect));
+        addDisjointRect(partRects, before.rect);
+        addDisjointRect(partRects, now.rect);
     }
-    if (!whole && !part.empty() &&
-        rectArea(part) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
+    // Inside the window, where they stay apart.
+    for (ScreenRect& r : partRects)
+        r = clampRect(r, nowViewport);
+    partRects.erase(std::remove_if(partRects.begin(), partRects.end(),
+                                   [](const ScreenRect& r) { return r.empty(); }),
+                    partRects.end());
+    limitRects(partRects, MAX_PART_RECTS);
+    part = {};
+    for (const ScreenRect& r : partRects)
+        part = unionRect(part, r);
+    if (!whole && rectsArea(partRects) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
         whole = true;
     // The periodic whole frame waits for a change: a still screen stays as it is.
     if ((changed || !part.empty()) && ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS) whole = true;
@@ -341,11 +392,10 @@ RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
         return RedrawKind::Whole;
     }
     if (!changed && part.empty()) return RedrawKind::Nothing; // the screen shows this frame
-    part = clampRect(part, nowViewport);
     return RedrawKind::Part;
 }
 
-void FrameRedraw::paint(RedrawKind kind, const ScreenRect& part, const GLdouble nowProjection[16],
+void FrameRedraw::paint(RedrawKind kind, const GLdouble nowProjection[16],
                         const GLint nowViewport[4]) {
     bool copied = keepsBackdrop && backdrop.matches(next, nowProjection, nowViewport);
     if (kind == RedrawKind::Whole) {
@@ -361,13 +411,17 @@ void FrameRedraw::paint(RedrawKind kind, const ScreenRect& part, const GLdouble 
         drawMeshes(next, nullptr, !copied);
         return;
     }
+    // Each rectangle from nothing, as the whole frame would paint its
+    // pixels; they do not overlap, so none is painted twice.
     glEnable(GL_SCISSOR_TEST);
-    glScissor(part.x0, part.y0, part.x1 - part.x0, part.y1 - part.y0);
-    if (copied)
-        backdrop.paint();
-    else
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawMeshes(next, &part, !copied);
+    for (const ScreenRect& r : partRects) {
+        glScissor(r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+        if (copied)
+            backdrop.paint();
+        else
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawMeshes(next, &r, !copied);
+    }
     glDisable(GL_SCISSOR_TEST);
 }
 
@@ -380,7 +434,7 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
     ScreenRect part;
     lastKind = decide(ticks, nowProjection, nowViewport, part);
     if (lastKind != RedrawKind::Nothing) {
-        paint(lastKind, part, nowProjection, nowViewport);
+        paint(lastKind, nowProjection, nowViewport);
         if (lastKind == RedrawKind::Whole) wholeTicks = ticks;
         shown.swap(next);
         if (onDrawn) onDrawn();
@@ -388,7 +442,6 @@ RedrawKind FrameRedraw::finishFrame(uint32_t ticks) {
         if (onShown) onShown();
         std::memcpy(projection, nowProjection, sizeof projection);
         std::memcpy(viewport, nowViewport, sizeof viewport);
-        seenMeshGeneration = meshGeneration;
         damage = {};
         wholeNext = false;
         valid = true;

@@ -12,15 +12,21 @@
 // compared with the list of the last frame shown:
 //   - the same list, nothing else changed: nothing is drawn or swapped; the
 //     screen keeps its picture and the loop rests (app/still_rest.h);
-//   - the same meshes, some of them moved: the rectangle covering where
-//     they were and where they are now is cleared and redrawn under a
-//     scissor (only meshes that reach into it), then swapped; this needs a
-//     back buffer that keeps its pixels across the swap, which a software
-//     rasteriser's does (checked once at start);
-//   - anything else (meshes made or destroyed, another camera, a changing
-//     procedural texture, an exposed window, a change a full second after
-//     the last whole frame): the whole frame, as before.  A still screen is
-//     never repainted for time alone.
+//   - the same meshes, some of them moved: the rectangles covering where
+//     they were and where they are now are cleared and redrawn under a
+//     scissor (only meshes that reach into each), then swapped; this needs
+//     a back buffer that keeps its pixels across the swap, which a software
+//     rasteriser's does (checked once at start).  Changes far apart (the
+//     pieces flying out to their scattered places) keep rectangles of
+//     their own, not one box over the screen between them; rectangles that
+//     overlap are joined, so no pixel is painted twice in a frame (each
+//     rectangle is painted from nothing: the backdrop's copy or a clear);
+//   - anything else (a mesh shown or hidden, one destroyed and another
+//     made in its place, another camera, a changing procedural texture, an
+//     exposed window, a change a full second after the last whole frame):
+//     the whole frame, as before.  Meshes made or destroyed out of sight
+//     (the next board, decoded while this one rests) change nothing shown.
+//     A still screen is never repainted for time alone.
 // Where the CPU draws, frames also start from a copy of the meadow (the
 // backdrop meshes painted alone, kept in a texture while they stay put):
 // a texel a pixel instead of the meadow's lit, filtered, depth-tested
@@ -60,6 +66,7 @@ ScreenRect meshScreenRect(const Mesh& mesh, const GLdouble modelview[16],
 // One mesh of a frame: what decides its pixels besides its fixed record.
 struct DrawnMesh {
     Mesh* mesh;
+    uint64_t serial; // the mesh's, when recorded: the pointer may outlive it
     GLdouble matrix[16];
     uint8_t deferred; // drawn in the blended pass
     uint8_t depthTest, lighting; // blended pass: the state saved at its draw
@@ -68,11 +75,24 @@ struct DrawnMesh {
 
 enum class RedrawKind { Nothing, Part, Whole };
 
+// The most rectangles a part is painted in: each costs a pass over the
+// meshes reaching into it, and beyond a few the passes cost more than the
+// pixels they spare.
+constexpr size_t MAX_PART_RECTS = 8;
+
+// Add `r` to `rects`, a list of rectangles no two of which overlap, joining
+// it with those it overlaps (and the joined box with those it then overlaps).
+void addDisjointRect(std::vector<ScreenRect>& rects, ScreenRect r);
+// Join rectangles of `rects` until at most `most` are left, each time the two
+// whose joined box adds the fewest pixels; they still do not overlap.
+void limitRects(std::vector<ScreenRect>& rects, size_t most);
+
 // The picture the backdrop meshes paint on their own, kept in a texture the
 // size of the window while they stay where they are (frame_redraw.cpp).
 struct BackdropCopy {
     struct Kept {
         Mesh* mesh;
+        uint64_t serial;
         GLuint texture;
         GLdouble matrix[16];
     };
@@ -103,13 +123,13 @@ struct FrameRedraw {
     bool keepsBackdrop = false;     // frames start from a copy of the backdrop
     BackdropCopy backdrop;
     bool wholeNext = false;         // e.g. the window was exposed
-    uint64_t seenMeshGeneration = 0; // meshGeneration when `shown` was drawn
     GLdouble projection[16] = {};
     GLint viewport[4] = {};
     uint32_t wholeTicks = 0;        // when the last whole frame was drawn
     std::vector<DrawnMesh> shown;   // the last frame shown
     std::vector<DrawnMesh> next;    // this frame, being decided
     ScreenRect damage;              // back-buffer pixels spoilt since the last frame
+    std::vector<ScreenRect> partRects; // a Part's rectangles, apart, inside the window
     RedrawKind lastKind = RedrawKind::Whole; // what the last frame did (tests, bench)
     void (*onDrawn)() = nullptr;    // tests: called after drawing, before the swap
     void (*onShown)() = nullptr;    // benchmark: called right after the swap
@@ -121,14 +141,13 @@ struct FrameRedraw {
     RedrawKind finishFrame(uint32_t ticks);
     // The parts of finishFrame.  recordNext: `next` from the frame's draw
     // lists.  decide (no GL: tests call it): what `next` needs against
-    // `shown` under this projection and viewport, with `part` the rectangle
-    // to repaint for a Part; fills next's rectangles.  paint: clear and draw
-    // that, without the swap.
+    // `shown` under this projection and viewport; for a Part, partRects are
+    // the rectangles to repaint and `part` the box around them.  Fills
+    // next's rectangles.  paint: clear and draw that, without the swap.
     void recordNext();
     RedrawKind decide(uint32_t ticks, const GLdouble nowProjection[16], const GLint nowViewport[4],
                       ScreenRect& part);
-    void paint(RedrawKind kind, const ScreenRect& part, const GLdouble nowProjection[16],
-               const GLint nowViewport[4]);
+    void paint(RedrawKind kind, const GLdouble nowProjection[16], const GLint nowViewport[4]);
     void invalidate() { wholeNext = true; }
     void spoil(const ScreenRect& r); // pixels changed behind our back
     // Draw the frame last shown again, whole and from nothing, the backdrop

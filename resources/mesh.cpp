@@ -126,7 +126,7 @@ bool recordOpaqueMeshes = false;
 std::vector<Mesh*> recordedMeshes;
 
 Mesh::Mesh() {
-    ++meshGeneration;
+    serial = ++meshGeneration;
 }
 
 Mesh::~Mesh() {

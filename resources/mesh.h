@@ -45,6 +45,10 @@ struct Mesh {
     double savedMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     double boundsMin[3] = {}; // model-space box of the positions
     double boundsMax[3] = {};
+    // This mesh's own number, given when it is made and never given again:
+    // a mesh made where a destroyed one lay has the same address but not
+    // the same serial.
+    uint64_t serial = 0;
 
     Mesh();  // counts in meshGeneration
     ~Mesh(); // counts in meshGeneration

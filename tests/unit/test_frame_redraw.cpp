@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "app/frame_redraw.h"
 #include "resources/mesh.h"
@@ -86,6 +87,60 @@ TEST(FrameRedraw, RectangleUnionsAndOverlaps) {
     EXPECT_FALSE(rectsTouch(none, a));
 }
 
+// No two rectangles of a part overlap (those pixels would be painted twice),
+// and no change is left out when they are joined.
+TEST(FrameRedraw, PartRectanglesStayApartAndCoverEveryChange) {
+    auto covers = [](const std::vector<ScreenRect>& rects, const ScreenRect& r) {
+        for (const ScreenRect& in : rects)
+            if (in.x0 <= r.x0 && in.y0 <= r.y0 && r.x1 <= in.x1 && r.y1 <= in.y1) return true;
+        return false;
+    };
+    auto apart = [](const std::vector<ScreenRect>& rects) {
+        for (size_t a = 0; a < rects.size(); ++a)
+            for (size_t b = a + 1; b < rects.size(); ++b)
+                if (rectsTouch(rects[a], rects[b])) return false;
+        return true;
+    };
+    std::vector<ScreenRect> rects;
+    ScreenRect left = {0, 0, 10, 10}, right = {100, 0, 110, 10}, edge = {10, 0, 20, 10};
+    addDisjointRect(rects, left);
+    addDisjointRect(rects, right);
+    addDisjointRect(rects, edge); // only meets `left` at its edge
+    addDisjointRect(rects, ScreenRect{});
+    EXPECT_EQ(rects.size(), 3u);
+    // A bridge over two of them joins those two.
+    ScreenRect bridge = {15, 5, 105, 6};
+    addDisjointRect(rects, bridge);
+    ASSERT_EQ(rects.size(), 2u);
+    EXPECT_TRUE(covers(rects, left) && covers(rects, right) && covers(rects, bridge));
+    // A rectangle beside one and over another, whose joined box then
+    // overlaps the first too.
+    rects = {{0, 0, 10, 10}, {5, 20, 30, 30}};
+    addDisjointRect(rects, ScreenRect{12, 5, 25, 25});
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].x0, 0);
+    EXPECT_EQ(rects[0].y1, 30);
+
+    // Many small changes: joined to the fewest pixels, near ones first.
+    rects.clear();
+    std::vector<ScreenRect> changes;
+    for (int i = 0; i < 12; ++i)
+        changes.push_back({i * 100, (i % 2) * 300, i * 100 + 30 + (i % 3), (i % 2) * 300 + 20});
+    changes.push_back({0, 0, 5, 5}); // inside the first
+    for (const ScreenRect& r : changes)
+        addDisjointRect(rects, r);
+    EXPECT_EQ(rects.size(), 12u);
+    limitRects(rects, 8);
+    EXPECT_EQ(rects.size(), 8u);
+    EXPECT_TRUE(apart(rects));
+    for (const ScreenRect& r : changes)
+        EXPECT_TRUE(covers(rects, r)) << r.x0 << "," << r.y0;
+    limitRects(rects, 1);
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].x1, changes[11].x1);
+    EXPECT_EQ(rects[0].y1, 320);
+}
+
 // A redraw that has shown two small meshes at 100 from the eye on a software
 // rasteriser's window, as the game's loop leaves it after a whole frame.
 class RedrawDecision : public ::testing::Test {
@@ -123,7 +178,6 @@ class RedrawDecision : public ::testing::Test {
         redraw.shown.swap(redraw.next);
         std::copy(projection, projection + 16, redraw.projection);
         std::copy(VIEWPORT, VIEWPORT + 4, redraw.viewport);
-        redraw.seenMeshGeneration = meshGeneration;
         redraw.wholeTicks = ticks;
         redraw.damage = {};
         redraw.valid = true;
@@ -150,6 +204,18 @@ TEST_F(RedrawDecision, AStillFrameDrawsNothingAndAMovedMeshOnlyItsPart) {
     ASSERT_EQ(decideAt(48, part), RedrawKind::Part);
     EXPECT_EQ(part.x0, 100);
     EXPECT_EQ(part.y1, 101);
+    show(0);
+
+    // Both meshes move: two rectangles, not the screen between them.
+    record(-4);
+    translation(right.savedMatrix, 2, 0, -100);
+    redraw.recordNext();
+    ASSERT_EQ(decideAt(64, part), RedrawKind::Part);
+    ASSERT_EQ(redraw.partRects.size(), 2u);
+    for (const ScreenRect& r : redraw.partRects)
+        EXPECT_FALSE(rectsTouch(r, ScreenRect{950, 0, 970, 1080})); // the middle stays
+    EXPECT_LT(part.x0, 950); // the box around them spans it
+    EXPECT_GT(part.x1, 970);
 }
 
 TEST_F(RedrawDecision, WholeFramesWhenPartsCannotBeTrusted) {
@@ -164,10 +230,29 @@ TEST_F(RedrawDecision, WholeFramesWhenPartsCannotBeTrusted) {
     EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
     redraw.wholeNext = false;
     {
-        Mesh made; // a mesh made (or destroyed) since
+        Mesh made; // made (and destroyed) elsewhere: the frame shows none of it
         record();
-        EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
+        EXPECT_EQ(decideAt(16, part), RedrawKind::Nothing);
     }
+    // A shown mesh destroyed and another made at its address, where it was.
+    right.~Mesh();
+    new (&right) Mesh();
+    setBox(right, 9, -1, 0, 11, 1, 0);
+    record();
+    EXPECT_EQ(decideAt(16, part), RedrawKind::Whole);
+    // The backdrop's copy is not taken for it either.
+    BackdropCopy copy;
+    copy.valid = true;
+    copy.meshes = {{&right, redraw.shown[1].serial, 0, {}}};
+    std::copy(at, at + 16, copy.meshes[0].matrix);
+    std::copy(projection, projection + 16, copy.projection);
+    std::copy(VIEWPORT, VIEWPORT + 4, copy.viewport);
+    right.backdrop = true;
+    redraw.recordNext();
+    EXPECT_FALSE(copy.matches(redraw.next, projection, VIEWPORT));
+    copy.meshes[0].serial = right.serial;
+    EXPECT_TRUE(copy.matches(redraw.next, projection, VIEWPORT));
+    right.backdrop = false;
     show(0);
     setBox(left, -70, -40, 0, 70, 40, 0); // grown to most of the screen, and moved
     record(-1);
