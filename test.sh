@@ -58,10 +58,11 @@ slowest() {
 }
 
 # Both trees' tests at once: none shares a screen or a file with another.
-# One test more than there are cores: the scripts that drive the real
-# program spend much of their time waiting for its screen.
+# Two tests more than there are cores: the scripts that drive the real
+# program spend much of their time waiting for its screen, and toward the
+# end most of what still runs is such waiting.
 status=0
-(cd build && ctest --output-on-failure -j"$((jobs + 1))") || status=1
+(cd build && ctest --output-on-failure -j"$((jobs + 2))") || status=1
 wait "$sanitized" || status=1
 cat "$sanitized_log"
 echo "Slowest tests (wall-clock seconds, run side by side):"
