@@ -369,18 +369,19 @@ RedrawKind FrameRedraw::decide(uint32_t ticks, const GLdouble nowProjection[16],
         addDisjointRect(partRects, before.rect);
         addDisjointRect(partRects, now.rect);
     }
-    // Inside the window, where they stay apart.
-    for (ScreenRect& r : partRects)
-        r = clampRect(r, nowViewport);
-    partRects.erase(std::remove_if(partRects.begin(), partRects.end(),
-                                   [](const ScreenRect& r) { return r.empty(); }),
-                    partRects.end());
-    limitRects(partRects, MAX_PART_RECTS);
     part = {};
-    for (const ScreenRect& r : partRects)
-        part = unionRect(part, r);
-    if (!whole && rectsArea(partRects) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3])
-        whole = true;
+    if (!whole) {
+        // Inside the window, where they stay apart.
+        for (ScreenRect& r : partRects)
+            r = clampRect(r, nowViewport);
+        partRects.erase(std::remove_if(partRects.begin(), partRects.end(),
+                                       [](const ScreenRect& r) { return r.empty(); }),
+                        partRects.end());
+        limitRects(partRects, MAX_PART_RECTS);
+        for (const ScreenRect& r : partRects)
+            part = unionRect(part, r);
+        if (rectsArea(partRects) > PART_SHARE_LIMIT * nowViewport[2] * nowViewport[3]) whole = true;
+    }
     // The periodic whole frame waits for a change: a still screen stays as it is.
     if ((changed || !part.empty()) && ticks - wholeTicks >= WHOLE_FRAME_EVERY_MS) whole = true;
 
